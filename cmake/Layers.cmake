@@ -1,0 +1,66 @@
+# Every folder builds one library; the libraries form layers and may only link
+# downwards. pw_library() checks this when the build is configured, so a link
+# that points upwards fails at once instead of growing into a cycle.
+#
+# Layers marked HEADLESS are the engine: they render without a window system and
+# on worker threads, so they may not link Qt Widgets.
+
+set(PW_LAYER_ORDER
+  model data output engine template script barcode
+  preview autosearch designer app)
+
+set(PW_HEADLESS_LAYERS model data output engine template script barcode)
+
+set(PW_WARNINGS -Wall -Wextra -Wpedantic -Werror -Wno-error=deprecated-declarations)
+
+function(pw_apply_common target)
+  target_compile_options(${target} PRIVATE ${PW_WARNINGS})
+  if(PW_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# pw_library(<layer> SOURCES ... [DEPENDS <layer>...] [QT <component>...])
+# Builds target pw_<layer> from the folder's sources. Headers are included by
+# bare name; only the folder itself is on the public include path, so a layer
+# sees exactly the headers of the layers it links.
+function(pw_library layer)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;QT" ${ARGN})
+  list(FIND PW_LAYER_ORDER ${layer} own_index)
+  if(own_index EQUAL -1)
+    message(FATAL_ERROR "pw_library: unknown layer '${layer}'")
+  endif()
+  foreach(dep IN LISTS ARG_DEPENDS)
+    list(FIND PW_LAYER_ORDER ${dep} dep_index)
+    if(dep_index EQUAL -1 OR NOT dep_index LESS own_index)
+      message(FATAL_ERROR "Layer '${layer}' may not depend on '${dep}': dependencies point down only (${PW_LAYER_ORDER})")
+    endif()
+  endforeach()
+  list(FIND PW_HEADLESS_LAYERS ${layer} headless)
+  if(NOT headless EQUAL -1 AND "Widgets" IN_LIST ARG_QT)
+    message(FATAL_ERROR "Layer '${layer}' renders headless and may not use Qt Widgets")
+  endif()
+
+  add_library(pw_${layer} STATIC ${ARG_SOURCES})
+  target_include_directories(pw_${layer} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  foreach(dep IN LISTS ARG_DEPENDS)
+    target_link_libraries(pw_${layer} PUBLIC pw_${dep})
+  endforeach()
+  foreach(qt IN LISTS ARG_QT)
+    target_link_libraries(pw_${layer} PUBLIC Qt6::${qt})
+  endforeach()
+  pw_apply_common(pw_${layer})
+endfunction()
+
+# pw_test(<name> SOURCES ... LIBS ...): one GoogleTest binary, run by CTest as
+# one test. Widget tests need no display: CTest runs them offscreen.
+function(pw_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  pw_apply_common(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=UTC")
+endfunction()

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "FieldDef.h"
+
+#include <QObject>
+#include <QVariant>
+
+// A position in a dataset that stays valid while its record exists.
+struct Bookmark {
+    qint64 id = -1;
+    bool isValid() const { return id >= 0; }
+    friend bool operator==(const Bookmark&, const Bookmark&) = default;
+};
+
+// A table of typed records walked with a cursor: the in-memory schedule table
+// and the tables and queries of SQL databases look the same to the report's
+// pipelines and to the grid.
+//
+// Cursor rules: an empty open dataset is at both BOF and EOF. first() sets BOF
+// and last() sets EOF; a move that tries to go past either end stops on the end
+// record and sets the flag; any move that lands on a record clears the flag of
+// the other end. moveBy() answers how far the cursor really went.
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual bool isActive() const = 0;
+    virtual void open() = 0;
+    virtual void close() = 0;
+
+    virtual const FieldDefs& fieldDefs() const = 0;
+    // The field's position, names compared without regard to case; -1 if none.
+    int fieldIndex(const QString& name) const;
+
+    virtual int recordCount() const = 0;
+    bool isEmpty() const { return recordCount() == 0; }
+
+    // The current record's position, 0 for the first; -1 when there is none.
+    virtual int recNo() const = 0;
+    virtual bool bof() const = 0;
+    virtual bool eof() const = 0;
+    virtual void first() = 0;
+    virtual void last() = 0;
+    virtual int moveBy(int distance) = 0;
+    void next() { moveBy(1); }
+    void prior() { moveBy(-1); }
+
+    virtual Bookmark bookmark() const = 0;
+    virtual bool bookmarkValid(const Bookmark& bookmark) const = 0;
+    virtual void gotoBookmark(const Bookmark& bookmark) = 0;
+
+    // Field values of the current record; a null QVariant is a null field.
+    virtual QVariant value(int field) const = 0;
+    QVariant value(const QString& fieldName) const;
+    // Field values by record position, without moving the cursor (for grids).
+    virtual QVariant valueAt(int record, int field) const = 0;
+
+signals:
+    // Opened or closed, fields redefined, or records added, removed or changed.
+    void contentChanged();
+    // The cursor moved to another record.
+    void currentChanged();
+};
+
+// A field value as the grid shows it: numbers in general notation with up to
+// 15 significant digits, dates and times in the settings' short patterns.
+struct FormatSettings;
+QString fieldDisplayText(const QVariant& value, FieldType type, const FormatSettings& settings);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The column types a dataset can hold.
+enum class FieldType { String, Integer, LargeInt, Float, Currency, Boolean, Date, Time, DateTime, Memo, Blob };
+
+struct FieldDef {
+    QString name;
+    FieldType type = FieldType::String;
+    int size = 0; // characters, for strings
+
+    friend bool operator==(const FieldDef&, const FieldDef&) = default;
+};
+
+using FieldDefs = QList<FieldDef>;

@@ -1,0 +1,193 @@
+#include "MemoryTable.h"
+
+#include <stdexcept>
+
+void MemoryTable::setFieldDefs(const FieldDefs& defs) {
+    if (active_)
+        throw std::logic_error("Cannot change the fields of an open table");
+    defs_ = defs;
+}
+
+void MemoryTable::open() {
+    if (active_)
+        return;
+    active_ = true;
+    records_.clear();
+    first();
+    notifyContent();
+}
+
+void MemoryTable::close() {
+    if (!active_)
+        return;
+    active_ = false;
+    appending_ = false;
+    records_.clear();
+    current_ = -1;
+    bof_ = eof_ = true;
+    notifyContent();
+}
+
+void MemoryTable::requireActive() const {
+    if (!active_)
+        throw std::logic_error("The table is not open");
+}
+
+void MemoryTable::requireField(int field) const {
+    if (field < 0 || field >= defs_.size())
+        throw std::out_of_range("No such field");
+}
+
+int MemoryTable::recNo() const { return appending_ ? int(records_.size()) : current_; }
+
+void MemoryTable::moveTo(int index) {
+    const int previous = current_;
+    current_ = records_.isEmpty() ? -1 : index;
+    if (current_ != previous)
+        notifyCurrent();
+}
+
+void MemoryTable::first() {
+    requireActive();
+    if (appending_)
+        post();
+    moveTo(0);
+    bof_ = true;
+    eof_ = records_.isEmpty();
+}
+
+void MemoryTable::last() {
+    requireActive();
+    if (appending_)
+        post();
+    moveTo(int(records_.size()) - 1);
+    eof_ = true;
+    bof_ = records_.isEmpty();
+}
+
+int MemoryTable::moveBy(int distance) {
+    requireActive();
+    if (appending_)
+        post();
+    if (records_.isEmpty() || distance == 0)
+        return 0;
+    const qint64 target = qint64(current_) + distance;
+    const int clamped = int(std::clamp<qint64>(target, 0, records_.size() - 1));
+    const int moved = clamped - current_;
+    if (moved != 0) {
+        bof_ = false;
+        eof_ = false;
+    }
+    if (target < 0)
+        bof_ = true;
+    if (target >= records_.size())
+        eof_ = true;
+    moveTo(clamped);
+    return moved;
+}
+
+Bookmark MemoryTable::bookmark() const {
+    if (current_ < 0 || appending_)
+        return {};
+    return {records_[current_].id};
+}
+
+bool MemoryTable::bookmarkValid(const Bookmark& bookmark) const {
+    if (!bookmark.isValid())
+        return false;
+    return std::any_of(records_.begin(), records_.end(), [&](const Record& r) { return r.id == bookmark.id; });
+}
+
+void MemoryTable::gotoBookmark(const Bookmark& bookmark) {
+    requireActive();
+    for (int i = 0; i < records_.size(); ++i) {
+        if (records_[i].id == bookmark.id) {
+            bof_ = eof_ = false;
+            moveTo(i);
+            return;
+        }
+    }
+    throw std::invalid_argument("Bookmark not found");
+}
+
+QVariant MemoryTable::value(int field) const {
+    requireField(field);
+    if (appending_)
+        return pending_.values[field];
+    return current_ < 0 ? QVariant() : records_[current_].values[field];
+}
+
+QVariant MemoryTable::valueAt(int record, int field) const {
+    requireField(field);
+    if (record < 0 || record >= records_.size())
+        return QVariant();
+    return records_[record].values[field];
+}
+
+void MemoryTable::append() {
+    requireActive();
+    if (appending_)
+        post();
+    pending_ = Record{nextId_++, QVariantList(defs_.size())};
+    appending_ = true;
+}
+
+void MemoryTable::setValue(int field, const QVariant& value) {
+    requireField(field);
+    if (!appending_)
+        throw std::logic_error("The table is not in append mode");
+    pending_.values[field] = value;
+}
+
+void MemoryTable::setValue(const QString& fieldName, const QVariant& value) {
+    const int index = fieldIndex(fieldName);
+    if (index < 0)
+        throw std::out_of_range("No field named " + fieldName.toStdString());
+    setValue(index, value);
+}
+
+void MemoryTable::post() {
+    if (!appending_)
+        return;
+    appending_ = false;
+    records_.append(pending_);
+    bof_ = eof_ = false;
+    current_ = int(records_.size()) - 1;
+    notifyContent();
+    notifyCurrent();
+}
+
+void MemoryTable::cancel() { appending_ = false; }
+
+void MemoryTable::emptyTable() {
+    requireActive();
+    appending_ = false;
+    records_.clear();
+    current_ = -1;
+    bof_ = eof_ = true;
+    notifyContent();
+    notifyCurrent();
+}
+
+void MemoryTable::enableControls() {
+    if (disabled_ == 0 || --disabled_ > 0)
+        return;
+    if (std::exchange(missedContent_, false))
+        emit contentChanged();
+    if (std::exchange(missedCurrent_, false))
+        emit currentChanged();
+}
+
+void MemoryTable::notifyContent() {
+    if (disabled_ > 0)
+        missedContent_ = true;
+    else
+        emit contentChanged();
+}
+
+void MemoryTable::notifyCurrent() {
+    if (disabled_ > 0)
+        missedCurrent_ = true;
+    else
+        emit currentChanged();
+}

@@ -1,0 +1,38 @@
+# Shared by run.sh and test.sh: install what a fresh Debian 12 machine lacks,
+# then configure and build a tree. Source it; it defines functions only.
+
+# Debian packages the build, the program and the tests need.
+PW_PACKAGES=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  libgtest-dev libgmock-dev
+  fonts-liberation
+)
+
+pw_install_packages() {
+  local missing=()
+  local package
+  for package in "${PW_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# pw_build <build-dir> [extra cmake arguments...]
+pw_build() {
+  local dir="$1"
+  shift
+  # ccache keys on paths relative to the repository, so a clone in another
+  # folder (CI's) reuses this machine's cache.
+  export CCACHE_BASEDIR="$PW_ROOT"
+  export CCACHE_NOHASHDIR=1
+  cmake -S "$PW_ROOT" -B "$dir" -G Ninja \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+    "$@" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}
