@@ -32,3 +32,16 @@ PW_DECLARE_ERROR(EInvalidTemplateError); // a stream that is not a valid templat
 PW_DECLARE_ERROR(EOutlineError);         // the report outline
 
 #undef PW_DECLARE_ERROR
+
+// A text that does not convert to the value asked for (a number, a date).
+// Not part of the family above: callers that convert user input catch it
+// apart from engine failures.
+class EConvertError : public std::runtime_error {
+public:
+    explicit EConvertError(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
+};
