@@ -1,5 +1,6 @@
 #include "PadText.h"
 #include "PageList.h"
+#include "QtPrinters.h"
 #include "PagewrightErrors.h"
 #include "VersionNumber.h"
 
