@@ -1,16 +1,10 @@
 #pragma once
 
+#include "Bookmark.h"
 #include "FieldDef.h"
 
 #include <QObject>
 #include <QVariant>
-
-// A position in a dataset that stays valid while its record exists.
-struct Bookmark {
-    qint64 id = -1;
-    bool isValid() const { return id >= 0; }
-    friend bool operator==(const Bookmark&, const Bookmark&) = default;
-};
 
 // A table of typed records walked with a cursor: the in-memory schedule table
 // and the tables and queries of SQL databases look the same to the report's

@@ -19,9 +19,14 @@ TppRelative::~TppRelative() {
     if (parent_)
         parent_->RemoveChild(this);
     parent_ = nullptr;
+    FreeChildren();
+}
+
+void TppRelative::FreeChildren() {
     freeingChildren_ = true;
     while (!children_.isEmpty())
         delete children_.last();
+    freeingChildren_ = false;
 }
 
 void TppRelative::SetParent(TppRelative* parent) {

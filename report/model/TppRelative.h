@@ -53,6 +53,11 @@ public:
     void ChangeOwner(OwnedComponent* newOwner) override;
     void Loaded() override;
 
+protected:
+    // Frees the children, last first. Classes whose own state the children
+    // reach while going (a band's object list) call it from their destructor.
+    void FreeChildren();
+
 private:
     void restoreChildOrder();
 

@@ -1,5 +1,4 @@
 #include "ComponentNames.h"
-#include "QtPrinters.h"
 #include "TppRelative.h"
 
 #include <gtest/gtest.h>

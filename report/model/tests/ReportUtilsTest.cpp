@@ -1,6 +1,5 @@
 #include "PadText.h"
 #include "PageList.h"
-#include "QtPrinters.h"
 #include "PagewrightErrors.h"
 #include "VersionNumber.h"
 
