@@ -68,8 +68,9 @@ public:
         return *this;
     }
     // An event member (TppEvent<...>): stored as the handler's method name.
-    template <class Event>
-    ClassBuilder& event(const char* name, Event T::*member) {
+    template <class Event, class Holder>
+    ClassBuilder& event(const char* name, Event Holder::*member) {
+        static_assert(std::is_base_of_v<Holder, T>);
         PropertyInfo info;
         info.name = QString::fromLatin1(name);
         info.kind = PropertyKind::Event;

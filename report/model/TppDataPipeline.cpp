@@ -96,10 +96,20 @@ void TppDataPipeline::Close() {
 
 // Moving ---------------------------------------------------------------------
 
+void TppDataPipeline::RawFirst() {
+    SourceFirst();
+    RecordPositionChange();
+}
+
+void TppDataPipeline::RawLast() {
+    SourceLast();
+    RecordPositionChange();
+}
+
 int TppDataPipeline::RawMoveBy(int n) {
     inMove_ = true;
     if (n == 0 && recordIndex_ == 0)
-        SourceFirst();
+        RawFirst();
     const int moved = std::abs(SourceMoveBy(n));
     // The record index counts records in the direction of traversal.
     const bool forwards = (n > 0) == (moveBy_ > 0);
@@ -117,10 +127,10 @@ int TppDataPipeline::stepBackward() { return IsLinked() ? LinkedMoveBy(-moveBy_)
 void TppDataPipeline::PositionAtRangeBegin() {
     switch (rangeBegin_) {
     case rbFirstRecord:
-        IsLinked() ? LinkedFirst() : SourceFirst();
+        IsLinked() ? LinkedFirst() : RawFirst();
         break;
     case rbLastRecord:
-        IsLinked() ? LinkedLast() : SourceLast();
+        IsLinked() ? LinkedLast() : RawLast();
         break;
     case rbCurrentRecord:
         if (currentRecordBookmark_.isValid())
@@ -212,11 +222,11 @@ void TppDataPipeline::Last() {
     } else {
         switch (rangeEnd_) {
         case reFirstRecord:
-            IsLinked() ? LinkedFirst() : SourceFirst();
+            IsLinked() ? LinkedFirst() : RawFirst();
             skipForward();
             break;
         case reLastRecord:
-            IsLinked() ? LinkedLast() : SourceLast();
+            IsLinked() ? LinkedLast() : RawLast();
             skipBackward();
             break;
         case reCurrentRecord:

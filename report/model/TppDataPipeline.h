@@ -153,6 +153,9 @@ protected:
     // True while the field list is being rebuilt: data-change notices wait.
     virtual bool IsCreatingFields() const { return false; }
 
+    // The source's first and last record, announced as a position change.
+    void RawFirst();
+    void RawLast();
     // One raw step of the source, keeping the record index.
     int RawMoveBy(int n);
     // Positions at the start of the range without events (First's step 4).
