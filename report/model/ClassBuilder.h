@@ -2,6 +2,7 @@
 
 #include "ClassInfo.h"
 #include "OwnedComponent.h"
+#include "PersistentCollection.h"
 
 #include <type_traits>
 
@@ -49,6 +50,18 @@ public:
         info.name = QString::fromLatin1(name);
         info.kind = PropertyKind::Object;
         info.object = [get](Persistent& object) -> Persistent* { return std::invoke(get, static_cast<T&>(object)); };
+        info_.addProperty(std::move(info));
+        return *this;
+    }
+    // A collection the holder owns; the stream walks its items.
+    template <class Get>
+    ClassBuilder& collection(const char* name, Get get) {
+        PropertyInfo info;
+        info.name = QString::fromLatin1(name);
+        info.kind = PropertyKind::Collection;
+        info.object = [get](Persistent& object) -> Persistent* {
+            return static_cast<PersistentCollection*>(std::invoke(get, static_cast<T&>(object)));
+        };
         info_.addProperty(std::move(info));
         return *this;
     }

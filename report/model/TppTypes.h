@@ -2,18 +2,20 @@
 
 // Enumerations shared by the report engine's layers. Their order is part of the
 // stored format: templates and scripts hold these values by ordinal or by name.
+// Each has an int underlying type, so an ordinal read from a damaged template
+// is a value code can test and refuse, not undefined behaviour.
 
-enum TppUnitType { utScreenPixels, utInches, utMillimeters, utPrinterPixels, utMMThousandths };
+enum TppUnitType : int { utScreenPixels, utInches, utMillimeters, utPrinterPixels, utMMThousandths };
 
-enum TppTextAlignment { taLeftJustified, taRightJustified, taCentered, taFullJustified };
+enum TppTextAlignment : int { taLeftJustified, taRightJustified, taCentered, taFullJustified };
 
-enum TppPrintHeightType { phStatic, phDynamic };
+enum TppPrintHeightType : int { phStatic, phDynamic };
 
-enum TppPassSettingType { psOnePass, psTwoPass };
+enum TppPassSettingType : int { psOnePass, psTwoPass };
 
-enum TppNoDataBehavior { ndMessageDialog, ndMessageOnPage, ndBlankPage, ndBlankReport };
+enum TppNoDataBehavior : int { ndMessageDialog, ndMessageOnPage, ndBlankPage, ndBlankReport };
 
-enum TppDataType {
+enum TppDataType : int {
     dtBoolean,
     dtDate,
     dtTime,
@@ -34,36 +36,36 @@ enum TppDataType {
     dtLargeInt
 };
 
-enum TppRangeBeginType { rbFirstRecord, rbLastRecord, rbCurrentRecord };
+enum TppRangeBeginType : int { rbFirstRecord, rbLastRecord, rbCurrentRecord };
 
-enum TppRangeEndType { reFirstRecord, reLastRecord, reCurrentRecord, reCount };
+enum TppRangeEndType : int { reFirstRecord, reLastRecord, reCurrentRecord, reCount };
 
-enum TppBreakType { btDataField, btCustomField };
+enum TppBreakType : int { btDataField, btCustomField };
 
-enum TppSortOrderType { soAscending, soDescending };
+enum TppSortOrderType : int { soAscending, soDescending };
 
-enum TppCollationType { ctANSI, ctASCII };
+enum TppCollationType : int { ctANSI, ctASCII };
 
-enum TppColumnTraversalType { ctTopToBottom, ctLeftToRight };
+enum TppColumnTraversalType : int { ctTopToBottom, ctLeftToRight };
 
-enum TppPrintBehaviorType { pbChild, pbSection, pbFixed };
+enum TppPrintBehaviorType : int { pbChild, pbSection, pbFixed };
 
-enum TppPageSettingType { psAll, psPageList, psSinglePage, psFirstPage, psLastPage, psPageRange };
+enum TppPageSettingType : int { psAll, psPageList, psSinglePage, psFirstPage, psLastPage, psPageRange };
 
-enum TppPageRangeType { prAll, prOddPages, prEvenPages };
+enum TppPageRangeType : int { prAll, prOddPages, prEvenPages };
 
-enum TppZoomSettingType { zsWholePage, zsPageWidth, zs100Percent, zsPercentage };
+enum TppZoomSettingType : int { zsWholePage, zsPageWidth, zs100Percent, zsPercentage };
 
-enum TppFileType { ftComma, ftTab, ftFixedLength, ftCustom };
+enum TppFileType : int { ftComma, ftTab, ftFixedLength, ftCustom };
 
 // Field alignment as a dataset describes it.
-enum TppFieldAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TppFieldAlignment : int { taLeftJustify, taRightJustify, taCenter };
 
 // Record-state flags of a pipeline, read by the engine and by scripts.
 enum TppRecordState : unsigned { FirstRecord = 1, LastRecord = 2, NoRecords = 4 };
 
 // Band type codes, stored per component as "BandType".
-enum TppBandTypeCode {
+enum TppBandTypeCode : int {
     btHeader,
     btTitle,
     btColumnHeader,

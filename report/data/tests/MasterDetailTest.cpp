@@ -1,4 +1,7 @@
 #include "PipelineFixtures.h"
+#include "TppComponent.h"
+#include "TppCustomReport.h"
+#include "TppDetailBand.h"
 #include "TppMasterFieldLink.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +101,25 @@ TEST_P(MasterDetailTest, DescendingDetails) {
     detail->pipeline->AddLink(link);
     detail->pipeline->SetSkipWhenNoRecords(false);
     EXPECT_EQ(report(), QStringList({"one:a,b", "two:", "three:c"}));
+}
+
+// The report finds its pipelines (its own and those its components use),
+// tells each its details, and starts the master at its first record.
+TEST_P(MasterDetailTest, TheReportPreparesItsPipelines) {
+    build(kCustomers, kOrders);
+    auto* report = new TppCustomReport(&form);
+    auto* band = new TppDetailBand(&form);
+    band->SetReport(report);
+    auto* component = new TppComponent(&form);
+    component->SetBand(band);
+    component->SetDataPipeline(detail->pipeline);
+    report->SetDataPipeline(master->pipeline);
+    master->pipeline->Next();
+    master->pipeline->Next();
+    report->InitializePipelines();
+    EXPECT_EQ(master->pipeline->GetFieldAsString("NAME"), "one");
+    master->pipeline->Next();
+    EXPECT_EQ(master->pipeline->GetFieldAsString("NAME"), "three") << "two has no orders and is skipped";
 }
 
 TEST_P(MasterDetailTest, CyclesAreRefusedAndAFreedMasterUnlinks) {
