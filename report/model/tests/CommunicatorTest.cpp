@@ -12,9 +12,10 @@ public:
     using TppRelative::TppRelative;
     void EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) override {
         ++heard;
-        if (react)
-            react(this);
         TppRelative::EventNotify(sender, kind, params);
+        // Last, and from a copy: the reaction may free this listener.
+        if (const auto reaction = react)
+            reaction(this);
     }
     int heard = 0;
     std::function<void(Listener*)> react;
