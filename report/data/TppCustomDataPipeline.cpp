@@ -187,10 +187,14 @@ void TppCustomDataPipeline::Notify(TppCommunicator* sender, int operation) {
     TppDataPipeline::Notify(sender, operation);
     if (operation != ppopRemove)
         return;
-    if (sender == currentField_)
-        currentField_ = nullptr;
     if (links_.removeIf([&](const TppMasterFieldLink* link) { return link == static_cast<const void*>(sender); }) > 0)
         resetLinkState();
+}
+
+void TppCustomDataPipeline::RemoveChild(TppRelative* child) {
+    if (child == currentField_)
+        currentField_ = nullptr;
+    TppDataPipeline::RemoveChild(child);
 }
 
 void TppCustomDataPipeline::Loaded() {

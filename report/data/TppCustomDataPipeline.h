@@ -59,6 +59,7 @@ public:
 
     void Notify(TppCommunicator* sender, int operation) override;
     void Loaded() override;
+    void RemoveChild(TppRelative* child) override;
 
 protected:
     // Builds the fields from the source when they are out of date.

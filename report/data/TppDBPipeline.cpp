@@ -194,6 +194,10 @@ void TppDBPipeline::AddAutomaticDetails(const QList<TppDataPipeline*>& pipelines
         auto* other = dynamic_cast<TppDBPipeline*>(pipeline);
         if (!other || other == this || details.contains(other))
             continue;
+        // A master set explicitly (with its field links) wins over the guess
+        // from the datasets.
+        if (other->MasterDataPipeline() && other->MasterDataPipeline() != this)
+            continue;
         const Dataset* ds = other->dataset();
         if (ds && ds->masterSource() == dataSource_) {
             other->SetMasterDataPipeline(this);

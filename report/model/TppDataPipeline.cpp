@@ -160,6 +160,7 @@ void TppDataPipeline::First() {
 
     if (!IsLinked()) {
         if (AtEOF()) {
+            ClearState();
             SetState(NoRecords);
         } else {
             RecomputeState();

@@ -84,6 +84,35 @@ TEST_P(DBPipelineTest, RenamingAFieldCarriesAnUncustomisedAlias) {
     payment->SetMandatory(true);
     payment->SetShowAllValues(true);
     EXPECT_FALSE(payment->Mandatory());
+    EXPECT_TRUE(p.Fields(2)->sameAs(*p.Fields(2)));
+    EXPECT_FALSE(p.Fields(2)->sameAs(*p.Fields(3)));
+    delete p.FieldForName("BALANCE");
+    EXPECT_EQ(p.CurrentField(), nullptr) << "a freed field is not left as the current one";
+    EXPECT_EQ(p.FieldCount(), 5);
+}
+
+TEST(DBPipelineEditTest, LocateEditAndBlobsGoThroughTheDataset) {
+    OwnedComponent form;
+    PipelineOver data(form,
+                      makeDataset(Backend::Memory,
+                                  {{"NAME", FieldType::String, ""}, {"PICTURE", FieldType::Blob, ""}},
+                                  {{"apple", QByteArray("\x89PNG", 4)}, {"Banana", QVariant()}}),
+                      "ppFruit");
+    TppDBPipeline& p = *data.pipeline;
+    p.Open();
+    EXPECT_TRUE(p.Locate("NAME", "ban", Dataset::CaseInsensitive | Dataset::PartialKey));
+    EXPECT_EQ(p.GetFieldAsString("NAME"), "Banana");
+    EXPECT_FALSE(p.Locate("NAME", "cherry", 0));
+    p.Edit();
+    p.SetFieldValue("NAME", "Blueberry");
+    p.SetFieldBytes("PICTURE", "GIF8");
+    p.SetFieldBytes("NAME", "ignored: not a blob");
+    p.Post();
+    EXPECT_EQ(p.GetFieldAsString("NAME"), "Blueberry");
+    EXPECT_EQ(p.GetFieldBytes("PICTURE"), "GIF8");
+    EXPECT_EQ(p.GetFieldBytes("NAME"), "Blueberry") << "any other field gives its text";
+    p.Delete();
+    EXPECT_EQ(p.dataset()->recordCount(), 1);
 }
 
 // A pipeline that cannot hold floating-point fields.
@@ -182,6 +211,13 @@ TEST(SqlDatasetTest, ADetailQueryOnTheMastersSourceIsLinkedAutomatically) {
         master->Next();
     }
     EXPECT_EQ(lines, QStringList({"one:a,b", "three:c"}));
+
+    // A master chosen explicitly is kept.
+    auto* other = new TppDBPipeline(&form);
+    other->SetDataSource(new DataSource(&form, &customers));
+    detail->SetMasterDataPipeline(other);
+    master->InitializeTraversal({master, detail, other});
+    EXPECT_EQ(detail->MasterDataPipeline(), other);
 }
 
 } // namespace

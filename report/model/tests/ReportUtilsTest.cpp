@@ -1,9 +1,13 @@
+#include "DecimalPoints.h"
 #include "PadText.h"
+#include "TemporaryFiles.h"
 #include "PageList.h"
 #include "PagewrightErrors.h"
 #include "VersionNumber.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,3 +74,15 @@ TEST(VersionNumberTest, TextsToComparableNumbers) {
 }
 
 } // namespace
+
+TEST(SmallHelpersTest, DecimalPointsAndTemporaryNames) {
+    QStringList positions{"0.25", "1.5.0", "3"};
+    LocaliseDecimalPoints(positions, u',');
+    EXPECT_EQ(positions, QStringList({"0,25", "1,5.0", "3"})) << "only the first point of each line";
+    const QString first = UniqueTemporaryFileName(TemporaryFolder(), "pwcache");
+    const QString second = UniqueTemporaryFileName(TemporaryFolder(), "pwcache");
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(QFileInfo(first).fileName().startsWith("pwcache"));
+    QFile::remove(first);
+    QFile::remove(second);
+}
