@@ -3,6 +3,8 @@
 #include "BarPatternText.h"
 #include "UpcEanEncoder.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,6 +18,7 @@ struct EncodeCase {
     const char16_t* humanReadable;
     const char* pattern; // nullptr where the zint cross-check covers the bars
 };
+PW_PRINT_CASE_NAME(EncodeCase)
 
 const EncodeCase kEncodeCases[] = {
     {"UPC-A gets its check digit", bcUPC_A, u"03600029145", true, "2", u"036000291452", nullptr},
@@ -66,7 +69,7 @@ TEST_P(EncodeTest, CheckDigitTextAndBars) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Symbologies, EncodeTest, testing::ValuesIn(kEncodeCases),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& info) { return caseName(info.param.name); });
 
 TEST(UpcEExpansion, EachLastDigitRule) {
     const struct {
@@ -103,6 +106,7 @@ struct RefusalCase {
     const char* addOn;
     const char* message;
 };
+PW_PRINT_CASE_NAME(RefusalCase)
 
 const RefusalCase kRefusals[] = {
     {"UPC-A too short", bcUPC_A, u"123", true, "", "UPC-A barcodes must be 11 digits (12 with check digit)"},
@@ -163,7 +167,7 @@ TEST_P(RefusalTest, NotOkWithTheMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Symbologies, RefusalTest, testing::ValuesIn(kRefusals),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& info) { return caseName(info.param.name); });
 
 TEST(AddOn, TwoAndFiveDigitParities) {
     BarCodeSettings settings;

@@ -2,6 +2,8 @@
 #include "Code128AutoEncoder.h"
 #include "Code128Encoder.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 // In the data, 201 FNC3 .. 203 SHIFT, 204 CODE C (U+00CC), 205 CODE B (U+00CD),
@@ -27,6 +29,7 @@ struct AutoCase {
     const char16_t* data;
     const char16_t* encoded;
 };
+PW_PRINT_CASE_NAME(AutoCase)
 
 const AutoCase kAutoCases[] = {
     {"digits only: start C and pairs", u"123456", u"\u00D2123456"},
@@ -56,7 +59,7 @@ TEST_P(AutoEncodeTest, ChoosesSets) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Code128, AutoEncodeTest, testing::ValuesIn(kAutoCases),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& info) { return caseName(info.param.name); });
 
 struct SymbolCase {
     const char* name;
@@ -64,6 +67,7 @@ struct SymbolCase {
     std::vector<int> values; // without check symbol and stop
     const char* error;       // empty when the data encodes
 };
+PW_PRINT_CASE_NAME(SymbolCase)
 
 const SymbolCase kSymbolCases[] = {
     {"code B characters", u"\u00D1ab", {104, 65, 66}, ""},
@@ -100,7 +104,7 @@ TEST_P(SymbolTest, ValuesOrTheMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Code128, SymbolTest, testing::ValuesIn(kSymbolCases),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& info) { return caseName(info.param.name); });
 
 TEST(Code128, CheckValueWeighsByPosition) {
     // 104 + 65 x 1 + 66 x 2 = 301 = 2 x 103 + 95
