@@ -6,17 +6,18 @@
 
 namespace {
 
-constexpr const char* kSynopsis =
-    "pagewright barcode TYPE DATA [--addon CODE] [--no-check-digit]\n"
-    "    TYPE is a symbology such as bcEAN_13, bcCode128 or bcPostnet. Prints the check\n"
-    "    digit, the human-readable text and the bars: 1 bar, 0 space (PostNet: F full\n"
-    "    bar, H half bar), one character per narrow module, wide bars 3 modules, no\n"
-    "    quiet zones. Code 128 data that begins with a start character (#208-#210)\n"
-    "    keeps the code sets it spells out; other data gets them chosen automatically.";
+constexpr const char* kSynopsis = "pagewright barcode TYPE DATA [--addon CODE] [--no-check-digit]";
+
+constexpr const char* kDetails =
+    "TYPE is one of bcUPC_A bcUPC_E bcEAN_13 bcEAN_8 bcInt2of5 bcCode128 bcCode39\n"
+    "bcPostnet bcFIM bcCodabar bcMSI. Prints the check digit, the human-readable text\n"
+    "and the bars: 1 bar and 0 space (PostNet: F full bar, H half bar), one character\n"
+    "per narrow module, wide bars 3 modules, no quiet zones. Code 128 data that begins\n"
+    "with a start character (#208-#210) keeps the code sets it spells out; other data\n"
+    "gets them chosen automatically.\n";
 
 int usageError(QTextStream& err, const QString& problem) {
-    err << "pagewright barcode: " << problem << "\nUsage: " << QString::fromUtf8(kSynopsis).section(u'\n', 0, 0)
-        << "\n";
+    err << "pagewright barcode: " << problem << "\nUsage: " << kSynopsis << "\n" << kDetails;
     return 2;
 }
 
