@@ -45,5 +45,6 @@ enum : int {
     Code128CodeCSpecials = 1736,
     Code128TwoShifts = 1737,
     Code128Unencodable = 1738,
+    Code128ShiftAtEnd = 1739,
 };
 } // namespace BarCodeMessage

@@ -32,6 +32,10 @@ public:
             else
                 readInCodeAOrB(c);
         }
+        // A SHIFT promises one more character; a symbol ending on it would
+        // not read.
+        if (shifted_ && symbols_.error.isEmpty())
+            fail(LanguageString(BarCodeMessage::Code128ShiftAtEnd));
         return std::move(symbols_);
     }
 

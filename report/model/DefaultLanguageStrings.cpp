@@ -144,6 +144,7 @@ const QHash<int, QString>& defaultLanguageStrings() {
         {1736, QStringLiteral("Code C does not utilize characters #201 through #204")},
         {1737, QStringLiteral("You cannot have two shift codes in a row")},
         {1738, QStringLiteral("Code 128 cannot encode the character <character>")},
+        {1739, QStringLiteral("A shift code must be followed by a character")},
     };
     return table;
 }

@@ -210,4 +210,42 @@ TEST(BarCodeTypeNames, RoundTripWithoutRegardToCase) {
     EXPECT_EQ(barCodeTypeFromName(QStringLiteral("EAN_13")), std::nullopt);
 }
 
+// Whatever a data field holds, encoding answers a symbol or a message, never
+// reads past a table.
+TEST(EveryType, ArbitraryDataGivesASymbolOrAMessage) {
+    const QString inputs[] = {
+        QString(),
+        QStringLiteral(" "),
+        QString::fromUtf16(u"\u00D2"),                 // START C alone
+        QString::fromUtf16(u"\u00D2\u00CF"),           // FNC1 last in code C
+        QString::fromUtf16(u"\u00D0\u00CB"),           // SHIFT last
+        QString::fromUtf16(u"\u00CB\u00CB\u00CB"),     // only SHIFTs
+        QString::fromUtf16(u"1\u00CF2\u00CF\u00CF34"), // FNC1 among digits
+        QString::fromUtf16(u"\U0001F600"),             // outside the 16-bit range
+        QString::fromUtf16(u"\u0660\u0661\u0662\u0663\u0664\u0665"), // digits of another script
+        QString(QChar(0)) + QStringLiteral("12345"),
+        QStringLiteral("123456789012345678901234567890"),
+        QStringLiteral("9").repeated(20001),
+        QStringLiteral("AbC-1.2/3$4+5%6:7 8*9"),
+    };
+    for (int type = 0; type < kBarCodeTypeCount; ++type)
+        for (const QString& data : inputs)
+            for (bool flag : {false, true}) {
+                BarCodeSettings settings;
+                settings.type = TppBarCodeType(type);
+                settings.data = data;
+                settings.autoEncode = flag;
+                settings.calcCheckDigit = flag;
+                const BarCodeEncoding encoding = encodeBarCode(settings);
+                const std::string where = barCodeTypeName(settings.type).toStdString() + " " + data.left(12).toStdString();
+                if (encoding.ok) {
+                    EXPECT_FALSE(encoding.bars.empty()) << where;
+                    EXPECT_TRUE(encoding.message.isEmpty()) << where;
+                } else {
+                    EXPECT_FALSE(encoding.message.isEmpty()) << where;
+                    EXPECT_TRUE(encoding.bars.empty()) << where;
+                }
+            }
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "BarCodeEncoder.h"
+#include "BarCodeFontFit.h"
 #include "BarCodeLayout.h"
 #include "BarPixelWidths.h"
 
@@ -211,6 +212,27 @@ TEST(BarCodeLayout, FourOrientations) {
         for (const QRect& bar : layout.bars)
             EXPECT_TRUE(QRect(QPoint(0, 0), layout.size).contains(bar)) << c.orientation << " " << str(bar);
     }
+}
+
+TEST(BarCodeFontFit, ShrinksFromAShareOfTheBarHeightUntilTheTextFits) {
+    const BarCodeLayout upcA = layOutBarCode(encoded(bcUPC_A, "03600029145"), onePixelModules(10));
+    // A font whose digits are 0.6 of a point wide, in layout pixels.
+    const TextWidthMeasure measure = [](int points, const QString& text) {
+        return points * int(text.size()) * 3 / 5;
+    };
+    // Bars 74 pixels at 100 dpi are 71 screen pixels at 96; 20 % of them is a
+    // 14 point start. "36000" is 42 pixels wide at 14 points, 36 at 12.
+    EXPECT_EQ(fitHumanReadablePointSize(bcUPC_A, upcA, 100, 96, measure), 12);
+
+    const TextWidthMeasure neverFits = [](int, const QString&) { return 1000000; };
+    EXPECT_EQ(fitHumanReadablePointSize(bcUPC_A, upcA, 100, 96, neverFits), 1) << "never below one point";
+
+    BarCodeLayoutOptions coarse = onePixelModules(10);
+    coarse.pixelsPerInch = 40;
+    EXPECT_EQ(fitHumanReadablePointSize(bcUPC_A, layOutBarCode(encoded(bcUPC_A, "03600029145"), coarse), 40, 96,
+                                        measure),
+              std::nullopt)
+        << "nothing drawn, nothing to fit";
 }
 
 } // namespace

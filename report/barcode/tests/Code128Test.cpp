@@ -89,6 +89,7 @@ const SymbolCase kSymbolCases[] = {
     {"letters in C", u"\u00D212AB", {105, 12}, "The Code C portion must be numeric"},
     {"FNC3 in C", u"\u00D2\u00C9", {105}, "Code C does not utilize characters #201 through #204"},
     {"two shifts", u"\u00D0\u00CB\u00CBa", {103, 98}, "You cannot have two shift codes in a row"},
+    {"a shift at the end", u"\u00D0A\u00CB", {103, 33, 98}, "A shift code must be followed by a character"},
     {"a raw control character fits no set", u"\u00D0\u0001", {103}, "Code 128 cannot encode the character \u0001"},
     {"neither does a character past 242", u"\u00D1\u20AC", {104}, "Code 128 cannot encode the character \u20AC"},
     {"nor one between 128 and 200", u"\u00D1\u0080", {104}, "Code 128 cannot encode the character \u0080"},
