@@ -28,8 +28,9 @@ PW_PRINT_CASE_NAME(ZintCase)
 
 // zint draws Code 39 and Codabar wide elements two modules wide; our wide-bar
 // ratio is a setting, so they are compared at zint's. Code 39 characters are
-// one module apart in the standard and in zint, and two here as this
-// symbology's definition asks; the gap is compared at zint's width.
+// one module apart in the standard and in zint but two in our symbols, which
+// stored reports have always printed that way; the gap is compared at zint's
+// width.
 constexpr BarPixelWidths kWideIsTwo{1, 2, 1, 1};
 
 const ZintCase kCases[] = {
