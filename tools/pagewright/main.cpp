@@ -1,3 +1,4 @@
+#include "BarcodeCommand.h"
 #include "PagewrightCommand.h"
 
 #include <QGuiApplication>
@@ -9,6 +10,7 @@ namespace {
 // Every subcommand, in the order --help lists them.
 const std::vector<PagewrightCommand>& commands() {
     static const std::vector<PagewrightCommand> all = {
+        barcodeCommand,
     };
     return all;
 }
