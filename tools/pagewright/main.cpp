@@ -1,4 +1,5 @@
 #include "BarcodeCommand.h"
+#include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
 
 #include <QGuiApplication>
@@ -27,8 +28,7 @@ QString usage() {
 
 int main(int argc, char** argv) {
     // pagewright never opens a window; it draws pages off screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareHeadlessPlatform();
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
