@@ -185,6 +185,8 @@ void TfrmMain::buildWidgets() {
     DBGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    DBGrid1_->verticalHeader()->setDefaultSectionSize(DBGrid1_->fontMetrics().height() + 6);
+    connect(gridModel_, &QAbstractItemModel::modelReset, DBGrid1_, &QTableView::resizeColumnsToContents);
     reportLayout->addWidget(DBGrid1_);
     auto* buttons = new QHBoxLayout;
     auto* exportButton = new QPushButton(QStringLiteral("Export To Excel"), reportTab);

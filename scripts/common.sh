@@ -7,6 +7,7 @@ PW_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   libgtest-dev libgmock-dev
   fonts-liberation
+  zint
 )
 
 pw_install_packages() {

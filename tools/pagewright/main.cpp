@@ -1,3 +1,5 @@
+#include "BarcodeCommand.h"
+#include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
 
 #include <QGuiApplication>
@@ -9,6 +11,7 @@ namespace {
 // Every subcommand, in the order --help lists them.
 const std::vector<PagewrightCommand>& commands() {
     static const std::vector<PagewrightCommand> all = {
+        barcodeCommand,
     };
     return all;
 }
@@ -25,8 +28,7 @@ QString usage() {
 
 int main(int argc, char** argv) {
     // pagewright never opens a window; it draws pages off screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareHeadlessPlatform();
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
