@@ -1,4 +1,5 @@
 #include "DecimalPoints.h"
+#include "MainThread.h"
 #include "PadText.h"
 #include "TemporaryFiles.h"
 #include "PageList.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,4 +87,19 @@ TEST(SmallHelpersTest, DecimalPointsAndTemporaryNames) {
     EXPECT_TRUE(QFileInfo(first).fileName().startsWith("pwcache"));
     QFile::remove(first);
     QFile::remove(second);
+}
+
+TEST(SmallHelpersTest, OnlyTheMainThreadOrSanctionedWorkCountsAsMain) {
+    EXPECT_TRUE(IsMainThread());
+    bool plainWorker = true;
+    bool sanctionedWorker = false;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        plainWorker = IsMainThread();
+        BackgroundWorkScope scope;
+        sanctionedWorker = IsMainThread();
+    }));
+    worker->start();
+    worker->wait();
+    EXPECT_FALSE(plainWorker);
+    EXPECT_TRUE(sanctionedWorker) << "a preview generating on a worker thread";
 }
