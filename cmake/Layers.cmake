@@ -59,6 +59,11 @@ function(pw_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  # Every test file sees the same printers for Qt strings; a file without
+  # them would instantiate GoogleTest's container printer and, the linker
+  # keeping one copy, silence the readable one everywhere.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/testing)
+  target_compile_options(${name} PRIVATE -include QtPrinters.h)
   pw_apply_common(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "Bookmark.h"
 #include "FieldDef.h"
 
 #include <QObject>
+#include <QStringList>
 #include <QVariant>
 
-// A position in a dataset that stays valid while its record exists.
-struct Bookmark {
-    qint64 id = -1;
-    bool isValid() const { return id >= 0; }
-    friend bool operator==(const Bookmark&, const Bookmark&) = default;
-};
+class DataSource;
 
 // A table of typed records walked with a cursor: the in-memory schedule table
 // and the tables and queries of SQL databases look the same to the report's
@@ -49,6 +46,35 @@ public:
     virtual Bookmark bookmark() const = 0;
     virtual bool bookmarkValid(const Bookmark& bookmark) const = 0;
     virtual void gotoBookmark(const Bookmark& bookmark) = 0;
+    // -1, 0 or 1 by the records' order in the dataset.
+    virtual int compareBookmarks(const Bookmark& a, const Bookmark& b) const;
+
+    // The first record from the first one whose fields equal the values;
+    // texts may match without regard to case and by their beginning. Stays
+    // put and answers false when no record matches.
+    enum LocateOption { CaseInsensitive = 1, PartialKey = 2 };
+    bool locate(const QStringList& fieldNames, const QVariantList& values, int options);
+
+    // Characters a field shows; the field's own setting, else by its type.
+    int displayWidth(int field) const;
+    // Numbers are right-aligned, everything else left.
+    bool isRightAligned(int field) const;
+
+    // Editing the current record: edit() or insert() starts, setValue()
+    // fills, post() keeps and cancel() drops. Datasets that cannot be
+    // edited throw.
+    virtual void edit();
+    virtual void insert();
+    virtual void setValue(int field, const QVariant& value);
+    virtual void post();
+    virtual void cancel();
+    virtual void deleteRecord();
+    // Reads the records again, keeping the dataset open.
+    virtual void refresh() {}
+
+    // A dataset that takes its records from a master (a query with the
+    // master's fields as parameters) names the master's data source here.
+    virtual DataSource* masterSource() const { return nullptr; }
 
     // Field values of the current record; a null QVariant is a null field.
     virtual QVariant value(int field) const = 0;
@@ -57,6 +83,7 @@ public:
     virtual QVariant valueAt(int record, int field) const = 0;
 
 signals:
+    void activeChanged(bool active);
     // Opened or closed, fields redefined, or records added, removed or changed.
     void contentChanged();
     // The cursor moved to another record.

@@ -9,7 +9,8 @@ enum class FieldType { String, Integer, LargeInt, Float, Currency, Boolean, Date
 struct FieldDef {
     QString name;
     FieldType type = FieldType::String;
-    int size = 0; // characters, for strings
+    int size = 0;         // characters, for strings
+    int displayWidth = 0; // characters shown; 0 takes the type's usual width
 
     friend bool operator==(const FieldDef&, const FieldDef&) = default;
 };

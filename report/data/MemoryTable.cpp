@@ -14,6 +14,7 @@ void MemoryTable::open() {
     active_ = true;
     records_.clear();
     first();
+    emit activeChanged(true);
     notifyContent();
 }
 
@@ -22,9 +23,11 @@ void MemoryTable::close() {
         return;
     active_ = false;
     appending_ = false;
+    editing_ = false;
     records_.clear();
     current_ = -1;
     bof_ = eof_ = true;
+    emit activeChanged(false);
     notifyContent();
 }
 
@@ -49,7 +52,7 @@ void MemoryTable::moveTo(int index) {
 
 void MemoryTable::first() {
     requireActive();
-    if (appending_)
+    if (appending_ || editing_)
         post();
     moveTo(0);
     bof_ = true;
@@ -58,7 +61,7 @@ void MemoryTable::first() {
 
 void MemoryTable::last() {
     requireActive();
-    if (appending_)
+    if (appending_ || editing_)
         post();
     moveTo(int(records_.size()) - 1);
     eof_ = true;
@@ -67,7 +70,7 @@ void MemoryTable::last() {
 
 int MemoryTable::moveBy(int distance) {
     requireActive();
-    if (appending_)
+    if (appending_ || editing_)
         post();
     if (records_.isEmpty() || distance == 0)
         return 0;
@@ -112,7 +115,7 @@ void MemoryTable::gotoBookmark(const Bookmark& bookmark) {
 
 QVariant MemoryTable::value(int field) const {
     requireField(field);
-    if (appending_)
+    if (appending_ || editing_)
         return pending_.values[field];
     return current_ < 0 ? QVariant() : records_[current_].values[field];
 }
@@ -126,16 +129,38 @@ QVariant MemoryTable::valueAt(int record, int field) const {
 
 void MemoryTable::append() {
     requireActive();
-    if (appending_)
+    if (appending_ || editing_)
         post();
     pending_ = Record{nextId_++, QVariantList(defs_.size())};
     appending_ = true;
 }
 
+void MemoryTable::edit() {
+    requireActive();
+    if (appending_ || editing_)
+        return;
+    if (current_ < 0)
+        throw std::logic_error("There is no record to edit");
+    pending_ = records_[current_];
+    editing_ = true;
+}
+
+void MemoryTable::deleteRecord() {
+    requireActive();
+    cancel();
+    if (current_ < 0)
+        return;
+    records_.removeAt(current_);
+    current_ = records_.isEmpty() ? -1 : std::min<int>(current_, int(records_.size()) - 1);
+    bof_ = eof_ = records_.isEmpty();
+    notifyContent();
+    notifyCurrent();
+}
+
 void MemoryTable::setValue(int field, const QVariant& value) {
     requireField(field);
-    if (!appending_)
-        throw std::logic_error("The table is not in append mode");
+    if (!appending_ && !editing_)
+        throw std::logic_error("The table is not in append or edit mode");
     pending_.values[field] = value;
 }
 
@@ -147,6 +172,12 @@ void MemoryTable::setValue(const QString& fieldName, const QVariant& value) {
 }
 
 void MemoryTable::post() {
+    if (editing_) {
+        editing_ = false;
+        records_[current_] = pending_;
+        notifyContent();
+        return;
+    }
     if (!appending_)
         return;
     appending_ = false;
@@ -157,7 +188,7 @@ void MemoryTable::post() {
     notifyCurrent();
 }
 
-void MemoryTable::cancel() { appending_ = false; }
+void MemoryTable::cancel() { appending_ = editing_ = false; }
 
 void MemoryTable::emptyTable() {
     requireActive();

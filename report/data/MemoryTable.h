@@ -7,8 +7,8 @@
 
 // An in-memory table: records stay in the order they were posted, there is no
 // key and no index. Editing follows the usual dataset protocol: append() starts
-// a new record at the end, setValue() fills it, post() keeps it, cancel()
-// drops it.
+// a new record at the end (so does insert()), edit() changes the current one,
+// setValue() fills it, post() keeps it, cancel() drops it.
 class MemoryTable final : public Dataset {
     Q_OBJECT
 public:
@@ -39,10 +39,13 @@ public:
     QVariant valueAt(int record, int field) const override;
 
     void append();
-    void setValue(int field, const QVariant& value);
+    void insert() override { append(); }
+    void edit() override;
+    void setValue(int field, const QVariant& value) override;
     void setValue(const QString& fieldName, const QVariant& value);
-    void post();
-    void cancel();
+    void post() override;
+    void cancel() override;
+    void deleteRecord() override;
     bool isAppending() const { return appending_; }
     // Removes every record; the fields stay.
     void emptyTable();
@@ -70,6 +73,7 @@ private:
     int current_ = -1;
     bool active_ = false;
     bool appending_ = false;
+    bool editing_ = false;
     bool bof_ = true;
     bool eof_ = true;
     int disabled_ = 0;

@@ -31,6 +31,18 @@ TEST_F(LanguageStringsTest, DefaultTableAndPlaceholdersInOrder) {
     EXPECT_EQ(LanguageString(99999), "") << "a missing string is empty";
 }
 
+TEST_F(LanguageStringsTest, StringsTheModelQuotes) {
+    const std::pair<int, const char*> quoted[] = {
+        {296, "Invalid value: Zero height band cannot contain components."},
+        {297, "Invalid value: Height of band cannot exceed height of page."},
+        {331, "Group"},
+        {67, "Unable to open file: <filename>."},
+        {523, "<name> already exists."},
+    };
+    for (const auto& [n, text] : quoted)
+        EXPECT_EQ(LanguageString(n), text) << "string " << n;
+}
+
 TEST_F(LanguageStringsTest, LanguageWithoutModuleIsRefused) {
     EXPECT_FALSE(manager().SetLanguage(lgGerman));
     EXPECT_EQ(manager().language(), lgDefault);

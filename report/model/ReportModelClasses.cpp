@@ -1,0 +1,36 @@
+#include "ReportModelClasses.h"
+
+#include "ClassRegistry.h"
+#include "TppColumnFooterBand.h"
+#include "TppColumnHeaderBand.h"
+#include "TppComponent.h"
+#include "TppCustomReport.h"
+#include "TppDetailBand.h"
+#include "TppFooterBand.h"
+#include "TppGroup.h"
+#include "TppGroupFooterBand.h"
+#include "TppGroupHeaderBand.h"
+#include "TppHeaderBand.h"
+#include "TppPageStyle.h"
+#include "TppSummaryBand.h"
+#include "TppTitleBand.h"
+
+void registerReportModelClasses() {
+    ClassRegistry& registry = ClassRegistry::instance();
+    for (const ClassInfo* info : {
+             &TppTitleBand::staticClassInfo(),
+             &TppHeaderBand::staticClassInfo(),
+             &TppColumnHeaderBand::staticClassInfo(),
+             &TppGroupHeaderBand::staticClassInfo(),
+             &TppDetailBand::staticClassInfo(),
+             &TppGroupFooterBand::staticClassInfo(),
+             &TppColumnFooterBand::staticClassInfo(),
+             &TppFooterBand::staticClassInfo(),
+             &TppSummaryBand::staticClassInfo(),
+             &TppPageStyle::staticClassInfo(),
+             &TppGroup::staticClassInfo(),
+             &TppCustomReport::staticClassInfo(),
+             &TppComponent::staticClassInfo(),
+         })
+        registry.registerClass(*info);
+}

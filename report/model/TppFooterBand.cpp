@@ -1,0 +1,8 @@
+#include "TppFooterBand.h"
+
+#include "ClassBuilder.h"
+
+const ClassInfo& TppFooterBand::staticClassInfo() {
+    static const ClassInfo info = describeClass<TppFooterBand>("TppFooterBand", &TppBand::staticClassInfo(), [](auto&) {});
+    return info;
+}

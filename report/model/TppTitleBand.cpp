@@ -1,0 +1,8 @@
+#include "TppTitleBand.h"
+
+#include "ClassBuilder.h"
+
+const ClassInfo& TppTitleBand::staticClassInfo() {
+    static const ClassInfo info = describeClass<TppTitleBand>("TppTitleBand", &TppBand::staticClassInfo(), [](auto&) {});
+    return info;
+}
