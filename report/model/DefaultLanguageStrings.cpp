@@ -105,6 +105,26 @@ const QHash<int, QString>& defaultLanguageStrings() {
         {1145, QStringLiteral("Create Page Nodes")},
         {1147, QStringLiteral("Entire Report")},
         {1148, QStringLiteral("Page Limit:")},
+        // 1200-1216: the script compiler's messages 0-13 and the parts of its
+        // "expected" message. These texts had no identifiers of their own; the
+        // numbers were chosen from a free range.
+        {1200, QStringLiteral("Identifier redeclared: <identifier>.")},
+        {1201, QStringLiteral("Incompatible types.")},
+        {1202, QStringLiteral("Invalid parameter.")},
+        {1203, QStringLiteral("<identifier> is a system constant, and cannot be used as an identifier.")},
+        {1204, QStringLiteral("<identifier> is already declared as a global variable.")},
+        {1205, QStringLiteral("<identifier> is already declared as a global constant.")},
+        {1206, QStringLiteral("Missing the reserved word 'procedure' or 'function'.")},
+        {1207, QStringLiteral("Missing the program name.")},
+        {1208, QStringLiteral("Missing a right parentheses.")},
+        {1209, QStringLiteral("<identifier> is not type identifier.")},
+        {1210, QStringLiteral("Parser error.")},
+        {1211, QStringLiteral("Undeclared identifier: <identifier>.")},
+        {1212, QStringLiteral("Unexpected end of source.")},
+        {1213, QStringLiteral("Unexpected token: <identifier>")},
+        {1214, QStringLiteral("Expected: <name>")},
+        {1215, QStringLiteral("Expected: <name> or <name>")},
+        {1216, QStringLiteral(", but found '<name>' instead.")},
     };
     return table;
 }

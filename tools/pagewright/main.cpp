@@ -1,4 +1,5 @@
 #include "PagewrightCommand.h"
+#include "ScriptCommand.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -9,6 +10,7 @@ namespace {
 // Every subcommand, in the order --help lists them.
 const std::vector<PagewrightCommand>& commands() {
     static const std::vector<PagewrightCommand> all = {
+        {"script", "pagewright script FILE", runScriptCommand},
     };
     return all;
 }
