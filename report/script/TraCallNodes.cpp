@@ -4,6 +4,7 @@
 #include "TraProgram.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -32,18 +33,60 @@ TraScriptCallNode::TraScriptCallNode(TraProgram* callee, std::vector<TraExpressi
                                      const TraEnvironment& environment)
     : TraExpressionNode(resultTypeOf(*callee), resultTypeOf(*callee),
                         callee->result() ? traitsOfResult(resultTypeOf(*callee)) : quint8(0)),
-      callee_(callee), arguments_(std::move(arguments)), environment_(environment) {}
+      callee_(callee), arguments_(std::move(arguments)), environment_(environment) {
+    for (size_t i = 0; i < arguments_.size(); ++i) {
+        const TraDataType parameter = callee_->parameter(int(i))->value.type();
+        const TraExpressionNode& argument = *arguments_[i];
+        Passing passing = Passing::Value;
+        if (parameter == daInteger && argument.alwaysInteger())
+            passing = Passing::Integer;
+        else if (argument.alwaysNumber() && (parameter == daSingle || parameter == daDouble ||
+                                             parameter == daExtended || parameter == daInteger) &&
+                 (argument.valueType() == daInteger || argument.valueType() == daSingle ||
+                  argument.valueType() == daDouble || argument.valueType() == daExtended))
+            passing = Passing::Number;
+        passing_.push_back(passing);
+        allNumbers_ = allNumbers_ && passing != Passing::Value;
+        anyVar_ = anyVar_ || callee_->isVarParameter(int(i));
+    }
+}
 
-void TraScriptCallNode::evaluate(TraValue& out) {
-    // The result is copied before the activation ends: a nested run restores
-    // its caller's storage, Result included, when it leaves.
+// Every argument is evaluated before any is passed: an argument that calls
+// the same routine must not overwrite a parameter already passed. The result
+// is read before the activation ends, since a nested run restores its
+// caller's storage, Result included, when it leaves.
+template <typename ReadResult>
+auto TraScriptCallNode::call(ReadResult readResult) {
+    constexpr size_t kInline = 4;
     const size_t count = arguments_.size();
-    std::array<TraValue, 4> inline_;
-    std::vector<TraValue> spill(count > inline_.size() ? count : 0);
-    TraValue* values = count > inline_.size() ? spill.data() : inline_.data();
+    if (allNumbers_ && count <= kInline) {
+        union Number {
+            qint32 integer;
+            long double real;
+        } numbers[kInline];
+        for (size_t i = 0; i < count; ++i) {
+            if (passing_[i] == Passing::Integer)
+                numbers[i].integer = arguments_[i]->evalInteger();
+            else
+                numbers[i].real = arguments_[i]->evalNumber();
+        }
+        TraProgram::Activation activation(*callee_);
+        for (size_t i = 0; i < count; ++i) {
+            if (passing_[i] == Passing::Integer)
+                callee_->parameter(int(i))->value.setInteger(numbers[i].integer);
+            else
+                storeNumber(callee_->parameter(int(i))->value, numbers[i].real);
+        }
+        callee_->runBody();
+        if (anyVar_)
+            for (size_t i = 0; i < count; ++i)
+                if (callee_->isVarParameter(int(i)))
+                    copyBack(*arguments_[i], callee_->parameter(int(i))->value, environment_);
+        return readResult(*callee_);
+    }
+    std::vector<TraValue> values(count);
     for (size_t i = 0; i < count; ++i)
         arguments_[i]->evaluate(values[i]);
-
     TraProgram::Activation activation(*callee_);
     for (size_t i = 0; i < count; ++i)
         assignConverted(callee_->parameter(int(i))->value, values[i], environment_);
@@ -51,22 +94,24 @@ void TraScriptCallNode::evaluate(TraValue& out) {
     for (size_t i = 0; i < count; ++i)
         if (callee_->isVarParameter(int(i)))
             copyBack(*arguments_[i], callee_->parameter(int(i))->value, environment_);
-    if (callee_->result())
-        out = callee_->result()->value;
-    else
-        out.clear();
+    return readResult(*callee_);
+}
+
+void TraScriptCallNode::evaluate(TraValue& out) {
+    call([&out](const TraProgram& callee) {
+        if (callee.result())
+            out = callee.result()->value;
+        else
+            out.clear();
+    });
 }
 
 qint32 TraScriptCallNode::evalInteger() {
-    TraValue value;
-    evaluate(value);
-    return value.integer();
+    return call([](const TraProgram& callee) { return callee.result()->value.integer(); });
 }
 
 long double TraScriptCallNode::evalNumber() {
-    TraValue value;
-    evaluate(value);
-    return readNumber(value).value_or(0);
+    return call([](const TraProgram& callee) { return readNumber(callee.result()->value).value_or(0); });
 }
 
 TraBuiltinCallNode::TraBuiltinCallNode(std::shared_ptr<const TraSystemFunction> function,

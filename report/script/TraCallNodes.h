@@ -22,8 +22,18 @@ public:
     long double evalNumber() override;
 
 private:
+    // How an argument reaches its parameter: as a machine number when both
+    // sides are numbers, else as a value converted by the parameter's type.
+    enum class Passing : quint8 { Integer, Number, Value };
+
+    template <typename ReadResult>
+    auto call(ReadResult readResult);
+
     TraProgram* callee_;
     std::vector<TraExpressionPtr> arguments_;
+    std::vector<Passing> passing_;
+    bool allNumbers_ = true;
+    bool anyVar_ = false;
     const TraEnvironment& environment_;
 };
 

@@ -60,11 +60,40 @@ std::optional<long double> acceptedNumber(TraDataType target, const TraValue& so
 
 } // namespace
 
-void checkFinite(long double value) {
+void raiseNotFinite(long double value) {
     if (std::isnan(value))
         throw TraRunError(QStringLiteral("Invalid floating-point operation"));
-    if (std::isinf(value))
-        throw TraRunError(QStringLiteral("Floating-point overflow"));
+    throw TraRunError(QStringLiteral("Floating-point overflow"));
+}
+
+void storeNumber(TraValue& target, long double value) {
+    checkFinite(value);
+    switch (target.type()) {
+    case daInteger: target.setInteger(truncateToInteger(value)); break;
+    case daSingle: {
+        const float f = float(value);
+        checkFinite(f);
+        target.setSingle(f);
+        break;
+    }
+    case daExtended: target.setExtended(value); break;
+    case daCurrency: target.setCurrencyScaled(currencyFromAmount(value)); break;
+    case daDouble: {
+        const double d = double(value);
+        checkFinite(d);
+        target.setDouble(d);
+        break;
+    }
+    case daDateTime:
+    case daDate:
+    case daTime: {
+        const double d = double(value);
+        checkFinite(d);
+        target.setDateValue(target.type(), d);
+        break;
+    }
+    default: break;
+    }
 }
 
 void setNumericResult(TraValue& out, long double value) {

@@ -27,7 +27,16 @@ QByteArray valueText(const TraValue& value, const TraEnvironment& environment);
 // An arithmetic result: an Integer when it is whole and fits 32 bits, else an
 // Extended. A result that is no number, or infinite, raises TraRunError.
 void setNumericResult(TraValue& out, long double value);
-void checkFinite(long double value);
+[[noreturn]] void raiseNotFinite(long double value);
+inline void checkFinite(long double value) {
+    // x - x is 0 for every finite x, and NaN for infinities and NaN.
+    if (value - value != 0) [[unlikely]]
+        raiseNotFinite(value);
+}
+
+// Stores a number into a numeric or date-typed value, keeping its type
+// (Integer truncates, Currency rounds to four places).
+void storeNumber(TraValue& target, long double value);
 
 // Truncated toward zero; a value outside the Integer range raises TraRunError.
 qint32 truncateToInteger(long double value);

@@ -5,6 +5,8 @@
 #include "TraRunError.h"
 #include "TraValueNodes.h"
 
+#include <type_traits>
+
 #include <cmath>
 
 namespace {
@@ -14,22 +16,106 @@ using Node = TraExpressionNode;
 constexpr quint8 kNumberTraits = Node::AlwaysNumber | Node::NeverNone;
 constexpr quint8 kIntegerTraits = Node::AlwaysInteger | Node::AlwaysNumber | Node::NeverNone;
 
+// Operands of the number nodes. A variable or a constant is read in place;
+// only a sub-expression costs a call.
+class IntegerOperand {
+public:
+    explicit IntegerOperand(TraExpressionPtr node) : owned_(std::move(node)) {
+        if (const auto* literal = dynamic_cast<const TraLiteralNode*>(owned_.get()))
+            constant_ = literal->value().integer();
+        else if (const TraVariable* variable = owned_->variable(); variable && variable->value.type() == daInteger)
+            variable_ = variable->value.integerAddress();
+        else
+            node_ = owned_.get();
+    }
+    qint32 get() const {
+        if (variable_)
+            return *variable_;
+        if (node_)
+            return node_->evalInteger();
+        return constant_;
+    }
+
+private:
+    TraExpressionPtr owned_;
+    const qint32* variable_ = nullptr;
+    TraExpressionNode* node_ = nullptr;
+    qint32 constant_ = 0;
+};
+
+class NumberOperand {
+public:
+    explicit NumberOperand(TraExpressionPtr node) : owned_(std::move(node)) {
+        if (const auto* literal = dynamic_cast<const TraLiteralNode*>(owned_.get())) {
+            constant_ = *readNumber(literal->value());
+            return;
+        }
+        const TraVariable* variable = owned_->variable();
+        switch (variable ? variable->value.type() : daUnknown) {
+        case daInteger: kind_ = Kind::Integer; integer_ = variable->value.integerAddress(); break;
+        case daDouble:
+        case daDateTime:
+        case daDate:
+        case daTime: kind_ = Kind::Real; real_ = variable->value.realAddress(); break;
+        case daExtended: kind_ = Kind::Extended; extended_ = variable->value.extendedAddress(); break;
+        case daSingle: kind_ = Kind::Single; single_ = variable->value.singleAddress(); break;
+        default: kind_ = Kind::Node; break;
+        }
+    }
+    long double get() const {
+        switch (kind_) {
+        case Kind::Integer: return *integer_;
+        case Kind::Real: return *real_;
+        case Kind::Extended: return *extended_;
+        case Kind::Single: return *single_;
+        case Kind::Node: return owned_->evalNumber();
+        case Kind::Constant: break;
+        }
+        return constant_;
+    }
+
+private:
+    enum class Kind : quint8 { Constant, Integer, Real, Extended, Single, Node };
+    TraExpressionPtr owned_;
+    Kind kind_ = Kind::Constant;
+    union {
+        const qint32* integer_;
+        const double* real_;
+        const long double* extended_;
+        const float* single_;
+    };
+    long double constant_ = 0;
+};
+
 template <TraTokenType Op>
 class IntegerArithmeticNode final : public Node {
 public:
     IntegerArithmeticNode(TraDataType type, TraExpressionPtr left, TraExpressionPtr right)
         : Node(type, daInteger, kIntegerTraits), left_(std::move(left)), right_(std::move(right)) {}
     qint32 evalInteger() override {
-        const qint32 r = right_->evalInteger();
-        const qint32 l = left_->evalInteger();
-        return integerArithmetic(l, r, Op);
+        const qint64 r = right_.get();
+        const qint64 l = left_.get();
+        qint64 result;
+        if constexpr (Op == ttPlus)
+            result = l + r;
+        else if constexpr (Op == ttMinus)
+            result = l - r;
+        else if constexpr (Op == ttStar)
+            result = l * r;
+        else if constexpr (Op == ttDiv)
+            result = r == 0 ? 0 : l / r;
+        else if constexpr (Op == ttMod)
+            result = r == 0 ? integerArithmetic(1, 0, ttMod) : l % r; // raises the division by zero
+        else
+            return integerArithmetic(qint32(l), qint32(r), Op);
+        return qint32(quint32(quint64(result)));
     }
     long double evalNumber() override { return evalInteger(); }
     void evaluate(TraValue& out) override { out.setInteger(evalInteger()); }
 
 private:
-    TraExpressionPtr left_;
-    TraExpressionPtr right_;
+    IntegerOperand left_;
+    IntegerOperand right_;
 };
 
 template <TraTokenType Op>
@@ -51,47 +137,55 @@ class NumberArithmeticNode final : public Node {
 public:
     NumberArithmeticNode(TraDataType type, TraExpressionPtr left, TraExpressionPtr right)
         : Node(type, daExtended, kNumberTraits), left_(std::move(left)), right_(std::move(right)) {}
+    // An overflow inside an expression is caught where the number becomes a
+    // value, is stored or is compared: checking every step would double the
+    // cost of the arithmetic.
     long double evalNumber() override {
-        const long double r = right_->evalNumber();
-        const long double l = left_->evalNumber();
-        const long double result = numberArithmetic<Op>(l, r);
-        if (!std::isfinite(result)) [[unlikely]]
-            checkFinite(result);
-        return result;
+        const long double r = right_.get();
+        const long double l = left_.get();
+        return numberArithmetic<Op>(l, r);
     }
     void evaluate(TraValue& out) override { setNumericResult(out, evalNumber()); }
 
 private:
-    TraExpressionPtr left_;
-    TraExpressionPtr right_;
+    NumberOperand left_;
+    NumberOperand right_;
 };
 
-template <typename T>
-bool compareWith(TraTokenType op, T l, T r) {
-    return orderSatisfies(l < r ? -1 : r < l ? 1 : 0, op);
+template <TraTokenType Op, typename T>
+bool compareAs(T l, T r) {
+    if constexpr (Op == ttEqual)
+        return l == r;
+    else if constexpr (Op == ttNe)
+        return l != r;
+    else if constexpr (Op == ttLt)
+        return l < r;
+    else if constexpr (Op == ttGt)
+        return l > r;
+    else if constexpr (Op == ttLe)
+        return l <= r;
+    else
+        return l >= r;
 }
 
 template <TraTokenType Op, bool Integers>
 class NumberCompareNode final : public Node {
 public:
+    using Operand = std::conditional_t<Integers, IntegerOperand, NumberOperand>;
     NumberCompareNode(TraExpressionPtr left, TraExpressionPtr right)
         : Node(daBoolean, daBoolean, Node::NeverNone), left_(std::move(left)), right_(std::move(right)) {}
     bool evalCondition() override {
-        if constexpr (Integers) {
-            const qint32 r = right_->evalInteger();
-            const qint32 l = left_->evalInteger();
-            return compareWith(Op, l, r);
-        } else {
-            const long double r = right_->evalNumber();
-            const long double l = left_->evalNumber();
-            return compareWith(Op, l, r);
-        }
+        const auto r = right_.get();
+        const auto l = left_.get();
+        if constexpr (!Integers)
+            checkFinite((l - l) + (r - r));
+        return compareAs<Op>(l, r);
     }
     void evaluate(TraValue& out) override { out.setBoolean(evalCondition()); }
 
 private:
-    TraExpressionPtr left_;
-    TraExpressionPtr right_;
+    Operand left_;
+    Operand right_;
 };
 
 // "and" and "or" of two Booleans that always have a value: both sides are

@@ -47,6 +47,13 @@ public:
     QByteArray& mutableText() { return text_; }
     TraVariantKind variantKind() const { return kind_; }
 
+    // Where the stored number lives, for compiled code that reads a variable
+    // of a fixed type without going through a value.
+    const qint32* integerAddress() const { return &u_.i; }
+    const float* singleAddress() const { return &u_.f; }
+    const double* realAddress() const { return &u_.d; }
+    const long double* extendedAddress() const { return &u_.e; }
+
     void setInteger(qint32 v) { reset(daInteger); u_.i = v; }
     void setSingle(float v) { reset(daSingle); u_.f = v; }
     void setDouble(double v) { reset(daDouble); u_.d = v; }
