@@ -2,6 +2,7 @@
 
 #include "TraCodeModule.h"
 #include "TraCompiler.h"
+#include "TraParser.h"
 #include "TraRunError.h"
 
 #include <algorithm>
@@ -131,4 +132,84 @@ TraProgram::Activation::~Activation() {
             variable.value = saved_[i++];
     }
     --tCallDepth;
+}
+
+namespace {
+
+QList<QByteArray> linesOf(const QByteArray& text) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    lines << text.mid(start);
+    return lines;
+}
+
+QByteArray joined(const QList<QByteArray>& lines) { return lines.join("\r\n"); }
+
+} // namespace
+
+QByteArray TraProgram::createDefaultSource(const QByteArray& name) const {
+    switch (role_) {
+    case Role::GlobalConstants:
+        return "procedure " + name + ";\r\nconst\r\n   \r\nbegin\r\n\r\nend;";
+    case Role::GlobalVariables:
+        return "procedure " + name + ";\r\nvar\r\n   \r\nbegin\r\n\r\nend;";
+    case Role::Routine:
+        break;
+    }
+    if (programType_ == ttFunction)
+        return "function " + name + ": Variant;\r\nbegin\r\n\r\n  Result := \r\n\r\nend;";
+    return "procedure " + name + ";\r\nbegin\r\n\r\nend;";
+}
+
+void TraProgram::replaceBody(const QByteArray& text) {
+    const QList<QByteArray> lines = linesOf(source_);
+    TraParser parser;
+    parser.parse(source_);
+    int firstBegin = -1;
+    int lastEnd = -1;
+    for (const TraToken& token : parser.tokens()) {
+        if (token.type == ttBegin && firstBegin < 0)
+            firstBegin = token.lineNo - 1;
+        if (token.type == ttEnd)
+            lastEnd = token.lineNo - 1;
+    }
+    if (firstBegin < 0)
+        return;
+    QList<QByteArray> result;
+    if (role_ == Role::Routine) {
+        if (lastEnd < firstBegin)
+            return;
+        result = lines.mid(0, firstBegin + 1);
+        result << text;
+        result << lines.mid(lastEnd);
+    } else {
+        result << lines.value(0) << text << lines.mid(firstBegin);
+    }
+    setSource(joined(result));
+}
+
+QByteArray TraProgram::declaration() const {
+    if (role_ != Role::Routine)
+        return "procedure " + programName_ + ";\r\n";
+    TraParser parser;
+    parser.parse(source_);
+    const QList<QByteArray> lines = linesOf(source_);
+    int depth = 0;
+    for (const TraToken& token : parser.tokens()) {
+        depth += token.type == ttLParen ? 1 : token.type == ttRParen ? -1 : 0;
+        if (token.type == ttSemiColon && depth == 0) {
+            QList<QByteArray> head = lines.mid(0, token.lineNo);
+            head.last().truncate(token.charPos + 1);
+            return joined(head);
+        }
+    }
+    return {};
 }

@@ -40,6 +40,21 @@ public:
     void setSource(const QByteArray& source);
     bool sourceModified() const { return sourceModified_; }
 
+    // A new program's text: "procedure <name>;" or "function <name>: Variant;"
+    // with an empty body (a function's assigning Result); the global programs
+    // add their "const" or "var" section.
+    QByteArray createDefaultSource(const QByteArray& name) const;
+    // Replaces what lies between the line of the first "begin" and the line of
+    // the last "end" (for the global programs: the declarations after the
+    // first line, up to the line holding "begin").
+    void replaceBody(const QByteArray& text);
+    // The header: "function F(A: Integer): String;" as the source spells it.
+    QByteArray declaration() const;
+
+    // Kept for the code editor and stored with the program.
+    bool hidden = false;
+    bool locked = false;
+
     const QByteArray& programName() const { return programName_; }
     TraTokenType programType() const { return programType_; }
     bool isFunctionType() const { return isFunctionType_; }

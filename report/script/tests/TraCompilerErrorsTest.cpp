@@ -152,3 +152,31 @@ TEST(Compile, AcceptsTheDocumentedForms) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProgramSource, DefaultSourceCompilesAndBodiesCanBeReplaced) {
+    TraProgram procedure;
+    procedure.setSource(procedure.createDefaultSource("Tally"));
+    EXPECT_EQ(procedure.source(), "procedure Tally;\r\nbegin\r\n\r\nend;");
+    ASSERT_TRUE(procedure.compile());
+    procedure.replaceBody("  MessageBeep;");
+    EXPECT_EQ(procedure.source(), "procedure Tally;\r\nbegin\r\n  MessageBeep;\r\nend;");
+    EXPECT_TRUE(procedure.compile());
+
+    TraProgram function;
+    function.setSource("function Half(A: Integer;\n  B: Integer): Extended;\nbegin\n  Result := A / 2;\nend;");
+    ASSERT_TRUE(function.compile());
+    EXPECT_EQ(function.declaration(), "function Half(A: Integer;\r\n  B: Integer): Extended;");
+    EXPECT_TRUE(function.createDefaultSource("F").startsWith("function F: Variant;"));
+
+    TraProgram variables(TraProgram::Role::GlobalVariables);
+    variables.setSource(variables.createDefaultSource("GlobalVars"));
+    variables.replaceBody("var\r\n  Total: Integer;");
+    EXPECT_EQ(variables.source(), "procedure GlobalVars;\r\nvar\r\n  Total: Integer;\r\nbegin\r\n\r\nend;");
+    ASSERT_TRUE(variables.compile());
+    EXPECT_TRUE(variables.findLocal("total"));
+    EXPECT_EQ(variables.declaration(), "procedure GlobalVars;\r\n");
+}
+
+} // namespace
