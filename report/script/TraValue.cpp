@@ -11,7 +11,7 @@ TraValue TraValue::initial(TraDataType type, double now, int enumType) {
     case daExtended: value.setExtended(0); break;
     case daCurrency: value.setCurrencyScaled(0); break;
     case daChar: value.setChar(' '); break;
-    case daString: value.setString(QByteArray("")); break;
+    case daString: value.setString(QByteArray()); break;
     case daDateTime: value.setDateValue(daDateTime, now); break;
     case daDate: value.setDateValue(daDate, std::trunc(now)); break;
     case daTime: value.setDateValue(daTime, std::fabs(now - std::trunc(now))); break;

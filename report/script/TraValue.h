@@ -17,6 +17,20 @@ enum class TraVariantKind : quint8 { Empty, Null, Smallint, Integer, Single, Dou
 class TraValue {
 public:
     TraValue() = default;
+    TraValue(const TraValue& other) = default;
+    TraValue(TraValue&& other) noexcept = default;
+    TraValue& operator=(TraValue&& other) noexcept = default;
+    // Numbers are copied without touching the text: QByteArray's own copy
+    // assignment is out of line, and most values carry no text at all.
+    TraValue& operator=(const TraValue& other) {
+        type_ = other.type_;
+        kind_ = other.kind_;
+        enumType_ = other.enumType_;
+        u_ = other.u_;
+        if (!other.text_.isNull() || !text_.isNull())
+            text_ = QByteArray(other.text_);
+        return *this;
+    }
 
     // A new value of the type with its initial contents (numbers 0, strings
     // empty, Char a blank, Boolean False, Variant the byte 0, the date types
@@ -60,7 +74,14 @@ public:
     void setExtended(long double v) { reset(daExtended); u_.e = v; }
     void setCurrencyScaled(qint64 v) { reset(daCurrency); u_.c = v; }
     void setChar(char v) { reset(daChar); u_.ch = v; }
-    void setString(const QByteArray& v) { type_ = daString; text_ = v; }
+    void setString(const QByteArray& v) {
+        type_ = daString;
+        text_ = QByteArray(v);
+    }
+    void setString(QByteArray&& v) {
+        type_ = daString;
+        text_ = std::move(v);
+    }
     void setDateValue(TraDataType dateType, double v) { reset(dateType); u_.d = v; }
     void setBoolean(bool v) { reset(daBoolean); enumType_ = 0; u_.b = v; }
     void setEnum(int enumType, int ordinal) { reset(daEnum); enumType_ = enumType; u_.ord = quint8(ordinal); }
@@ -83,7 +104,11 @@ public:
     void setVariantDouble(double v) { setKind(TraVariantKind::Double); u_.d = v; }
     void setVariantCurrency(qint64 scaled) { setKind(TraVariantKind::Currency); u_.c = scaled; }
     void setVariantDate(double v) { setKind(TraVariantKind::Date); u_.d = v; }
-    void setVariantString(const QByteArray& v) { type_ = daVariant; kind_ = TraVariantKind::String; text_ = v; }
+    void setVariantString(const QByteArray& v) {
+        type_ = daVariant;
+        kind_ = TraVariantKind::String;
+        text_ = QByteArray(v);
+    }
     void setVariantBoolean(bool v) { setKind(TraVariantKind::Boolean); u_.b = v; }
 
     bool isVariantEmptyOrNull() const {
