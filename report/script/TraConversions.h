@@ -4,6 +4,7 @@
 #include "TraValue.h"
 
 #include <QByteArray>
+#include <cmath>
 #include <optional>
 
 // How values of one type become another: by assignment (and parameter
@@ -31,6 +32,14 @@ void setNumericResult(TraValue& out, long double value);
 inline void checkFinite(long double value) {
     // x - x is 0 for every finite x, and NaN for infinities and NaN.
     if (value - value != 0) [[unlikely]]
+        raiseNotFinite(value);
+}
+inline void checkFinite(double value) {
+    if (!std::isfinite(value)) [[unlikely]]
+        raiseNotFinite(value);
+}
+inline void checkFinite(float value) {
+    if (!std::isfinite(value)) [[unlikely]]
         raiseNotFinite(value);
 }
 

@@ -93,22 +93,23 @@ public:
     IntegerArithmeticNode(TraDataType type, TraExpressionPtr left, TraExpressionPtr right)
         : Node(type, daInteger, kIntegerTraits), left_(std::move(left)), right_(std::move(right)) {}
     qint32 evalInteger() override {
-        const qint64 r = right_.get();
-        const qint64 l = left_.get();
-        qint64 result;
-        if constexpr (Op == ttPlus)
-            result = l + r;
-        else if constexpr (Op == ttMinus)
-            result = l - r;
-        else if constexpr (Op == ttStar)
-            result = l * r;
-        else if constexpr (Op == ttDiv)
-            result = r == 0 ? 0 : l / r;
-        else if constexpr (Op == ttMod)
-            result = r == 0 ? integerArithmetic(1, 0, ttMod) : l % r; // raises the division by zero
-        else
-            return integerArithmetic(qint32(l), qint32(r), Op);
-        return qint32(quint32(quint64(result)));
+        const qint32 r = right_.get();
+        const qint32 l = left_.get();
+        if constexpr (Op == ttDiv || Op == ttMod) {
+            // 32-bit division is much faster than 64-bit; only -1 can overflow it.
+            if (r == 0 || r == -1)
+                return integerArithmetic(l, r, Op);
+            return Op == ttDiv ? l / r : l % r;
+        } else {
+            qint64 result;
+            if constexpr (Op == ttPlus)
+                result = qint64(l) + r;
+            else if constexpr (Op == ttMinus)
+                result = qint64(l) - r;
+            else
+                result = qint64(l) * r;
+            return qint32(quint32(quint64(result)));
+        }
     }
     long double evalNumber() override { return evalInteger(); }
     void evaluate(TraValue& out) override { out.setInteger(evalInteger()); }
