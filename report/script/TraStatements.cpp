@@ -179,18 +179,24 @@ void TraForStatement::setControl(qint64 value) {
 void TraForStatement::execute() {
     const qint64 start = bound(*start_);
     const qint64 end = bound(*end_);
+    const int step = downTo_ ? -1 : 1;
+    const qint64 low = downTo_ ? end : start;
+    const qint64 high = downTo_ ? start : end;
     qint64 value = start;
     setControl(value);
-    if (!downTo_) {
-        while (value >= start && value <= end) {
+    if (control_->value.type() == daInteger) {
+        TraValue& control = control_->value;
+        while (value >= low && value <= high) {
             executeAll(body_);
-            setControl(++value);
+            value += step;
+            control.setInteger(qint32(quint32(quint64(value))));
         }
-    } else {
-        while (value <= start && value >= end) {
-            executeAll(body_);
-            setControl(--value);
-        }
+        return;
+    }
+    while (value >= low && value <= high) {
+        executeAll(body_);
+        value += step;
+        setControl(value);
     }
 }
 
