@@ -244,7 +244,6 @@ void TraCompiler::compileConstants() {
     const TraToken* name = nullptr;
     bool negate = false;
     std::optional<TraValue> value;
-    TraDataType valueType = daUnknown;
     for (;;) {
         const TraToken* token = next();
         expect(token, set);
@@ -258,7 +257,6 @@ void TraCompiler::compileConstants() {
                 value = findSystemConstant(token->text);
                 if (!value)
                     fail(token, 11);
-                valueType = value->type();
                 set = {ttSemiColon};
             }
             break;
@@ -273,12 +271,10 @@ void TraCompiler::compileConstants() {
         case ttNumber:
             value = token->dataType == daInteger ? TraValue::ofInteger(token->intValue)
                                                  : TraValue::ofExtended(token->floatValue);
-            valueType = value->type();
             set = {ttSemiColon};
             break;
         case ttString:
             value = TraValue::ofString(token->text);
-            valueType = daString;
             set = {ttSemiColon};
             break;
         case ttSemiColon: {
@@ -293,7 +289,6 @@ void TraCompiler::compileConstants() {
             TraVariable* constant = program_.addVariable(name->text, *value);
             constant->readOnly = true;
             program_.constantNames_.insert(key(name->text), constant);
-            (void)valueType;
             name = nullptr;
             negate = false;
             value.reset();
@@ -370,7 +365,7 @@ TraStatementPtr TraCompiler::compileStatement(const TraToken* first, TraTokenSet
     case ttWhile: return compileWhile(ends);
     case ttRepeat: return compileRepeat(ends);
     case ttFor: return compileFor(ends);
-    case ttCase: return compileCase(ends);
+    case ttCase: return compileCase();
     case ttLParen: {
         back();
         return std::make_unique<TraExpressionStatement>(compileExpression(daUnknown, ends));
@@ -405,9 +400,9 @@ TraStatementPtr TraCompiler::compileExpressionStatement(TraTokenSet ends) {
     }
     TraExpressionPtr call;
     if (TraProgram* routine = findScriptRoutine(first->text, false))
-        call = compileCall(first, routine, nullptr);
+        call = compileCall(routine, nullptr);
     else if (std::shared_ptr<const TraSystemFunction> builtin = TraSystemFunctions::find(first->text))
-        call = compileCall(first, nullptr, builtin);
+        call = compileCall(nullptr, builtin);
     else
         fail(first, 11);
     expect(next(), ends);
@@ -504,8 +499,8 @@ TraStatementPtr TraCompiler::compileFor(TraTokenSet ends) {
                                              std::move(body), environment());
 }
 
-TraStatementPtr TraCompiler::compileCase(TraTokenSet ends) {
-    (void)ends;
+// A branch's statement ends at ";" or at the "end" of the case.
+TraStatementPtr TraCompiler::compileCase() {
     expect(peek(), {ttIdentifier});
     TraExpressionPtr selector = compileExpression(daUnknown, {ttOf});
     expect(next(), {ttOf});

@@ -51,7 +51,7 @@ private:
     TraStatementPtr compileRepeat(TraTokenSet ends);
     TraStatementPtr compileFor(TraTokenSet ends);
     TraStatementList compileLoopBody(TraTokenSet ends);
-    TraStatementPtr compileCase(TraTokenSet ends);
+    TraStatementPtr compileCase();
     std::vector<TraCaseLabel> compileCaseLabels();
     TraStatementList compileCaseBranch(TraTokenSet ends);
     TraStatementList compileBlock();
@@ -64,8 +64,7 @@ private:
     TraExpressionPtr compileBinary(const TraToken* op, TraExpressionPtr left, TraExpressionPtr right,
                                    const TraToken* rightStart);
     TraExpressionPtr compileValueName(const TraToken* name);
-    TraExpressionPtr compileCall(const TraToken* name, TraProgram* script,
-                                 std::shared_ptr<const TraSystemFunction> builtin);
+    TraExpressionPtr compileCall(TraProgram* script, std::shared_ptr<const TraSystemFunction> builtin);
 
     // Names, all compared without regard to case.
     TraVariable* findVariable(const QByteArray& name); // Result, parameters, locals, globals

@@ -115,10 +115,10 @@ TraExpressionPtr TraCompiler::compileValueName(const TraToken* name) {
     if (const std::optional<TraValue> system = findSystemConstant(name->text))
         return std::make_unique<TraLiteralNode>(*system);
     if (TraProgram* routine = findScriptRoutine(name->text, true))
-        return compileCall(name, routine, nullptr);
+        return compileCall(routine, nullptr);
     if (std::shared_ptr<const TraSystemFunction> builtin = TraSystemFunctions::find(name->text);
         builtin && builtin->isFunction)
-        return compileCall(name, nullptr, builtin);
+        return compileCall(nullptr, builtin);
     if (const std::optional<TraEnumValueRef> enumValue = TraEnumerations::findValue(name->text)) {
         TraValue value;
         if (enumValue->typeIndex == TraEnumerations::kBoolean)
@@ -130,8 +130,7 @@ TraExpressionPtr TraCompiler::compileValueName(const TraToken* name) {
     fail(name, 11);
 }
 
-TraExpressionPtr TraCompiler::compileCall(const TraToken* name, TraProgram* script,
-                                          std::shared_ptr<const TraSystemFunction> builtin) {
+TraExpressionPtr TraCompiler::compileCall(TraProgram* script, std::shared_ptr<const TraSystemFunction> builtin) {
     std::vector<TraDataType> formals;
     if (script) {
         for (int i = 0; i < script->parameterCount(); ++i)
@@ -153,7 +152,6 @@ TraExpressionPtr TraCompiler::compileCall(const TraToken* name, TraProgram* scri
             expect(next(), argumentEnds);
         }
     }
-    (void)name;
     if (script) {
         program_.dependOn(script);
         return std::make_unique<TraScriptCallNode>(script, std::move(arguments), environment());

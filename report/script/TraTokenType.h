@@ -76,8 +76,6 @@ public:
     constexpr bool contains(TraTokenType kind) const { return (bits_ & bit(kind)) != 0; }
     constexpr bool isEmpty() const { return bits_ == 0; }
     constexpr TraTokenSet operator|(TraTokenSet other) const { return fromBits(bits_ | other.bits_); }
-    constexpr TraTokenSet without(TraTokenType kind) const { return fromBits(bits_ & ~bit(kind)); }
-    constexpr quint64 bits() const { return bits_; }
 
 private:
     static constexpr quint64 bit(TraTokenType kind) { return quint64(1) << kind; }

@@ -40,7 +40,6 @@ public:
     static TraValue ofInteger(qint32 v) { TraValue r; r.setInteger(v); return r; }
     static TraValue ofExtended(long double v) { TraValue r; r.setExtended(v); return r; }
     static TraValue ofString(const QByteArray& v) { TraValue r; r.setString(v); return r; }
-    static TraValue ofBoolean(bool v) { TraValue r; r.setBoolean(v); return r; }
 
     TraDataType type() const { return type_; }
     bool isNone() const { return type_ == daUnknown; }
@@ -95,12 +94,9 @@ public:
     void setObject(TraDataType objectType, QObject* v) { reset(objectType); u_.obj = v; }
 
     // Variant contents.
-    void setVariantEmpty() { setKind(TraVariantKind::Empty); }
     void setVariantNull() { setKind(TraVariantKind::Null); }
     void setVariantInteger(qint32 v) { setKind(TraVariantKind::Integer); u_.i = v; }
-    void setVariantSmallint(qint16 v) { setKind(TraVariantKind::Smallint); u_.i = v; }
     void setVariantByte(quint8 v) { setKind(TraVariantKind::Byte); u_.i = v; }
-    void setVariantSingle(float v) { setKind(TraVariantKind::Single); u_.d = v; }
     void setVariantDouble(double v) { setKind(TraVariantKind::Double); u_.d = v; }
     void setVariantCurrency(qint64 scaled) { setKind(TraVariantKind::Currency); u_.c = scaled; }
     void setVariantDate(double v) { setKind(TraVariantKind::Date); u_.d = v; }
