@@ -1,6 +1,7 @@
 #include "BarcodeCommand.h"
 #include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
+#include "ScriptCommand.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -11,6 +12,7 @@ namespace {
 // Every subcommand, in the order --help lists them.
 const std::vector<PagewrightCommand>& commands() {
     static const std::vector<PagewrightCommand> all = {
+        {"script", "pagewright script FILE", runScriptCommand},
         barcodeCommand,
     };
     return all;

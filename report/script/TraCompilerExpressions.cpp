@@ -1,0 +1,206 @@
+#include "TraCompiler.h"
+
+#include "TraCodeModule.h"
+#include "TraEnumerations.h"
+#include "TraOperatorNodes.h"
+#include "TraProgram.h"
+#include "TraSystemConstants.h"
+#include "TraValueNodes.h"
+
+namespace {
+
+constexpr TraTokenSet kOperandStart{ttIdentifier, ttNumber, ttString, ttType, ttLParen, ttUnary};
+
+QByteArray key(const QByteArray& name) { return name.toLower(); }
+
+bool takesUnaryMinus(TraDataType type) { return isRealLike(type) || type == daVariant || type == daUnknown; }
+bool takesLogic(TraDataType type) { return type == daBoolean || type == daVariant || type == daUnknown; }
+
+} // namespace
+
+TraExpressionPtr TraCompiler::compileExpression(TraDataType required, TraTokenSet ends) {
+    const TraToken* start = peek();
+    TraExpressionPtr node = compileSimpleExpression(ends);
+    if (required != daUnknown && !typesCompatible(node->dataType(), required))
+        fail(start, 1);
+    return node;
+}
+
+TraExpressionPtr TraCompiler::compileSimpleExpression(TraTokenSet ends) {
+    TraExpressionPtr left = compileTerm(ends);
+    for (;;) {
+        const TraToken* token = next();
+        if (token && token->type == ttRParen && !ends.contains(ttRParen))
+            fail(token, 8);
+        expect(token, TraTokenSet{ttOperator} | ends);
+        if (ends.contains(token->type)) {
+            back();
+            return left;
+        }
+        const TraToken* rightStart = peek();
+        TraExpressionPtr right = compileTerm(ends);
+        left = compileBinary(token, std::move(left), std::move(right), rightStart);
+    }
+}
+
+TraExpressionPtr TraCompiler::compileTerm(TraTokenSet ends) {
+    TraExpressionPtr left = compileFactor(ends);
+    for (;;) {
+        const TraToken* token = next();
+        if (!token || !isMultiplicativeOperator(token->type) || ends.contains(token->type)) {
+            back();
+            return left;
+        }
+        const TraToken* rightStart = peek();
+        TraExpressionPtr right = compileFactor(ends);
+        left = compileBinary(token, std::move(left), std::move(right), rightStart);
+    }
+}
+
+// Unary operators bind tightest: "-a * b" is "(-a) * b", "2 * -3" is 2 * (-3).
+TraExpressionPtr TraCompiler::compileFactor(TraTokenSet ends) {
+    const TraToken* token = next();
+    expect(token, kOperandStart);
+    switch (token->type) {
+    case ttMinus:
+    case ttPlus:
+    case ttNot: {
+        TraExpressionPtr operand = compileFactor(ends);
+        const bool fits = token->type == ttNot ? takesLogic(operand->dataType()) : takesUnaryMinus(operand->dataType());
+        if (!fits)
+            fail(token, 1);
+        const TraTokenType op = token->type == ttMinus ? ttUnaryMinus : token->type == ttPlus ? ttUnaryPlus : ttNot;
+        return makeUnaryNode(op, std::move(operand), environment());
+    }
+    case ttLParen: {
+        TraExpressionPtr inner = compileSimpleExpression({ttRParen});
+        expect(next(), {ttRParen});
+        return inner;
+    }
+    case ttNumber:
+        return std::make_unique<TraLiteralNode>(token->dataType == daInteger ? TraValue::ofInteger(token->intValue)
+                                                                             : TraValue::ofExtended(token->floatValue));
+    case ttString:
+        return std::make_unique<TraLiteralNode>(TraValue::ofString(token->text));
+    case ttType: {
+        if (token->dataType == daEnum || token->dataType == daBoolean || token->dataType == daClass)
+            fail(token, 9);
+        expect(next(), {ttLParen});
+        TraExpressionPtr operand = compileSimpleExpression({ttRParen});
+        expect(next(), {ttRParen});
+        return std::make_unique<TraTypeCastNode>(token->dataType, std::move(operand));
+    }
+    default:
+        return compileValueName(token);
+    }
+}
+
+TraExpressionPtr TraCompiler::compileBinary(const TraToken* op, TraExpressionPtr left, TraExpressionPtr right,
+                                            const TraToken* rightStart) {
+    const TraDataType l = left->dataType();
+    const TraDataType r = right->dataType();
+    if (!typesCompatible(l, r))
+        fail(rightStart, 1);
+    // "and" and "or" are logic only; on numbers they would give a meaningless 0.
+    if ((op->type == ttAnd || op->type == ttOr) && (!takesLogic(l) || !takesLogic(r)))
+        fail(rightStart, 1);
+    return makeBinaryNode(op->type, std::move(left), std::move(right), environment());
+}
+
+TraExpressionPtr TraCompiler::compileValueName(const TraToken* name) {
+    if (TraVariable* variable = findVariable(name->text))
+        return std::make_unique<TraVariableNode>(variable);
+    if (TraExpressionPtr constant = findConstant(name->text))
+        return constant;
+    if (const std::optional<TraValue> system = findSystemConstant(name->text))
+        return std::make_unique<TraLiteralNode>(*system);
+    if (TraProgram* routine = findScriptRoutine(name->text, true))
+        return compileCall(routine, nullptr);
+    if (std::shared_ptr<const TraSystemFunction> builtin = TraSystemFunctions::find(name->text);
+        builtin && builtin->isFunction)
+        return compileCall(nullptr, builtin);
+    if (const std::optional<TraEnumValueRef> enumValue = TraEnumerations::findValue(name->text)) {
+        TraValue value;
+        if (enumValue->typeIndex == TraEnumerations::kBoolean)
+            value.setBoolean(enumValue->ordinal != 0);
+        else
+            value.setEnum(enumValue->typeIndex, enumValue->ordinal);
+        return std::make_unique<TraLiteralNode>(value);
+    }
+    fail(name, 11);
+}
+
+TraExpressionPtr TraCompiler::compileCall(TraProgram* script, std::shared_ptr<const TraSystemFunction> builtin) {
+    std::vector<TraDataType> formals;
+    if (script) {
+        for (int i = 0; i < script->parameterCount(); ++i)
+            formals.push_back(script->parameter(i)->value.type());
+    } else {
+        for (const TraFormalParameter& formal : builtin->parameters)
+            formals.push_back(formal.type);
+    }
+    std::vector<TraExpressionPtr> arguments;
+    if (!formals.empty()) {
+        expect(next(), {ttLParen});
+        for (size_t i = 0; i < formals.size(); ++i) {
+            const TraTokenSet argumentEnds = i + 1 < formals.size() ? TraTokenSet{ttComma} : TraTokenSet{ttRParen};
+            const TraToken* start = peek();
+            TraExpressionPtr argument = compileSimpleExpression(argumentEnds);
+            if (!typesCompatible(argument->dataType(), formals[i]))
+                fail(start, 1);
+            arguments.push_back(std::move(argument));
+            expect(next(), argumentEnds);
+        }
+    }
+    if (script) {
+        program_.dependOn(script);
+        return std::make_unique<TraScriptCallNode>(script, std::move(arguments), environment());
+    }
+    return std::make_unique<TraBuiltinCallNode>(std::move(builtin), std::move(arguments), environment());
+}
+
+TraVariable* TraCompiler::findVariable(const QByteArray& name) {
+    const QByteArray lower = key(name);
+    if (program_.result_ && lower == "result")
+        return program_.result_;
+    if (TraVariable* parameter = program_.parameterNames_.value(lower))
+        return parameter;
+    if (TraVariable* local = program_.localNames_.value(lower))
+        return local;
+    if (TraCodeModule* module = program_.module()) {
+        const TraCodeModule::Global global = module->findGlobalVariable(name);
+        if (global.variable && global.owner != &program_) {
+            program_.dependOn(global.owner);
+            return global.variable;
+        }
+    }
+    return nullptr;
+}
+
+TraExpressionPtr TraCompiler::findConstant(const QByteArray& name) {
+    const TraVariable* constant = program_.constantNames_.value(key(name));
+    if (!constant) {
+        if (TraCodeModule* module = program_.module()) {
+            const TraCodeModule::Global global = module->findGlobalConstant(name);
+            if (global.variable && global.owner != &program_) {
+                program_.dependOn(global.owner);
+                constant = global.variable;
+            }
+        }
+    }
+    if (!constant)
+        return nullptr;
+    return std::make_unique<TraLiteralNode>(constant->value);
+}
+
+// A routine may call itself: its header is compiled before its body.
+TraProgram* TraCompiler::findScriptRoutine(const QByteArray& name, bool functionsOnly) {
+    TraProgram* routine = nullptr;
+    if (program_.role() == TraProgram::Role::Routine && key(name) == key(program_.programName_))
+        routine = &program_;
+    else if (TraCodeModule* module = program_.module())
+        routine = module->findGlobalRoutine(name);
+    if (routine && functionsOnly && routine->programType() != ttFunction)
+        return nullptr;
+    return routine;
+}
