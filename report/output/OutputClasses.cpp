@@ -1,6 +1,7 @@
 #include "OutputClasses.h"
 
 #include "ClassRegistry.h"
+#include "TppCustomReport.h"
 #include "TppDrawBarCode.h"
 #include "TppDrawCalc.h"
 #include "TppDrawImage.h"
@@ -28,6 +29,7 @@ void registerOutputClasses() {
              &TppDrawRichText::staticClassInfo(),
              &TppDrawVariable::staticClassInfo(),
              &TppOutlineDrawCommand::staticClassInfo(),
+             &TppCustomReport::staticClassInfo(),
          })
         registry.registerClass(*info);
 }
