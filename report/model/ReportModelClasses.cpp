@@ -4,7 +4,6 @@
 #include "TppColumnFooterBand.h"
 #include "TppColumnHeaderBand.h"
 #include "TppComponent.h"
-#include "TppCustomReport.h"
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
 #include "TppGroup.h"
@@ -29,7 +28,6 @@ void registerReportModelClasses() {
              &TppSummaryBand::staticClassInfo(),
              &TppPageStyle::staticClassInfo(),
              &TppGroup::staticClassInfo(),
-             &TppCustomReport::staticClassInfo(),
              &TppComponent::staticClassInfo(),
          })
         registry.registerClass(*info);

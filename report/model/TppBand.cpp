@@ -2,7 +2,7 @@
 
 #include "ClassBuilder.h"
 #include "TppComponent.h"
-#include "TppCustomReport.h"
+#include "TppReportModel.h"
 #include "TppResourceManager.h"
 #include "Units.h"
 
@@ -47,7 +47,7 @@ TppBand::~TppBand() {
     SetReport(nullptr);
 }
 
-void TppBand::joinReport(TppCustomReport* report, bool asChild) {
+void TppBand::joinReport(TppReportModel* report, bool asChild) {
     if (report == report_)
         return;
     if (report_)
@@ -61,7 +61,7 @@ void TppBand::joinReport(TppCustomReport* report, bool asChild) {
     }
 }
 
-void TppBand::SetReport(TppCustomReport* report) { joinReport(report, true); }
+void TppBand::SetReport(TppReportModel* report) { joinReport(report, true); }
 
 TppDataPipeline* TppBand::DataPipeline() const { return report_ ? report_->DataPipeline() : nullptr; }
 

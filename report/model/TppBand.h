@@ -4,7 +4,7 @@
 #include "TppComponentHolder.h"
 #include "TppTypes.h"
 
-class TppCustomReport;
+class TppReportModel;
 class TppDataPipeline;
 
 // A horizontal strip of the report: its components in drawing order, its
@@ -17,9 +17,9 @@ public:
     explicit TppBand(OwnedComponent* owner = nullptr);
     ~TppBand() override;
 
-    TppCustomReport* Report() const { return report_; }
+    TppReportModel* Report() const { return report_; }
     // Joins the report's band list (and, for most bands, its children).
-    virtual void SetReport(TppCustomReport* report);
+    virtual void SetReport(TppReportModel* report);
 
     // The band type code stored with each component ("BandType").
     virtual int BandTypeCode() const = 0;
@@ -79,12 +79,12 @@ protected:
     void AddObject(TppComponent* component) override;
     void RemoveObject(TppComponent* component) override;
     // Where the report files this band; group bands are filed by their group.
-    void joinReport(TppCustomReport* report, bool asChild);
+    void joinReport(TppReportModel* report, bool asChild);
 
 private:
     void warn(int languageString) const;
 
-    TppCustomReport* report_ = nullptr;
+    TppReportModel* report_ = nullptr;
     int height_ = 13229;
     int bottomOffset_ = 0;
     int printPosition_ = 0;

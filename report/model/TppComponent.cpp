@@ -2,7 +2,7 @@
 
 #include "ClassBuilder.h"
 #include "TppBand.h"
-#include "TppCustomReport.h"
+#include "TppReportModel.h"
 #include "TppGroup.h"
 
 const ClassInfo& TppComponent::staticClassInfo() {
@@ -109,7 +109,7 @@ void TppComponent::SendToBack() {
     Change();
 }
 
-TppCustomReport* TppComponent::Report() const { return band_ ? band_->Report() : nullptr; }
+TppReportModel* TppComponent::Report() const { return band_ ? band_->Report() : nullptr; }
 
 void TppComponent::SetParentDataPipeline(bool follow) {
     parentDataPipeline_ = follow;

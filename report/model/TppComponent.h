@@ -4,7 +4,7 @@
 
 class TppBand;
 class TppComponentHolder;
-class TppCustomReport;
+class TppReportModel;
 class TppGroup;
 
 // A printable placed in the report tree: in a band, possibly inside a region
@@ -36,7 +36,7 @@ public:
     void BringToFront();
     void SendToBack();
 
-    TppCustomReport* Report() const;
+    TppReportModel* Report() const;
 
     bool ParentDataPipeline() const { return parentDataPipeline_; }
     void SetParentDataPipeline(bool follow);

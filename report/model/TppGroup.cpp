@@ -2,7 +2,7 @@
 
 #include "ClassBuilder.h"
 #include "TppComponent.h"
-#include "TppCustomReport.h"
+#include "TppReportModel.h"
 #include "TppDataPipeline.h"
 #include "TppGroupFooterBand.h"
 #include "TppGroupHeaderBand.h"
@@ -65,7 +65,7 @@ TppGroup::~TppGroup() {
     SetReport(nullptr);
 }
 
-void TppGroup::SetReport(TppCustomReport* report) {
+void TppGroup::SetReport(TppReportModel* report) {
     if (report == report_)
         return;
     if (report_)

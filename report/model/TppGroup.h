@@ -4,7 +4,7 @@
 #include "TppTypes.h"
 
 class TppComponent;
-class TppCustomReport;
+class TppReportModel;
 class TppDataPipeline;
 class TppGroupFooterBand;
 class TppGroupHeaderBand;
@@ -20,8 +20,8 @@ public:
     explicit TppGroup(OwnedComponent* owner = nullptr);
     ~TppGroup() override;
 
-    TppCustomReport* Report() const { return report_; }
-    void SetReport(TppCustomReport* report);
+    TppReportModel* Report() const { return report_; }
+    void SetReport(TppReportModel* report);
     // Index in the report's group list, 0 for the outermost; -1 without report.
     int GroupNo() const;
 
@@ -117,7 +117,7 @@ private:
     void findBreakComponent();
     void setBreakComponent(TppComponent* component);
 
-    TppCustomReport* report_ = nullptr;
+    TppReportModel* report_ = nullptr;
     TppGroupHeaderBand* headerBand_ = nullptr;
     TppGroupFooterBand* footerBand_ = nullptr;
     TppBreakType breakType_ = btDataField;

@@ -1,7 +1,7 @@
 #include "TppGroupBand.h"
 
 #include "ClassBuilder.h"
-#include "TppCustomReport.h"
+#include "TppReportModel.h"
 #include "TppGroup.h"
 
 const ClassInfo& TppGroupBand::staticClassInfo() {

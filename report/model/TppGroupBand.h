@@ -17,7 +17,7 @@ public:
     // Becomes the group's header or footer band and joins its report.
     virtual void SetGroup(TppGroup* group) = 0;
     int GroupIndex() const override;
-    void SetReport(TppCustomReport* report) override { joinReport(report, false); }
+    void SetReport(TppReportModel* report) override { joinReport(report, false); }
 
     // Set when the group breaks; the band engines clear it once the break is printed.
     bool PendingBreak() const { return pendingBreak_; }

@@ -1,7 +1,7 @@
 #include "TppPageStyle.h"
 
 #include "ClassBuilder.h"
-#include "TppCustomReport.h"
+#include "TppReportModel.h"
 
 const ClassInfo& TppPageStyle::staticClassInfo() {
     static const ClassInfo info = describeClass<TppPageStyle>("TppPageStyle", &TppBand::staticClassInfo(), [](auto&) {});

@@ -1,6 +1,6 @@
 #include "PipelineFixtures.h"
 #include "TppComponent.h"
-#include "TppCustomReport.h"
+#include "FixedPageReport.h"
 #include "TppDetailBand.h"
 #include "TppMasterFieldLink.h"
 
@@ -107,7 +107,7 @@ TEST_P(MasterDetailTest, DescendingDetails) {
 // tells each its details, and starts the master at its first record.
 TEST_P(MasterDetailTest, TheReportPreparesItsPipelines) {
     build(kCustomers, kOrders);
-    auto* report = new TppCustomReport(&form);
+    auto* report = new FixedPageReport(&form);
     auto* band = new TppDetailBand(&form);
     band->SetReport(report);
     auto* component = new TppComponent(&form);

@@ -2,7 +2,7 @@
 #include "Prompter.h"
 #include "ReportModelClasses.h"
 #include "TppComponent.h"
-#include "TppCustomReport.h"
+#include "FixedPageReport.h"
 #include "TppDataPipeline.h"
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
@@ -97,7 +97,7 @@ protected:
     }
     OwnedComponent form;
     RecordingPrompter prompter;
-    TppCustomReport* report = new TppCustomReport(&form);
+    FixedPageReport* report = new FixedPageReport(&form);
     TppDetailBand* detail = new TppDetailBand(&form);
 };
 
@@ -160,7 +160,7 @@ TEST_F(ReportModelTest, ComponentsStayInsideTheirBand) {
     TppPageDef page;
     page.mmWidth = 200000;
     page.mmMarginLeft = page.mmMarginRight = 5000;
-    report->SetPageDef(page);
+    report->pageDef = page;
     TppLabel* l = label(detail);
     l->SetmmLeft(-5);
     EXPECT_EQ(l->mmLeft(), 0);

@@ -9,17 +9,17 @@ class TppBand;
 class TppDataPipeline;
 class TppGroup;
 
-// The report as a model: its bands in print order, its groups, its main
-// pipeline and units, and the top of the report tree where user names are
-// looked up and every change ends (Modified). Generation, printing and the
-// printer setup build on this in the output and engine layers; until the
-// printer setup arrives the page is described by PageDef().
-class TppCustomReport : public TppRelative {
+// What bands, groups, components and pipelines need from their report: the
+// bands in print order, the groups, the main pipeline and units, the page,
+// and the top of the report tree where user names are looked up and every
+// change ends (Modified). It publishes nothing: the concrete report in the
+// output layer (TppCustomReport, after the producer's printing settings)
+// publishes these and supplies the page from its printer setup.
+class TppReportModel : public TppRelative {
 public:
     PW_CLASS_INFO
 
-    explicit TppCustomReport(OwnedComponent* owner = nullptr);
-    ~TppCustomReport() override;
+    ~TppReportModel() override;
 
     // All bands, kept sorted by their sort keys: title, header, column
     // header, group headers outermost first, detail, group footers innermost
@@ -48,16 +48,17 @@ public:
     bool AutoStop() const { return autoStop_; }
     void SetAutoStop(bool value);
     TppUnitType Units() const { return units_; }
-    void SetUnits(TppUnitType units);
+    virtual void SetUnits(TppUnitType units);
 
-    const TppPageDef& PageDef() const { return pageDef_; }
-    void SetPageDef(const TppPageDef& pageDef);
+    // The paper and margins the layout is placed on.
+    virtual const TppPageDef& PageDef() const = 0;
 
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
     bool Printing() const { return printing_; }
     void SetPrinting(bool printing);
-    TppCustomReport* MainReport() { return this; }
+    // The top report; a subreport's report answers its parent's.
+    virtual TppReportModel* MainReport() { return this; }
 
     // Where designer warnings go (a refused band height); none drops them.
     void SetWarningPrompter(Prompter* prompter) { prompter_ = prompter; }
@@ -76,6 +77,12 @@ public:
     void Notify(TppCommunicator* sender, int operation) override;
     void Loaded() override;
 
+protected:
+    explicit TppReportModel(OwnedComponent* owner = nullptr);
+    // The main pipeline's name read from a template, resolved once loaded.
+    QString pipelineName() const;
+    void setPendingPipelineName(const QString& name) { pendingPipelineName_ = name; }
+
 private:
     QList<TppBand*> bands_;
     QList<TppGroup*> groups_;
@@ -83,7 +90,6 @@ private:
     QString pendingPipelineName_;
     bool autoStop_ = true;
     TppUnitType units_ = utInches;
-    TppPageDef pageDef_;
     bool modified_ = false;
     bool printing_ = false;
     Prompter* prompter_ = nullptr;

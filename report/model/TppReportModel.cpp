@@ -1,4 +1,4 @@
-#include "TppCustomReport.h"
+#include "TppReportModel.h"
 
 #include "ClassBuilder.h"
 #include "Prompter.h"
@@ -10,35 +10,23 @@
 #include "TppGroupFooterBand.h"
 #include "TppGroupHeaderBand.h"
 
-const ClassInfo& TppCustomReport::staticClassInfo() {
+const ClassInfo& TppReportModel::staticClassInfo() {
     static const ClassInfo info =
-        describeClass<TppCustomReport>("TppCustomReport", &TppRelative::staticClassInfo(), [](auto& c) {
-            c.property("AutoStop", &TppCustomReport::AutoStop, &TppCustomReport::SetAutoStop).withDefault(true);
-            c.reference("DataPipeline", &TppCustomReport::DataPipeline, &TppCustomReport::SetDataPipeline);
-            c.object("PageDef", [](TppCustomReport& r) -> Persistent* { return &r.pageDef_; });
-            c.property("Units", &TppCustomReport::Units, &TppCustomReport::SetUnits)
-                .names({"utScreenPixels", "utInches", "utMillimeters", "utPrinterPixels", "utMMThousandths"})
-                .withDefault(utInches);
-            c.defined(
-                 "DataPipelineName", PropertyKind::String,
-                 [](const TppCustomReport& r) { return r.pipeline_ ? r.pipeline_->Name() : QString(); },
-                 [](TppCustomReport& r, const QVariant& v) { r.pendingPipelineName_ = v.toString(); })
-                .writtenWhen([](const TppCustomReport& r) { return r.pipeline_ != nullptr; });
-        });
+        describeClass<TppReportModel>("TppReportModel", &TppRelative::staticClassInfo(), [](auto&) {});
     return info;
 }
 
-TppCustomReport::TppCustomReport(OwnedComponent* owner) : TppRelative(owner) {
+TppReportModel::TppReportModel(OwnedComponent* owner) : TppRelative(owner) {
     // The report hears its pipeline close, to mark cached pages stale.
     AddEventKind(ciPipelineClosing);
 }
 
-TppCustomReport::~TppCustomReport() {
+TppReportModel::~TppReportModel() {
     markDestroying();
     FreeChildren();
 }
 
-TppBand* TppCustomReport::GetBand(int bandType, int groupIndex) const {
+TppBand* TppReportModel::GetBand(int bandType, int groupIndex) const {
     if (bandType == btGroupHeader || bandType == btGroupFooter) {
         const TppGroup* group = groups_.value(groupIndex);
         if (!group)
@@ -51,7 +39,7 @@ TppBand* TppCustomReport::GetBand(int bandType, int groupIndex) const {
     return nullptr;
 }
 
-void TppCustomReport::AddBand(TppBand* band) {
+void TppReportModel::AddBand(TppBand* band) {
     if (bands_.contains(band))
         return;
     bands_.append(band);
@@ -60,14 +48,14 @@ void TppCustomReport::AddBand(TppBand* band) {
     Change();
 }
 
-void TppCustomReport::RemoveBand(TppBand* band) {
+void TppReportModel::RemoveBand(TppBand* band) {
     if (bands_.removeOne(band) && !isDestroying()) {
         SortBands();
         Change();
     }
 }
 
-void TppCustomReport::AddGroup(TppGroup* group) {
+void TppReportModel::AddGroup(TppGroup* group) {
     if (groups_.contains(group))
         return;
     groups_.append(group);
@@ -75,7 +63,7 @@ void TppCustomReport::AddGroup(TppGroup* group) {
     Change();
 }
 
-void TppCustomReport::RemoveGroup(TppGroup* group) {
+void TppReportModel::RemoveGroup(TppGroup* group) {
     if (!groups_.removeOne(group) || isDestroying())
         return;
     // The remaining groups' bands have new indexes, and so their components.
@@ -86,12 +74,12 @@ void TppCustomReport::RemoveGroup(TppGroup* group) {
     Change();
 }
 
-void TppCustomReport::SortBands() {
+void TppReportModel::SortBands() {
     std::stable_sort(bands_.begin(), bands_.end(),
                      [](const TppBand* a, const TppBand* b) { return a->SortKey() < b->SortKey(); });
 }
 
-void TppCustomReport::SetDataPipeline(TppDataPipeline* pipeline) {
+void TppReportModel::SetDataPipeline(TppDataPipeline* pipeline) {
     if (pipeline == pipeline_)
         return;
     TppDataPipeline* old = pipeline_;
@@ -126,12 +114,12 @@ void TppCustomReport::SetDataPipeline(TppDataPipeline* pipeline) {
     Change();
 }
 
-void TppCustomReport::SetAutoStop(bool value) {
+void TppReportModel::SetAutoStop(bool value) {
     autoStop_ = value;
     Change();
 }
 
-void TppCustomReport::SetUnits(TppUnitType units) {
+void TppReportModel::SetUnits(TppUnitType units) {
     units_ = units;
     for (TppBand* band : bands_)
         band->SetUnits(units);
@@ -140,23 +128,20 @@ void TppCustomReport::SetUnits(TppUnitType units) {
     Change();
 }
 
-void TppCustomReport::SetPageDef(const TppPageDef& pageDef) {
-    pageDef_ = pageDef;
-    Change();
-}
+QString TppReportModel::pipelineName() const { return pipeline_ ? pipeline_->Name() : QString(); }
 
-void TppCustomReport::SetPrinting(bool printing) {
+void TppReportModel::SetPrinting(bool printing) {
     printing_ = printing;
     // The page style moves to the front of the list while printing.
     SortBands();
 }
 
-void TppCustomReport::Warn(const QString& text) const {
+void TppReportModel::Warn(const QString& text) const {
     if (prompter_)
         prompter_->showMessage(text);
 }
 
-QList<TppDataPipeline*> TppCustomReport::Pipelines() const {
+QList<TppDataPipeline*> TppReportModel::Pipelines() const {
     QList<TppDataPipeline*> pipelines;
     const auto add = [&](TppDataPipeline* pipeline) {
         if (pipeline && !pipelines.contains(pipeline))
@@ -171,7 +156,7 @@ QList<TppDataPipeline*> TppCustomReport::Pipelines() const {
     return pipelines;
 }
 
-void TppCustomReport::InitializePipelines() {
+void TppReportModel::InitializePipelines() {
     const QList<TppDataPipeline*> pipelines = Pipelines();
     for (TppDataPipeline* pipeline : pipelines)
         pipeline->InitializeTraversal(pipelines);
@@ -181,10 +166,10 @@ void TppCustomReport::InitializePipelines() {
     }
 }
 
-TppCommunicator* TppCustomReport::FindUserName(const QString& text) const {
+TppCommunicator* TppReportModel::FindUserName(const QString& text) const {
     const auto matches = [&](const TppCommunicator* c) { return c->UserName().compare(text, Qt::CaseInsensitive) == 0; };
     if (matches(this))
-        return const_cast<TppCustomReport*>(this);
+        return const_cast<TppReportModel*>(this);
     for (TppBand* band : bands_) {
         if (matches(band))
             return band;
@@ -210,7 +195,7 @@ TppCommunicator* TppCustomReport::FindUserName(const QString& text) const {
     return nullptr;
 }
 
-QString TppCustomReport::ValidUserNameFor(const TppCommunicator* object) const {
+QString TppReportModel::ValidUserNameFor(const TppCommunicator* object) const {
     if (dynamic_cast<const TppBand*>(object) && !object->UserName().isEmpty())
         return object->UserName();
     const QString base = object->className().mid(3);
@@ -222,14 +207,14 @@ QString TppCustomReport::ValidUserNameFor(const TppCommunicator* object) const {
     }
 }
 
-void TppCustomReport::Change() {
+void TppReportModel::Change() {
     if (isLoading() || isDestroying())
         return;
     modified_ = true;
     TppRelative::Change();
 }
 
-void TppCustomReport::Notify(TppCommunicator* sender, int operation) {
+void TppReportModel::Notify(TppCommunicator* sender, int operation) {
     TppRelative::Notify(sender, operation);
     if (operation == ppopRemove && sender == pipeline_) {
         // Without a pipeline nothing else would end the report.
@@ -238,7 +223,7 @@ void TppCustomReport::Notify(TppCommunicator* sender, int operation) {
     }
 }
 
-void TppCustomReport::Loaded() {
+void TppReportModel::Loaded() {
     TppRelative::Loaded();
     if (!pendingPipelineName_.isEmpty()) {
         if (TppDataPipeline* pipeline = TppDataPipeline::FindByName(Owner(), pendingPipelineName_))

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TextMeasurer.h"
+#include "Units.h"
+
+#include <QPainter>
+
+// Where a raster device draws a page: a painter, the device's resolution
+// and a text measurer. Lengths in thousandths of a millimetre become device
+// pixels rounded half to even.
+class DrawSurface final : public DeviceResolution {
+public:
+    DrawSurface(QPainter& painter, int horizontalPpi, int verticalPpi, const TextMeasurer& measurer, bool isPrinter)
+        : painter(painter), measurer(measurer), isPrinter(isPrinter), horizontal_(horizontalPpi),
+          vertical_(verticalPpi) {}
+
+    int pixelsPerInch(Axis axis) const override { return axis == Axis::Horizontal ? horizontal_ : vertical_; }
+    int toPixels(int mm, Axis axis) const { return int(UnitsFromMM(mm, utPrinterPixels, axis, this)); }
+    // Screen pixels (pen widths, image sizes) in device pixels.
+    int fromScreenPixels(int pixels, Axis axis) const;
+
+    QPainter& painter;
+    const TextMeasurer& measurer;
+    const bool isPrinter;
+
+private:
+    int horizontal_;
+    int vertical_;
+};

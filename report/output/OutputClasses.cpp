@@ -1,0 +1,35 @@
+#include "OutputClasses.h"
+
+#include "ClassRegistry.h"
+#include "TppCustomReport.h"
+#include "TppDrawBarCode.h"
+#include "TppDrawCalc.h"
+#include "TppDrawImage.h"
+#include "TppDrawLine.h"
+#include "TppDrawRichText.h"
+#include "TppDrawShape.h"
+#include "TppDrawVar.h"
+#include "TppDrawVariable.h"
+#include "TppOutlineDrawCommand.h"
+#include "TppPage.h"
+#include "TppPageRequest.h"
+
+void registerOutputClasses() {
+    ClassRegistry& registry = ClassRegistry::instance();
+    for (const ClassInfo* info : {
+             &TppPage::staticClassInfo(),
+             &TppPageRequest::staticClassInfo(),
+             &TppDrawText::staticClassInfo(),
+             &TppDrawVar::staticClassInfo(),
+             &TppDrawCalc::staticClassInfo(),
+             &TppDrawShape::staticClassInfo(),
+             &TppDrawLine::staticClassInfo(),
+             &TppDrawImage::staticClassInfo(),
+             &TppDrawBarCode::staticClassInfo(),
+             &TppDrawRichText::staticClassInfo(),
+             &TppDrawVariable::staticClassInfo(),
+             &TppOutlineDrawCommand::staticClassInfo(),
+             &TppCustomReport::staticClassInfo(),
+         })
+        registry.registerClass(*info);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "TppCacheable.h"
+#include "TppPage.h"
+
+#include <QDateTime>
+#include <functional>
+
+class TppPageRequest;
+class TppPublisher;
+
+// The generation engine as its report sees it: the page being filled, the
+// page numbers, the passes, the stop flag. The engine layer implements the
+// generation; each finished page goes to the publisher's AcceptPage.
+class TppCustomEngine : public TppCacheable {
+public:
+    explicit TppCustomEngine(OwnedComponent* owner = nullptr);
+    ~TppCustomEngine() override;
+
+    TppPage& Page() { return *page_; }
+    QRect PrintPosition;
+    bool PageStarted = false;
+    int AbsolutePageNo = 0;
+    int AbsolutePageCount = 0;
+    int PageNo = 0;
+    int PageCount = 0;
+    int CurrentColumn = 0;
+    bool FirstPass = false;
+    bool SecondPass = false;
+    unsigned PrintConditions = 0;
+    bool StopPrinting = false;
+    QDateTime PrintDateTime;
+    int ReportBandCount = 0;
+    int PageBandCount = 0;
+    bool GenerationCompleted = false;
+    // Set while generating; a request arriving meanwhile is not served again.
+    bool Printing = false;
+
+    // Generates the pages the request asks for, handing each to the publisher.
+    virtual void GeneratePages(TppPageRequest& request, TppPublisher& publisher) = 0;
+    // Forgets every page made, so that the next request starts afresh.
+    virtual void Reset();
+    bool Busy() const { return Printing; }
+
+    // Installed by the report: the end of each page.
+    std::function<void()> OnReportEndPage;
+
+private:
+    std::unique_ptr<TppPage> page_;
+};

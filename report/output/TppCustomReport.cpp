@@ -1,0 +1,125 @@
+#include "TppCustomReport.h"
+
+#include "ClassBuilder.h"
+#include "TppColumnFooterBand.h"
+#include "TppColumnHeaderBand.h"
+#include "TppCustomEngine.h"
+#include "TppDataPipeline.h"
+
+namespace {
+constexpr int kEndPageEvent = 17;
+constexpr unsigned bit(TppNoDataBehavior b) { return 1u << b; }
+} // namespace
+
+const ClassInfo& TppCustomReport::staticClassInfo() {
+    static const ClassInfo info =
+        describeClass<TppCustomReport>("TppCustomReport", &TppProducer::staticClassInfo(), [](auto& c) {
+            using R = TppCustomReport;
+            c.property("AutoStop", &R::AutoStop, &R::SetAutoStop).withDefault(true);
+            c.property(
+                "ColumnPositions", [](const R& r) { return r.ColumnPositions.join(u'\n'); },
+                [](R& r, const QString& v) { r.ColumnPositions = v.isEmpty() ? QStringList() : v.split(u'\n'); });
+            c.property("Columns", &R::Columns, &R::SetColumns).withDefault(1);
+            c.property("ColumnWidth", &R::ColumnWidth, &R::SetColumnWidth).notStored();
+            c.reference("DataPipeline", &R::DataPipeline, &R::SetDataPipeline);
+            c.property("NoDataBehaviors", &R::NoDataBehaviors, &R::SetNoDataBehaviors)
+                .names({"ndMessageDialog", "ndMessageOnPage", "ndBlankPage", "ndBlankReport"})
+                .withDefault(bit(ndBlankPage));
+            c.property("PageLimit", &R::PageLimit, &R::SetPageLimit).withDefault(0);
+            c.property("PassSetting", &R::PassSetting, &R::SetPassSetting)
+                .names({"psOnePass", "psTwoPass"})
+                .withDefault(psOnePass);
+            c.property(
+                 "SaveAsTemplate", [](const R& r) { return r.SaveAsTemplate; },
+                 [](R& r, bool v) { r.SaveAsTemplate = v; })
+                .withDefault(false);
+            c.property("Units", &R::Units, &R::SetUnits)
+                .names({"utScreenPixels", "utInches", "utMillimeters", "utPrinterPixels", "utMMThousandths"})
+                .withDefault(utInches);
+            c.event("OnEndColumn", &R::OnEndColumn);
+            c.event("OnEndFirstPass", &R::OnEndFirstPass);
+            c.event("OnEndPage", &R::OnEndPage);
+            c.event("OnEndSecondPass", &R::OnEndSecondPass);
+            c.event("OnNoData", &R::OnNoData);
+            c.event("OnStartColumn", &R::OnStartColumn);
+            c.event("OnStartFirstPass", &R::OnStartFirstPass);
+            c.event("OnStartPage", &R::OnStartPage);
+            c.event("OnStartSecondPass", &R::OnStartSecondPass);
+            c.defined(
+                 "DataPipelineName", PropertyKind::String, [](const R& r) { return r.pipelineName(); },
+                 [](R& r, const QVariant& v) { r.setPendingPipelineName(v.toString()); })
+                .writtenWhen([](const R& r) { return r.DataPipeline() != nullptr; });
+            c.defined(
+                 "mmColumnWidth", PropertyKind::Integer, [](const R& r) { return r.columnWidth_; },
+                 [](R& r, const QVariant& v) { r.columnWidth_ = v.toInt(); })
+                .writtenWhen([](const R& r) { return r.columnWidth_ != 0; });
+        });
+    return info;
+}
+
+TppCustomReport::TppCustomReport(OwnedComponent* owner) : TppProducer(owner) {}
+
+TppCustomReport::~TppCustomReport() { markDestroying(); }
+
+void TppCustomReport::SetColumns(int columns) {
+    const int previous = columns_;
+    columns_ = std::max(columns, 1);
+    if (!isLoading() && columns_ >= 2) {
+        columnWidth_ = PageDef().printableWidth() / columns_;
+        // Columns get their header and footer bands when they first appear.
+        if (previous == 1 && !isDesigning()) {
+            if (!GetBand(btColumnHeader))
+                (new TppColumnHeaderBand(Owner()))->SetReport(this);
+            if (!GetBand(btColumnFooter))
+                (new TppColumnFooterBand(Owner()))->SetReport(this);
+        }
+    } else if (!isLoading()) {
+        columnWidth_ = PageDef().printableWidth();
+    }
+    Change();
+}
+
+float TppCustomReport::ColumnWidth() const { return UnitsFromMM(columnWidth_, Units()); }
+
+void TppCustomReport::SetColumnWidth(float width) {
+    columnWidth_ = UnitsToMM(width, Units());
+    Change();
+}
+
+void TppCustomReport::SetNoDataBehaviors(unsigned behaviors) {
+    const unsigned added = behaviors & ~noDataBehaviors_;
+    if ((behaviors & bit(ndBlankPage)) && (behaviors & bit(ndBlankReport)))
+        behaviors &= ~(added & bit(ndBlankReport) ? bit(ndBlankPage) : bit(ndBlankReport));
+    if (!(behaviors & (bit(ndBlankPage) | bit(ndBlankReport))))
+        behaviors |= bit(ndBlankPage);
+    if (behaviors & bit(ndBlankPage))
+        behaviors &= ~bit(ndMessageOnPage);
+    noDataBehaviors_ = behaviors;
+    Change();
+}
+
+void TppCustomReport::SetPageLimit(int limit) {
+    pageLimit_ = limit;
+    SetModified(true);
+    Change();
+}
+
+void TppCustomReport::SetPassSetting(TppPassSettingType setting) {
+    passSetting_ = setting;
+    SetModified(true);
+    Change();
+}
+
+int TppCustomReport::AbsolutePageNo() { return Engine() ? Engine()->AbsolutePageNo : 0; }
+int TppCustomReport::AbsolutePageCount() { return Engine() ? Engine()->AbsolutePageCount : 0; }
+int TppCustomReport::PageNo() { return Engine() ? Engine()->PageNo : 0; }
+int TppCustomReport::PageCount() { return Engine() ? Engine()->PageCount : 0; }
+
+void TppCustomReport::EndOfPage() {
+    OnEndPage(this);
+    BroadcastEvent(this, kEndPageEvent);
+    if (pageLimit_ > 0 && Engine() && Engine()->AbsolutePageNo >= pageLimit_)
+        Engine()->StopPrinting = true;
+}
+
+void TppCustomReport::EngineCreated(TppCustomEngine& engine) { engine.OnReportEndPage = [this] { EndOfPage(); }; }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "TppProducer.h"
+
+#include <QStringList>
+
+// The report as users and templates see it: the printing settings of the
+// producer, then the layout's own (columns, pipeline, no-data behaviour,
+// page limit, passes, units) and the report-level events. Its pages come
+// from the engine the engine layer creates for it.
+class TppCustomReport : public TppProducer {
+public:
+    PW_CLASS_INFO
+
+    explicit TppCustomReport(OwnedComponent* owner = nullptr);
+    ~TppCustomReport() override;
+
+    int Columns() const { return columns_; }
+    // Values of 0 or less become 1; several columns share the printable width.
+    void SetColumns(int columns);
+    int mmColumnWidth() const { return columnWidth_; }
+    float ColumnWidth() const;
+    void SetColumnWidth(float width);
+    QStringList ColumnPositions;
+    unsigned NoDataBehaviors() const { return noDataBehaviors_; }
+    // ndBlankPage and ndBlankReport exclude each other (the one added wins);
+    // with neither, ndBlankPage; ndMessageOnPage only without ndBlankPage.
+    void SetNoDataBehaviors(unsigned behaviors);
+    int PageLimit() const { return pageLimit_; }
+    void SetPageLimit(int limit);
+    TppPassSettingType PassSetting() const { return passSetting_; }
+    void SetPassSetting(TppPassSettingType setting);
+    bool SaveAsTemplate = false;
+
+    TppNotifyEvent OnStartFirstPass;
+    TppNotifyEvent OnEndFirstPass;
+    TppNotifyEvent OnStartSecondPass;
+    TppNotifyEvent OnEndSecondPass;
+    TppNotifyEvent OnStartPage;
+    TppNotifyEvent OnEndPage;
+    TppNotifyEvent OnStartColumn;
+    TppNotifyEvent OnEndColumn;
+    TppNotifyEvent OnNoData;
+
+    // The engine's numbers; 0 without engine.
+    int AbsolutePageNo();
+    int AbsolutePageCount();
+    int PageNo();
+    int PageCount();
+
+    // The end of each generated page: OnEndPage, then the page limit.
+    void EndOfPage();
+
+protected:
+    void PrepareForJob() override { InitializePipelines(); }
+    void EngineCreated(TppCustomEngine& engine) override;
+
+private:
+    int columns_ = 1;
+    int columnWidth_ = 0;
+    unsigned noDataBehaviors_ = 1u << ndBlankPage;
+    int pageLimit_ = 0;
+    TppPassSettingType passSetting_ = psOnePass;
+};

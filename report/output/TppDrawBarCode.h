@@ -1,0 +1,38 @@
+#pragma once
+
+#include "DrawingTypes.h"
+#include "TppDrawCommand.h"
+#include "TppFont.h"
+
+// A barcode: its data and settings as the barcode component had them.
+// The barcode layer encodes and draws it through the renderer it registers
+// for this class; symbology and orientation are kept by their ordinals in
+// the barcode layer's enumerations.
+class TppDrawBarCode : public TppDrawCommand {
+public:
+    PW_CLASS_INFO
+
+    explicit TppDrawBarCode(OwnedComponent* owner = nullptr);
+
+    int BarCodeType = 0;
+    QString Data;
+    QString AddOnCode;
+    bool AutoEncode = false;
+    bool AutoSize = true;
+    bool AutoSizeFont = true;
+    int BarColor = clBlack;
+    int BarWidth = 0;
+    float WideBarRatio = 0;
+    bool BearerBars = false;
+    bool CalcCheckDigit = true;
+    bool CodeOK = true;
+    int Color = clWhite;
+    TppFont Font;
+    TAlignment Alignment = taLeftJustify;
+    int Orientation = 0;
+    bool PrintHumanReadable = true;
+    bool Transparent = false;
+
+    void Draw(TppDevice& device) override;
+    void Assign(const TppDrawCommand& source) override;
+};

@@ -1,0 +1,33 @@
+#include "TppDrawVar.h"
+
+#include "ClassBuilder.h"
+#include "TppPage.h"
+#include "VariableText.h"
+
+const ClassInfo& TppDrawVar::staticClassInfo() {
+    static const ClassInfo info =
+        describeClass<TppDrawVar>("TppDrawVar", &TppDrawText::staticClassInfo(), [](auto& c) {
+            c.property(
+                 "VarType", [](const TppDrawVar& d) { return d.VarType; },
+                 [](TppDrawVar& d, TppVarType v) { d.VarType = v; })
+                .names({"vtDate", "vtDateTime", "vtDocumentName", "vtPrintDateTime", "vtPageCount", "vtPageSet",
+                        "vtPageSetDesc", "vtPageNo", "vtPageNoDesc", "vtTime"})
+                .withDefault(vtDate);
+        });
+    return info;
+}
+
+bool TppDrawVar::IsUpdatable() const { return VarType >= vtPageCount && VarType <= vtPageNoDesc; }
+
+bool TppDrawVar::UpdateText() {
+    if (!IsUpdatable() || !Page())
+        return false;
+    Text = VariableText(VarType, Page()->PageNo, Page()->PageCount);
+    return true;
+}
+
+void TppDrawVar::Assign(const TppDrawCommand& source) {
+    TppDrawText::Assign(source);
+    if (const auto* var = dynamic_cast<const TppDrawVar*>(&source))
+        VarType = var->VarType;
+}

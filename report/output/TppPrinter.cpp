@@ -1,0 +1,192 @@
+#include "TppPrinter.h"
+
+#include "PagewrightErrors.h"
+#include "PaperTable.h"
+#include "TppPrinterList.h"
+
+#include <QPageSize>
+#include <QPrinterInfo>
+
+TppPrinter::TppPrinter() {
+    SetPrinterName(QStringLiteral("Default"));
+    rebuildSettings();
+}
+
+TppPrinter::~TppPrinter() {
+    if (inJob_)
+        Abort();
+}
+
+void TppPrinter::SetPrinterName(const QString& name) {
+    if (inJob_)
+        return;
+    std::shared_ptr<const TppPrinterInfo> info = TppPrinterList::instance().FindPrinter(name);
+    if (!info || !info->isValid()) {
+        info = TppPrinterList::instance().FindPrinter(QStringLiteral("Screen"));
+        printerName_ = QStringLiteral("Screen");
+    } else {
+        printerName_ = name == QLatin1String("Default") ? name : info->name();
+    }
+    if (info != info_)
+        printer_.reset();
+    info_ = std::move(info);
+}
+
+void TppPrinter::ApplySetup(const TppPrinterSetup& setup) {
+    const bool samePrinter = setup.EffectivePrinterName() == setup_.EffectivePrinterName();
+    if (samePrinter && setup_.SameSettings(setup) && setup_.SameLayout(setup))
+        return;
+    if (!inJob_)
+        SetPrinterName(setup.PrinterName());
+    setup_.Assign(setup);
+    rebuildSettings();
+}
+
+void TppPrinter::rebuildSettings() {
+    PrinterJobSettings s;
+    s.printerName = info_->name();
+    s.documentName = setup_.DocumentName();
+    s.outputFileName = setup_.OutputFileName();
+    s.orientation = setup_.Orientation() + 1;
+    s.paperCode = setup_.PaperSize();
+    // The printing system makes the copies itself only when asked to and
+    // when they need no collating; otherwise the report prints each copy.
+    s.copies = !setup_.DelegateCopies() || setup_.Collation() ? 1 : setup_.Copies();
+    s.collate = setup_.Collation();
+    s.duplex = setup_.Duplex() + 1;
+    if (setup_.BinName() != QLatin1String("Default"))
+        s.paperSource = info_->binCode(setup_.BinName());
+    if (s.paperCode == kCustomPaperCode) {
+        s.paperWidth = setup_.PageDef().mmWidth / 100;
+        s.paperLength = setup_.PageDef().mmHeight / 100;
+        if (setup_.Orientation() == poLandscape)
+            std::swap(s.paperWidth, s.paperLength);
+    }
+    settings_ = s;
+}
+
+TppPrinterSetup TppPrinter::CurrentSetup() const {
+    // Inactive while rebuilt: nothing is validated or announced, and the
+    // paper name is taken as it comes.
+    TppPrinterSetup result(setup_);
+    result.SetActive(false);
+    result.SetDuplex(TppDuplexType(std::clamp(settings_.duplex - 1, 0, 2)));
+    result.SetOrientation(settings_.orientation == 2 ? poLandscape : poPortrait);
+
+    int width = 0, height = 0;
+    QString paperName = QStringLiteral("Custom");
+    const int index = info_->paperIndexOfCode(settings_.paperCode);
+    if (settings_.paperCode == kCustomPaperCode) {
+        width = settings_.paperWidth;
+        height = settings_.paperLength;
+    } else if (index >= 0) {
+        width = info_->capabilities().paperWidths[index];
+        height = info_->capabilities().paperHeights[index];
+        paperName = info_->paperNames()[index];
+    }
+    if (width > 0 && height > 0) {
+        if (result.Orientation() == poLandscape)
+            std::swap(width, height);
+        // Tenths of a millimetre are all the settings hold: a size that
+        // agrees to the tenth keeps its exact value.
+        if (result.PageDef().mmWidth / 100 != width)
+            result.SetmmPaperWidth(width * 100);
+        if (result.PageDef().mmHeight / 100 != height)
+            result.SetmmPaperHeight(height * 100);
+    }
+    result.SetPaperName(paperName);
+    const QString bin = settings_.paperSource ? info_->binNameOfCode(*settings_.paperSource) : QString();
+    result.SetBinName(bin.isEmpty() ? QStringLiteral("Default") : bin);
+    result.SetActive(true);
+    return result;
+}
+
+bool TppPrinter::HasUsableContext() const { return !info_->isScreen() && info_->isValid(); }
+
+int TppPrinter::pixelsPerInch(Axis axis) const {
+    if (printer_)
+        return printer_->resolution();
+    if (!HasUsableContext())
+        return screenResolution().pixelsPerInch(axis);
+    return QPrinter(QPrinter::HighResolution).resolution();
+}
+
+bool TppPrinter::PrintsInColour() const {
+    if (!HasUsableContext())
+        return true;
+    return QPrinterInfo::printerInfo(info_->name()).defaultColorMode() == QPrinter::Color;
+}
+
+QMargins TppPrinter::UnprintableMargins() const {
+    if (!printer_)
+        return {};
+    const QRect paper = printer_->paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer_->pageRect(QPrinter::DevicePixel).toRect();
+    return {page.left() - paper.left(), page.top() - paper.top(), paper.right() - page.right(),
+            paper.bottom() - page.bottom()};
+}
+
+void TppPrinter::configure(QPrinter& printer) const {
+    printer.setDocName(settings_.documentName);
+    if (!settings_.outputFileName.isEmpty())
+        printer.setOutputFileName(settings_.outputFileName);
+    int width = setup_.PageDef().mmWidth, height = setup_.PageDef().mmHeight;
+    if (setup_.Orientation() == poLandscape)
+        std::swap(width, height);
+    printer.setPageSize(QPageSize(QSizeF(width / 1000.0, height / 1000.0), QPageSize::Millimeter));
+    printer.setPageOrientation(setup_.Orientation() == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // Report pages carry their own margins; the paper is used edge to edge.
+    printer.setFullPage(true);
+    printer.setCopyCount(settings_.copies);
+    printer.setCollateCopies(settings_.collate);
+    static const QPrinter::DuplexMode duplex[] = {QPrinter::DuplexNone, QPrinter::DuplexLongSide,
+                                                  QPrinter::DuplexShortSide};
+    printer.setDuplex(duplex[std::clamp(settings_.duplex - 1, 0, 2)]);
+}
+
+void TppPrinter::BeginDoc() {
+    if (inJob_)
+        return;
+    if (info_->isScreen())
+        throw EPrintError(QStringLiteral("Screen printer does not support printing."));
+    pagesStarted_ = 0;
+    aborted_ = false;
+    printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(info_->name()), QPrinter::HighResolution);
+    configure(*printer_);
+    inJob_ = true;
+}
+
+void TppPrinter::NewPage() {
+    if (!inJob_ || inPage_)
+        return;
+    const bool started = pagesStarted_ == 0 ? painter_.begin(printer_.get()) : printer_->newPage();
+    if (!started) {
+        inJob_ = false;
+        throw EPrintError(QStringLiteral("The printer %1 could not start a page.").arg(info_->name()));
+    }
+    ++pagesStarted_;
+    inPage_ = true;
+}
+
+void TppPrinter::EndPage() { inPage_ = false; }
+
+void TppPrinter::EndDoc() {
+    EndPage();
+    if (inJob_ && painter_.isActive())
+        painter_.end();
+    inJob_ = false;
+    printer_.reset();
+}
+
+void TppPrinter::Abort() {
+    if (!inJob_)
+        return;
+    aborted_ = true;
+    if (painter_.isActive()) {
+        printer_->abort();
+        painter_.end();
+    }
+    inPage_ = false;
+    inJob_ = false;
+    printer_.reset();
+}

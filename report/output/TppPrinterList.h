@@ -1,0 +1,48 @@
+#pragma once
+
+#include "TppPrinterInfo.h"
+
+#include <QMutex>
+#include <memory>
+
+class TppPrinter;
+
+// The process-wide list of printers, built from the printer catalogue on
+// first use and guarded by one lock: "Default", "Screen", then every
+// installed printer in the order the printing system reports them. Infos are
+// handed out as shared pointers, so a setup keeps a valid info even when the
+// list is rebuilt under it.
+class TppPrinterList {
+public:
+    static TppPrinterList& instance();
+
+    // Replaces the catalogue (tests install a fake; the default one asks Qt)
+    // and rebuilds the list.
+    void setCatalog(std::shared_ptr<PrinterCatalog> catalog);
+    // Re-enumerates the printers, dropping the shared printer object.
+    void refresh();
+
+    QStringList PrinterNames();
+    // "Default" gives the default printer; an exact name its entry; "device
+    // on port" forms are tried too; anything else the default printer.
+    std::shared_ptr<const TppPrinterInfo> FindPrinter(const QString& name);
+    // Re-read from the printing system; "Screen" when there is none.
+    QString DefaultPrinterName();
+
+    // The printer object reports share on the main thread; it exists only
+    // once a real printer is installed.
+    TppPrinter* SharedPrinter();
+
+private:
+    TppPrinterList();
+    ~TppPrinterList();
+    void buildLocked();
+    std::shared_ptr<const TppPrinterInfo> findLocked(const QString& name) const;
+
+    QRecursiveMutex mutex_;
+    std::shared_ptr<PrinterCatalog> catalog_;
+    bool built_ = false;
+    QString defaultName_;
+    QList<std::pair<QString, std::shared_ptr<const TppPrinterInfo>>> entries_;
+    std::unique_ptr<TppPrinter> sharedPrinter_;
+};

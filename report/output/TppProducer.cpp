@@ -1,0 +1,402 @@
+#include "TppProducer.h"
+
+#include "ClassBuilder.h"
+#include "DeviceClasses.h"
+#include "FormRegistry.h"
+#include "PagewrightErrors.h"
+#include "TppCustomCancelDialog.h"
+#include "TppCustomEngine.h"
+#include "TppCustomPreviewer.h"
+#include "TppCustomPrintDialog.h"
+#include "TppDevice.h"
+#include "TppPrinter.h"
+
+const ClassInfo& TppProducer::staticClassInfo() {
+    static const ClassInfo info =
+        describeClass<TppProducer>("TppProducer", &TppReportModel::staticClassInfo(), [](auto& c) {
+            using P = TppProducer;
+            c.property("AllowPrintToArchive", &P::AllowPrintToArchive, &P::SetAllowPrintToArchive).withDefault(false);
+            c.property("AllowPrintToFile", &P::AllowPrintToFile, &P::SetAllowPrintToFile).withDefault(false);
+            c.property("ArchiveFileName", &P::ArchiveFileName, &P::SetArchiveFileName);
+            c.property("CachePages", &P::CachePages, &P::SetCachePages).withDefault(false);
+            c.property("DeviceType", &P::DeviceType, &P::SetDeviceType);
+            c.property("Language", &P::Language, &P::SetLanguage)
+                .names({"lgDefault", "lgDanish", "lgDutch", "lgEnglish", "lgFrench", "lgGerman", "lgItalian",
+                        "lgPortugueseBrazil", "lgPortuguese", "lgSpanish", "lgSpanishMexico", "lgSwedish",
+                        "lgNorwegian", "lgCustom"})
+                .withDefault(lgDefault);
+            c.property("ModalCancelDialog", &P::ModalCancelDialog, &P::SetModalCancelDialog).withDefault(true);
+            c.property("ModalPreview", &P::ModalPreview, &P::SetModalPreview).withDefault(true);
+            c.object("PrinterSetup", [](P& p) -> Persistent* { return &p.printerSetup_; });
+            c.property("SavePrinterSetup", &P::SavePrinterSetup, &P::SetSavePrinterSetup).withDefault(false);
+            c.property("ShowAutoSearchDialog", &P::ShowAutoSearchDialog, &P::SetShowAutoSearchDialog)
+                .withDefault(false);
+            c.property("ShowCancelDialog", &P::ShowCancelDialog, &P::SetShowCancelDialog).withDefault(true);
+            c.property("ShowPrintDialog", &P::ShowPrintDialog, &P::SetShowPrintDialog).withDefault(true);
+            c.property("TextFileName", &P::TextFileName, &P::SetTextFileName);
+            c.property("TextFileType", &P::TextFileType, &P::SetTextFileType)
+                .names({"ftComma", "ftTab", "ftFixedLength", "ftCustom"})
+                .withDefault(ftComma);
+            c.event("AfterPrint", &P::AfterPrint);
+            c.event("BeforePrint", &P::BeforePrint);
+            c.event("OnCancel", &P::OnCancel);
+            c.event("OnCancelDialogClose", &P::OnCancelDialogClose);
+            c.event("OnCancelDialogCreate", &P::OnCancelDialogCreate);
+            c.event("OnPageRequest", &P::OnPageRequest);
+            c.event("OnPreviewFormClose", &P::OnPreviewFormClose);
+            c.event("OnPreviewFormCreate", &P::OnPreviewFormCreate);
+            c.event("OnPrintDialogClose", &P::OnPrintDialogClose);
+            c.event("OnPrintDialogCreate", &P::OnPrintDialogCreate);
+            c.event("OnPrintingComplete", &P::OnPrintingComplete);
+            c.event("OnSaveText", &P::OnSaveText);
+        });
+    return info;
+}
+
+TppProducer::TppProducer(OwnedComponent* owner) : TppReportModel(owner) {
+    publisher_.PageRequestHandler = [this](TppPublisher*, TppPageRequest& request) { handlePageRequest(request); };
+}
+
+TppProducer::~TppProducer() {
+    markDestroying();
+    delete std::exchange(previewForm_, nullptr);
+    delete std::exchange(printDialog_, nullptr);
+    delete std::exchange(cancelDialog_, nullptr);
+    delete std::exchange(engine_, nullptr);
+}
+
+void TppProducer::SetDeviceType(const QString& name) {
+    if (isLoading() || DeviceClasses::instance().Find(name))
+        deviceType_ = name;
+}
+
+void TppProducer::SetArchiveFileName(const QString& value) {
+    if (Printing())
+        return;
+    archiveFileName_ = value;
+    Reset();
+    publisher_.ResetDevices();
+}
+
+void TppProducer::SetUnits(TppUnitType units) {
+    printerSetup_.SetUnits(units);
+    TppReportModel::SetUnits(units);
+}
+
+TppCustomEngine* TppProducer::Engine() {
+    if (!engine_ && (engine_ = CreateEngine()))
+        EngineCreated(*engine_);
+    return engine_;
+}
+
+void TppProducer::notify(int kind) { BroadcastEvent(this, kind); }
+
+void TppProducer::Reset() {
+    if (Printing())
+        return;
+    jobPrimed_ = false;
+    cancelPending_ = false;
+}
+
+void TppProducer::Cancel() {
+    cancelPending_ = true;
+    if (engine_)
+        engine_->StopPrinting = true;
+}
+
+void TppProducer::Print() {
+    if (showAutoSearchDialog_ && RunAutoSearch && !RunAutoSearch())
+        return;
+    producing_ = true;
+    try {
+        // The screen path only for the exact name: "screen" in other case
+        // is a registered name too, and prints on paper.
+        if (deviceType_ == QLatin1String("Screen"))
+            previewPath();
+        else
+            devicePath();
+    } catch (...) {
+        producing_ = false;
+        throw;
+    }
+}
+
+void TppProducer::previewPath() {
+    if (previewForm_)
+        return;
+    previewForm_ = FormRegistry::instance().CreateForm<TppCustomPreviewer>();
+    if (!previewForm_) {
+        producing_ = false;
+        return;
+    }
+    TppCustomPreviewer* form = previewForm_;
+    form->Report = this;
+    form->LanguageIndex = LanguageIndex;
+    form->OnDestroy = [this](TppForm*) { previewForm_ = nullptr; };
+    form->OnClose = [this] {
+        producing_ = false;
+        AfterPrint(this);
+        if (Printing())
+            Cancel();
+        OnPreviewFormClose(this);
+        notify(ciProducerPreviewFormClose);
+    };
+    OnPreviewFormCreate(this);
+    notify(ciProducerPreviewFormCreate);
+    if (modalPreview_) {
+        form->OnActivate = [this] {
+            if (deviceType_ == QLatin1String("Screen"))
+                RunPrintJob();
+        };
+        form->ShowModal();
+        delete std::exchange(previewForm_, nullptr);
+    } else {
+        form->Show();
+        RunPrintJob();
+    }
+}
+
+TppDevice* TppProducer::createDevice(const ClassInfo& deviceClass) {
+    auto* device = dynamic_cast<TppDevice*>(deviceClass.create(this));
+    if (!device)
+        throw EPrintError(QStringLiteral("%1 is not an output device.").arg(deviceClass.name()));
+    device->LanguageIndex = LanguageIndex;
+    return device;
+}
+
+void TppProducer::devicePath() {
+    if (cancelDialog_) {
+        producing_ = false;
+        return;
+    }
+    const ClassInfo* deviceClass = DeviceClasses::instance().Find(deviceType_);
+    if (!deviceClass) {
+        producing_ = false;
+        throw EPrintError(QStringLiteral("No output device is registered under the name \"%1\".").arg(deviceType_));
+    }
+    setupChanged_ = false;
+    savedPrinterSetup_ = std::make_unique<TppPrinterSetup>(printerSetup_);
+    try {
+        if (const ClassInfo* printerClass = DeviceClasses::instance().Find(QStringLiteral("Printer"))) {
+            printerDevice_ = createDevice(*printerClass);
+            printerDevice_->SetExclusive(true);
+            if (TppPrinter* printer = printerDevice_->Printer())
+                printer->ApplySetup(printerSetup_);
+        }
+
+        if (showPrintDialog_)
+            printDialog_ = FormRegistry::instance().CreateForm<TppCustomPrintDialog>();
+        if (printDialog_) {
+            printDialog_->Report = this;
+            printDialog_->DeviceType = deviceType_;
+            printDialog_->Printer = printerDevice_ ? printerDevice_->Printer() : nullptr;
+            printDialog_->LanguageIndex = LanguageIndex;
+            printDialog_->AllowPrintToArchive = allowPrintToArchive_;
+            printDialog_->AllowPrintToFile = allowPrintToFile_;
+            printDialog_->ArchiveFileName = archiveFileName_;
+            printDialog_->TextFileName = textFileName_;
+            printDialog_->CurrentPage = CurrentPage;
+            OnPrintDialogCreate(this);
+            notify(ciProducerPrintDialogCreate);
+            const bool accepted = printDialog_->ShowModal();
+            OnPrintDialogClose(this);
+            notify(ciProducerPrintDialogClose);
+            if (!accepted) {
+                cleanup();
+                return;
+            }
+        }
+
+        // A file device when the dialog asks for one, or, without a dialog,
+        // when DeviceType names one; else the printer.
+        const ClassInfo* fileClass = nullptr;
+        QString fileName;
+        if (printDialog_) {
+            if (printDialog_->PrintToFile) {
+                fileClass = DeviceClasses::instance().Find(printDialog_->FileDeviceName);
+                fileName = printDialog_->TextFileName;
+            } else if (printDialog_->PrintToArchive) {
+                fileClass = DeviceClasses::instance().Find(QStringLiteral("ArchiveFile"));
+                fileName = printDialog_->ArchiveFileName;
+            }
+        } else if (deviceClass->inheritsFrom(QStringLiteral("TppFileDevice"))) {
+            fileClass = deviceClass;
+            fileName = deviceClass->inheritsFrom(QStringLiteral("TppArchiveDevice")) ? archiveFileName_ : textFileName_;
+        }
+
+        TppDevice* chosen = nullptr;
+        if (fileClass) {
+            fileDevice_ = createDevice(*fileClass);
+            // File devices name their file and text format as properties.
+            if (const PropertyInfo* name = fileClass->property(QStringLiteral("FileName")); name && name->set)
+                name->set(*fileDevice_, fileName);
+            if (const PropertyInfo* type = fileClass->property(QStringLiteral("TextFileType")); type && type->set)
+                type->set(*fileDevice_, int(textFileType_));
+            if (printDialog_)
+                fileDevice_->SetPageRequest(printDialog_->PageRequest);
+            chosen = fileDevice_;
+        } else {
+            if (!printerDevice_)
+                throw EPrintError(QStringLiteral("No printer device is registered."));
+            TppPrinter* printer = printerDevice_->Printer();
+            if (printer && !printer->HasUsableContext()) {
+                Warn(QStringLiteral("Windows cannot print due to a problem with the current printer setup."));
+                cleanup();
+                return;
+            }
+            if (printDialog_)
+                printerDevice_->SetPageRequest(printDialog_->PageRequest);
+            chosen = printerDevice_;
+        }
+        chosen->SetPublisher(&publisher_);
+
+        if (TppPrinter* printer = chosen == printerDevice_ ? printerDevice_->Printer() : nullptr)
+            printerSetup_.Assign(printer->CurrentSetup());
+        if (!printerSetup_.SameSettings(*savedPrinterSetup_) || !printerSetup_.SameLayout(*savedPrinterSetup_)) {
+            // Pages made for the old paper are made again.
+            setupChanged_ = true;
+            producing_ = false;
+            publisher_.ResetCache();
+            Reset();
+            producing_ = true;
+        }
+
+        if (showCancelDialog_)
+            cancelDialog_ = FormRegistry::instance().CreateForm<TppCustomCancelDialog>();
+        if (!cancelDialog_) {
+            RunPrintJob();
+            return;
+        }
+        cancelDialog_->Report = this;
+        cancelDialog_->LanguageIndex = LanguageIndex;
+        cancelDialog_->OnDestroy = [this](TppForm*) {
+            cancelDialog_ = nullptr;
+            for (TppDevice* device : {printerDevice_, fileDevice_})
+                if (device)
+                    device->CancelDialog = nullptr;
+        };
+        cancelDialog_->OnCancel = [this] {
+            Cancel();
+            OnCancel(this);
+            notify(ciProducerCancel);
+        };
+        cancelDialog_->OnClose = [this] {
+            OnCancelDialogClose(this);
+            notify(ciProducerCancelDialogClose);
+        };
+        chosen->CancelDialog = cancelDialog_;
+        OnCancelDialogCreate(this);
+        notify(ciProducerCancelDialogCreate);
+        if (modalCancelDialog_) {
+            cancelDialog_->OnActivate = [this] { RunPrintJob(); };
+            // The job ends inside the modal loop; the dialog is freed once
+            // the loop has returned.
+            struct ModalScope {
+                TppProducer& producer;
+                ~ModalScope() {
+                    producer.cancelDialogModal_ = false;
+                    delete std::exchange(producer.closedCancelDialog_, nullptr);
+                }
+            } scope{*this};
+            cancelDialogModal_ = true;
+            TppCustomCancelDialog* dialog = cancelDialog_;
+            dialog->ShowModal();
+        } else {
+            cancelDialog_->Show();
+            RunPrintJob();
+        }
+    } catch (...) {
+        if (producing_)
+            cleanup();
+        throw;
+    }
+}
+
+void TppProducer::RunPrintJob() {
+    TppCustomEngine* engine = Engine();
+    if (!engine || !engine->Busy())
+        publisher_.CachePages = cachePages_;
+    try {
+        PrepareForJob();
+        BeforePrint(this);
+        if (!jobPrimed_ && !cancelPending_)
+            publisher_.Reset();
+        jobPrimed_ = true;
+        cancelPending_ = false;
+        publisher_.BeginJob();
+        publisher_.RequestPages();
+    } catch (...) {
+        endJob();
+        throw;
+    }
+    endJob();
+}
+
+void TppProducer::endJob() {
+    if (cancelPending_)
+        publisher_.AbortJob();
+    else
+        publisher_.FinishJob();
+    if (publisher_.Devices().isEmpty() || publisher_.AllDevicesAreScreen())
+        return;
+    AfterPrint(this);
+    OnPrintingComplete(this);
+    cleanup();
+}
+
+void TppProducer::cleanup() {
+    if (cancelDialog_)
+        cancelDialog_->Close();
+    if (setupChanged_) {
+        producing_ = false;
+        publisher_.ResetCache();
+        Reset();
+    }
+    if (!savePrinterSetup_ && savedPrinterSetup_)
+        printerSetup_.Assign(*savedPrinterSetup_);
+    if (TppCustomCancelDialog* dialog = std::exchange(cancelDialog_, nullptr)) {
+        dialog->OnDestroy = nullptr;
+        for (TppDevice* device : {printerDevice_, fileDevice_})
+            if (device)
+                device->CancelDialog = nullptr;
+        if (cancelDialogModal_)
+            closedCancelDialog_ = dialog;
+        else
+            delete dialog;
+    }
+    delete std::exchange(printDialog_, nullptr);
+    savedPrinterSetup_.reset();
+    delete std::exchange(fileDevice_, nullptr);
+    delete std::exchange(printerDevice_, nullptr);
+    producing_ = false;
+    setupChanged_ = false;
+    notify(ciProducerJobCleanedUp);
+}
+
+void TppProducer::handlePageRequest(TppPageRequest& request) {
+    OnPageRequest(&publisher_, &request);
+    TppCustomEngine* engine = Engine();
+    if (!engine || engine->Busy())
+        return;
+    SetPrinting(true);
+    TppPage& page = engine->Page();
+    if (!page.PrinterSetup().SameSettings(printerSetup_) || !page.PrinterSetup().SameLayout(printerSetup_)) {
+        publisher_.ResetCache();
+        engine->Reset();
+    }
+    page.SetPrinterSetup(printerSetup_);
+    page.SetSourceReport(this);
+    try {
+        engine->Printing = true;
+        engine->GeneratePages(request, publisher_);
+        engine->Printing = false;
+    } catch (...) {
+        engine->Printing = false;
+        engine->Reset();
+        SetPrinting(false);
+        throw;
+    }
+    SetPrinting(false);
+    if (engine->StopPrinting)
+        engine->Reset();
+}
