@@ -1,4 +1,5 @@
 #include "BarcodeCommand.h"
+#include "ConvertCommand.h"
 #include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
 
@@ -12,6 +13,7 @@ namespace {
 const std::vector<PagewrightCommand>& commands() {
     static const std::vector<PagewrightCommand> all = {
         barcodeCommand,
+        convertCommand,
     };
     return all;
 }
