@@ -51,6 +51,14 @@ TppField::TppField(OwnedComponent* owner) : TppRelative(owner) {}
 
 TppField::~TppField() { markDestroying(); }
 
+bool TppField::SetParentComponent(OwnedComponent* parent) {
+    auto* pipeline = dynamic_cast<TppCustomDataPipeline*>(parent);
+    if (!pipeline)
+        return false;
+    SetParent(pipeline);
+    return true;
+}
+
 TppCustomDataPipeline* TppField::DataPipeline() const { return dynamic_cast<TppCustomDataPipeline*>(Parent()); }
 
 void TppField::SetFieldName(const QString& name) {

@@ -19,6 +19,8 @@ public:
     ~TppField() override;
 
     TppCustomDataPipeline* DataPipeline() const;
+    // Read from a template: a field lives in its pipeline.
+    bool SetParentComponent(OwnedComponent* parent) override;
 
     const QString& FieldName() const { return fieldName_; }
     // The alias follows the name while it equalled the old name.

@@ -1,6 +1,7 @@
 #include "TppMasterFieldLink.h"
 
 #include "ClassBuilder.h"
+#include "TppCustomDataPipeline.h"
 
 const ClassInfo& TppMasterFieldLink::staticClassInfo() {
     static const ClassInfo info =
@@ -26,6 +27,14 @@ const ClassInfo& TppMasterFieldLink::staticClassInfo() {
 TppMasterFieldLink::TppMasterFieldLink(OwnedComponent* owner) : TppRelative(owner) {}
 
 TppMasterFieldLink::~TppMasterFieldLink() { markDestroying(); }
+
+bool TppMasterFieldLink::SetParentComponent(OwnedComponent* parent) {
+    auto* pipeline = dynamic_cast<TppCustomDataPipeline*>(parent);
+    if (!pipeline)
+        return false;
+    pipeline->AddLink(this);
+    return true;
+}
 
 namespace {
 

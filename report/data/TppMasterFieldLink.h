@@ -13,6 +13,9 @@ public:
     explicit TppMasterFieldLink(OwnedComponent* owner = nullptr);
     ~TppMasterFieldLink() override;
 
+    // Read from a template: a link joins its detail pipeline's links.
+    bool SetParentComponent(OwnedComponent* parent) override;
+
     const QString& MasterFieldName() const { return masterFieldName_; }
     void SetMasterFieldName(const QString& name) { masterFieldName_ = name; }
     const QString& DetailFieldName() const { return detailFieldName_; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClassInfo.h"
+#include "IntegerIdents.h"
 #include "OwnedComponent.h"
 #include "PersistentCollection.h"
 
@@ -18,7 +19,9 @@ public:
     explicit ClassBuilder(ClassInfo& info) : info_(info) {}
 
     // The kind follows the value type: bool, int, qint64, float, double,
-    // QString, an enumeration (give its names), unsigned (a set, give its names).
+    // QString, QStringList, QByteArray, an enumeration (give its names),
+    // unsigned (a set, give its names). `as()` picks Extended, Currency or
+    // DateTime for a double.
     template <class Get, class Set>
     ClassBuilder& property(const char* name, Get get, Set set) {
         using V = std::decay_t<std::invoke_result_t<Get, const T&>>;
@@ -107,6 +110,10 @@ public:
         info_.lastProperty().enumNames = enumNames;
         return *this;
     }
+    ClassBuilder& idents(const IntegerIdents& names) {
+        info_.lastProperty().idents = &names;
+        return *this;
+    }
     ClassBuilder& as(PropertyKind kind) {
         info_.lastProperty().kind = kind;
         return *this;
@@ -164,6 +171,8 @@ private:
             return PropertyKind::Double;
         else if constexpr (std::is_same_v<V, QByteArray>)
             return PropertyKind::Binary;
+        else if constexpr (std::is_same_v<V, QStringList>)
+            return PropertyKind::StringList;
         else
             return PropertyKind::String;
     }

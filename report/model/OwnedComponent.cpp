@@ -78,6 +78,8 @@ void OwnedComponent::Loaded() {
     setState(Reading, false);
 }
 
+bool OwnedComponent::SetParentComponent(OwnedComponent*) { return false; }
+
 void OwnedComponent::insertComponent(OwnedComponent* component) {
     if (!component->name_.isEmpty() && FindComponent(component->name_))
         throw EComponentError(QStringLiteral("A component named %1 already exists").arg(component->name_));

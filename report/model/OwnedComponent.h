@@ -49,6 +49,12 @@ public:
     // resolved and every object of the stream exists.
     virtual void Loaded();
 
+    // The component stream writes these objects inside this one, in order.
+    virtual QList<OwnedComponent*> GetChildren() const { return {}; }
+    // Puts an object read inside `parent` in its place. False when this kind
+    // of object cannot live there, which makes the stream invalid.
+    virtual bool SetParentComponent(OwnedComponent* parent);
+
 protected:
     // The destructors of every level call this first, so that code running
     // while the object is torn down sees it as going away.

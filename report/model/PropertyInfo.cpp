@@ -21,12 +21,15 @@ bool PropertyInfo::isDefault(const Persistent& object) const {
     case PropertyKind::Single:
     case PropertyKind::Double:
     case PropertyKind::Currency:
+    case PropertyKind::DateTime:
         return get(object).toDouble() == 0;
     case PropertyKind::String:
     case PropertyKind::Event:
         return get(object).toString().isEmpty();
     case PropertyKind::Binary:
         return get(object).toByteArray().isEmpty();
+    case PropertyKind::StringList:
+        return get(object).toStringList().isEmpty();
     case PropertyKind::Reference:
         return getReference(object) == nullptr;
     default:

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class IntegerIdents;
 class OwnedComponent;
 class Persistent;
 
@@ -18,11 +19,13 @@ enum class PropertyKind {
     Single,      // float
     Double,      // double
     Currency,    // double, fixed four decimals
+    DateTime,    // double counting days since 30 December 1899
     String,      // QString
     Boolean,     // bool
     Enumeration, // int ordinal; enumNames give the identifiers
     Set,         // unsigned bit mask; enumNames name the bits from bit 0
     Binary,      // QByteArray (defined properties such as "ProgramStream")
+    StringList,  // QStringList, stored as "<name>.Strings" (wrapped lines, tab stops)
     Object,      // a nested persistent object ("Font", "PrinterSetup"): its own properties, dotted
     Reference,   // another component, written by name and resolved after reading
     Collection,  // a nested collection of items
@@ -43,6 +46,9 @@ public:
     QString name;
     PropertyKind kind = PropertyKind::Integer;
     QStringList enumNames;
+    // Integer properties whose values have names (colours): the stream
+    // writes the name where there is one.
+    const IntegerIdents* idents = nullptr;
     std::optional<QVariant> defaultValue;
 
     // Value kinds (everything but Object, Reference, Collection).

@@ -63,6 +63,14 @@ void TppBand::joinReport(TppReportModel* report, bool asChild) {
 
 void TppBand::SetReport(TppReportModel* report) { joinReport(report, true); }
 
+bool TppBand::SetParentComponent(OwnedComponent* parent) {
+    auto* report = dynamic_cast<TppReportModel*>(parent);
+    if (!report)
+        return false;
+    SetReport(report);
+    return true;
+}
+
 TppDataPipeline* TppBand::DataPipeline() const { return report_ ? report_->DataPipeline() : nullptr; }
 
 void TppBand::warn(int languageString) const {

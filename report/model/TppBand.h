@@ -20,6 +20,8 @@ public:
     TppReportModel* Report() const { return report_; }
     // Joins the report's band list (and, for most bands, its children).
     virtual void SetReport(TppReportModel* report);
+    // Read from a template: a band lives in a report.
+    bool SetParentComponent(OwnedComponent* parent) override;
 
     // The band type code stored with each component ("BandType").
     virtual int BandTypeCode() const = 0;

@@ -83,6 +83,20 @@ void TppComponent::SetRegion(TppComponent* region) {
         Change();
 }
 
+bool TppComponent::SetParentComponent(OwnedComponent* parent) {
+    if (auto* band = dynamic_cast<TppBand*>(parent)) {
+        SetBand(band);
+        return true;
+    }
+    auto* region = dynamic_cast<TppComponent*>(parent);
+    if (!region || !region->Band() || !dynamic_cast<TppComponentHolder*>(region) ||
+        !region->inheritsFrom(QStringLiteral("TppRegion")))
+        return false;
+    SetBand(region->Band());
+    SetRegion(region);
+    return true;
+}
+
 void TppComponent::RefreshBandType() {
     if (!band_)
         return;

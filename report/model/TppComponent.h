@@ -70,6 +70,9 @@ public:
 
     void Change() override;
     void Notify(TppCommunicator* sender, int operation) override;
+    // Read from a template: a component lives in a band, or in a region of
+    // a band.
+    bool SetParentComponent(OwnedComponent* parent) override;
 
 private:
     void sizeToHolder();

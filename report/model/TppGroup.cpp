@@ -81,6 +81,14 @@ void TppGroup::SetReport(TppReportModel* report) {
             band->SetReport(report);
 }
 
+bool TppGroup::SetParentComponent(OwnedComponent* parent) {
+    auto* report = dynamic_cast<TppReportModel*>(parent);
+    if (!report)
+        return false;
+    SetReport(report);
+    return true;
+}
+
 int TppGroup::GroupNo() const { return report_ ? int(report_->Groups().indexOf(this)) : -1; }
 
 void TppGroup::SetHeaderBand(TppGroupHeaderBand* band) {

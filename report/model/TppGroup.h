@@ -112,6 +112,8 @@ public:
 
     void Notify(TppCommunicator* sender, int operation) override;
     void Loaded() override;
+    // Read from a template: a group lives in a report.
+    bool SetParentComponent(OwnedComponent* parent) override;
 
 private:
     void findBreakComponent();

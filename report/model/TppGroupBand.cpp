@@ -26,6 +26,14 @@ void TppGroupBand::attachTo(TppGroup* group) {
     SetReport(group ? group->Report() : nullptr);
 }
 
+bool TppGroupBand::SetParentComponent(OwnedComponent* parent) {
+    auto* group = dynamic_cast<TppGroup*>(parent);
+    if (!group)
+        return false;
+    SetGroup(group);
+    return true;
+}
+
 int TppGroupBand::GroupIndex() const { return group_ ? group_->GroupNo() : -1; }
 
 void TppGroupBand::Notify(TppCommunicator* sender, int operation) {

@@ -18,6 +18,8 @@ public:
     virtual void SetGroup(TppGroup* group) = 0;
     int GroupIndex() const override;
     void SetReport(TppReportModel* report) override { joinReport(report, false); }
+    // Read from a template: a group band lives in its group.
+    bool SetParentComponent(OwnedComponent* parent) override;
 
     // Set when the group breaks; the band engines clear it once the break is printed.
     bool PendingBreak() const { return pendingBreak_; }

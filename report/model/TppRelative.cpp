@@ -62,6 +62,13 @@ void TppRelative::SetPosition(int position) {
     Change();
 }
 
+QList<OwnedComponent*> TppRelative::GetChildren() const {
+    QList<OwnedComponent*> all(children_.begin(), children_.end());
+    for (TppRelative* extra : ExtraChildren())
+        all.append(extra);
+    return all;
+}
+
 TppRelative* TppRelative::AllChild(int index) const {
     if (index < ChildCount())
         return Child(index);

@@ -52,6 +52,8 @@ public:
     void Change() override;
     void ChangeOwner(OwnedComponent* newOwner) override;
     void Loaded() override;
+    // The children and those kept apart, as AllChild() lists them.
+    QList<OwnedComponent*> GetChildren() const override;
 
 protected:
     // Frees the children, last first. Classes whose own state the children

@@ -1,4 +1,5 @@
 #include "BarcodeCommand.h"
+#include "ConvertCommand.h"
 #include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
 #include "ScriptCommand.h"
@@ -14,6 +15,7 @@ const std::vector<PagewrightCommand>& commands() {
     static const std::vector<PagewrightCommand> all = {
         {"script", "pagewright script FILE", runScriptCommand},
         barcodeCommand,
+        convertCommand,
     };
     return all;
 }
