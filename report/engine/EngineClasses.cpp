@@ -4,6 +4,13 @@
 #include "DataPipelineClasses.h"
 #include "OutputClasses.h"
 #include "TppCustomComponent.h"
+#include "TppCustomGraphic.h"
+#include "TppCustomImage.h"
+#include "TppDBImage.h"
+#include "TppImage.h"
+#include "TppLine.h"
+#include "TppPicture.h"
+#include "TppShape.h"
 #include "TppStretchable.h"
 
 void registerEngineClasses() {
@@ -13,6 +20,13 @@ void registerEngineClasses() {
     for (const ClassInfo* info : {
              &TppCustomComponent::staticClassInfo(),
              &TppStretchable::staticClassInfo(),
+             &TppCustomGraphic::staticClassInfo(),
+             &TppShape::staticClassInfo(),
+             &TppLine::staticClassInfo(),
+             &TppCustomImage::staticClassInfo(),
+             &TppImage::staticClassInfo(),
+             &TppDBImage::staticClassInfo(),
+             &TppPicture::staticClassInfo(),
          })
         registry.registerClass(*info);
 }
