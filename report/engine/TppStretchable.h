@@ -43,6 +43,7 @@ public:
     void SetReprintOnOverFlow(bool value) override;
     void SetShiftWithParent(bool value) override;
     void SetStretchWithParent(bool value) override;
+    bool CanGrow() const override { return stretch_; }
 
     // Continuation state; page positions in thousandths of a millimetre.
     bool KeptTogether = false;

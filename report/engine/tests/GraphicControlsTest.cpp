@@ -2,6 +2,7 @@
 #include "EngineClasses.h"
 #include "GenerationFixture.h"
 #include "TppDrawLine.h"
+#include "TppImage.h"
 #include "TppLine.h"
 #include "TppShape.h"
 #include "Units.h"
@@ -105,6 +106,38 @@ TEST_F(GraphicControlsTest, LineStretchingWithItsParentGrowsAlongItsSide) {
     EXPECT_EQ(drawn->LineStyle, lsDouble);
     EXPECT_FLOAT_EQ(drawn->Weight, 1.5f);
     EXPECT_EQ(drawn->Pen.width, 2);
+}
+
+TEST_F(GraphicControlsTest, BandOfGraphicsAroundALongBlockDrawsWhatEachPageNeeds) {
+    auto* border = add<TppShape>(0, 0, 190000, 2000);
+    border->SetReprintOnOverFlow(true);
+    auto* memo = add<TestBlock>(0, 2000, 100000, 0);
+    memo->SetStretch(true);
+    memo->content = 150000;
+    auto* logo = add<TppImage>(150000, 0, 20000, 8000);
+    logo->Picture().SetImage(QImage(4, 4, QImage::Format_RGB32));
+    auto* frame = add<TppShape>(120000, 0, 1000, 1000);
+    frame->SetStretchWithParent(true);
+    auto* underline = add<TppLine>(0, 3000, 100000, 500);
+    underline->SetShiftWithParent(true);
+    startReport();
+
+    QList<QStringList> pages;
+    do {
+        runPass(20000, 120000);
+        QStringList drawn;
+        for (int i = 0; i < page.DrawCommandCount(); ++i)
+            drawn << page.DrawCommand(i)->className();
+        pages << drawn;
+    } while (band->OutOfSpace && pages.size() < 5);
+
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[0], (QStringList{"TppDrawShape", "TppDrawShape", "TppDrawImage", "TppDrawShape"}))
+        << "border, block, logo, frame in ZOrder; the underline would fall below the page";
+    EXPECT_EQ(pages[1], (QStringList{"TppDrawShape", "TppDrawShape", "TppDrawLine"}))
+        << "the border again, the rest of the block, then the underline below it";
+    const TppDrawCommand* line = page.DrawCommand(2);
+    EXPECT_EQ(line->Top(), memo->PrintRect.Bottom + 1000) << "keeps its design distance below the block";
 }
 
 TEST_F(GraphicControlsTest, ComponentClassesAreCreatedByName) {
