@@ -11,6 +11,7 @@ enum TppEventKind {
     ciGroupBeforeHeader = 29,
     ciGroupBeforeFooter = 30,
     ciGroupGetBreakValue = 31,
+    ciPrintableOnPrint = 32,
     ciPipelineDataSetChange = 36,
     ciPipelineRecordPositionChange = 37,
     ciPipelineMasterRecordPositionChange = 38,
@@ -24,7 +25,10 @@ enum TppEventKind {
     ciPipelineOpen = 46,
     ciPipelineClose = 47,
     ciGroupBreakReset = 68,
-    ciPipelineClosing = 73
+    ciDBImageGetPicture = 69,
+    ciPipelineClosing = 73,
+    ciPrintableDrawCommandCreate = 84,
+    ciPrintableDrawCommandClick = 85
 };
 
 inline constexpr int kEventKindCount = 256;

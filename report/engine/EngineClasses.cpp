@@ -1,0 +1,32 @@
+#include "EngineClasses.h"
+
+#include "ClassRegistry.h"
+#include "DataPipelineClasses.h"
+#include "OutputClasses.h"
+#include "TppCustomComponent.h"
+#include "TppCustomGraphic.h"
+#include "TppCustomImage.h"
+#include "TppDBImage.h"
+#include "TppImage.h"
+#include "TppLine.h"
+#include "TppPicture.h"
+#include "TppShape.h"
+#include "TppStretchable.h"
+
+void registerEngineClasses() {
+    registerDataPipelineClasses();
+    registerOutputClasses();
+    ClassRegistry& registry = ClassRegistry::instance();
+    for (const ClassInfo* info : {
+             &TppCustomComponent::staticClassInfo(),
+             &TppStretchable::staticClassInfo(),
+             &TppCustomGraphic::staticClassInfo(),
+             &TppShape::staticClassInfo(),
+             &TppLine::staticClassInfo(),
+             &TppCustomImage::staticClassInfo(),
+             &TppImage::staticClassInfo(),
+             &TppDBImage::staticClassInfo(),
+             &TppPicture::staticClassInfo(),
+         })
+        registry.registerClass(*info);
+}
