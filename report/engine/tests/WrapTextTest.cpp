@@ -195,4 +195,32 @@ TEST(WrapText, PageAfterPageEveryCharacterComesBackExactlyOnce) {
     }
 }
 
+TEST(WrapText, WithRealFontMetricsEveryLineFitsAndTheNextWordWouldNot) {
+    // Liberation Sans stands in for Arial with the same metrics.
+    TppFont font;
+    font.name = QStringLiteral("Liberation Sans");
+    font.size = 11;
+    FontMetricsMeasurer measurer;
+    FakePrinterResolution printer; // 254 pixels per inch
+    const TextCanvas canvas{measurer, &printer};
+    const QString text = QStringLiteral(
+        "The quick brown fox jumps over the lazy dog while the loan schedule keeps its twelve columns "
+        "of payments, interest and principal in step with the balance that remains after each month.");
+    const int width = 40000;
+    QStringList lines;
+    int position = 0;
+    TppPlainText::WrapText(text, {0, 0, width, 100000}, lines, position, font, canvas, {});
+    ASSERT_GT(lines.size(), 3);
+    EXPECT_EQ(position, text.size());
+    const int boxPixels = canvas.toPixels(width, Axis::Horizontal);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int lineWidth = measurer.width(font, 254, lines[i]);
+        EXPECT_LE(canvas.toMM(lineWidth, Axis::Horizontal), width) << lines[i].toStdString();
+        if (i + 1 < lines.size()) {
+            const QString longer = lines[i] + u' ' + lines[i + 1].section(u' ', 0, 0);
+            EXPECT_GT(measurer.width(font, 254, longer), boxPixels - 1) << longer.toStdString();
+        }
+    }
+}
+
 } // namespace
