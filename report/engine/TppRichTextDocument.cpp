@@ -104,13 +104,22 @@ TppRichTextDocument::RangeFit TppRichTextDocument::FitRange(int start, int end, 
             started = true;
             top = line.top;
         }
-        if (line.bottom - top > height) {
+        const bool firstLine = line.top == top;
+        if (height == FirstLineOnly ? !firstLine : line.bottom - top > height) {
             fit.firstUnfit = std::max(start, line.firstChar);
             return fit;
         }
         fit.heightUsed = int(std::ceil(line.bottom - top));
     }
     return fit;
+}
+
+bool TppRichTextDocument::OnlyBreaksFrom(int position) const {
+    const QString text = document_.toPlainText();
+    for (qsizetype i = std::max(0, position); i < text.size(); ++i)
+        if (text[i] != u'\n' && text[i] != QChar::LineSeparator && text[i] != QChar::ParagraphSeparator)
+            return false;
+    return true;
 }
 
 void TppRichTextDocument::DrawRange(QPainter& painter, const QRect& box, int horizontalPpi, int verticalPpi,

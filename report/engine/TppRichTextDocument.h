@@ -41,8 +41,12 @@ public:
     };
     // Lays characters start..end out in a box of the given width and height
     // (twips) and tells where the box ended. The lines from start on are
-    // taken in order; the first line is not forced in.
+    // taken in order; the first line is not forced in unless the height is
+    // FirstLineOnly, which takes that one line whatever its height.
+    static constexpr int FirstLineOnly = -1;
     RangeFit FitRange(int start, int end, int width, int height);
+    // Nothing but line and paragraph breaks from the position on.
+    bool OnlyBreaksFrom(int position) const;
 
     // Draws characters start..end, laid out at the width (twips) they were
     // measured at, into the device rectangle (device pixels at the given

@@ -23,8 +23,10 @@ enum TppEventKind {
     ciPipelineLast = 45,
     ciPipelineOpen = 46,
     ciPipelineClose = 47,
+    ciTextGetText = 53,
     ciGroupBreakReset = 68,
-    ciPipelineClosing = 73
+    ciPipelineClosing = 73,
+    ciDBMemoGetMemo = 86
 };
 
 inline constexpr int kEventKindCount = 256;
