@@ -106,8 +106,6 @@ void TppCustomText::SetTransparent(bool value) {
 }
 
 void TppCustomText::SetFont(const TppFont& font) {
-    if (font == font_)
-        return;
     font_ = font;
     AdjustBounds();
     Change();

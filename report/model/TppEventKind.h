@@ -11,6 +11,7 @@ enum TppEventKind {
     ciGroupBeforeHeader = 29,
     ciGroupBeforeFooter = 30,
     ciGroupGetBreakValue = 31,
+    ciPrintableOnPrint = 32,
     ciPipelineDataSetChange = 36,
     ciPipelineRecordPositionChange = 37,
     ciPipelineMasterRecordPositionChange = 38,
@@ -25,7 +26,10 @@ enum TppEventKind {
     ciPipelineClose = 47,
     ciTextGetText = 53,
     ciGroupBreakReset = 68,
+    ciDBImageGetPicture = 69,
     ciPipelineClosing = 73,
+    ciPrintableDrawCommandCreate = 84,
+    ciPrintableDrawCommandClick = 85,
     ciDBMemoGetMemo = 86
 };
 
