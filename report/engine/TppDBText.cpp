@@ -83,7 +83,7 @@ QString TppDBText::RawText() const {
             return QString();
         if (dataField_.isEmpty())
             return UserName();
-        QString alias = DataPipeline()->GetFieldAlias(dataField_);
+        const QString alias = DataPipeline() ? DataPipeline()->GetFieldAlias(dataField_) : QString();
         return alias.isEmpty() ? dataField_ : alias;
     }
     TppDataPipeline* pipeline = DataPipeline();

@@ -180,6 +180,17 @@ TEST_F(TextControlsTest, BlankWhenZeroBlanksNumbersAndDatesButNotText) {
     }
 }
 
+TEST_F(TextControlsTest, WithoutDataADataTextShowsWhatItWouldPrint) {
+    auto* text = add<TppDBText>(0, 0, 10000, 4000);
+    text->SetUserName(QStringLiteral("Amount"));
+    EXPECT_EQ(text->Text(), "Amount") << "no field: its name in the report";
+    text->SetDataField(QStringLiteral("PAYMENT"));
+    EXPECT_EQ(text->Text(), "PAYMENT") << "a field but no pipeline";
+    report->SetPrinting(true);
+    EXPECT_EQ(text->Text(), "") << "while printing, nothing";
+    report->SetPrinting(false);
+}
+
 TEST_F(TextControlsTest, ARepeatedValueIsSuppressedUntilItsGroupBreaks) {
     TppDBPipeline* pipeline = pipelineOver(FieldType::String, {"A", "A", "A", "B"});
     auto* text = add<TppDBText>(0, 0, 10000, 4000);
