@@ -3,6 +3,7 @@
 #include "ClassRegistry.h"
 #include "DataPipelineClasses.h"
 #include "OutputClasses.h"
+#include "TextControlClasses.h"
 #include "TppCustomComponent.h"
 #include "TppCustomGraphic.h"
 #include "TppCustomImage.h"
@@ -29,4 +30,5 @@ void registerEngineClasses() {
              &TppPicture::staticClassInfo(),
          })
         registry.registerClass(*info);
+    registerTextControlClasses();
 }

@@ -24,11 +24,13 @@ enum TppEventKind {
     ciPipelineLast = 45,
     ciPipelineOpen = 46,
     ciPipelineClose = 47,
+    ciTextGetText = 53,
     ciGroupBreakReset = 68,
     ciDBImageGetPicture = 69,
     ciPipelineClosing = 73,
     ciPrintableDrawCommandCreate = 84,
-    ciPrintableDrawCommandClick = 85
+    ciPrintableDrawCommandClick = 85,
+    ciDBMemoGetMemo = 86
 };
 
 inline constexpr int kEventKindCount = 256;

@@ -4,29 +4,13 @@
 #include "TabbedText.h"
 #include "TppDrawText.h"
 #include "TppPen.h"
-
+#include "TppTextMarkups.h"
 
 namespace {
 
-// Marks the last line of a paragraph in word-wrapped text.
-const QString kParagraphEnd = QStringLiteral("$\u00B6");
+const QString kParagraphEnd = TppTextMarkups::ParagraphEnd.toString();
 
 int roundHalfEvenInt(long double value) { return int(roundHalfEven(value)); }
-
-QList<int> tabStops(const DrawSurface& surface, const TppDrawText& command) {
-    QList<int> stops;
-    if (!command.IsMemo)
-        return stops;
-    for (const QString& stop : command.TabStopPositions) {
-        if (stops.size() == 100)
-            break;
-        bool ok = false;
-        const int mm = stop.trimmed().toInt(&ok);
-        if (ok)
-            stops << surface.toPixels(mm, Axis::Horizontal);
-    }
-    return stops;
-}
 
 // Draws the line with `extra` pixels spread over its blanks, the first
 // blanks taking one more while a remainder lasts. A line without blanks
@@ -68,7 +52,9 @@ void drawJustified(DrawSurface& surface, const TabbedText& text, QString line, i
 
 void drawText(DrawSurface& surface, TppDrawText& command) {
     QPainter& painter = surface.painter;
-    const TabbedText text(surface.measurer, command.Font, surface.pixelsPerInch(Axis::Vertical), tabStops(surface, command));
+    const QList<int> tabStops =
+        command.IsMemo ? tabStopsInPixels(command.TabStopPositions, utPrinterPixels, &surface) : QList<int>();
+    const TabbedText text(surface.measurer, command.Font, surface.pixelsPerInch(Axis::Vertical), tabStops);
     const int lineHeight = text.metrics().height + (command.IsMemo ? surface.toPixels(command.Leading, Axis::Vertical)
                                                                    : text.metrics().externalLeading);
 
