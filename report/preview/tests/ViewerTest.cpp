@@ -1,0 +1,138 @@
+#include "FakeEngine.h"
+#include "TppScreenDevice.h"
+#include "TppViewer.h"
+
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ViewerTest : public testing::Test {
+protected:
+    ViewerTest() {
+        viewer.resize(400, 300);
+        viewer.ProcessMessages = [this] {
+            if (duringJob)
+                duringJob();
+        };
+        viewer.OnPageChange = [this] { shown << viewer.AbsolutePageNo(); };
+        viewer.SetReport(report);
+    }
+    FakeEngine& engine() { return report->engine(); }
+
+    OwnedComponent owner;
+    FakeEngineReport* report = new FakeEngineReport(&owner);
+    TppViewer viewer;
+    std::function<void()> duringJob;
+    QList<int> shown;
+};
+
+TEST_F(ViewerTest, TheFirstPageShowsBeforeTheRestIsGenerated) {
+    report->RunPrintJob();
+    EXPECT_EQ(viewer.AbsolutePageNo(), 1);
+    EXPECT_EQ(engine().generated, 1) << "only the page asked for is generated";
+    EXPECT_EQ(viewer.Status(), "Page 1") << "the last page is not known yet";
+    EXPECT_TRUE(viewer.PrintStateKnown());
+    EXPECT_FALSE(viewer.ScreenDevice().PageBitmap().isNull());
+}
+
+TEST_F(ViewerTest, PageTurningRequestsPagesAndStopsAtTheEnds) {
+    report->RunPrintJob();
+    struct Step {
+        const char* name;
+        std::function<void(TppViewer&)> turn;
+        int page;
+        QString status;
+    };
+    const Step steps[] = {
+        {"next from the first", [](TppViewer& v) { v.ShowNextPage(); }, 2, "Page 2"},
+        {"last: the count becomes known", [](TppViewer& v) { v.ShowLastPage(); }, 5, "Page 5 of 5"},
+        {"next on the last page does nothing", [](TppViewer& v) { v.ShowNextPage(); }, 5, "Page 5 of 5"},
+        {"prior", [](TppViewer& v) { v.ShowPriorPage(); }, 4, "Page 4 of 5"},
+        {"a page beyond the end shows the last", [](TppViewer& v) { v.ShowPage(99); }, 5, "Page 5 of 5"},
+        {"first", [](TppViewer& v) { v.ShowFirstPage(); }, 1, "Page 1 of 5"},
+        {"prior on the first page does nothing", [](TppViewer& v) { v.ShowPriorPage(); }, 1, "Page 1 of 5"},
+        {"a chosen page", [](TppViewer& v) { v.ShowPage(3); }, 3, "Page 3 of 5"},
+    };
+    for (const Step& step : steps) {
+        step.turn(viewer);
+        EXPECT_EQ(viewer.AbsolutePageNo(), step.page) << step.name;
+        EXPECT_EQ(viewer.Status(), step.status) << step.name;
+    }
+}
+
+TEST_F(ViewerTest, PageTurnsDuringAJobAreIgnored) {
+    engine().pageCount = 3;
+    int generatedInside = -1;
+    duringJob = [&] {
+        if (!viewer.Busy() || generatedInside >= 0)
+            return;
+        const int before = engine().generated;
+        viewer.ShowLastPage();
+        viewer.ShowPage(2);
+        generatedInside = engine().generated - before;
+    };
+    report->RunPrintJob();
+    EXPECT_EQ(generatedInside, 0);
+    EXPECT_EQ(viewer.AbsolutePageNo(), 1);
+}
+
+TEST_F(ViewerTest, StatusTextsFollowTheJob) {
+    QStringList statuses;
+    viewer.OnStatusChange = [&] { statuses << viewer.Status(); };
+    report->RunPrintJob();
+    EXPECT_EQ(statuses, QStringList({"Accessing data...", "Page 1"}));
+}
+
+TEST_F(ViewerTest, ZoomSettings) {
+    viewer.show();
+    report->RunPrintJob();
+    viewer.SetZoomSetting(zs100Percent);
+    EXPECT_EQ(viewer.ZoomPercent(), 100);
+    EXPECT_EQ(viewer.ScreenDevice().PageRect().size(), QSize(816, 1056)) << "Letter at 96 pixels per inch";
+
+    viewer.SetZoomSetting(zsWholePage);
+    const QRect whole = viewer.ScreenDevice().PageRect();
+    EXPECT_LT(whole.height(), viewer.VisibleArea().height()) << "the whole page fits";
+    EXPECT_LT(whole.width(), viewer.VisibleArea().width());
+
+    viewer.SetZoomPercentage(300);
+    EXPECT_EQ(viewer.ZoomPercentage(), 250) << "percentages stop at 250";
+    EXPECT_EQ(viewer.ZoomSetting(), zsPercentage);
+    EXPECT_EQ(viewer.ZoomPercent(), 250);
+    EXPECT_EQ(shown.last(), 1) << "the page on show stays";
+}
+
+TEST_F(ViewerTest, ATinyOrHiddenViewerStillDrawsAPage) {
+    for (const QSize size : {QSize(0, 0), QSize(3, 2), QSize(40, 1)}) {
+        viewer.resize(size);
+        for (TppZoomSettingType zoom : {zsWholePage, zsPageWidth}) {
+            viewer.SetZoomSetting(zoom);
+            report->RunPrintJob();
+            const QRect page = viewer.ScreenDevice().PageRect();
+            EXPECT_GT(page.width(), 0) << size.width() << "x" << size.height() << " zoom " << zoom;
+            EXPECT_GT(page.height(), 0) << size.width() << "x" << size.height() << " zoom " << zoom;
+        }
+    }
+}
+
+TEST_F(ViewerTest, RegenerateStartsAgainFromTheFirstPage) {
+    report->RunPrintJob();
+    viewer.ShowPage(3);
+    int resets = 0;
+    viewer.OnReset = [&] { ++resets; };
+    viewer.Regenerate();
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(viewer.AbsolutePageNo(), 1);
+}
+
+TEST_F(ViewerTest, AReportFreedUnderTheViewerIsLetGo) {
+    report->RunPrintJob();
+    delete report;
+    EXPECT_EQ(viewer.Report(), nullptr);
+    EXPECT_EQ(viewer.ScreenDevice().Publisher(), nullptr);
+    viewer.ShowNextPage();
+    EXPECT_EQ(viewer.AbsolutePageNo(), 0) << "the device was reset and has nothing to ask";
+}
+
+} // namespace
