@@ -88,10 +88,7 @@ void TppCustomPreview::perform(int code) {
     case paWholePage:
     case paPageWidth:
     case pa100Percent:
-        viewer_->SetZoomSetting(code == paWholePage  ? zsWholePage
-                                : code == paPageWidth ? zsPageWidth
-                                                      : zs100Percent);
-        ZoomChanged();
+        SetZoom(code == paWholePage ? zsWholePage : code == paPageWidth ? zsPageWidth : zs100Percent);
         if (statusBar_)
             statusBar_->setFocus();
         break;
@@ -116,6 +113,14 @@ void TppCustomPreview::perform(int code) {
             OnClose();
         break;
     }
+}
+
+void TppCustomPreview::SetZoom(TppZoomSettingType setting, int percentage) {
+    if (setting == zsPercentage)
+        viewer_->SetZoomPercentage(percentage);
+    else
+        viewer_->SetZoomSetting(setting);
+    ZoomChanged();
 }
 
 bool TppCustomPreview::HandleKey(int key, Qt::KeyboardModifiers modifiers) {

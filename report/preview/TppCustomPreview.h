@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TppTypes.h"
+
 #include <QString>
 #include <Qt>
 #include <functional>
@@ -28,7 +30,7 @@ enum TppPreviewAction : int {
 // What every preview panel has: a viewer in a parent control, perhaps a
 // status bar, the report on show, the commands and keys. The preview
 // window and the designer's preview page each create the registered panel
-// inside their own controls.
+// inside their own controls, and free it before those controls go.
 class TppCustomPreview {
 public:
     TppCustomPreview(QWidget* parent, QStatusBar* statusBar);
@@ -53,6 +55,9 @@ public:
     std::function<void()> AfterPreviewPrint;
     std::function<void()> OnClose;
 
+    // Sets the viewer's zoom (the percentage only for zsPercentage) and
+    // brings the zoom controls up to date.
+    void SetZoom(TppZoomSettingType setting, int percentage = 100);
     // Runs a command; an error is reported, not thrown, as commands come
     // from the window system's event handlers.
     void PerformPreviewAction(int code);

@@ -48,6 +48,10 @@ TppPreview::TppPreview(QWidget* parent, QStatusBar* statusBar) : TppCustomPrevie
 
     toolbar_ = new QWidget(parent);
     toolbar_->setFixedHeight(scaled(kToolbarHeight));
+    // The toolbar's sizes were made for 8-point type.
+    QFont font = toolbar_->font();
+    font.setPointSize(8);
+    toolbar_->setFont(font);
     layout->addWidget(toolbar_);
     printButton_ = addButton(toolbar_, 2, PreviewGlyph::Printer, paPrint);
     // Printing from the preview waits for the print dialog.
@@ -93,7 +97,6 @@ TppPreview::TppPreview(QWidget* parent, QStatusBar* statusBar) : TppCustomPrevie
     splitter_->setStretchFactor(1, 1);
     layout->addWidget(splitter_, 1);
 
-    Viewer()->installEventFilter(this);
     LanguageChanged();
     updateAutoSearchButton();
     updateCancelButton();
@@ -122,6 +125,7 @@ QLineEdit* TppPreview::addEditBox(QWidget* panel, int left, const QString& mask)
     box->setInputMask(mask);
     box->setMaxLength(5);
     box->setFocusPolicy(Qt::ClickFocus);
+    box->setTextMargins(0, 0, 0, 0);
     box->setGeometry(scaled(left), scaled(kButtonTop), scaled(kEditWidth), scaled(kButtonHeight));
     box->installEventFilter(this);
     return box;
@@ -170,8 +174,7 @@ void TppPreview::ZoomChanged() { syncZoomControls(); }
 void TppPreview::zoomBoxEntered() {
     bool ok = false;
     const int percent = digitsOf(zoomBox_->text(), &ok);
-    RunGuarded([&] { Viewer()->SetZoomPercentage(ok ? percent : 100); });
-    syncZoomControls();
+    RunGuarded([&] { SetZoom(zsPercentage, ok ? percent : 100); });
 }
 
 void TppPreview::pageBoxEntered() {

@@ -81,10 +81,7 @@ void TppPrintPreview::takeReport() {
 
 void TppPrintPreview::ApplyPreviewFormSettings(const TppPreviewFormSettings& settings) {
     takeReport();
-    if (settings.ZoomSetting() == zsPercentage)
-        Viewer()->SetZoomPercentage(settings.ZoomPercentage());
-    else
-        Viewer()->SetZoomSetting(settings.ZoomSetting());
+    preview_->SetZoom(settings.ZoomSetting(), settings.ZoomPercentage());
     switch (settings.WindowState()) {
     case wsNormal:
         setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));

@@ -22,6 +22,9 @@ TppViewer::TppViewer(QWidget* parent)
 
     scrollBox_ = new QScrollArea(this);
     scrollBox_->setFrameShape(QFrame::NoFrame);
+    // Keys belong to the preview around the viewer: its own page and scroll
+    // keys, not the scroll box's single steps.
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
     scrollBox_->setBackgroundRole(QPalette::Dark);
     scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -95,6 +98,8 @@ void TppViewer::redrawAtZoom() {
     scrollBox_->verticalScrollBar()->setValue(0);
     paintBox_->show();
 }
+
+QWidget* TppViewer::PaintBox() const { return paintBox_; }
 
 const TppPage& TppViewer::CurrentPage() const { return device_->CurrentPage(); }
 

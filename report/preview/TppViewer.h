@@ -44,6 +44,8 @@ public:
     bool Busy() const;
     bool PrintStateKnown() const { return printStateKnown_; }
     bool Resizing() const { return suspendCount_ > 0; }
+    // Where the page is painted, inside the scroll box.
+    QWidget* PaintBox() const;
 
     // Page turning; each is ignored during a job and after a cancelled one.
     void ShowFirstPage();

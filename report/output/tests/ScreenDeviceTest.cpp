@@ -3,6 +3,7 @@
 #include "PagewrightErrors.h"
 #include "ScreenPageGeometry.h"
 #include "ScreenText.h"
+#include "ScreenViewer.h"
 #include "TppDrawLine.h"
 #include "TppDrawText.h"
 #include "TppPreviewFormSettings.h"
@@ -129,6 +130,110 @@ TEST(ScreenDeviceTest, WithoutAViewerAPageIsDrawnAt100PercentInItsGreyFrame) {
     const TppDrawCommand& drawn = *device.CurrentPage().DrawCommand(0);
     EXPECT_EQ(QRect(QPoint(drawn.DeviceLeft, drawn.DeviceTop), QPoint(drawn.DeviceRight, drawn.DeviceBottom)),
               QRect(QPoint(124, 224), QPoint(424, 234)));
+}
+
+// A viewer that only answers what the device asks of it.
+class FakeViewer final : public ScreenViewer {
+public:
+    TppProducer* Report() const override { return nullptr; }
+    TppZoomSettingType ZoomSetting() const override { return zsPercentage; }
+    int ZoomPercentage() const override { return percentage; }
+    QColor PageColor() const override { return Qt::white; }
+    QSize VisibleArea() const override { return {100, 100}; }
+    bool HasWindow() const override { return true; }
+    void StatusChanged() override { statuses << "status"; }
+    void PageShown() override { ++pagesShown; }
+    void BitmapReset() override {}
+    void CopyToScreen(const QRect& box) override { copied << box; }
+    void ProcessPendingMessages() override { ++pumps; }
+    void ReportGone() override {}
+    int percentage = 100;
+    QStringList statuses;
+    QList<QRect> copied;
+    int pagesShown = 0;
+    int pumps = 0;
+};
+
+TEST(ScreenDeviceTest, BoxesAndLineWeightsScaleWithTheZoom) {
+    struct Case {
+        const char* name;
+        int percentage;
+        TppLinePositionType position;
+        QRect box;        // device box, page-relative
+        QString across;   // dark pixels across the line, from the box edge inwards
+    };
+    // A 3-point line is 4 pixels at 100 %; a bottom line's last row is the
+    // box's last pixel.
+    const Case cases[] = {
+        {"top at 100 %", 100, lpTop, QRect(QPoint(100, 200), QPoint(400, 240)), "1111000"},
+        {"top at 200 %", 200, lpTop, QRect(QPoint(200, 400), QPoint(800, 480)), "1111111100"},
+        {"top at 50 %", 50, lpTop, QRect(QPoint(50, 100), QPoint(200, 120)), "1100"},
+        {"bottom at 100 %", 100, lpBottom, QRect(QPoint(100, 200), QPoint(400, 240)), "1111000"},
+    };
+    for (const Case& c : cases) {
+        TppPage page;
+        page.AbsolutePageNo = 1;
+        auto* line = new TppDrawLine();
+        line->SetBox(mm(100), mm(200), mm(300), mm(40));
+        line->Weight = 3;
+        line->LinePosition = c.position;
+        page.AddDrawCommand(line);
+        FakeViewer viewer;
+        viewer.percentage = c.percentage;
+        TppScreenDevice device;
+        device.SetViewer(&viewer);
+        device.ShowPage(page);
+        const QPoint origin = device.PageRect().topLeft();
+        const TppDrawCommand& drawn = *device.CurrentPage().DrawCommand(0);
+        EXPECT_EQ(QRect(QPoint(drawn.DeviceLeft, drawn.DeviceTop), QPoint(drawn.DeviceRight, drawn.DeviceBottom)),
+                  c.box.translated(origin))
+            << c.name;
+        const int x = (drawn.DeviceLeft + drawn.DeviceRight) / 2;
+        QString across;
+        for (int k = 0; k < c.across.size(); ++k) {
+            const int y = c.position == lpTop ? drawn.DeviceTop + k : drawn.DeviceBottom - 1 - k;
+            across += qGray(device.PageBitmap().pixel(x, y)) < 128 ? u'1' : u'0';
+        }
+        EXPECT_EQ(across, c.across) << c.name;
+    }
+}
+
+TEST(ScreenDeviceTest, StatusTextsAndCountsLearnedWhileGenerating) {
+    FakeViewer viewer;
+    TppScreenDevice device;
+    device.SetViewer(&viewer);
+    const auto page = [](int number, bool calculation, int count) {
+        auto made = std::make_unique<TppPage>();
+        made->AbsolutePageNo = made->PageNo = number;
+        made->AbsolutePageCount = made->PageCount = count;
+        made->Calculation = calculation;
+        made->FirstPage = number == 1;
+        made->Final = true;
+        made->DocumentName = QStringLiteral("Loans");
+        return made;
+    };
+    device.BeginJob();
+    EXPECT_EQ(device.StatusText(), "Accessing data...");
+    device.AcceptPage(*page(1, false, 1));
+    EXPECT_EQ(device.CurrentPage().AbsolutePageNo, 1);
+    EXPECT_EQ(device.StatusText(), "Page 1") << "set without telling the viewer";
+    EXPECT_EQ(viewer.pagesShown, 1);
+
+    const int statusesBefore = int(viewer.statuses.size());
+    device.AcceptPage(*page(2, true, 2));
+    EXPECT_EQ(device.StatusText(), "Calculating page 2 for report Loans");
+    EXPECT_EQ(device.CurrentPage().AbsolutePageCount, 2) << "the page on show learns the count";
+    EXPECT_EQ(device.CurrentPage().PageCount, 2);
+    EXPECT_EQ(viewer.statuses.size(), statusesBefore + 1);
+
+    device.DeviceRequest().PageSetting = psSinglePage;
+    device.DeviceRequest().PageRequested = 3;
+    device.AcceptPage(*page(3, true, 3));
+    EXPECT_EQ(device.StatusText(), "Calculating page 3 for report Loans") << "a wanted page still calculating";
+    EXPECT_EQ(device.CurrentPage().AbsolutePageNo, 1);
+    device.AbortJob();
+    EXPECT_EQ(device.StatusText(), "Page 1");
+    EXPECT_GT(viewer.pumps, 0) << "status changes let pending messages through";
 }
 
 TEST(PageDumpTest, OneLinePerCommandWithTextsAsJson) {

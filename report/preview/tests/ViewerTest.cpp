@@ -1,8 +1,12 @@
+#include "DeviceClasses.h"
 #include "FakeEngine.h"
+#include "OutputClasses.h"
+#include "RecordingDevice.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
+#include "Units.h"
 
-#include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -133,6 +137,72 @@ TEST_F(ViewerTest, AReportFreedUnderTheViewerIsLetGo) {
     EXPECT_EQ(viewer.ScreenDevice().Publisher(), nullptr);
     viewer.ShowNextPage();
     EXPECT_EQ(viewer.AbsolutePageNo(), 0) << "the device was reset and has nothing to ask";
+}
+
+TEST_F(ViewerTest, AClickableCommandAnswersTheMouse) {
+    int clicks = 0, viewerClicks = 0;
+    bool redraw = false;
+    FakeEngine& fake = engine();
+    fake.OnReportEndPage = [&] {
+        auto* button = new TppDrawLine();
+        button->SetBox(UnitsToMM(100, utScreenPixels), UnitsToMM(100, utScreenPixels), UnitsToMM(200, utScreenPixels),
+                       UnitsToMM(50, utScreenPixels));
+        button->SetClickable(true);
+        button->ClickHandler = [&](TppDrawCommand* sender) {
+            ++clicks;
+            sender->RedrawPage = redraw;
+        };
+        fake.Page().AddDrawCommand(button);
+    };
+    viewer.OnClick = [&] { ++viewerClicks; };
+    viewer.show();
+    report->RunPrintJob();
+    QWidget* paintBox = viewer.PaintBox();
+    const TppDrawCommand& drawn = *viewer.CurrentPage().ClickableCommands().first();
+    const QPoint inside(drawn.DeviceRight, drawn.DeviceBottom); // bounds are inclusive
+    const QPoint outside(drawn.DeviceRight + 1, drawn.DeviceBottom);
+
+    QTest::mouseMove(paintBox, inside);
+    EXPECT_EQ(paintBox->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(paintBox, outside);
+    EXPECT_EQ(paintBox->cursor().shape(), Qt::ArrowCursor);
+
+    QTest::mouseClick(paintBox, Qt::LeftButton, {}, outside);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(viewerClicks, 1) << "the viewer's own click comes either way";
+    const int generated = fake.generated;
+    QTest::mouseClick(paintBox, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(fake.generated, generated) << "no redraw asked for";
+    redraw = true;
+    QTest::mouseClick(paintBox, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(fake.generated, generated + 1) << "the page on show is asked for again";
+    EXPECT_EQ(viewerClicks, 3);
+}
+
+TEST_F(ViewerTest, PrintingFromThePreviewKeepsThePreview) {
+    registerOutputClasses();
+    DeviceClasses::instance().RegisterDevice("Printer", RecordingDevice::staticClassInfo());
+    RecordingDevice::journal.clear();
+    engine().pageCount = 3;
+    report->RunPrintJob();
+    viewer.ShowPage(2);
+    report->SetShowAutoSearchDialog(true);
+    report->RunAutoSearch = [] { return false; };
+
+    viewer.PrintReport();
+    DeviceClasses::instance().UnregisterDevice("Printer");
+
+    EXPECT_EQ(RecordingDevice::journal, QStringList({"begin", "page 1", "page 2", "page 3", "finish"}))
+        << "no search asked for, the whole report on the printer";
+    EXPECT_EQ(report->CurrentPage, 2) << "the print dialog's current page";
+    EXPECT_EQ(report->DeviceType(), "Screen");
+    EXPECT_TRUE(report->ShowAutoSearchDialog());
+    EXPECT_EQ(viewer.ScreenDevice().Publisher(), &report->Publisher());
+    EXPECT_EQ(viewer.AbsolutePageNo(), 2);
+    viewer.ShowNextPage();
+    EXPECT_EQ(viewer.AbsolutePageNo(), 3) << "the preview turns pages again";
 }
 
 } // namespace
