@@ -49,7 +49,7 @@ void TppCustomPreview::PerformPreviewAction(int code) {
     RunGuarded([&] { perform(code); });
 }
 
-void TppCustomPreview::RunGuarded(const std::function<void()>& step) const {
+bool TppCustomPreview::RunGuarded(const std::function<void()>& step) const {
     const auto report = [this](const QString& message) {
         if (ErrorPrompter)
             ErrorPrompter->showMessage(message);
@@ -58,11 +58,13 @@ void TppCustomPreview::RunGuarded(const std::function<void()>& step) const {
     };
     try {
         step();
+        return true;
     } catch (const Exception& error) {
         report(error.message());
     } catch (const std::exception& error) {
         report(QString::fromLocal8Bit(error.what()));
     }
+    return false;
 }
 
 void TppCustomPreview::perform(int code) {

@@ -64,8 +64,8 @@ public:
     // Ctrl with Page Up/Down, Home and End turns pages; Page Up/Down and the
     // arrows scroll. True when the key was one of these.
     bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
-    // Runs a step of a command, reporting what it throws.
-    void RunGuarded(const std::function<void()>& step) const;
+    // Runs a step of a command, reporting what it throws; false when it threw.
+    bool RunGuarded(const std::function<void()>& step) const;
 
 protected:
     virtual void PageChanged();

@@ -119,10 +119,14 @@ bool TppPrintPreview::event(QEvent* event) {
 }
 
 void TppPrintPreview::activated() {
-    if (!OnActivate)
+    // A job already running (activation comes again while it lets messages
+    // through) is not started a second time inside itself; and a job that
+    // failed is not run again by the activation that follows its error
+    // message, which would show the message again without end.
+    if (!OnActivate || busyDepth_ > 0 || Viewer()->Busy() || activationFailed_)
         return;
     const Busy busy(*this);
-    preview_->RunGuarded(OnActivate);
+    activationFailed_ = !preview_->RunGuarded(OnActivate);
 }
 
 void TppPrintPreview::keyPressEvent(QKeyEvent* event) {

@@ -48,4 +48,5 @@ private:
     bool modal_ = false;
     int busyDepth_ = 0;
     bool freePending_ = false;
+    bool activationFailed_ = false;
 };

@@ -208,6 +208,33 @@ TEST_F(PreviewWindowTest, AWindowClosedDuringItsJobWaitsForTheJobToReturn) {
     }
 }
 
+TEST_F(PreviewWindowTest, ActivationRunsTheJobOnceAtATimeAndNotAgainAfterItFailed) {
+    TppPrintPreview* form = open();
+    int jobs = 0;
+    form->OnActivate = [&] {
+        ++jobs;
+        report->RunPrintJob();
+    };
+    const auto activate = [form] {
+        QEvent activation(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(form, &activation);
+    };
+    duringJob = [&] {
+        if (jobs == 1)
+            activate();
+    };
+    activate();
+    EXPECT_EQ(jobs, 1) << "an activation during the job does not start another inside it";
+    EXPECT_FALSE(form->Viewer()->Busy());
+
+    report->engine().throwOnPage = 1;
+    report->Reset();
+    activate();
+    activate();
+    EXPECT_EQ(jobs, 2) << "after the failure the next activation does not retry";
+    EXPECT_EQ(prompter.messages, QStringList({"generation failed"}));
+}
+
 TEST_F(PreviewWindowTest, TheReportsPreviewSettingsApplyAtOnceAndLater) {
     report->PreviewFormSettings().SetWindowState(wsMaximized);
     report->PreviewFormSettings().SetZoomSetting(zsPageWidth);
