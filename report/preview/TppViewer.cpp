@@ -285,6 +285,13 @@ void TppViewer::resizeEvent(QResizeEvent* event) {
     --suspendCount_;
 }
 
+void TppViewer::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A zoom chosen while hidden was only noted; the page takes it now.
+    device_->RedrawPage();
+    updateScrollRanges();
+}
+
 TppDrawCommand* TppViewer::clickableCommandAt(const QPoint& point) const {
     for (TppDrawCommand* command : device_->CurrentPage().ClickableCommands())
         if (command->Clickable() && point.x() >= command->DeviceLeft && point.x() <= command->DeviceRight &&

@@ -5,10 +5,12 @@
 #include "ScreenText.h"
 #include "ScreenViewer.h"
 #include "TppDrawLine.h"
+#include "TppDrawVar.h"
 #include "TppDrawText.h"
 #include "TppPreviewFormSettings.h"
 #include "TppScreenDevice.h"
 #include "Units.h"
+#include "VariableText.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -214,7 +216,12 @@ TEST(ScreenDeviceTest, StatusTextsAndCountsLearnedWhileGenerating) {
     };
     device.BeginJob();
     EXPECT_EQ(device.StatusText(), "Accessing data...");
-    device.AcceptPage(*page(1, false, 1));
+    const std::unique_ptr<TppPage> first = page(1, false, 1);
+    auto* pageSet = new TppDrawVar();
+    pageSet->VarType = vtPageSetDesc;
+    pageSet->SetBox(mm(10), mm(10), mm(100), mm(20));
+    first->AddDrawCommand(pageSet);
+    device.AcceptPage(*first);
     EXPECT_EQ(device.CurrentPage().AbsolutePageNo, 1);
     EXPECT_EQ(device.StatusText(), "Page 1") << "set without telling the viewer";
     EXPECT_EQ(viewer.pagesShown, 1);
@@ -224,6 +231,10 @@ TEST(ScreenDeviceTest, StatusTextsAndCountsLearnedWhileGenerating) {
     EXPECT_EQ(device.StatusText(), "Calculating page 2 for report Loans");
     EXPECT_EQ(device.CurrentPage().AbsolutePageCount, 2) << "the page on show learns the count";
     EXPECT_EQ(device.CurrentPage().PageCount, 2);
+    const auto* shownPageSet = static_cast<const TppDrawVar*>(device.CurrentPage().DrawCommand(0));
+    EXPECT_EQ(shownPageSet->Text, VariableText(vtPageSetDesc, 1, 2)) << "\"Page n of m\" catches up on screen";
+    ASSERT_EQ(viewer.copied.size(), 1);
+    EXPECT_EQ(viewer.copied.first().topLeft(), QPoint(shownPageSet->DeviceLeft, shownPageSet->DeviceTop));
     EXPECT_EQ(viewer.statuses.size(), statusesBefore + 1);
 
     device.DeviceRequest().PageSetting = psSinglePage;
