@@ -15,6 +15,7 @@ TppCustomPreview::TppCustomPreview(QWidget* parent, QStatusBar* statusBar)
     viewer_->OnPageChange = [this] { PageChanged(); };
     viewer_->OnPrintStateChange = [this] { PrintStateChanged(); };
     viewer_->OnStatusChange = [this] { StatusChanged(); };
+    viewer_->OnError = [this](const QString& message) { showError(message); };
 }
 
 TppCustomPreview::~TppCustomPreview() { SetReport(nullptr); }
@@ -50,21 +51,22 @@ void TppCustomPreview::PerformPreviewAction(int code) {
 }
 
 bool TppCustomPreview::RunGuarded(const std::function<void()>& step) const {
-    const auto report = [this](const QString& message) {
-        if (ErrorPrompter)
-            ErrorPrompter->showMessage(message);
-        else
-            qWarning().noquote() << message;
-    };
     try {
         step();
         return true;
     } catch (const Exception& error) {
-        report(error.message());
+        showError(error.message());
     } catch (const std::exception& error) {
-        report(QString::fromLocal8Bit(error.what()));
+        showError(QString::fromLocal8Bit(error.what()));
     }
     return false;
+}
+
+void TppCustomPreview::showError(const QString& message) const {
+    if (ErrorPrompter)
+        ErrorPrompter->showMessage(message);
+    else
+        qWarning().noquote() << message;
 }
 
 void TppCustomPreview::perform(int code) {

@@ -76,6 +76,7 @@ protected:
 
 private:
     void perform(int code);
+    void showError(const QString& message) const;
 
     QWidget* parent_;
     QStatusBar* statusBar_;

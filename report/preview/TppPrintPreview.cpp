@@ -8,7 +8,6 @@
 #include "TppResourceManager.h"
 #include "TppViewer.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -135,11 +134,14 @@ void TppPrintPreview::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
 }
 
-void TppPrintPreview::closeEvent(QCloseEvent* event) {
-    if (OnClose)
+void TppPrintPreview::done(int result) {
+    // Every way out (the close button, the window's close box, Escape)
+    // ends here, so the report always hears that its preview closed.
+    const bool wasOpen = isVisible();
+    if (wasOpen && OnClose)
         OnClose();
-    QDialog::closeEvent(event);
-    if (event->isAccepted() && !modal_)
+    QDialog::done(result);
+    if (wasOpen && !modal_)
         freeWhenIdle();
 }
 

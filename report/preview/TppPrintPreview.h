@@ -30,10 +30,11 @@ public:
     void Close() override;
     void ApplyPreviewFormSettings(const TppPreviewFormSettings& settings) override;
 
+    void done(int result) override;
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Counts what of this window runs below the event loop (an activation's

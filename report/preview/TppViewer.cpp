@@ -1,5 +1,6 @@
 #include "TppViewer.h"
 
+#include "PagewrightErrors.h"
 #include "TppDrawCommand.h"
 #include "TppProducer.h"
 #include "TppPublisher.h"
@@ -12,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QtDebug>
 
 TppViewer::TppViewer(QWidget* parent)
     : QWidget(parent), pageColor_(palette().color(QPalette::Base)), device_(std::make_unique<TppScreenDevice>()) {
@@ -308,6 +310,22 @@ void TppViewer::mouseMovedOnPage(const QPoint& point) {
 }
 
 void TppViewer::clickedOnPage(const QPoint& point) {
+    const auto report = [this](const QString& message) {
+        if (OnError)
+            OnError(message);
+        else
+            qWarning().noquote() << message;
+    };
+    try {
+        runClick(point);
+    } catch (const Exception& error) {
+        report(error.message());
+    } catch (const std::exception& error) {
+        report(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TppViewer::runClick(const QPoint& point) {
     if (TppDrawCommand* command = clickableCommandAt(point); command && command->ClickHandler) {
         command->ClickHandler(command);
         if (command->RedrawPage) {

@@ -69,6 +69,9 @@ public:
     std::function<void()> OnReset;
     // After a click on the page, and after a clickable command ran.
     std::function<void()> OnClick;
+    // Where an error of a click goes (the click comes from the event loop,
+    // which must not see it); none writes it to the log.
+    std::function<void(const QString& message)> OnError;
     // The message pump: lets a cancel or a repaint through during a job.
     std::function<void()> ProcessMessages;
 
@@ -95,6 +98,7 @@ private:
     void redrawAtZoom();
     void mouseMovedOnPage(const QPoint& point);
     void clickedOnPage(const QPoint& point);
+    void runClick(const QPoint& point);
     TppDrawCommand* clickableCommandAt(const QPoint& point) const;
 
     TppProducer* report_ = nullptr;
@@ -105,6 +109,5 @@ private:
     QScrollArea* scrollBox_ = nullptr;
     ViewerPaintBox* paintBox_ = nullptr;
     bool printStateKnown_ = false;
-    bool paintingCommand_ = false;
     int suspendCount_ = 0;
 };

@@ -16,12 +16,9 @@ void ViewerPaintBox::paintEvent(QPaintEvent* event) {
     const QImage& bitmap = viewer_.ScreenDevice().PageBitmap();
     // Nothing is copied before the first job has begun: the bitmap holds no
     // page yet, and an empty frame would flash up.
-    if (!viewer_.PrintStateKnown() || viewer_.paintingCommand_ || bitmap.isNull()) {
-        painter.fillRect(event->rect(), palette().dark());
-        return;
-    }
     painter.fillRect(event->rect(), palette().dark());
-    painter.drawImage(event->rect().topLeft(), bitmap, event->rect());
+    if (viewer_.PrintStateKnown() && !bitmap.isNull())
+        painter.drawImage(event->rect().topLeft(), bitmap, event->rect());
 }
 
 void ViewerPaintBox::mouseMoveEvent(QMouseEvent* event) {

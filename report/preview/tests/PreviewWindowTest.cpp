@@ -176,6 +176,27 @@ TEST_F(PreviewWindowTest, TheCancelButtonCancelsDuringAJobAndClosesWhenIdle) {
     EXPECT_EQ(afterPrints, 1);
 }
 
+TEST_F(PreviewWindowTest, EveryWayOutTellsTheReport) {
+    struct Case {
+        const char* name;
+        std::function<void(TppPrintPreview*)> close;
+    };
+    const Case cases[] = {
+        {"Escape", [](TppPrintPreview* form) { QTest::keyClick(form, Qt::Key_Escape); }},
+        {"the window's close box", [](TppPrintPreview* form) { form->close(); }},
+        {"the close command", [](TppPrintPreview* form) { form->Preview().PerformPreviewAction(paClose); }},
+    };
+    for (const Case& c : cases) {
+        afterPrints = 0;
+        QPointer<TppPrintPreview> window = open();
+        c.close(window);
+        flushDeletes();
+        EXPECT_TRUE(window.isNull()) << c.name;
+        EXPECT_EQ(afterPrints, 1) << c.name;
+        EXPECT_FALSE(report->Producing()) << c.name;
+    }
+}
+
 TEST_F(PreviewWindowTest, AWindowClosedDuringItsJobWaitsForTheJobToReturn) {
     struct Case {
         const char* name;

@@ -141,7 +141,9 @@ TEST_F(ViewerTest, AReportFreedUnderTheViewerIsLetGo) {
 
 TEST_F(ViewerTest, AClickableCommandAnswersTheMouse) {
     int clicks = 0, viewerClicks = 0;
-    bool redraw = false;
+    bool redraw = false, failing = false;
+    QStringList errors;
+    viewer.OnError = [&](const QString& message) { errors << message; };
     FakeEngine& fake = engine();
     fake.OnReportEndPage = [&] {
         auto* button = new TppDrawLine();
@@ -150,6 +152,8 @@ TEST_F(ViewerTest, AClickableCommandAnswersTheMouse) {
         button->SetClickable(true);
         button->ClickHandler = [&](TppDrawCommand* sender) {
             ++clicks;
+            if (failing)
+                throw std::runtime_error("link broken");
             sender->RedrawPage = redraw;
         };
         fake.Page().AddDrawCommand(button);
@@ -179,6 +183,9 @@ TEST_F(ViewerTest, AClickableCommandAnswersTheMouse) {
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(fake.generated, generated + 1) << "the page on show is asked for again";
     EXPECT_EQ(viewerClicks, 3);
+    failing = true;
+    QTest::mouseClick(paintBox, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(errors, QStringList({"link broken"})) << "reported, not thrown into the event loop";
 }
 
 TEST_F(ViewerTest, PrintingFromThePreviewKeepsThePreview) {
