@@ -14,6 +14,7 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -279,6 +280,20 @@ TEST(PagePictureTest, WritesNumberedPngsOfThePreviewAt100Percent) {
     EXPECT_TRUE(path.endsWith("/page-0007.png")) << path.toStdString();
     EXPECT_EQ(QImage(path).size(), QSize(864, 1104));
     EXPECT_THROW(writePagePicture(page, folder.filePath("missing/folder")), EPrintError);
+}
+
+TEST(PagePictureTest, AWorkerThreadDrawsTheSamePicture) {
+    TppPage page;
+    page.AbsolutePageNo = 1;
+    auto* text = new TppDrawText();
+    text->SetBox(mm(50), mm(50), mm(300), mm(20));
+    text->Text = QStringLiteral("Payment 599.55");
+    page.AddDrawCommand(text);
+    const QImage here = pagePictureAt100Percent(page);
+    QImage there;
+    std::thread worker([&] { there = pagePictureAt100Percent(page); });
+    worker.join();
+    EXPECT_EQ(there, here);
 }
 
 TEST(PreviewFormSettingsTest, APercentageIsKeptInRangeAndChosen) {
