@@ -4,6 +4,7 @@
 #include "DataPipelineClasses.h"
 #include "OutputClasses.h"
 #include "TextControlClasses.h"
+#include "TppBandedReport.h"
 #include "TppCustomComponent.h"
 #include "TppCustomGraphic.h"
 #include "TppCustomImage.h"
@@ -11,6 +12,7 @@
 #include "TppImage.h"
 #include "TppLine.h"
 #include "TppPicture.h"
+#include "TppReport.h"
 #include "TppShape.h"
 #include "TppStretchable.h"
 
@@ -28,6 +30,8 @@ void registerEngineClasses() {
              &TppImage::staticClassInfo(),
              &TppDBImage::staticClassInfo(),
              &TppPicture::staticClassInfo(),
+             &TppBandedReport::staticClassInfo(),
+             &TppReport::staticClassInfo(),
          })
         registry.registerClass(*info);
     registerTextControlClasses();

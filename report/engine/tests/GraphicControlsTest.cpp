@@ -140,9 +140,9 @@ TEST_F(GraphicControlsTest, BandOfGraphicsAroundALongBlockDrawsWhatEachPageNeeds
     EXPECT_EQ(line->Top(), memo->PrintRect.Bottom + 1000) << "keeps its design distance below the block";
 }
 
-TEST_F(GraphicControlsTest, ComponentClassesAreCreatedByName) {
+TEST_F(GraphicControlsTest, ClassesAreCreatedByName) {
     registerEngineClasses();
-    for (const char* name : {"TppShape", "TppLine", "TppImage", "TppDBImage"}) {
+    for (const char* name : {"TppShape", "TppLine", "TppImage", "TppDBImage", "TppReport"}) {
         const ClassInfo* info = ClassRegistry::instance().find(QString::fromLatin1(name));
         ASSERT_NE(info, nullptr) << name;
         std::unique_ptr<Persistent> created(info->create(&form));
