@@ -7,7 +7,6 @@
 #include "TppDataPipeline.h"
 
 namespace {
-constexpr int kEndPageEvent = 17;
 constexpr unsigned bit(TppNoDataBehavior b) { return 1u << b; }
 } // namespace
 
@@ -117,9 +116,9 @@ int TppCustomReport::PageCount() { return Engine() ? Engine()->PageCount : 0; }
 
 void TppCustomReport::EndOfPage() {
     OnEndPage(this);
-    BroadcastEvent(this, kEndPageEvent);
+    BroadcastEvent(this, ciReportEndPage);
     if (pageLimit_ > 0 && Engine() && Engine()->AbsolutePageNo >= pageLimit_)
-        Engine()->StopPrinting = true;
+        Engine()->PageLimitReached();
 }
 
 void TppCustomReport::EngineCreated(TppCustomEngine& engine) { engine.OnReportEndPage = [this] { EndOfPage(); }; }
