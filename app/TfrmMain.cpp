@@ -3,12 +3,12 @@
 #include "AdvisoryMessages.h"
 #include "DatasetItemModel.h"
 #include "NumberParse.h"
+#include "ReportCommands.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -311,31 +311,13 @@ void TfrmMain::cbxTermTypeChange() {
 QString TfrmMain::reportTemplatePath() const { return QDir(services_.appDir).filePath(kTemplateFileName); }
 
 void TfrmMain::Button1Click() {
-    if (tblTemp_.isEmpty()) {
-        services_.prompter->showMessage(advisory::noRecords);
-        return;
-    }
-    const QString path = reportTemplatePath();
-    if (!QFileInfo(path).isFile()) {
-        services_.prompter->showMessage(advisory::noReportFile);
-        return;
-    }
-    services_.reports->loadTemplate(path);
-    const auto header = ReportHeader::read(inputs(), tblTemp_, services_.settings);
-    if (const auto* refusal = std::get_if<InputRefusal>(&header)) {
+    if (const auto refusal = showReport(inputs(), tblTemp_, reportTemplatePath(), *services_.reports, services_.settings))
         refuse(*refusal);
-        return;
-    }
-    services_.reports->preview(std::get<ReportHeader>(header));
 }
 
 void TfrmMain::Button2Click() {
-    const QString path = reportTemplatePath();
-    if (!QFileInfo(path).isFile()) {
-        services_.prompter->showMessage(advisory::noReportFile);
-        return;
-    }
-    services_.reports->design(path);
+    if (const auto refusal = designReport(reportTemplatePath(), *services_.reports))
+        refuse(*refusal);
 }
 
 void TfrmMain::lCompanyLinkClick() {

@@ -1,21 +1,16 @@
 #include "TppField.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "PagewrightErrors.h"
 #include "TppCustomDataPipeline.h"
-
-namespace {
-const QStringList kDataTypeNames = {"dtBoolean", "dtDate",    "dtTime",   "dtDateTime", "dtInteger", "dtSingle",
-                                    "dtDouble",  "dtExtended", "dtCurrency", "dtChar",   "dtString",  "dtVariant",
-                                    "dtLongint", "dtBLOB",    "dtMemo",   "dtGraphic",  "dtNotKnown", "dtLargeInt"};
-}
 
 const ClassInfo& TppField::staticClassInfo() {
     static const ClassInfo info = describeClass<TppField>("TppField", &TppRelative::staticClassInfo(), [](auto& c) {
         c.property("Alignment", &TppField::Alignment, &TppField::SetAlignment)
             .names({"taLeftJustify", "taRightJustify", "taCenter"})
             .withDefault(taLeftJustify);
-        c.property("DataType", &TppField::DataType, &TppField::SetDataType).names(kDataTypeNames).withDefault(dtString);
+        c.property("DataType", &TppField::DataType, &TppField::SetDataType).names(dataTypeNames()).withDefault(dtString);
         c.property("DisplayFormat", &TppField::DisplayFormat, &TppField::SetDisplayFormat);
         c.property("DisplayWidth", &TppField::DisplayWidth, &TppField::SetDisplayWidth).withDefault(10);
         c.property("FieldAlias", &TppField::FieldAlias, &TppField::SetFieldAlias);

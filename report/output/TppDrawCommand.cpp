@@ -1,6 +1,7 @@
 #include "TppDrawCommand.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppBand.h"
 #include "TppDevice.h"
 #include "TppPage.h"
@@ -11,9 +12,7 @@ const ClassInfo& TppDrawCommand::staticClassInfo() {
             using D = TppDrawCommand;
             c.property("Clickable", &D::Clickable, &D::SetClickable).withDefault(false);
             c.property("DataType", &D::DataType, &D::SetDataType)
-                .names({"dtBoolean", "dtDate", "dtTime", "dtDateTime", "dtInteger", "dtSingle", "dtDouble",
-                        "dtExtended", "dtCurrency", "dtChar", "dtString", "dtVariant", "dtLongint", "dtBLOB",
-                        "dtMemo", "dtGraphic", "dtNotKnown", "dtLargeInt"})
+                .names(dataTypeNames())
                 .withDefault(dtString);
             c.property("Height", &D::Height, &D::SetHeight).withDefault(0);
             c.property("Left", &D::Left, &D::SetLeft).withDefault(0);

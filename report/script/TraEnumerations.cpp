@@ -1,5 +1,7 @@
 #include "TraEnumerations.h"
 
+#include "EnumerationNames.h"
+
 #include <QHash>
 
 namespace {
@@ -8,6 +10,13 @@ QList<QByteArray> names(std::initializer_list<const char*> list) {
     QList<QByteArray> result;
     for (const char* name : list)
         result << QByteArray(name);
+    return result;
+}
+
+QList<QByteArray> names(const QStringList& list) {
+    QList<QByteArray> result;
+    for (const QString& name : list)
+        result << name.toLatin1();
     return result;
 }
 
@@ -24,9 +33,7 @@ const QList<TraEnumeration>& all() {
         {"TppBreakType", names({"btDataField", "btCustomField"})},
         {"TppCalcType", names({"ctDate", "ctDateTime", "ctPrintDateTime", "ctPageCount", "ctPageSet", "ctPageSetDesc",
                                "ctPageNo", "ctPageNoDesc", "ctTime", "ctCustom"})},
-        {"TppDataType", names({"dtBoolean", "dtDate", "dtTime", "dtDateTime", "dtInteger", "dtSingle", "dtDouble",
-                               "dtExtended", "dtCurrency", "dtChar", "dtString", "dtVariant", "dtLongint", "dtBLOB",
-                               "dtMemo", "dtGraphic", "dtNotKnown", "dtLargeInt"})},
+        {"TppDataType", names(dataTypeNames())},
         {"TppDBCalcType", names({"dcCount", "dcSum", "dcMinimum", "dcMaximum", "dcAverage"})},
         {"TppDuplexType", names({"dpNone", "dpHorizontal", "dpVertical"})},
         {"TppFileType", names({"ftComma", "ftTab", "ftFixedLength", "ftCustom"})},

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TppPage.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class TppPageRequest;
+class TppProducer;
+
+using PageList = std::vector<std::unique_ptr<TppPage>>;
+
+// Runs one print job of `report` onto a device of our own that asks for the
+// request's pages, leaving the report's DeviceType and windows out of it;
+// answers copies of the pages in page order. Generation errors propagate
+// after the device has left the report's publisher.
+PageList printToPages(TppProducer& report, const TppPageRequest& request);
+
+// Where the command-line tools write pages: the page dump on standard
+// output, or one picture per page into a folder.
+struct PageOutput {
+    enum class Kind { Dump, Pictures };
+    Kind kind = Kind::Dump;
+    QString folder;
+
+    // Takes "--dump" or "--png DIR" out of `arguments`; exactly one of
+    // them must be there, otherwise `error` says what is wrong.
+    static std::optional<PageOutput> take(QStringList& arguments, QString& error);
+};
+
+// Writes the pages; EPagewrightError when a picture cannot be written.
+void writePages(const PageList& pages, const PageOutput& output, QTextStream& out);
