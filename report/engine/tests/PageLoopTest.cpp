@@ -50,6 +50,7 @@ TEST_F(PageLoopTest, FourteenRecordsFillThreePagesBelowTheHeaderAndAboveTheFoote
     buildListing();
     const auto pages = print();
     ASSERT_EQ(pages.size(), 3);
+    EXPECT_EQ(pages[0]->PrintDateTime, clock.now()) << "the run's start, by the report's clock";
     // 80000 is the page bottom: 100000 less the margin and the footer.
     const QList<QStringList> expected = {
         QStringList{"H@10000:Listing"} + details(1, 6) + QStringList{"F@80000:6"},
@@ -74,7 +75,9 @@ TEST_F(PageLoopTest, TwoPassesShowTheFinalPageCountOnEveryPage) {
     for (auto [event, name] : {std::pair{&TppCustomReport::OnStartFirstPass, "start 1"},
                                std::pair{&TppCustomReport::OnEndFirstPass, "end 1"},
                                std::pair{&TppCustomReport::OnStartSecondPass, "start 2"},
-                               std::pair{&TppCustomReport::OnEndSecondPass, "end 2"}})
+                               std::pair{&TppCustomReport::OnEndSecondPass, "end 2"},
+                               std::pair{&TppCustomReport::OnStartPage, "["},
+                               std::pair{&TppCustomReport::OnEndPage, "]"}})
         (report->*event).handler = [&events, name](TppCommunicator*) { events << name; };
     const auto pages = print();
     ASSERT_EQ(pages.size(), 3) << "the first pass draws nothing the devices output";
@@ -83,7 +86,9 @@ TEST_F(PageLoopTest, TwoPassesShowTheFinalPageCountOnEveryPage) {
         EXPECT_EQ(page->PageCount, 3) << "page " << page->AbsolutePageNo;
         EXPECT_TRUE(page->Final);
     }
-    EXPECT_EQ(events, QStringList({"start 1", "end 1", "start 2", "end 2"}));
+    const QStringList threePages = {"[", "]", "[", "]", "[", "]"};
+    EXPECT_EQ(events, QStringList{"start 1"} + threePages + QStringList{"end 1", "start 2"} + threePages +
+                          QStringList{"end 2"});
 }
 
 TEST_F(PageLoopTest, AnEarlierPageIsGeneratedAgainExactlyFromTheStateBeforeIt) {
@@ -272,6 +277,28 @@ TEST_F(PageLoopTest, ABandThatFitsNoPageStopsGenerationInsteadOfRepeatingEmptyPa
     }
     EXPECT_TRUE(device.pages.isEmpty());
     EXPECT_FALSE(report->Printing());
+}
+
+} // namespace
+
+namespace {
+
+// The engine tells data texts of every new record and every new page: a
+// repeated value is left out, and shown again at the top of each page.
+TEST_F(PageLoopTest, ARepeatedValueShowsOnceAndAgainAtTheTopOfEachPage) {
+    detail = addBand<TppDetailBand>(10000);
+    TppDBText* key = addNumber(detail, 0, QStringLiteral("G"));
+    key->SetSuppressRepeatedValues(true);
+    key->SetReprintOnSubsequent(true);
+    fill(10, {"A", "A", "A", "A", "A", "A", "A", "A", "A", "B"});
+    const auto pages = print();
+    ASSERT_EQ(pages.size(), 2);
+    QStringList shown;
+    for (const auto& page : pages)
+        for (const QString& text : texts(*page))
+            if (!text.endsWith(':'))
+                shown << QStringLiteral("%1 %2").arg(page->AbsolutePageNo).arg(text);
+    EXPECT_EQ(shown, QStringList({"1 D@10000:A", "2 D@10000:A", "2 D@20000:B"}));
 }
 
 } // namespace
