@@ -1,5 +1,6 @@
 #include "TppDBMemo.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "TextEnvironment.h"
 #include "TppCustomReport.h"
@@ -65,6 +66,12 @@ QStringList TppDBMemo::Lines() const {
 void TppDBMemo::InitForReport() {
     TppCustomMemo::InitForReport();
     Repeated.Reset();
+}
+
+void TppDBMemo::CacheFields(CacheRecord& record) {
+    TppCustomMemo::CacheFields(record);
+    record.field(ResetOnCompute);
+    Repeated.CacheFields(record);
 }
 
 void TppDBMemo::RecordAdvanced() {

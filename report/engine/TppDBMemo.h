@@ -32,6 +32,7 @@ public:
     void RecordAdvanced();
 
 protected:
+    void CacheFields(CacheRecord& record) override;
     bool WrapsThisTime() override;
 
 private:

@@ -1,5 +1,6 @@
 #include "TppDBText.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "DateTimeDays.h"
 #include "PagewrightErrors.h"
@@ -115,6 +116,12 @@ int TppDBText::absolutePageNo() const {
 void TppDBText::InitForReport() {
     TppCustomText::InitForReport();
     Repeated.Reset();
+}
+
+void TppDBText::CacheFields(CacheRecord& record) {
+    TppCustomText::CacheFields(record);
+    record.field(ResetOnCompute);
+    Repeated.CacheFields(record);
 }
 
 void TppDBText::RecordAdvanced() {

@@ -39,6 +39,7 @@ public:
 
 protected:
     QString RawText() const override;
+    void CacheFields(CacheRecord& record) override;
 
 private:
     int absolutePageNo() const;
