@@ -1,21 +1,31 @@
 #include "RepeatedValue.h"
 
+#include "CacheRecord.h"
+
+#include <QHash>
+
+namespace {
+
+qint64 textHash(const QString& text) { return qint64(qHash(text, size_t(0))); }
+
+} // namespace
+
 void RepeatedValue::Reset() {
     AlreadyPrinted = false;
     FirstPage = -1;
     PriorValue.clear();
     PriorValueSame = false;
+    priorHash_.reset();
 }
 
 void RepeatedValue::Refresh(const QString& value, bool reset, int absolutePageNo) {
     FieldValue = value;
-    if (reset || FieldValue != PriorValue) {
-        PriorValue = FieldValue;
-        PriorValueSame = false;
+    const bool same = priorHash_ ? textHash(FieldValue) == *priorHash_ : FieldValue == PriorValue;
+    priorHash_.reset();
+    PriorValue = FieldValue;
+    PriorValueSame = same && !reset;
+    if (!PriorValueSame)
         FirstPage = absolutePageNo;
-    } else {
-        PriorValueSame = true;
-    }
 }
 
 void RepeatedValue::PageStarted(bool reprintOnSubsequent) {
@@ -35,4 +45,14 @@ bool RepeatedValue::ShouldPrint(bool suppressRepeated, bool reprintOnSubsequent,
     if (print)
         AlreadyPrinted = true;
     return print;
+}
+
+void RepeatedValue::CacheFields(CacheRecord& record) {
+    record.field(FirstPage);
+    record.field(PriorValueSame);
+    record.field(AlreadyPrinted);
+    qint64 hash = priorHash_.value_or(textHash(PriorValue));
+    record.field(hash);
+    if (record.isUnpacking())
+        priorHash_ = hash == textHash(PriorValue) ? std::nullopt : std::optional(hash);
 }

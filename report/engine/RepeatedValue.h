@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <optional>
+
+class CacheRecord;
+
 // Whether a data-bound text prints its value again when the value repeats
 // from record to record: the value last printed or compared, where it first
 // appeared, and whether it is already on the current page.
@@ -25,4 +29,14 @@ public:
     // `drawComponent` is what the component would do without suppression.
     bool ShouldPrint(bool suppressRepeated, bool reprintOnSubsequent, bool onFirstRecord, bool drawComponent,
                      int absolutePageNo);
+
+    // The state a page ends with. Cache records hold numbers only, so the
+    // prior value travels as a hash: a page generated again compares the
+    // next value with the one its previous page ended with, not with
+    // whatever was read last.
+    void CacheFields(CacheRecord& record);
+
+private:
+    // The restored prior value when PriorValue no longer holds its text.
+    std::optional<qint64> priorHash_;
 };

@@ -1,5 +1,6 @@
 #include "TppCustomMemo.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "TextEnvironment.h"
 #include "TppDrawText.h"
@@ -105,6 +106,11 @@ void TppCustomMemo::SetFont(const TppFont& font) {
 void TppCustomMemo::InitForReport() {
     TppStretchable::InitForReport();
     TextPosition = 0;
+}
+
+void TppCustomMemo::CacheFields(CacheRecord& record) {
+    TppStretchable::CacheFields(record);
+    record.field(TextPosition);
 }
 
 void TppCustomMemo::MeasureContent() {

@@ -55,6 +55,7 @@ public:
     void PropertiesToDrawCommand(TppDrawCommand& command) override;
 
 protected:
+    void CacheFields(CacheRecord& record) override;
     // Whether this generation places the memo at all (repeated values).
     virtual bool WrapsThisTime() { return true; }
 

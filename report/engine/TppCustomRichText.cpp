@@ -1,5 +1,6 @@
 #include "TppCustomRichText.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "TppDrawRichText.h"
 #include "TppPrintParent.h"
@@ -47,6 +48,12 @@ void TppCustomRichText::InitForReport() {
     TppStretchable::InitForReport();
     StartCharPos = -1;
     EndCharPos = -1;
+}
+
+void TppCustomRichText::CacheFields(CacheRecord& record) {
+    TppStretchable::CacheFields(record);
+    record.field(StartCharPos);
+    record.field(EndCharPos);
 }
 
 void TppCustomRichText::MeasureContent() {

@@ -36,6 +36,8 @@ public:
     void PropertiesToDrawCommand(TppDrawCommand& command) override;
 
 protected:
+    // The character range placed on the page: the next page starts after it.
+    void CacheFields(CacheRecord& record) override;
     // The document this generation prints, as rich text: the stored one,
     // a field's, or a merged copy.
     virtual QByteArray PrintedDocument() { return richText_; }

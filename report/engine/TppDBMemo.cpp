@@ -1,5 +1,6 @@
 #include "TppDBMemo.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "TextEnvironment.h"
 #include "TppCustomReport.h"
@@ -72,6 +73,12 @@ void TppDBMemo::EventNotify(TppCommunicator* sender, int kind, TppEventParams* p
     TppCustomMemo::EventNotify(sender, kind, params);
     if (kind == ciEngineTraversal)
         RecordAdvanced();
+}
+
+void TppDBMemo::CacheFields(CacheRecord& record) {
+    TppCustomMemo::CacheFields(record);
+    record.field(ResetOnCompute);
+    Repeated.CacheFields(record);
 }
 
 void TppDBMemo::RecordAdvanced() {

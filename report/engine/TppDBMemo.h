@@ -33,6 +33,7 @@ public:
     void EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) override;
 
 protected:
+    void CacheFields(CacheRecord& record) override;
     bool WrapsThisTime() override;
 
 private:

@@ -1,5 +1,6 @@
 #include "TppDBText.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "DateTimeDays.h"
 #include "PagewrightErrors.h"
@@ -125,6 +126,12 @@ void TppDBText::EventNotify(TppCommunicator* sender, int kind, TppEventParams* p
         RecordAdvanced();
     else if (kind == ciGroupBreakReset && sender == static_cast<TppCommunicator*>(ResetGroup()))
         ResetGroupBroke();
+}
+
+void TppDBText::CacheFields(CacheRecord& record) {
+    TppCustomText::CacheFields(record);
+    record.field(ResetOnCompute);
+    Repeated.CacheFields(record);
 }
 
 void TppDBText::RecordAdvanced() {

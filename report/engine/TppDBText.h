@@ -40,6 +40,7 @@ public:
 
 protected:
     QString RawText() const override;
+    void CacheFields(CacheRecord& record) override;
 
 private:
     int absolutePageNo() const;

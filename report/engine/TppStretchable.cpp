@@ -1,5 +1,6 @@
 #include "TppStretchable.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "ComponentPlacement.h"
 #include "PagewrightErrors.h"
@@ -192,6 +193,15 @@ void TppStretchable::InitForReport() {
     ShifterIndex = 0;
     PartialAdjustment = 0;
     PartialGeneration = false;
+}
+
+void TppStretchable::CacheFields(CacheRecord& record) {
+    TppComponent::CacheFields(record);
+    record.field(ShiftersStarted);
+    record.field(ShifterIndex);
+    record.field(OverFlow);
+    record.field(PartialGeneration);
+    record.field(KeptTogether);
 }
 
 void TppStretchable::ResetForBand() {

@@ -75,6 +75,10 @@ public:
     void DrawCommandClick(TppDrawCommand& command) override;
     void Notify(TppCommunicator* sender, int operation) override;
 
+protected:
+    // Where the content and the shifters continue on the next page.
+    void CacheFields(CacheRecord& record) override;
+
 private:
     void placeInParent(const TppPrintParent& parent);
     void generateShifters();

@@ -35,6 +35,8 @@ enum TppEventKind {
     ciPipelineLast = 45,
     ciPipelineOpen = 46,
     ciPipelineClose = 47,
+    ciCacheWriteFailed = 48,
+    ciCacheOutOfSpace = 49,
     ciTextGetText = 53,
     ciGroupBreakReset = 68,
     ciDBImageGetPicture = 69,

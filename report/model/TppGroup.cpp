@@ -1,5 +1,6 @@
 #include "TppGroup.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "TppComponent.h"
 #include "TppReportModel.h"
@@ -332,4 +333,14 @@ void TppGroup::Loaded() {
         pendingPipelineName_.clear();
     }
     findBreakComponent();
+}
+
+void TppGroup::CacheFields(CacheRecord& record) {
+    TppCacheable::CacheFields(record);
+    record.field(firstPageNo_);
+    record.field(lastPageNo_);
+    record.field(breaking_);
+    record.field(breakNo_);
+    record.field(firstColumn_);
+    record.field(keptTogether_);
 }

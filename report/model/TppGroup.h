@@ -115,6 +115,11 @@ public:
     // Read from a template: a group lives in a report.
     bool SetParentComponent(OwnedComponent* parent) override;
 
+protected:
+    // The group's state at a page end: where its instance began and ended,
+    // a pending break, the breaks so far, the first column, keep-together.
+    void CacheFields(CacheRecord& record) override;
+
 private:
     void findBreakComponent();
     void setBreakComponent(TppComponent* component);

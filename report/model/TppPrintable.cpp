@@ -1,5 +1,6 @@
 #include "TppPrintable.h"
 
+#include "CacheRecord.h"
 #include "ClassBuilder.h"
 #include "TppEventKind.h"
 #include "TppDataPipeline.h"
@@ -126,6 +127,11 @@ void TppPrintable::SetStretchWithParent(bool value) {
 }
 
 void TppPrintable::InitForReport() { OverFlow = false; }
+
+void TppPrintable::CacheFields(CacheRecord& record) {
+    TppCacheable::CacheFields(record);
+    record.field(DrawComponent);
+}
 
 void TppPrintable::ResetForBand() {
     GenerationComplete = false;

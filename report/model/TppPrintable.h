@@ -104,6 +104,8 @@ public:
     TppEvent<TppCommunicator*, TppDrawCommand*> OnDrawCommandClick;
 
 protected:
+    // Every printable keeps whether it still has to draw on the next page.
+    void CacheFields(CacheRecord& record) override;
     // Stores a box without the holder's rules (loading, parent sizing).
     void storeBox(int left, int top, int width, int height);
     // Called after the box changed.
