@@ -87,8 +87,9 @@ TEST_F(PageLoopTest, TwoPassesShowTheFinalPageCountOnEveryPage) {
         EXPECT_TRUE(page->Final);
     }
     const QStringList threePages = {"[", "]", "[", "]", "[", "]"};
-    EXPECT_EQ(events, QStringList{"start 1"} + threePages + QStringList{"end 1", "start 2"} + threePages +
-                          QStringList{"end 2"});
+    const QStringList expected =
+        QStringList{"start 1"} + threePages + QStringList{"end 1", "start 2"} + threePages + QStringList{"end 2"};
+    EXPECT_EQ(events, expected);
 }
 
 TEST_F(PageLoopTest, AnEarlierPageIsGeneratedAgainExactlyFromTheStateBeforeIt) {
@@ -299,6 +300,38 @@ TEST_F(PageLoopTest, ARepeatedValueShowsOnceAndAgainAtTheTopOfEachPage) {
             if (!text.endsWith(':'))
                 shown << QStringLiteral("%1 %2").arg(page->AbsolutePageNo).arg(text);
     EXPECT_EQ(shown, QStringList({"1 D@10000:A", "2 D@10000:A", "2 D@20000:B"}));
+}
+
+} // namespace
+
+namespace {
+
+// Groups of several sizes, one kept together, and a repeated value left
+// out: every object's state at a page end is in the page state cache, so
+// every page made again, in any order, is the page of the first run.
+TEST_F(PageLoopTest, EveryPageMadeAgainInAnyOrderIsThePageOfTheFirstRun) {
+    TppGroup* outer = addGroup(10000);
+    outer->SetKeepTogether(true);
+    detail = addBand<TppDetailBand>(10000);
+    addNumber(detail);
+    TppDBText* key = addNumber(detail, 0, QStringLiteral("G"));
+    key->SetLeft(0.5f);
+    key->SetSuppressRepeatedValues(true);
+    addNumber(addBand<TppFooterBand>(10000));
+    QStringList keys;
+    for (int size : {3, 9, 1, 5, 12, 2, 4})
+        keys += QStringList(size, QString(QChar(int('A' + keys.size() % 26))));
+    fill(int(keys.size()), keys);
+    const auto first = print();
+    ASSERT_GE(first.size(), 6);
+    for (int page = int(first.size()); page >= 1; page -= 2) {
+        const auto again = print(psSinglePage, page);
+        ASSERT_EQ(again.size(), 1) << "page " << page;
+        EXPECT_EQ(pageDumpLines(*again[0]).mid(1), pageDumpLines(*first[page - 1]).mid(1)) << "page " << page;
+    }
+    for (int page : {2, 4, 1})
+        EXPECT_EQ(pageDumpLines(*print(psSinglePage, page).value(0)).mid(1), pageDumpLines(*first[page - 1]).mid(1))
+            << "page " << page;
 }
 
 } // namespace
