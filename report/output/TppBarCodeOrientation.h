@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 // Which way a barcode reads. The vertical ones swap the roles of width and
 // height: the bars lie horizontally and the symbol runs down the page.
 enum TppBarCodeOrientation {
@@ -8,3 +10,6 @@ enum TppBarCodeOrientation {
     orTopToBottom, // reading downwards, text turned by 270 degrees
     orBottomToTop  // reading upwards, text turned by 90 degrees
 };
+
+// The names templates and scripts use, in the order of the ordinals.
+const QStringList& barCodeOrientationNames();

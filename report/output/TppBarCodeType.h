@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <optional>
 
 // The symbologies, in their stored order: templates keep the ordinal.
@@ -20,7 +20,9 @@ enum TppBarCodeType {
 
 constexpr int kBarCodeTypeCount = bcMSI + 1;
 
-// "bcEAN_13" for bcEAN_13; the names templates and scripts use.
+// The names templates and scripts use, in the order of the ordinals.
+const QStringList& barCodeTypeNames();
+// "bcEAN_13" for bcEAN_13.
 QString barCodeTypeName(TppBarCodeType type);
 // The type of a name, compared without regard to case.
 std::optional<TppBarCodeType> barCodeTypeFromName(const QString& name);
