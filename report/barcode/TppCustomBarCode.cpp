@@ -61,7 +61,7 @@ TppCustomBarCode::~TppCustomBarCode() { markDestroying(); }
 const ClassInfo* TppCustomBarCode::CommandClass() const { return &TppDrawBarCode::staticClassInfo(); }
 
 void TppCustomBarCode::SetBarCodeType(TppBarCodeType type) {
-    if (type == type_)
+    if (type == type_ || !isBarCodeType(type))
         return;
     type_ = type;
     // A template states every setting itself, the data included.
@@ -139,6 +139,8 @@ void TppCustomBarCode::SetCalcCheckDigit(bool value) {
 }
 
 void TppCustomBarCode::SetOrientation(TppBarCodeOrientation value) {
+    if (!isBarCodeOrientation(value))
+        return;
     orientation_ = value;
     DataRefreshed();
 }

@@ -4,7 +4,7 @@
 #include <optional>
 
 // The symbologies, in their stored order: templates keep the ordinal.
-enum TppBarCodeType {
+enum TppBarCodeType : int {
     bcUPC_A,
     bcUPC_E,
     bcEAN_13,
@@ -19,6 +19,9 @@ enum TppBarCodeType {
 };
 
 constexpr int kBarCodeTypeCount = bcMSI + 1;
+
+// Stored ordinals outside the list (a damaged template) name no symbology.
+constexpr bool isBarCodeType(int value) { return value >= 0 && value < kBarCodeTypeCount; }
 
 // The names templates and scripts use, in the order of the ordinals.
 const QStringList& barCodeTypeNames();

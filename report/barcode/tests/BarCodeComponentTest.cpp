@@ -175,8 +175,12 @@ TEST_F(BarCodeComponentTest, RefusedSettingsKeepTheirOldValueAndSayWhy) {
     prompter.messages.clear();
     code39->SetAutoEncode(true);
     code39->SetWideBarRatio(0.5f);
+    code39->SetBarCodeType(TppBarCodeType(42));
+    code39->SetOrientation(TppBarCodeOrientation(-1));
     EXPECT_FALSE(code39->AutoEncode()) << "only Code 128 has code sets to choose";
     EXPECT_EQ(code39->WideBarRatio(), 3.0f) << "a wide bar narrower than a narrow one";
+    EXPECT_EQ(code39->BarCodeType(), bcCode39) << "no such symbology";
+    EXPECT_EQ(code39->Orientation(), orLeftToRight) << "no such orientation";
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
