@@ -2,6 +2,8 @@
 #include "BarCodeEncoder.h"
 #include "BarCodeReport.h"
 #include "BarCodeSymbol.h"
+#include "ComponentReader.h"
+#include "ComponentWriter.h"
 #include "BarPatternText.h"
 #include "DrawSurface.h"
 #include "TppBarCode.h"
@@ -120,6 +122,26 @@ TEST_F(BarCodeDrawingTest, FourOrientationsOnAPageReadInTheirDirection) {
         const QRect text = symbol.layout.texts[0].rect.translated(box.topLeft());
         EXPECT_GT(darkPixelsIn(picture, text), 10) << command.Orientation << ": the text is written beside the bars";
     }
+}
+
+TEST_F(BarCodeDrawingTest, ArchivedCommandsKeepTheSymbologyAndOrientationByName) {
+    auto* barCode = add<TppBarCode>();
+    barCode->SetBarCodeType(bcEAN_13);
+    barCode->SetData("400638133393");
+    barCode->SetOrientation(orTopToBottom);
+    drawBand();
+    const QByteArray archived = WriteComponents({page.DrawCommand(0)}, nullptr, StreamForm::Text);
+    EXPECT_TRUE(archived.contains("BarCodeType = bcEAN_13")) << archived.toStdString();
+    EXPECT_TRUE(archived.contains("Orientation = orTopToBottom")) << archived.toStdString();
+    OwnedComponent reader;
+    const ReadResult read = ReadComponents(archived, reader);
+    ASSERT_EQ(read.components.size(), 1);
+    const auto* command = dynamic_cast<const TppDrawBarCode*>(read.components[0]);
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->BarCodeType, bcEAN_13);
+    EXPECT_EQ(command->Orientation, orTopToBottom);
+    EXPECT_EQ(command->Data, "400638133393");
+    EXPECT_EQ(command->BarWidth, barCode->mmBarWidth());
 }
 
 TEST_F(BarCodeDrawingTest, PrintersGetWholePixelBarsAtTheirOwnResolution) {
