@@ -83,6 +83,41 @@ void TppProducer::SetUnits(TppUnitType units) {
     TppReportModel::SetUnits(units);
 }
 
+void TppProducer::TakeOverSettings(const TppProducer& other) {
+    // The fields themselves: the setters refuse while printing, and the
+    // device name need not be registered in this program.
+    deviceType_ = other.deviceType_;
+    showPrintDialog_ = other.showPrintDialog_;
+    showCancelDialog_ = other.showCancelDialog_;
+    modalCancelDialog_ = other.modalCancelDialog_;
+    modalPreview_ = other.modalPreview_;
+    allowPrintToFile_ = other.allowPrintToFile_;
+    allowPrintToArchive_ = other.allowPrintToArchive_;
+    textFileName_ = other.textFileName_;
+    textFileType_ = other.textFileType_;
+    archiveFileName_ = other.archiveFileName_;
+    savePrinterSetup_ = other.savePrinterSetup_;
+    showAutoSearchDialog_ = other.showAutoSearchDialog_;
+    cachePages_ = other.cachePages_;
+    language_ = other.language_;
+    printerSetup_.Assign(other.printerSetup_);
+    const std::pair<TppNotifyEvent*, const TppNotifyEvent*> events[] = {
+        {&BeforePrint, &other.BeforePrint},
+        {&AfterPrint, &other.AfterPrint},
+        {&OnCancel, &other.OnCancel},
+        {&OnCancelDialogCreate, &other.OnCancelDialogCreate},
+        {&OnCancelDialogClose, &other.OnCancelDialogClose},
+        {&OnPreviewFormCreate, &other.OnPreviewFormCreate},
+        {&OnPreviewFormClose, &other.OnPreviewFormClose},
+        {&OnPrintDialogCreate, &other.OnPrintDialogCreate},
+        {&OnPrintDialogClose, &other.OnPrintDialogClose},
+        {&OnPrintingComplete, &other.OnPrintingComplete}};
+    for (const auto& [event, from] : events)
+        event->TakeOver(*from);
+    OnPageRequest.TakeOver(other.OnPageRequest);
+    OnSaveText.TakeOver(other.OnSaveText);
+}
+
 TppCustomEngine* TppProducer::Engine() {
     if (!engine_ && (engine_ = CreateEngine()))
         EngineCreated(*engine_);

@@ -125,6 +125,9 @@ protected:
     virtual void EngineCreated(TppCustomEngine&) {}
     // Before a job starts; a banded report prepares its bands and pipelines.
     virtual void PrepareForJob() {}
+    // The printing settings of a layout that replaces this one: printer
+    // setup, output, dialogs, files, language and the events' handlers.
+    void TakeOverSettings(const TppProducer& other);
 
 private:
     template <class T>
