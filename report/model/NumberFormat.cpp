@@ -3,6 +3,7 @@
 #include "DecimalDigits.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -279,4 +280,52 @@ QString formatFloat(const QString& picture, long double value, const FormatSetti
         return (negative && index == 0 ? QStringLiteral("-") : QString()) +
                writeFixed(section, shape, rounded, settings);
     }
+}
+
+namespace {
+
+// Where the symbol ("$") and the digits ("1") go, by the settings' style numbers.
+const char* const kPositiveCurrency[] = {"$1", "1$", "$ 1", "1 $"};
+const char* const kNegativeCurrency[] = {"($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+                                         "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
+
+QString groupedDigits(const QString& digits, QChar separator) {
+    QString out;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0 && !separator.isNull())
+            out += separator;
+        out += digits[i];
+    }
+    return out;
+}
+
+} // namespace
+
+QString formatCurrency(long double value, int decimals, const FormatSettings& settings, int precision) {
+    if (std::isnan(value) || std::isinf(value))
+        return formatFloat(QString(), value, settings);
+    decimals = std::clamp(decimals, 0, 18);
+    const DecimalDigits significant = DecimalDigits::of(value).roundedToSignificant(precision);
+    if (significant.exponent > precision)
+        return formatGeneral(value, settings, precision);
+    const DecimalDigits rounded = significant.roundedToDecimals(decimals);
+    QString number = groupedDigits(rounded.integerDigits(1), settings.thousandSeparator);
+    if (decimals > 0)
+        number += settings.decimalSeparator + rounded.fractionDigits(decimals);
+
+    // A value that rounds to nothing shows no minus sign.
+    const bool negative = rounded.negative && !rounded.isZero();
+    const QString layout = QString::fromLatin1(
+        negative ? kNegativeCurrency[std::clamp(settings.negCurrencyFormat, 0, 15)]
+                 : kPositiveCurrency[std::clamp(settings.currencyFormat, 0, 3)]);
+    QString out;
+    for (QChar c : layout) {
+        if (c == u'$')
+            out += settings.currencyString;
+        else if (c == u'1')
+            out += number;
+        else
+            out += c;
+    }
+    return out;
 }

@@ -19,3 +19,10 @@ QString formatFloat(const QString& picture, long double value, const FormatSetti
 // fixed notation while the integer part has at most `precision` digits and the
 // value is at least 0.00001, else scientific ("1E20", "1.5E-7").
 QString formatGeneral(long double value, const FormatSettings& settings, int precision = 15);
+
+// The settings' currency text of the value: digits rounded to `precision`
+// significant digits and then to `decimals` places, thousands separators,
+// and the currency symbol placed by currencyFormat (by negCurrencyFormat for
+// a value below zero). A value whose integer part has more digits than
+// `precision` gives the general text, which switches to an exponent.
+QString formatCurrency(long double value, int decimals, const FormatSettings& settings, int precision = 15);

@@ -156,6 +156,8 @@ void TppBand::AddObject(TppComponent* component) {
 
 void TppBand::RemoveObject(TppComponent* component) {
     TppComponentHolder::RemoveObject(component);
+    if (MaxStretchable == component)
+        MaxStretchable = nullptr;
     saves_.removeOne(component);
     variables_.removeOne(component);
 }

@@ -2,6 +2,8 @@
 
 #include "TppCacheable.h"
 #include "TppComponentHolder.h"
+#include "TppPrintParent.h"
+#include "TppPrintRect.h"
 #include "TppTypes.h"
 
 class TppReportModel;
@@ -10,7 +12,7 @@ class TppDataPipeline;
 // A horizontal strip of the report: its components in drawing order, its
 // height and print settings, the variables and saved texts among its
 // components, and the four band events the band engines raise.
-class TppBand : public TppCacheable, public TppComponentHolder {
+class TppBand : public TppCacheable, public TppComponentHolder, public TppPrintParent {
 public:
     PW_CLASS_INFO
 
@@ -71,6 +73,33 @@ public:
 
     // Older templates: converts what was read for `versionNumber` (see VersionNumber()).
     void ConvertLegacy(int versionNumber);
+
+    // Generation state of the pass over the current page, set by the band's
+    // engine and its component pass; components read it as their print parent.
+    TppPrintRect PrintRect;
+    int CurrentPosition = 0;
+    int CumulativeCurrentPosition = 0;
+    int PageBottom = 0;
+    int SpaceUsed = 0;
+    bool GenerationComplete = false;
+    bool OutOfSpace = false;
+    bool AllObjectsPrinted = true;
+    bool OverFlow = false;
+    bool PartialGeneration = false;
+    int PartialAdjustment = 0;
+    TppPrintable* MaxStretchable = nullptr;
+
+    int ParentOriginLeft() const override { return PrintRect.Left; }
+    int ParentOriginTop() const override { return PrintRect.Top; }
+    int ParentCurrentPosition() const override { return CurrentPosition; }
+    int ParentPageBottom() const override { return PageBottom; }
+    int ParentSpaceUsed() const override { return SpaceUsed; }
+    int ParentDesignHeight() const override { return height_; }
+    bool ParentOverFlow() const override { return OverFlow; }
+    bool ParentPartialGeneration() const override { return PartialGeneration; }
+    int ParentPartialAdjustment() const override { return PartialAdjustment; }
+    TppPrintable* ParentMaxStretchable() const override { return MaxStretchable; }
+    bool ParentIsDynamic() const override { return printHeight_ == phDynamic; }
 
     TppNotifyEvent BeforePrint;
     TppNotifyEvent AfterPrint;

@@ -35,6 +35,10 @@ public:
     // removed sender and call the base.
     virtual void Notify(TppCommunicator* sender, int operation);
 
+    // False once the object is destroyed: callbacks kept beyond its life
+    // (a draw command's click handler) hold this instead of trusting the pointer.
+    std::shared_ptr<const bool> AliveFlag() const { return alive_; }
+
     // Event subscriptions.
     void SubscribeEvents(TppCommunicator* subscriber);
     void UnsubscribeEvents(TppCommunicator* subscriber);

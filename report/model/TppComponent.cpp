@@ -31,6 +31,12 @@ TppComponent::~TppComponent() {
     SetBand(nullptr);
 }
 
+TppPrintParent* TppComponent::PrintParent() const {
+    if (region_)
+        return dynamic_cast<TppPrintParent*>(region_);
+    return band_;
+}
+
 TppComponentHolder* TppComponent::Holder() const {
     if (region_)
         return regionHolder_;

@@ -6,6 +6,7 @@ class TppBand;
 class TppComponentHolder;
 class TppReportModel;
 class TppGroup;
+class TppPrintParent;
 
 // A printable placed in the report tree: in a band, possibly inside a region
 // of that band. It keeps inside its band's bounds, records which kind of
@@ -37,6 +38,8 @@ public:
     void SendToBack();
 
     TppReportModel* Report() const;
+    // What the component prints in: its region when it has one, else its band.
+    TppPrintParent* PrintParent() const;
 
     bool ParentDataPipeline() const { return parentDataPipeline_; }
     void SetParentDataPipeline(bool follow);

@@ -11,6 +11,7 @@ enum TppEventKind {
     ciGroupBeforeHeader = 29,
     ciGroupBeforeFooter = 30,
     ciGroupGetBreakValue = 31,
+    ciPrintableOnPrint = 32,
     ciPipelineDataSetChange = 36,
     ciPipelineRecordPositionChange = 37,
     ciPipelineMasterRecordPositionChange = 38,
@@ -23,8 +24,13 @@ enum TppEventKind {
     ciPipelineLast = 45,
     ciPipelineOpen = 46,
     ciPipelineClose = 47,
+    ciTextGetText = 53,
     ciGroupBreakReset = 68,
-    ciPipelineClosing = 73
+    ciDBImageGetPicture = 69,
+    ciPipelineClosing = 73,
+    ciPrintableDrawCommandCreate = 84,
+    ciPrintableDrawCommandClick = 85,
+    ciDBMemoGetMemo = 86
 };
 
 inline constexpr int kEventKindCount = 256;

@@ -1,6 +1,7 @@
 #include "TppPrintable.h"
 
 #include "ClassBuilder.h"
+#include "TppEventKind.h"
 #include "TppDataPipeline.h"
 #include "Units.h"
 
@@ -13,6 +14,14 @@ const ClassInfo& TppPrintable::staticClassInfo() {
             c.property("Top", &TppPrintable::Top, &TppPrintable::SetTop).notStored();
             c.property("Width", &TppPrintable::Width, &TppPrintable::SetWidth).notStored();
             c.property("Height", &TppPrintable::Height, &TppPrintable::SetHeight).notStored();
+            c.property("ReprintOnOverFlow", &TppPrintable::ReprintOnOverFlow, &TppPrintable::SetReprintOnOverFlow)
+                .withDefault(false);
+            c.property("ShiftWithParent", &TppPrintable::ShiftWithParent, &TppPrintable::SetShiftWithParent)
+                .withDefault(false);
+            c.property("StretchWithParent", &TppPrintable::StretchWithParent, &TppPrintable::SetStretchWithParent)
+                .withDefault(false);
+            c.event("OnDrawCommandClick", &TppPrintable::OnDrawCommandClick);
+            c.event("OnDrawCommandCreate", &TppPrintable::OnDrawCommandCreate);
             c.defined(
                  "DataPipelineName", PropertyKind::String,
                  [](const TppPrintable& p) { return p.pipeline_ ? p.pipeline_->Name() : QString(); },
@@ -89,4 +98,61 @@ void TppPrintable::Loaded() {
             SetDataPipeline(pipeline);
         pendingPipelineName_.clear();
     }
+}
+
+void TppPrintable::SetReprintOnOverFlow(bool value) {
+    if (value == reprintOnOverFlow_)
+        return;
+    reprintOnOverFlow_ = value;
+    Change();
+}
+
+void TppPrintable::SetShiftWithParent(bool value) {
+    if (value == shiftWithParent_)
+        return;
+    shiftWithParent_ = value;
+    if (value)
+        SetStretchWithParent(false);
+    Change();
+}
+
+void TppPrintable::SetStretchWithParent(bool value) {
+    if (value == stretchWithParent_)
+        return;
+    stretchWithParent_ = value;
+    if (value)
+        SetShiftWithParent(false);
+    Change();
+}
+
+void TppPrintable::InitForReport() { OverFlow = false; }
+
+void TppPrintable::ResetForBand() {
+    GenerationComplete = false;
+    SpaceUsed = 0;
+    OutOfSpace = false;
+}
+
+// A printable that places nothing completes at once; the component classes
+// place themselves.
+void TppPrintable::Generate() { GenerationComplete = true; }
+
+void TppPrintable::MarkForReprint() {
+    if (Visible())
+        DrawComponent = true;
+}
+
+void TppPrintable::FinishBandPass() {
+    if (GenerationComplete)
+        DrawComponent = false;
+}
+
+void TppPrintable::DrawOnPage(TppPage& page) {
+    if (DrawComponent && Visible())
+        CreateDrawCommand(page);
+}
+
+void TppPrintable::DoOnPrint() {
+    OnPrint(this);
+    BroadcastEvent(this, ciPrintableOnPrint);
 }

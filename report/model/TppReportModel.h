@@ -60,6 +60,13 @@ public:
     // The top report; a subreport's report answers its parent's.
     virtual TppReportModel* MainReport() { return this; }
 
+    // What generation asks of the report between components; the banded
+    // report answers from its engine. The message-pump step lets a cancel
+    // request reach the engine during long passes.
+    virtual void ProcessMessages() {}
+    virtual bool GenerationStopped() const { return false; }
+    // Something has already been placed on the page being generated.
+    virtual bool PageHasContent() const { return false; }
     // Where designer warnings go (a refused band height); none drops them.
     void SetWarningPrompter(Prompter* prompter) { prompter_ = prompter; }
     void Warn(const QString& text) const;

@@ -4,6 +4,7 @@
 #include "Units.h"
 
 #include <QPainter>
+#include <optional>
 
 // Where a raster device draws a page: a painter, the device's resolution
 // and a text measurer. Lengths in thousandths of a millimetre become device
@@ -18,6 +19,19 @@ public:
     int toPixels(int mm, Axis axis) const { return int(UnitsFromMM(mm, utPrinterPixels, axis, this)); }
     // Screen pixels (pen widths, image sizes) in device pixels.
     int fromScreenPixels(int pixels, Axis axis) const;
+
+    // The screen shows pages zoomed. Its surface keeps the screen's
+    // resolution at 100 % for lengths it converts itself (leading), while
+    // the device boxes already carry the zoom; what renderers size in
+    // pixels (fonts, line weights, pens, tab stops) is scaled by these.
+    struct Zoom {
+        long double x = 1;
+        long double y = 1;
+    };
+    std::optional<Zoom> screenZoom;
+    bool isScreen() const { return screenZoom.has_value(); }
+    // Pixels at 100 % at the screen's zoom; unchanged on other devices.
+    int zoomed(int pixels, Axis axis) const;
 
     QPainter& painter;
     const TextMeasurer& measurer;

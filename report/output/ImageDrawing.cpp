@@ -3,37 +3,31 @@
 #include "DrawSurface.h"
 #include "TppDrawImage.h"
 
-void drawImage(DrawSurface& surface, const TppDrawImage& command) {
-    if (!command.HasPicture())
-        return;
-    const QSize natural = command.PictureSize();
-    if (natural.isEmpty())
-        return;
-    const QRect box(QPoint(command.DeviceLeft, command.DeviceTop),
-                    QPoint(command.DeviceRight - 1, command.DeviceBottom - 1));
-    const int imageWidth = surface.fromScreenPixels(natural.width(), Axis::Horizontal);
-    const int imageHeight = surface.fromScreenPixels(natural.height(), Axis::Vertical);
+namespace {
 
+// Places the picture in `box` as the command asks (stretched, kept in
+// proportion, centred or at its natural size, which is `natural` pixels).
+void placeImage(QPainter& painter, const TppDrawImage& command, const QRect& box, QSize natural, bool andMode) {
     QRect target;
     if (command.Stretch && !command.MaintainAspectRatio) {
         target = box;
     } else {
-        int width = imageWidth, height = imageHeight;
+        int width = natural.width(), height = natural.height();
         if (command.Stretch) {
-            const float scale = FitScale(float(imageWidth), float(imageHeight), float(box.width()), float(box.height()));
-            width = int(imageWidth * scale);
-            height = int(imageHeight * scale);
+            const float scale =
+                FitScale(float(natural.width()), float(natural.height()), float(box.width()), float(box.height()));
+            width = int(natural.width() * scale);
+            height = int(natural.height() * scale);
         }
         target = QRect(box.left(), box.top(), width, height);
         if (command.Center)
             target.translate((box.width() - width) / 2, (box.height() - height) / 2);
     }
 
-    QPainter& painter = surface.painter;
     painter.save();
     painter.setClipRect(box);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    if (command.Transparent)
+    if (andMode)
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     if (const auto* image = std::get_if<QImage>(&command.Picture())) {
         painter.drawImage(target, *image);
@@ -50,5 +44,48 @@ void drawImage(DrawSurface& surface, const TppDrawImage& command) {
         playback.end();
         painter.drawImage(target.topLeft(), buffer);
     }
+    painter.restore();
+}
+
+} // namespace
+
+void drawImage(DrawSurface& surface, const TppDrawImage& command) {
+    if (!command.HasPicture())
+        return;
+    const QSize natural = command.PictureSize();
+    if (natural.isEmpty())
+        return;
+    const QRect box(QPoint(command.DeviceLeft, command.DeviceTop),
+                    QPoint(command.DeviceRight - 1, command.DeviceBottom - 1));
+    const QSize atResolution(surface.fromScreenPixels(natural.width(), Axis::Horizontal),
+                             surface.fromScreenPixels(natural.height(), Axis::Vertical));
+    if (!surface.isScreen()) {
+        placeImage(surface.painter, command, box, atResolution, command.Transparent);
+        return;
+    }
+    if (command.DirectDraw) {
+        placeImage(surface.painter, command, box,
+                   QSize(surface.zoomed(atResolution.width(), Axis::Horizontal),
+                         surface.zoomed(atResolution.height(), Axis::Vertical)),
+                   command.Transparent);
+        return;
+    }
+    // The screen composes the picture at 100 % first and zooms the result,
+    // so that it looks the same at every zoom.
+    const QSize fullSize(surface.toPixels(command.Width(), Axis::Horizontal),
+                         surface.toPixels(command.Height(), Axis::Vertical));
+    if (fullSize.isEmpty() || box.isEmpty())
+        return;
+    QImage buffer(fullSize, QImage::Format_RGB32);
+    buffer.fill(Qt::white);
+    QPainter composer(&buffer);
+    placeImage(composer, command, QRect(QPoint(0, 0), fullSize), atResolution, false);
+    composer.end();
+    QPainter& painter = surface.painter;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (command.Transparent)
+        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(box, buffer);
     painter.restore();
 }

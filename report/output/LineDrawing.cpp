@@ -7,8 +7,12 @@ void drawLine(DrawSurface& surface, const TppDrawLine& command) {
     const bool horizontal = command.LinePosition == lpTop || command.LinePosition == lpBottom;
     // The resolution across the line decides its thickness.
     const Axis across = horizontal ? Axis::Vertical : Axis::Horizontal;
-    const int thickness =
-        std::max(1, int(roundHalfEven((long double)command.Weight * surface.pixelsPerInch(across) / 72)));
+    long double weight = (long double)command.Weight * surface.pixelsPerInch(across) / 72;
+    // A zoomed screen scales every weight by its horizontal factor, so that
+    // lines across and down the page stay equally heavy.
+    if (surface.isScreen())
+        weight *= surface.screenZoom->x;
+    const int thickness = std::max(1, int(roundHalfEven(weight)));
     int gap = 2 * thickness;
     if (surface.isPrinter && command.Pen.width == 0)
         gap = surface.fromScreenPixels(2, across);
@@ -21,21 +25,23 @@ void drawLine(DrawSurface& surface, const TppDrawLine& command) {
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     const int left = command.DeviceLeft, top = command.DeviceTop;
-    const int right = command.DeviceRight, bottom = command.DeviceBottom;
+    // The screen keeps bottom and right lines inside the box's last pixel.
+    const int inset = surface.isScreen() ? 1 : 0;
+    const int right = command.DeviceRight - inset, bottom = command.DeviceBottom - inset;
     const auto stroke = [&](int k) {
         // Strokes cover the side from its start up to, not including, its end.
         switch (command.LinePosition) {
         case lpTop:
-            painter.drawLine(left, top + k, right - 1, top + k);
+            painter.drawLine(left, top + k, command.DeviceRight - 1, top + k);
             break;
         case lpBottom:
-            painter.drawLine(left, bottom - k, right - 1, bottom - k);
+            painter.drawLine(left, bottom - k, command.DeviceRight - 1, bottom - k);
             break;
         case lpLeft:
-            painter.drawLine(left + k, top, left + k, bottom - 1);
+            painter.drawLine(left + k, top, left + k, command.DeviceBottom - 1);
             break;
         case lpRight:
-            painter.drawLine(right - k, top, right - k, bottom - 1);
+            painter.drawLine(right - k, top, right - k, command.DeviceBottom - 1);
             break;
         }
     };

@@ -1,6 +1,7 @@
 #include "OutputClasses.h"
 
 #include "ClassRegistry.h"
+#include "DeviceClasses.h"
 #include "TppCustomReport.h"
 #include "TppDrawBarCode.h"
 #include "TppDrawCalc.h"
@@ -13,6 +14,8 @@
 #include "TppOutlineDrawCommand.h"
 #include "TppPage.h"
 #include "TppPageRequest.h"
+#include "TppPreviewFormSettings.h"
+#include "TppScreenDevice.h"
 
 void registerOutputClasses() {
     ClassRegistry& registry = ClassRegistry::instance();
@@ -30,6 +33,8 @@ void registerOutputClasses() {
              &TppDrawVariable::staticClassInfo(),
              &TppOutlineDrawCommand::staticClassInfo(),
              &TppCustomReport::staticClassInfo(),
+             &TppPreviewFormSettings::staticClassInfo(),
          })
         registry.registerClass(*info);
+    DeviceClasses::instance().RegisterDevice(QStringLiteral("Screen"), TppScreenDevice::staticClassInfo());
 }

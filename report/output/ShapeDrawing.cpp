@@ -8,7 +8,8 @@ void drawShape(DrawSurface& surface, const TppDrawShape& command) {
     const QRect box(QPoint(command.DeviceLeft, command.DeviceTop),
                     QPoint(command.DeviceRight - 1, command.DeviceBottom - 1));
     const bool outlined = command.Pen.style != TppPen::psClear;
-    int penWidth = surface.fromScreenPixels(command.Pen.width, Axis::Horizontal);
+    int penWidth = surface.isScreen() ? surface.zoomed(command.Pen.width, Axis::Horizontal)
+                                      : surface.fromScreenPixels(command.Pen.width, Axis::Horizontal);
     if (surface.isPrinter || outlined)
         penWidth = std::max(1, penWidth);
 
@@ -37,8 +38,8 @@ void drawShape(DrawSurface& surface, const TppDrawShape& command) {
     if (command.ShapeType == stEllipse || command.ShapeType == stCircle) {
         painter.drawEllipse(path);
     } else {
-        const qreal rx = surface.toPixels(command.XCornerRound, Axis::Horizontal) / 2.0;
-        const qreal ry = surface.toPixels(command.YCornerRound, Axis::Vertical) / 2.0;
+        const qreal rx = surface.zoomed(surface.toPixels(command.XCornerRound, Axis::Horizontal), Axis::Horizontal) / 2.0;
+        const qreal ry = surface.zoomed(surface.toPixels(command.YCornerRound, Axis::Vertical), Axis::Vertical) / 2.0;
         painter.drawRoundedRect(path, rx, ry);
     }
     painter.restore();

@@ -36,3 +36,17 @@ void TabbedText::draw(QPainter& painter, int x, int top, const QString& text, in
         position += plainWidth(pieces[i]);
     }
 }
+
+QList<int> tabStopsInPixels(const QStringList& stops, TppUnitType unit, const DeviceResolution* printer) {
+    constexpr qsizetype kMaxStops = 100;
+    QList<int> pixels;
+    for (const QString& stop : stops) {
+        if (pixels.size() == kMaxStops)
+            break;
+        bool ok = false;
+        const int mm = stop.trimmed().toInt(&ok);
+        if (ok)
+            pixels << int(UnitsFromMM(mm, unit, Axis::Horizontal, printer));
+    }
+    return pixels;
+}

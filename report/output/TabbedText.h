@@ -1,9 +1,11 @@
 #pragma once
 
 #include "TextMeasurer.h"
+#include "Units.h"
 
 #include <QList>
 #include <QPainter>
+#include <QStringList>
 
 // Text with tab expansion: a tab moves on to the next stop right of the
 // text so far, stops counted from the tab origin; without stops, every
@@ -28,3 +30,8 @@ private:
     TextMeasurer::Metrics metrics_;
     int defaultTab_;
 };
+
+// Tab stops stored as lengths in thousandths of a millimetre, in pixels of
+// `unit` (utScreenPixels, or utPrinterPixels of `printer`). Entries that are
+// not whole numbers are skipped; at most 100 stops are kept.
+QList<int> tabStopsInPixels(const QStringList& stops, TppUnitType unit, const DeviceResolution* printer);

@@ -1,32 +1,17 @@
 #include "TextDrawing.h"
 
 #include "DrawSurface.h"
+#include "ScreenText.h"
 #include "TabbedText.h"
 #include "TppDrawText.h"
 #include "TppPen.h"
-
+#include "TppTextMarkups.h"
 
 namespace {
 
-// Marks the last line of a paragraph in word-wrapped text.
-const QString kParagraphEnd = QStringLiteral("$\u00B6");
+const QString kParagraphEnd = TppTextMarkups::ParagraphEnd.toString();
 
 int roundHalfEvenInt(long double value) { return int(roundHalfEven(value)); }
-
-QList<int> tabStops(const DrawSurface& surface, const TppDrawText& command) {
-    QList<int> stops;
-    if (!command.IsMemo)
-        return stops;
-    for (const QString& stop : command.TabStopPositions) {
-        if (stops.size() == 100)
-            break;
-        bool ok = false;
-        const int mm = stop.trimmed().toInt(&ok);
-        if (ok)
-            stops << surface.toPixels(mm, Axis::Horizontal);
-    }
-    return stops;
-}
 
 // Draws the line with `extra` pixels spread over its blanks, the first
 // blanks taking one more while a remainder lasts. A line without blanks
@@ -68,15 +53,18 @@ void drawJustified(DrawSurface& surface, const TabbedText& text, QString line, i
 
 void drawText(DrawSurface& surface, TppDrawText& command) {
     QPainter& painter = surface.painter;
-    const TabbedText text(surface.measurer, command.Font, surface.pixelsPerInch(Axis::Vertical), tabStops(surface, command));
-    const int lineHeight = text.metrics().height + (command.IsMemo ? surface.toPixels(command.Leading, Axis::Vertical)
-                                                                   : text.metrics().externalLeading);
-
-    QRect box(QPoint(command.DeviceLeft, command.DeviceTop), QPoint(command.DeviceRight, command.DeviceBottom));
-    int boxLeft = command.DeviceLeft, boxTop = command.DeviceTop;
-    int boxRight = command.DeviceRight, boxBottom = command.DeviceBottom;
-    if (command.AutoSize && !command.WordWrap && !command.Text.isEmpty() && boxBottom - boxTop < lineHeight)
-        boxBottom = boxTop + lineHeight;
+    QList<int> stops =
+        command.IsMemo ? tabStopsInPixels(command.TabStopPositions, utPrinterPixels, &surface) : QList<int>();
+    for (int& stop : stops)
+        stop = surface.zoomed(stop, Axis::Horizontal);
+    TppFont font = command.Font;
+    int fontPpi = surface.pixelsPerInch(Axis::Vertical);
+    if (surface.isScreen()) {
+        font = ScreenText::zoomedFont(command.Font, fontPpi, surface.screenZoom->y);
+        fontPpi = ScreenText::kFontPixelsPerInch;
+    }
+    // Memo leading stays at 100 % on the screen: the fit below absorbs it.
+    int leading = command.IsMemo ? surface.toPixels(command.Leading, Axis::Vertical) : -1;
 
     QStringList lines;
     if (command.WordWrap)
@@ -85,6 +73,24 @@ void drawText(DrawSurface& surface, TppDrawText& command) {
         lines << command.Text;
     if (lines.isEmpty())
         return;
+
+    int boxLeft = command.DeviceLeft, boxTop = command.DeviceTop;
+    int boxRight = command.DeviceRight, boxBottom = command.DeviceBottom;
+    int lineHeightOverride = 0;
+    if (surface.isScreen() && command.IsMemo && lines.size() > 1) {
+        const ScreenText::MemoFit fit = ScreenText::fitMemo(surface.measurer, font, leading, lines, stops,
+                                                            boxRight - boxLeft, boxBottom - boxTop);
+        font = fit.font;
+        leading = fit.leading;
+        lineHeightOverride = fit.lineHeight;
+        lines = lines.mid(0, fit.linesShown);
+    }
+    const TabbedText text(surface.measurer, font, fontPpi, stops);
+    const int lineHeight = lineHeightOverride > 0
+                               ? lineHeightOverride
+                               : text.metrics().height + (leading >= 0 ? leading : text.metrics().externalLeading);
+    if (command.AutoSize && !command.WordWrap && !command.Text.isEmpty() && boxBottom - boxTop < lineHeight)
+        boxBottom = boxTop + lineHeight;
 
     if (command.AutoSize) {
         int widest = 0;
@@ -106,7 +112,7 @@ void drawText(DrawSurface& surface, TppDrawText& command) {
             }
         }
     }
-    box = QRect(QPoint(boxLeft, boxTop), QPoint(boxRight - 1, boxBottom - 1));
+    const QRect box(QPoint(boxLeft, boxTop), QPoint(boxRight - 1, boxBottom - 1));
 
     if (!command.Transparent)
         painter.fillRect(box, colorFromStored(command.Color));
@@ -122,7 +128,10 @@ void drawText(DrawSurface& surface, TppDrawText& command) {
         line.remove(kParagraphEnd);
 
         painter.save();
-        if (!command.IsMemo)
+        // Printed memos may reach past their box; the screen clips all but
+        // auto-sized single texts, which it writes where they stand.
+        const bool clipped = surface.isScreen() ? command.IsMemo || !command.AutoSize : !command.IsMemo;
+        if (clipped)
             painter.setClipRect(lineRect);
         if (command.TextAlignment() == taFullJustified &&
             !(paragraphEnd && (!command.ForceJustifyLastLine || !line.trimmed().contains(u' ')))) {

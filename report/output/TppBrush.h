@@ -16,5 +16,6 @@ public:
 
     QBrush toQBrush() const;
 
-    friend bool operator==(const TppBrush&, const TppBrush&) = default;
+    // Persistent has no comparison, so the defaulted one would be deleted.
+    friend bool operator==(const TppBrush& a, const TppBrush& b) { return a.color == b.color && a.style == b.style; }
 };

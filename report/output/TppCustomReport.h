@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormatSettings.h"
+#include "TextMeasurer.h"
 #include "TppProducer.h"
 
 #include <QStringList>
@@ -66,6 +68,18 @@ public:
     // The end of each generated page: OnEndPage, then the page limit.
     void EndOfPage();
 
+    // How generation measures text and writes values, injected by whoever
+    // runs the report: by default Qt's font metrics, the screen's
+    // resolution and the invariant (English) settings.
+    const TextMeasurer& Measurer() const { return measurer_ ? *measurer_ : defaultMeasurer_; }
+    // Not owned; none restores the default.
+    void SetMeasurer(const TextMeasurer* measurer) { measurer_ = measurer; }
+    // The printer whose pixels text is measured in; none is the screen.
+    const DeviceResolution* MeasuringPrinter() const { return measuringPrinter_; }
+    void SetMeasuringPrinter(const DeviceResolution* printer) { measuringPrinter_ = printer; }
+    const FormatSettings& LocaleSettings() const { return localeSettings_; }
+    void SetLocaleSettings(const FormatSettings& settings) { localeSettings_ = settings; }
+
 protected:
     void PrepareForJob() override { InitializePipelines(); }
     void EngineCreated(TppCustomEngine& engine) override;
@@ -77,4 +91,8 @@ private:
     int pageLimit_ = 0;
     TppPassSettingType passSetting_ = psOnePass;
     std::unique_ptr<TppCustomTemplate> template_;
+    FontMetricsMeasurer defaultMeasurer_;
+    const TextMeasurer* measurer_ = nullptr;
+    const DeviceResolution* measuringPrinter_ = nullptr;
+    FormatSettings localeSettings_ = FormatSettings::invariant();
 };

@@ -18,7 +18,10 @@ public:
     // The Qt pen with a width in device pixels.
     QPen toQPen(int deviceWidth) const;
 
-    friend bool operator==(const TppPen&, const TppPen&) = default;
+    // Persistent has no comparison, so the defaulted one would be deleted.
+    friend bool operator==(const TppPen& a, const TppPen& b) {
+        return a.color == b.color && a.style == b.style && a.width == b.width;
+    }
 };
 
 QColor colorFromStored(int color);

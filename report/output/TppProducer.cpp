@@ -27,6 +27,7 @@ const ClassInfo& TppProducer::staticClassInfo() {
                 .withDefault(lgDefault);
             c.property("ModalCancelDialog", &P::ModalCancelDialog, &P::SetModalCancelDialog).withDefault(true);
             c.property("ModalPreview", &P::ModalPreview, &P::SetModalPreview).withDefault(true);
+            c.object("PreviewFormSettings", [](P& p) -> Persistent* { return &p.previewFormSettings_; });
             c.object("PrinterSetup", [](P& p) -> Persistent* { return &p.printerSetup_; });
             c.property("SavePrinterSetup", &P::SavePrinterSetup, &P::SetSavePrinterSetup).withDefault(false);
             c.property("ShowAutoSearchDialog", &P::ShowAutoSearchDialog, &P::SetShowAutoSearchDialog)
@@ -55,6 +56,12 @@ const ClassInfo& TppProducer::staticClassInfo() {
 
 TppProducer::TppProducer(OwnedComponent* owner) : TppReportModel(owner) {
     publisher_.PageRequestHandler = [this](TppPublisher*, TppPageRequest& request) { handlePageRequest(request); };
+    previewFormSettings_.OnChange = [this] { applyPreviewFormSettings(); };
+}
+
+void TppProducer::applyPreviewFormSettings() {
+    if (previewForm_)
+        previewForm_->ApplyPreviewFormSettings(previewFormSettings_);
 }
 
 TppProducer::~TppProducer() {
@@ -166,6 +173,7 @@ void TppProducer::previewPath() {
     }
     TppCustomPreviewer* form = previewForm_;
     form->Report = this;
+    form->ApplyPreviewFormSettings(previewFormSettings_);
     form->LanguageIndex = LanguageIndex;
     form->OnDestroy = [this](TppForm*) { previewForm_ = nullptr; };
     form->OnClose = [this] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TppEvent.h"
+#include "TppPreviewFormSettings.h"
 #include "TppPrinterSetup.h"
 #include "TppPublisher.h"
 #include "TppReportModel.h"
@@ -73,6 +74,10 @@ public:
     TppLanguageType Language() const { return language_; }
     void SetLanguage(TppLanguageType value) { unlessPrinting(language_, value); }
 
+    TppPreviewFormSettings& PreviewFormSettings() { return previewFormSettings_; }
+    const TppPreviewFormSettings& PreviewFormSettings() const { return previewFormSettings_; }
+    void SetPreviewFormSettings(const TppPreviewFormSettings& settings) { previewFormSettings_.Assign(settings); }
+
     TppPrinterSetup& PrinterSetup() { return printerSetup_; }
     const TppPrinterSetup& PrinterSetup() const { return printerSetup_; }
     void SetPrinterSetup(const TppPrinterSetup& setup) { printerSetup_.Assign(setup); }
@@ -136,6 +141,7 @@ private:
             field = value;
     }
     void previewPath();
+    void applyPreviewFormSettings();
     void devicePath();
     TppDevice* createDevice(const ClassInfo& deviceClass);
     void handlePageRequest(TppPageRequest& request);
@@ -159,6 +165,7 @@ private:
     TppLanguageType language_ = lgDefault;
 
     TppPrinterSetup printerSetup_{this};
+    TppPreviewFormSettings previewFormSettings_;
     TppPublisher publisher_;
     TppCustomEngine* engine_ = nullptr;
     TppDevice* printerDevice_ = nullptr;

@@ -10,14 +10,10 @@ QString cacheKey(int pageNo) { return QString::asprintf("%8d", pageNo); }
 TppPublisher::TppPublisher(OwnedComponent* owner) : TppCommunicator(owner) {}
 
 TppPublisher::~TppPublisher() {
+    // Every attached device, exclusive ones waiting their turn included, is
+    // linked; the communicator's ppopRemove tells each to forget this
+    // publisher, so that none keeps a pointer to it.
     markDestroying();
-    const QList<TppDevice*> attached = devices_;
-    for (TppDevice* device : attached)
-        UnlinkFrom(device);
-    for (const QList<TppDevice*>& group : std::as_const(exclusiveGroups_))
-        for (TppDevice* device : group)
-            UnlinkFrom(device);
-    // Devices hear of it and forget this publisher.
 }
 
 void TppPublisher::AddDevice(TppDevice* device) {

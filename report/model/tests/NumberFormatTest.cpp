@@ -89,4 +89,34 @@ TEST(NumberFormat, NotANumberAndInfinity) {
     EXPECT_EQ(formatFloat(QStringLiteral("0.00"), -std::numeric_limits<long double>::infinity(), s), "-INF");
 }
 
+TEST(NumberFormat, CurrencyTextTable) {
+    FormatSettings dollars = FormatSettings::invariant(); // "$1", negatives "($1)"
+    FormatSettings euros = FormatSettings::invariant();
+    euros.currencyString = QStringLiteral("EUR");
+    euros.currencyFormat = 3;     // "1 $"
+    euros.negCurrencyFormat = 8;  // "-1 $"
+    euros.decimalSeparator = u',';
+    euros.thousandSeparator = u'.';
+    const struct {
+        const char* name;
+        long double value;
+        int decimals;
+        const FormatSettings& settings;
+        const char* expected;
+    } cases[] = {
+        {"symbol first, thousands grouped", 1234.4L, 2, dollars, "$1,234.40"},
+        {"negative in parentheses", -1234.4L, 2, dollars, "($1,234.40)"},
+        {"no decimals rounds half away from zero", 1234.5L, 0, dollars, "$1,235"},
+        {"zero keeps its decimals", 0, 2, dollars, "$0.00"},
+        {"rounded to zero has no sign", -0.001L, 2, dollars, "$0.00"},
+        {"symbol after with a blank, locale separators", 1234567.891L, 2, euros, "1.234.567,89 EUR"},
+        {"negative symbol after", -5, 1, euros, "-5,0 EUR"},
+        {"15 significant digits before the decimals", 123456789012.3456789L, 4, dollars,
+         "$123,456,789,012.3460"},
+        {"beyond 15 integer digits the general text", 1e16L, 2, dollars, "1E16"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatCurrency(c.value, c.decimals, c.settings).toStdString(), c.expected) << c.name;
+}
+
 } // namespace

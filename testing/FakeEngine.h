@@ -7,8 +7,9 @@
 
 #include <stdexcept>
 
-// Stands in for the generation engine until it lands: emits N final pages,
-// each with one line, generating only up to what the request needs.
+// Stands in for the generation engine until it lands, for the output and
+// preview tests: emits N final pages, each with one line, generating only
+// up to what the request needs.
 class FakeEngine : public TppCustomEngine {
 public:
     using TppCustomEngine::TppCustomEngine;
@@ -20,6 +21,8 @@ public:
         while (!StopPrinting && !publisher.RequestSatisfied() && AbsolutePageNo < pageCount) {
             ++AbsolutePageNo;
             PageNo = AbsolutePageNo;
+            if (BetweenPages)
+                BetweenPages();
             if (AbsolutePageNo == throwOnPage)
                 throw std::runtime_error("generation failed");
             TppPage& page = Page();
@@ -43,6 +46,8 @@ public:
         ++resets;
     }
 
+    // Where the real engine lets pending window messages through.
+    std::function<void()> BetweenPages;
     int pageCount = 5;
     int throwOnPage = 0;
     int generated = 0;

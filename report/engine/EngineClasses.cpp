@@ -1,0 +1,38 @@
+#include "EngineClasses.h"
+
+#include "ClassRegistry.h"
+#include "DataPipelineClasses.h"
+#include "OutputClasses.h"
+#include "TextControlClasses.h"
+#include "TppBandedReport.h"
+#include "TppCustomComponent.h"
+#include "TppCustomGraphic.h"
+#include "TppCustomImage.h"
+#include "TppDBImage.h"
+#include "TppImage.h"
+#include "TppLine.h"
+#include "TppPicture.h"
+#include "TppReport.h"
+#include "TppShape.h"
+#include "TppStretchable.h"
+
+void registerEngineClasses() {
+    registerDataPipelineClasses();
+    registerOutputClasses();
+    ClassRegistry& registry = ClassRegistry::instance();
+    for (const ClassInfo* info : {
+             &TppCustomComponent::staticClassInfo(),
+             &TppStretchable::staticClassInfo(),
+             &TppCustomGraphic::staticClassInfo(),
+             &TppShape::staticClassInfo(),
+             &TppLine::staticClassInfo(),
+             &TppCustomImage::staticClassInfo(),
+             &TppImage::staticClassInfo(),
+             &TppDBImage::staticClassInfo(),
+             &TppPicture::staticClassInfo(),
+             &TppBandedReport::staticClassInfo(),
+             &TppReport::staticClassInfo(),
+         })
+        registry.registerClass(*info);
+    registerTextControlClasses();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FormatSettings.h"
+#include "TextCanvas.h"
+
+class TppComponent;
+
+// What a text component measures with and formats by: its report's
+// measurer, measuring printer and locale, or, outside a report, Qt's font
+// metrics at the screen's resolution and the invariant settings.
+TextCanvas textCanvasOf(const TppComponent& component);
+const FormatSettings& localeSettingsOf(const TppComponent& component);
+
+// The component's field can be read: a field is named and its pipeline is
+// assigned and active.
+bool dataAvailable(const TppComponent& component);
+// The report is generating pages.
+bool reportPrinting(const TppComponent& component);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "TppBandedReport.h"
+
+// The report applications place on their forms and templates store: the
+// banded report with every printing setting of the producer.
+class TppReport : public TppBandedReport {
+public:
+    PW_CLASS_INFO
+
+    explicit TppReport(OwnedComponent* owner = nullptr);
+    ~TppReport() override;
+};

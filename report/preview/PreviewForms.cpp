@@ -1,0 +1,17 @@
+#include "PreviewForms.h"
+
+#include "FormRegistry.h"
+#include "TppPrintPreview.h"
+#include "TppViewer.h"
+
+void registerPreviewForms(const PreviewEnvironment& environment) {
+    FormRegistry::instance().RegisterForm(TppCustomPreviewer::abstractName(), [environment]() -> TppForm* {
+        auto* form = new TppPrintPreview();
+        form->SetErrorPrompter(environment.prompter);
+        if (environment.processMessages)
+            form->Viewer()->ProcessMessages = environment.processMessages;
+        return form;
+    });
+}
+
+void unregisterPreviewForms() { FormRegistry::instance().UnregisterForm(TppCustomPreviewer::abstractName()); }

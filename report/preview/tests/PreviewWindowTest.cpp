@@ -1,0 +1,278 @@
+#include "FakeEngine.h"
+#include "FormRegistry.h"
+#include "OutputClasses.h"
+#include "PreviewForms.h"
+#include "Prompter.h"
+#include "TppPreview.h"
+#include "TppPrintPreview.h"
+#include "TppScreenDevice.h"
+#include "TppViewer.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingPrompter final : public Prompter {
+public:
+    void showMessage(const QString& text) override { messages << text; }
+    QStringList messages;
+};
+
+// Drives the standard preview window offscreen through the report's Print,
+// shown without a modal loop so that the test keeps control.
+class PreviewWindowTest : public testing::Test {
+protected:
+    PreviewWindowTest() {
+        registerOutputClasses();
+        registerPreviewForms({&prompter, [this] {
+                                  if (duringJob)
+                                      duringJob();
+                              }});
+        report->SetModalPreview(false);
+        report->AfterPrint.handler = [this](TppCommunicator*) { ++afterPrints; };
+    }
+    ~PreviewWindowTest() override {
+        delete report;
+        flushDeletes();
+        unregisterPreviewForms();
+    }
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    TppPrintPreview* open() {
+        report->Print();
+        auto* form = dynamic_cast<TppPrintPreview*>(report->PreviewForm());
+        EXPECT_NE(form, nullptr);
+        return form;
+    }
+    static TppPreview& panel(TppPrintPreview* form) { return dynamic_cast<TppPreview&>(form->Preview()); }
+    static void enter(QLineEdit* box, const QString& text) {
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    RecordingPrompter prompter;
+    OwnedComponent owner;
+    FakeEngineReport* report = new FakeEngineReport(&owner);
+    std::function<void()> duringJob;
+    int afterPrints = 0;
+};
+
+TEST_F(PreviewWindowTest, OpensOnTheFirstPageBeforeTheRestIsGenerated) {
+    report->engine().pageCount = 360;
+    TppPrintPreview* form = open();
+    EXPECT_EQ(form->windowTitle(), "Print Preview");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->Viewer()->AbsolutePageNo(), 1);
+    EXPECT_EQ(report->engine().generated, 1);
+    EXPECT_EQ(form->StatusBar()->currentMessage(), "Page 1");
+    TppPreview& p = panel(form);
+    EXPECT_EQ(p.PageBox()->text(), "1");
+    EXPECT_FALSE(p.FirstButton()->isEnabled());
+    EXPECT_FALSE(p.PriorButton()->isEnabled());
+    EXPECT_TRUE(p.NextButton()->isEnabled());
+    EXPECT_TRUE(p.LastButton()->isEnabled());
+    EXPECT_FALSE(p.PrintButton()->isEnabled()) << "printing waits for the print dialog";
+    EXPECT_EQ(p.CancelButton()->text(), "Close");
+
+    QTest::mouseClick(p.LastButton(), Qt::LeftButton);
+    EXPECT_EQ(form->Viewer()->AbsolutePageNo(), 360);
+    EXPECT_EQ(form->StatusBar()->currentMessage(), "Page 360 of 360");
+    EXPECT_FALSE(p.NextButton()->isEnabled());
+    EXPECT_TRUE(p.PriorButton()->isEnabled());
+}
+
+TEST_F(PreviewWindowTest, ToolbarCommandsAndKeysTurnPagesAndZoom) {
+    TppPrintPreview* form = open();
+    TppPreview& p = panel(form);
+    TppViewer& viewer = *form->Viewer();
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int page;
+    };
+    const Step steps[] = {
+        {"next button", [&] { QTest::mouseClick(p.NextButton(), Qt::LeftButton); }, 2},
+        {"Ctrl+Page Down", [&] { QTest::keyClick(form, Qt::Key_PageDown, Qt::ControlModifier); }, 3},
+        {"Ctrl+End", [&] { QTest::keyClick(form, Qt::Key_End, Qt::ControlModifier); }, 5},
+        {"Ctrl+Page Up in the page box", [&] { QTest::keyClick(p.PageBox(), Qt::Key_PageUp, Qt::ControlModifier); },
+         4},
+        {"a number in the page box", [&] { enter(p.PageBox(), "2"); }, 2},
+        {"first button", [&] { QTest::mouseClick(p.FirstButton(), Qt::LeftButton); }, 1},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(viewer.AbsolutePageNo(), step.page) << step.name;
+        EXPECT_EQ(p.PageBox()->text(), QString::number(step.page)) << step.name;
+    }
+
+    QTest::mouseClick(p.PageWidthButton(), Qt::LeftButton);
+    EXPECT_EQ(viewer.ZoomSetting(), zsPageWidth);
+    EXPECT_TRUE(p.PageWidthButton()->isChecked());
+    EXPECT_FALSE(p.WholePageButton()->isChecked());
+    QTest::mouseClick(p.Zoom100Button(), Qt::LeftButton);
+    EXPECT_EQ(p.ZoomBox()->text(), "100 %");
+
+    enter(p.ZoomBox(), "999");
+    EXPECT_EQ(viewer.ZoomSetting(), zsPercentage);
+    EXPECT_EQ(viewer.ZoomPercent(), 250) << "typed 999, kept at 250";
+    EXPECT_EQ(p.ZoomBox()->text(), "250 %");
+    for (QToolButton* zoom : {p.WholePageButton(), p.PageWidthButton(), p.Zoom100Button()})
+        EXPECT_FALSE(zoom->isChecked()) << "a percentage leaves all zoom buttons up";
+}
+
+TEST_F(PreviewWindowTest, TheSearchButtonShowsOnlyWhenTheReportSearches) {
+    for (const bool search : {false, true}) {
+        report->SetShowAutoSearchDialog(search);
+        report->RunAutoSearch = [] { return true; };
+        TppPrintPreview* form = open();
+        TppPreview& p = panel(form);
+        EXPECT_EQ(p.AutoSearchButton()->isVisibleTo(form), search);
+        EXPECT_EQ(p.ZoomAndPagePanel()->x(), search ? 80 : 41);
+        form->Close();
+        flushDeletes();
+    }
+}
+
+TEST_F(PreviewWindowTest, OnAOnePageReportEveryPageTurnIsDisabled) {
+    report->engine().pageCount = 1;
+    TppPreview& p = panel(open());
+    for (QToolButton* button : {p.FirstButton(), p.PriorButton(), p.NextButton(), p.LastButton()})
+        EXPECT_FALSE(button->isEnabled());
+}
+
+TEST_F(PreviewWindowTest, TheCancelButtonCancelsDuringAJobAndClosesWhenIdle) {
+    TppPrintPreview* form = open();
+    TppPreview& p = panel(form);
+    QString captionDuringJob;
+    bool editBoxesDisabled = false;
+    report->engine().BetweenPages = [&] { form->Viewer()->ProcessPendingMessages(); };
+    duringJob = [&] {
+        if (!report->Printing() || !captionDuringJob.isEmpty())
+            return;
+        captionDuringJob = p.CancelButton()->text();
+        editBoxesDisabled = !p.PageBox()->isEnabled() && !p.ZoomBox()->isEnabled();
+        QTest::mouseClick(p.CancelButton(), Qt::LeftButton);
+    };
+    QTest::mouseClick(p.LastButton(), Qt::LeftButton);
+    EXPECT_EQ(captionDuringJob, "Cancel");
+    EXPECT_TRUE(editBoxesDisabled);
+    EXPECT_TRUE(form->Viewer()->ScreenDevice().JobCancelled());
+    EXPECT_LT(report->engine().generated, 5) << "the cancel stopped generation";
+    EXPECT_EQ(p.CancelButton()->text(), "Close");
+    EXPECT_TRUE(p.PageBox()->isEnabled());
+
+    QPointer<TppPrintPreview> window = form;
+    QTest::mouseClick(p.CancelButton(), Qt::LeftButton);
+    flushDeletes();
+    EXPECT_TRUE(window.isNull()) << "the idle window closed and freed itself";
+    EXPECT_EQ(report->PreviewForm(), nullptr);
+    EXPECT_FALSE(report->Producing());
+    EXPECT_EQ(afterPrints, 1);
+}
+
+TEST_F(PreviewWindowTest, EveryWayOutTellsTheReport) {
+    struct Case {
+        const char* name;
+        std::function<void(TppPrintPreview*)> close;
+    };
+    const Case cases[] = {
+        {"Escape", [](TppPrintPreview* form) { QTest::keyClick(form, Qt::Key_Escape); }},
+        {"the window's close box", [](TppPrintPreview* form) { form->close(); }},
+        {"the close command", [](TppPrintPreview* form) { form->Preview().PerformPreviewAction(paClose); }},
+    };
+    for (const Case& c : cases) {
+        afterPrints = 0;
+        QPointer<TppPrintPreview> window = open();
+        c.close(window);
+        flushDeletes();
+        EXPECT_TRUE(window.isNull()) << c.name;
+        EXPECT_EQ(afterPrints, 1) << c.name;
+        EXPECT_FALSE(report->Producing()) << c.name;
+    }
+}
+
+TEST_F(PreviewWindowTest, AWindowClosedDuringItsJobWaitsForTheJobToReturn) {
+    struct Case {
+        const char* name;
+        bool fromActivation;
+    };
+    for (const Case c : {Case{"a page turn", false}, Case{"the activation's job", true}}) {
+        TppPrintPreview* form = open();
+        QPointer<TppPrintPreview> window = form;
+        bool aliveAfterClose = false;
+        duringJob = [&] {
+            if (!window || !window->Viewer()->Busy() || !window->isVisible())
+                return;
+            window->Close();
+            QCoreApplication::processEvents();
+            aliveAfterClose = !window.isNull();
+        };
+        if (c.fromActivation) {
+            form->OnActivate = [this] { report->RunPrintJob(); };
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(form, &activate);
+        } else {
+            form->Viewer()->ShowLastPage();
+        }
+        EXPECT_TRUE(aliveAfterClose) << c.name;
+        ASSERT_FALSE(window.isNull()) << c.name << ": still there while the job unwinds";
+        flushDeletes();
+        EXPECT_TRUE(window.isNull()) << c.name << ": gone once the job returned";
+        EXPECT_EQ(report->PreviewForm(), nullptr) << c.name;
+        duringJob = nullptr;
+    }
+}
+
+TEST_F(PreviewWindowTest, ActivationRunsTheJobOnceAtATimeAndNotAgainAfterItFailed) {
+    TppPrintPreview* form = open();
+    int jobs = 0;
+    form->OnActivate = [&] {
+        ++jobs;
+        report->RunPrintJob();
+    };
+    const auto activate = [form] {
+        QEvent activation(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(form, &activation);
+    };
+    duringJob = [&] {
+        if (jobs == 1)
+            activate();
+    };
+    activate();
+    EXPECT_EQ(jobs, 1) << "an activation during the job does not start another inside it";
+    EXPECT_FALSE(form->Viewer()->Busy());
+
+    report->engine().throwOnPage = 1;
+    report->Reset();
+    activate();
+    activate();
+    EXPECT_EQ(jobs, 2) << "after the failure the next activation does not retry";
+    EXPECT_EQ(prompter.messages, QStringList({"generation failed"}));
+}
+
+TEST_F(PreviewWindowTest, TheReportsPreviewSettingsApplyAtOnceAndLater) {
+    report->PreviewFormSettings().SetWindowState(wsMaximized);
+    report->PreviewFormSettings().SetZoomSetting(zsPageWidth);
+    TppPrintPreview* form = open();
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form->Viewer()->ZoomSetting(), zsPageWidth);
+    report->PreviewFormSettings().SetZoomPercentage(40);
+    EXPECT_EQ(form->Viewer()->ZoomSetting(), zsPercentage);
+    EXPECT_EQ(form->Viewer()->ZoomPercentage(), 40);
+}
+
+TEST_F(PreviewWindowTest, AnErrorDuringAJobIsReportedNotThrown) {
+    report->engine().throwOnPage = 2;
+    TppPrintPreview* form = open();
+    TppPreview& p = panel(form);
+    EXPECT_NO_THROW(QTest::mouseClick(p.NextButton(), Qt::LeftButton));
+    EXPECT_EQ(prompter.messages, QStringList({"generation failed"}));
+}
+
+} // namespace
