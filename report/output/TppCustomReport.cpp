@@ -53,9 +53,12 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
                  [](R& r, const QVariant& v) { r.setPendingPipelineName(v.toString()); })
                 .writtenWhen([](const R& r) { return r.DataPipeline() != nullptr; });
             c.defined(
-                 "mmColumnWidth", PropertyKind::Integer, [](const R& r) { return r.columnWidth_; },
-                 [](R& r, const QVariant& v) { r.columnWidth_ = v.toInt(); })
-                .writtenWhen([](const R& r) { return r.columnWidth_ != 0; });
+                "mmColumnWidth", PropertyKind::Integer, [](const R& r) { return r.columnWidth_; },
+                [](R& r, const QVariant& v) { r.columnWidth_ = v.toInt(); });
+            // Older layouts stored these; the report's name and the designer's
+            // rulers are not part of a layout now.
+            for (const char* ignored : {"UserName", "RulerUnits"})
+                c.defined(ignored, PropertyKind::String, nullptr, [](R&, const QVariant&) {});
         });
     return info;
 }

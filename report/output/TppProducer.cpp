@@ -10,6 +10,7 @@
 #include "TppCustomPrintDialog.h"
 #include "TppDevice.h"
 #include "TppPrinter.h"
+#include "VersionNumber.h"
 
 const ClassInfo& TppProducer::staticClassInfo() {
     static const ClassInfo info =
@@ -50,6 +51,22 @@ const ClassInfo& TppProducer::staticClassInfo() {
             c.event("OnPrintDialogCreate", &P::OnPrintDialogCreate);
             c.event("OnPrintingComplete", &P::OnPrintingComplete);
             c.event("OnSaveText", &P::OnSaveText);
+            c.defined(
+                "Version", PropertyKind::String, [](const P&) { return QStringLiteral("7.0"); },
+                [](P& p, const QVariant& v) {
+                    // A version that is no number is a damaged template.
+                    p.versionNo_ = VersionNumber(v.toString());
+                    p.version_ = v.toString();
+                });
+            // Older layouts named the output by an identifier.
+            c.defined("Device", PropertyKind::Enumeration, nullptr, [](P& p, const QVariant& v) {
+                static const QHash<QString, QString> devices = {{QStringLiteral("dvScreen"), QStringLiteral("Screen")},
+                                                                {QStringLiteral("dvPrinter"), QStringLiteral("Printer")},
+                                                                {QStringLiteral("dvFile"), QStringLiteral("TextFile")},
+                                                                {QStringLiteral("dvArchive"),
+                                                                 QStringLiteral("ArchiveFile")}};
+                p.deviceType_ = devices.value(v.toString(), p.deviceType_);
+            });
         });
     return info;
 }
@@ -94,6 +111,8 @@ void TppProducer::TakeOverSettings(const TppProducer& other) {
     // The fields themselves: the setters refuse while printing, and the
     // device name need not be registered in this program.
     deviceType_ = other.deviceType_;
+    version_ = other.version_;
+    versionNo_ = other.versionNo_;
     showPrintDialog_ = other.showPrintDialog_;
     showCancelDialog_ = other.showCancelDialog_;
     modalCancelDialog_ = other.modalCancelDialog_;
@@ -108,6 +127,7 @@ void TppProducer::TakeOverSettings(const TppProducer& other) {
     cachePages_ = other.cachePages_;
     language_ = other.language_;
     printerSetup_.Assign(other.printerSetup_);
+    previewFormSettings_.Assign(other.previewFormSettings_);
     const std::pair<TppNotifyEvent*, const TppNotifyEvent*> events[] = {
         {&BeforePrint, &other.BeforePrint},
         {&AfterPrint, &other.AfterPrint},
