@@ -1,12 +1,11 @@
 #include "CheckCommand.h"
 
-#include "DataPipelineClasses.h"
-#include "OutputClasses.h"
+#include "EngineClasses.h"
 #include "PagewrightErrors.h"
 #include "ReportModelClasses.h"
 #include "TemplateClasses.h"
 #include "TppBand.h"
-#include "TppCustomReport.h"
+#include "TppReport.h"
 #include "TppReportTemplate.h"
 
 namespace {
@@ -32,15 +31,14 @@ int runCheckCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return 2;
     }
     registerReportModelClasses();
-    registerDataPipelineClasses();
-    registerOutputClasses();
+    registerEngineClasses();
     registerTemplateClasses();
 
     // The report lives on a form, as in the application, so that the
     // template's references resolve the way they would there.
     OwnedComponent form;
     form.SetName(QStringLiteral("Form1"));
-    auto* report = new TppCustomReport(&form);
+    auto* report = new TppReport(&form);
     report->SetName(QStringLiteral("Report1"));
     TppReportTemplate& reportTemplate = ReportTemplate(*report);
     reportTemplate.SetFileName(arguments[0]);

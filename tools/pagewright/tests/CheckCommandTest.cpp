@@ -23,7 +23,7 @@ CommandRun check(const QStringList& arguments) {
     return run;
 }
 
-const QByteArray kTemplate = "object Report1: TppCustomReport\r\n"
+const QByteArray kTemplate = "object Report1: TppReport\r\n"
                              "  DataPipeline = ppDBPipeline1\r\n"
                              "  object ppHeaderBand1: TppHeaderBand\r\n"
                              "    mmHeight = 52652\r\n"
@@ -56,6 +56,13 @@ TEST(CheckCommand, ALoadingTemplateIsOkWithWhatItHolds) {
     }
 }
 
+TEST(CheckCommand, TheShippedAmortizationTemplateIsOk) {
+    const CommandRun run = check({QStringLiteral(PW_SOURCE_DIR "/app/Amortization.rtm")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "ok: 3 bands, 0 groups, 30 components\n"
+                       "outside the template: Report1.DataPipeline: ppDBPipeline1\n");
+}
+
 TEST(CheckCommand, ATemplateThatDoesNotLoadSaysWhyAndWhere) {
     QTemporaryDir folder;
     const QByteArray binary = writeComponentStream(parseComponentStream(kTemplate), StreamForm::Binary);
@@ -66,7 +73,7 @@ TEST(CheckCommand, ATemplateThatDoesNotLoadSaysWhyAndWhere) {
     };
     const Row rows[] = {
         {"truncated", writeFile(folder, "cut.rtm", binary.first(60)),
-         ": Invalid component stream at byte 58, in Report1: a class name needs 13 bytes, 2 remain"},
+         ": Invalid component stream at byte 52, in Report1: a class name needs 13 bytes, 8 remain"},
         {"an unknown class", writeFile(folder, "class.rtm", QByteArray(kTemplate).replace("TppComponent", "TppGizmo")),
          ": Error reading ppComponent1: Class TppGizmo not found"},
         {"not a template", writeFile(folder, "letter.rtm", "Dear user,"), ": Invalid Template Format"},
