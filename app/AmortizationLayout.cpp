@@ -62,29 +62,27 @@ class HeaderBuilder {
 public:
     HeaderBuilder(TppReport& report, TppBand* band) : report_(report), band_(band) {}
 
-    TppLabel* label(const QString& caption, const Box& box, TAlignment alignment = taLeftJustify,
-                    const TppFont& font = arial(10)) {
-        return namedLabel(QStringLiteral("ppLabel%1").arg(++labels_), caption, box, alignment, font);
+    void label(const QString& caption, const Box& box, TAlignment alignment = taLeftJustify,
+               const TppFont& font = arial(10)) {
+        namedLabel(QStringLiteral("ppLabel%1").arg(++labels_), caption, box, alignment, font, true);
     }
 
     // A label the application writes a figure into before printing: a fixed
     // box the figure is right-justified in.
     void valueLabel(const char* name, const Box& box) {
-        TppLabel* label = namedLabel(QLatin1String(name), QString(), box, taRightJustify, arial(10));
-        label->SetAutoSize(false);
-        label->SetBounds(box.left, box.top, box.width, box.height);
+        namedLabel(QLatin1String(name), QString(), box, taRightJustify, arial(10), false);
     }
 
 private:
-    TppLabel* namedLabel(const QString& name, const QString& caption, const Box& box, TAlignment alignment,
-                         const TppFont& font) {
+    void namedLabel(const QString& name, const QString& caption, const Box& box, TAlignment alignment,
+                    const TppFont& font, bool autoSize) {
         auto* label = new TppLabel(ownerOf(report_));
+        label->SetAutoSize(autoSize);
         label->SetFont(font);
         label->SetCaption(caption);
         label->SetAlignment(alignment);
         label->SetTransparent(true);
         place(label, band_, name, box);
-        return label;
     }
 
     TppReport& report_;
