@@ -14,7 +14,11 @@
 // ("SELECT * FROM items WHERE custno = :CUSTNO"): with a master source set,
 // the query runs again for each master record.
 //
-// Rows are read, never written back: editing throws EDataError.
+// A table opened with setTable() is written back: a posted insert or edit
+// runs INSERT or UPDATE, a delete DELETE, each record found by the table's
+// primary key; a statement the database refuses is an EDataError and the
+// record stays in its insert or edit state. The rows of a query are read
+// only: editing them throws EDataError.
 class SqlDataset final : public Dataset {
     Q_OBJECT
 public:
@@ -26,6 +30,7 @@ public:
     void setDatabase(const QSqlDatabase& database);
     // Only while closed.
     void setQuery(const QString& sql);
+    // All rows and columns of the table, which can then be edited.
     void setTable(const QString& table);
     const QString& query() const { return sql_; }
     void setMasterSource(DataSource* source);
@@ -51,12 +56,33 @@ public:
     QVariant value(int field) const override { return rows_.value(field); }
     QVariant valueAt(int record, int field) const override { return rows_.valueAt(record, field); }
 
+    void edit() override;
+    void insert() override;
+    void setValue(int field, const QVariant& value) override;
+    void post() override;
+    void cancel() override;
+    void deleteRecord() override;
+
 private:
+    enum class Mode { Browse, Edit, Insert };
+
     void load();
     void watchMaster();
+    void requireTable() const;
+    QSqlDatabase database() const;
+    QString escapedField(int field) const;
+    void execute(QSqlQuery& query, const QString& sql, const QVariantList& values) const;
+    // "key1 = ? AND key2 = ?" for the current record, its key values appended to `values`.
+    QString whereCurrentKey(const QVariantList& record, QVariantList& values) const;
+    void postInsert();
+    void postEdit();
 
     QString connectionName_;
     QString sql_;
+    QString table_; // set when the rows are a whole table, which can be edited
+    Mode mode_ = Mode::Browse;
+    QVariantList original_; // the record being edited, as the database holds it
+    QVariantList pending_;  // the values being inserted or edited
     DataSource* masterSource_ = nullptr;
     // Linked to the master source, to hear when it goes away.
     TppCommunicator masterLink_;

@@ -7,7 +7,13 @@
 
 const ClassInfo& TppCustomComponent::staticClassInfo() {
     static const ClassInfo info =
-        describeClass<TppCustomComponent>("TppCustomComponent", &TppComponent::staticClassInfo(), [](auto&) {});
+        describeClass<TppCustomComponent>("TppCustomComponent", &TppComponent::staticClassInfo(), [](auto& c) {
+            // The band was the only parent older layouts knew.
+            c.defined("ShiftWithBand", PropertyKind::Boolean, nullptr,
+                      [](TppCustomComponent& t, const QVariant& v) { t.SetShiftWithParent(v.toBool()); });
+            c.defined("StretchWithBand", PropertyKind::Boolean, nullptr,
+                      [](TppCustomComponent& t, const QVariant& v) { t.SetStretchWithParent(v.toBool()); });
+        });
     return info;
 }
 

@@ -32,6 +32,8 @@ const ClassInfo& TppCustomText::staticClassInfo() {
                 .withDefault(taLeftJustified);
             c.property("Transparent", &T::Transparent, &T::SetTransparent).withDefault(false);
             c.property("WordWrap", &T::WordWrap, &T::SetWordWrap).withDefault(false);
+            // Older layouts' text-file hook, replaced by the report's OnSaveText.
+            c.defined("OnSave", PropertyKind::Event, nullptr, [](T&, const QVariant&) {});
         });
     return info;
 }

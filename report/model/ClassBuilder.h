@@ -106,6 +106,11 @@ public:
         info.defaultValue = info.kind == PropertyKind::Enumeration ? QVariant(value.toInt()) : value;
         return *this;
     }
+    // A text property whose objects start with `text` instead of empty.
+    ClassBuilder& startsAs(const QString& text) {
+        info_.lastProperty().initialText = text;
+        return *this;
+    }
     ClassBuilder& names(const QStringList& enumNames) {
         info_.lastProperty().enumNames = enumNames;
         return *this;

@@ -65,6 +65,8 @@ const QHash<int, QString>& defaultLanguageStrings() {
         {374, QStringLiteral("Main")},
         {414, QStringLiteral("Error loading rich text.")},
         {415, QStringLiteral("PrintPosition exceeds available page space")},
+        {416, QStringLiteral("&Ignore")},
+        {417, QStringLiteral("Ignore &All")},
         {418, QStringLiteral("Error Reading Template")},
         {459, QStringLiteral("Windows cannot print due to a problem with the current printer setup.")},
         {494, QStringLiteral("Replace existing report?")},

@@ -24,6 +24,9 @@ bool PropertyInfo::isDefault(const Persistent& object) const {
     case PropertyKind::DateTime:
         return get(object).toDouble() == 0;
     case PropertyKind::String:
+        if (initialText)
+            return get(object).toString() == *initialText;
+        return get(object).toString().isEmpty();
     case PropertyKind::Event:
         return get(object).toString().isEmpty();
     case PropertyKind::Binary:

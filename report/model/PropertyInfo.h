@@ -38,7 +38,8 @@ enum class PropertyKind {
 // The stream writes a property when its stored condition holds and it is not
 // at its default. Ordinal kinds (integers, enumerations, sets, Booleans) are
 // at their default only when a default was declared and the value equals it;
-// floats at 0, strings when empty, events when unnamed, references when unset.
+// floats at 0, strings when empty (or at their initial text), events when
+// unnamed, references when unset.
 // Object and collection properties are never "at default": the stream walks
 // into them.
 class PropertyInfo {
@@ -50,6 +51,10 @@ public:
     // writes the name where there is one.
     const IntegerIdents* idents = nullptr;
     std::optional<QVariant> defaultValue;
+    // String kinds whose objects start with this text rather than empty: at
+    // their default only while they hold it, so an emptied text is written
+    // and reads back empty.
+    std::optional<QString> initialText;
 
     // Value kinds (everything but Object, Reference, Collection).
     std::function<QVariant(const Persistent&)> get;

@@ -14,6 +14,15 @@ struct TppEvent {
     std::function<void(Args...)> handler;
 
     explicit operator bool() const { return bool(handler); }
+
+    // Takes over the event of a layout that replaces this one: its method
+    // name, and its handler only where it has one, so that a handler bound
+    // by code survives a template, which names methods only.
+    void TakeOver(const TppEvent& other) {
+        methodName = other.methodName;
+        if (other.handler)
+            handler = other.handler;
+    }
     void operator()(Args... args) const {
         if (handler)
             handler(args...);

@@ -36,6 +36,10 @@ const ClassInfo& TppPrintable::staticClassInfo() {
                       [](TppPrintable& p, const QVariant& v) { p.SetmmTop(v.toInt()); });
             c.defined("mmWidth", PropertyKind::Integer, &TppPrintable::mmWidth,
                       [](TppPrintable& p, const QVariant& v) { p.SetmmWidth(v.toInt()); });
+            // What older layouts stored here is no longer a setting.
+            for (const char* ignored :
+                 {"DataSource", "OnFormatText", "Region", "ReportField", "ParentDataSource", "Alignment"})
+                c.defined(ignored, PropertyKind::Integer, nullptr, [](TppPrintable&, const QVariant&) {});
         });
     return info;
 }

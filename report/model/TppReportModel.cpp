@@ -44,6 +44,10 @@ void TppReportModel::AddBand(TppBand* band) {
         return;
     bands_.append(band);
     band->SetUnits(units_);
+    // A group band that moves here with its group has that group's index
+    // here, which its components store.
+    for (TppComponent* component : band->Objects())
+        component->RefreshBandType();
     SortBands();
     Change();
 }

@@ -4,7 +4,9 @@
 #include "TppColumnFooterBand.h"
 #include "TppColumnHeaderBand.h"
 #include "TppCustomEngine.h"
+#include "TppCustomTemplate.h"
 #include "TppDataPipeline.h"
+#include "TppGroup.h"
 
 namespace {
 constexpr unsigned bit(TppNoDataBehavior b) { return 1u << b; }
@@ -32,6 +34,7 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
                  "SaveAsTemplate", [](const R& r) { return r.SaveAsTemplate; },
                  [](R& r, bool v) { r.SaveAsTemplate = v; })
                 .withDefault(false);
+            c.object("Template", [](R& r) -> Persistent* { return r.template_.get(); });
             c.property("Units", &R::Units, &R::SetUnits)
                 .names({"utScreenPixels", "utInches", "utMillimeters", "utPrinterPixels", "utMMThousandths"})
                 .withDefault(utInches);
@@ -49,16 +52,64 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
                  [](R& r, const QVariant& v) { r.setPendingPipelineName(v.toString()); })
                 .writtenWhen([](const R& r) { return r.DataPipeline() != nullptr; });
             c.defined(
-                 "mmColumnWidth", PropertyKind::Integer, [](const R& r) { return r.columnWidth_; },
-                 [](R& r, const QVariant& v) { r.columnWidth_ = v.toInt(); })
-                .writtenWhen([](const R& r) { return r.columnWidth_ != 0; });
+                "mmColumnWidth", PropertyKind::Integer, [](const R& r) { return r.columnWidth_; },
+                [](R& r, const QVariant& v) { r.columnWidth_ = v.toInt(); });
+            // Older layouts stored these; the report's name and the designer's
+            // rulers are not part of a layout now.
+            for (const char* ignored : {"UserName", "RulerUnits"})
+                c.defined(ignored, PropertyKind::String, nullptr, [](R&, const QVariant&) {});
         });
     return info;
 }
 
-TppCustomReport::TppCustomReport(OwnedComponent* owner) : TppProducer(owner) {}
+TppCustomReport::TppCustomReport(OwnedComponent* owner)
+    : TppProducer(owner), template_(CreateReportTemplate(*this)) {}
 
 TppCustomReport::~TppCustomReport() { markDestroying(); }
+
+void TppCustomReport::TakeOverLayout(TppCustomReport& other) {
+    // As while reading: setters keep their side effects (column bands,
+    // pipelines re-pointed) and changes are not counted one by one.
+    const bool wasLoading = hasState(Loading);
+    setState(Loading, true);
+    TakeOverSettings(other);
+    columns_ = other.columns_;
+    columnWidth_ = other.columnWidth_;
+    ColumnPositions = other.ColumnPositions;
+    noDataBehaviors_ = other.noDataBehaviors_;
+    pageLimit_ = other.pageLimit_;
+    passSetting_ = other.passSetting_;
+    SaveAsTemplate = other.SaveAsTemplate;
+    SetDataPipeline(other.DataPipeline());
+    SetAutoStop(other.AutoStop());
+    template_->Assign(*other.template_);
+    const std::pair<TppNotifyEvent*, const TppNotifyEvent*> events[] = {
+        {&OnStartFirstPass, &other.OnStartFirstPass},   {&OnEndFirstPass, &other.OnEndFirstPass},
+        {&OnStartSecondPass, &other.OnStartSecondPass}, {&OnEndSecondPass, &other.OnEndSecondPass},
+        {&OnStartPage, &other.OnStartPage},             {&OnEndPage, &other.OnEndPage},
+        {&OnStartColumn, &other.OnStartColumn},         {&OnEndColumn, &other.OnEndColumn},
+        {&OnNoData, &other.OnNoData}};
+    for (const auto& [event, from] : events)
+        event->TakeOver(*from);
+
+    while (!children().isEmpty())
+        delete children().last();
+    // In the other's order, so that the layout is written back as it was read.
+    const QList<TppRelative*> adopted = other.children();
+    for (TppRelative* child : adopted) {
+        if (child->Owner() != Owner())
+            child->ChangeOwner(Owner());
+        if (auto* band = dynamic_cast<TppBand*>(child))
+            band->SetReport(this);
+        else if (auto* group = dynamic_cast<TppGroup*>(child))
+            group->SetReport(this);
+        else
+            child->SetParent(this);
+    }
+    SetUnits(other.Units());
+    setState(Loading, wasLoading);
+    Change();
+}
 
 void TppCustomReport::SetColumns(int columns) {
     const int previous = columns_;

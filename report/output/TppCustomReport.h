@@ -5,6 +5,9 @@
 #include "TppProducer.h"
 
 #include <QStringList>
+#include <memory>
+
+class TppCustomTemplate;
 
 class TppCustomNoDataDialog;
 class TppDrawCommand;
@@ -36,6 +39,18 @@ public:
     TppPassSettingType PassSetting() const { return passSetting_; }
     void SetPassSetting(TppPassSettingType setting);
     bool SaveAsTemplate = false;
+
+    // Loads and saves this report's layout (the template layer's class once
+    // it is registered).
+    TppCustomTemplate& Template() { return *template_; }
+    const TppCustomTemplate& Template() const { return *template_; }
+
+    // Takes over another report's layout: its printing and layout settings,
+    // its template settings and events, then its bands, groups and other
+    // children, which move here (and to this report's owner). This report's
+    // own bands and groups are freed first. A template load does this twice:
+    // a backup takes the layout, then the report takes the one read.
+    virtual void TakeOverLayout(TppCustomReport& other);
 
     TppNotifyEvent OnStartFirstPass;
     TppNotifyEvent OnEndFirstPass;
@@ -79,6 +94,7 @@ private:
     unsigned noDataBehaviors_ = 1u << ndBlankPage;
     int pageLimit_ = 0;
     TppPassSettingType passSetting_ = psOnePass;
+    std::unique_ptr<TppCustomTemplate> template_;
     FontMetricsMeasurer defaultMeasurer_;
     const TextMeasurer* measurer_ = nullptr;
     const DeviceResolution* measuringPrinter_ = nullptr;

@@ -28,7 +28,10 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
             boolean("AutoEncode", &B::AutoEncode, false);
             boolean("AutoSize", &B::AutoSize, true);
             boolean("AutoSizeFont", &B::AutoSizeFont, true);
-            integer("BarCodeType", &B::BarCodeType, 0);
+            c.property(
+                 "BarCodeType", [](const B& b) { return b.BarCodeType; },
+                 [](B& b, TppBarCodeType v) { b.BarCodeType = v; })
+                .names(barCodeTypeNames());
             integer("BarColor", &B::BarColor, clBlack);
             integer("BarWidth", &B::BarWidth, 0);
             boolean("BearerBars", &B::BearerBars, false);
@@ -37,7 +40,11 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
             integer("Color", &B::Color, clWhite);
             text("Data", &B::Data);
             c.object("Font", [](B& b) -> Persistent* { return &b.Font; });
-            integer("Orientation", &B::Orientation, 0);
+            c.property(
+                 "Orientation", [](const B& b) { return b.Orientation; },
+                 [](B& b, TppBarCodeOrientation v) { b.Orientation = v; })
+                .names(barCodeOrientationNames())
+                .withDefault(orLeftToRight);
             boolean("PrintHumanReadable", &B::PrintHumanReadable, true);
             boolean("Transparent", &B::Transparent, false);
             c.property("WideBarRatio", [](const B& b) { return b.WideBarRatio; }, [](B& b, float v) { b.WideBarRatio = v; });

@@ -1,20 +1,21 @@
 #pragma once
 
 #include "DrawingTypes.h"
+#include "TppBarCodeOrientation.h"
+#include "TppBarCodeType.h"
 #include "TppDrawCommand.h"
 #include "TppFont.h"
 
 // A barcode: its data and settings as the barcode component had them.
 // The barcode layer encodes and draws it through the renderer it registers
-// for this class; symbology and orientation are kept by their ordinals in
-// the barcode layer's enumerations.
+// for this class. BarWidth is in thousandths of a millimetre.
 class TppDrawBarCode : public TppDrawCommand {
 public:
     PW_CLASS_INFO
 
     explicit TppDrawBarCode(OwnedComponent* owner = nullptr);
 
-    int BarCodeType = 0;
+    TppBarCodeType BarCodeType = bcCode39;
     QString Data;
     QString AddOnCode;
     bool AutoEncode = false;
@@ -29,7 +30,7 @@ public:
     int Color = clWhite;
     TppFont Font;
     TAlignment Alignment = taLeftJustify;
-    int Orientation = 0;
+    TppBarCodeOrientation Orientation = orLeftToRight;
     bool PrintHumanReadable = true;
     bool Transparent = false;
 

@@ -10,6 +10,7 @@
 #include "TppCustomPrintDialog.h"
 #include "TppDevice.h"
 #include "TppPrinter.h"
+#include "VersionNumber.h"
 
 const ClassInfo& TppProducer::staticClassInfo() {
     static const ClassInfo info =
@@ -50,6 +51,22 @@ const ClassInfo& TppProducer::staticClassInfo() {
             c.event("OnPrintDialogCreate", &P::OnPrintDialogCreate);
             c.event("OnPrintingComplete", &P::OnPrintingComplete);
             c.event("OnSaveText", &P::OnSaveText);
+            c.defined(
+                "Version", PropertyKind::String, [](const P&) { return QStringLiteral("7.0"); },
+                [](P& p, const QVariant& v) {
+                    // A version that is no number is a damaged template.
+                    p.versionNo_ = VersionNumber(v.toString());
+                    p.version_ = v.toString();
+                });
+            // Older layouts named the output by an identifier.
+            c.defined("Device", PropertyKind::Enumeration, nullptr, [](P& p, const QVariant& v) {
+                static const QHash<QString, QString> devices = {{QStringLiteral("dvScreen"), QStringLiteral("Screen")},
+                                                                {QStringLiteral("dvPrinter"), QStringLiteral("Printer")},
+                                                                {QStringLiteral("dvFile"), QStringLiteral("TextFile")},
+                                                                {QStringLiteral("dvArchive"),
+                                                                 QStringLiteral("ArchiveFile")}};
+                p.deviceType_ = devices.value(v.toString(), p.deviceType_);
+            });
         });
     return info;
 }
@@ -88,6 +105,44 @@ void TppProducer::SetArchiveFileName(const QString& value) {
 void TppProducer::SetUnits(TppUnitType units) {
     printerSetup_.SetUnits(units);
     TppReportModel::SetUnits(units);
+}
+
+void TppProducer::TakeOverSettings(const TppProducer& other) {
+    // The fields themselves: the setters refuse while printing, and the
+    // device name need not be registered in this program.
+    deviceType_ = other.deviceType_;
+    version_ = other.version_;
+    versionNo_ = other.versionNo_;
+    showPrintDialog_ = other.showPrintDialog_;
+    showCancelDialog_ = other.showCancelDialog_;
+    modalCancelDialog_ = other.modalCancelDialog_;
+    modalPreview_ = other.modalPreview_;
+    allowPrintToFile_ = other.allowPrintToFile_;
+    allowPrintToArchive_ = other.allowPrintToArchive_;
+    textFileName_ = other.textFileName_;
+    textFileType_ = other.textFileType_;
+    archiveFileName_ = other.archiveFileName_;
+    savePrinterSetup_ = other.savePrinterSetup_;
+    showAutoSearchDialog_ = other.showAutoSearchDialog_;
+    cachePages_ = other.cachePages_;
+    language_ = other.language_;
+    printerSetup_.Assign(other.printerSetup_);
+    previewFormSettings_.Assign(other.previewFormSettings_);
+    const std::pair<TppNotifyEvent*, const TppNotifyEvent*> events[] = {
+        {&BeforePrint, &other.BeforePrint},
+        {&AfterPrint, &other.AfterPrint},
+        {&OnCancel, &other.OnCancel},
+        {&OnCancelDialogCreate, &other.OnCancelDialogCreate},
+        {&OnCancelDialogClose, &other.OnCancelDialogClose},
+        {&OnPreviewFormCreate, &other.OnPreviewFormCreate},
+        {&OnPreviewFormClose, &other.OnPreviewFormClose},
+        {&OnPrintDialogCreate, &other.OnPrintDialogCreate},
+        {&OnPrintDialogClose, &other.OnPrintDialogClose},
+        {&OnPrintingComplete, &other.OnPrintingComplete}};
+    for (const auto& [event, from] : events)
+        event->TakeOver(*from);
+    OnPageRequest.TakeOver(other.OnPageRequest);
+    OnSaveText.TakeOver(other.OnSaveText);
 }
 
 TppCustomEngine* TppProducer::Engine() {

@@ -108,6 +108,11 @@ public:
     bool Producing() const { return producing_; }
     int CurrentPage = 1;
     int LanguageIndex = 0;
+    // The version of the layout as its template stored it ("1.0" before
+    // any was read) and as a number ("7.0" gives 7000). Older layouts are
+    // converted by it; templates are always written as version "7.0".
+    const QString& Version() const { return version_; }
+    int VersionNo() const { return versionNo_; }
 
     // The engine that generates this report's pages; none until the engine
     // layer supplies one.
@@ -130,6 +135,9 @@ protected:
     virtual void EngineCreated(TppCustomEngine&) {}
     // Before a job starts; a banded report prepares its bands and pipelines.
     virtual void PrepareForJob() {}
+    // The printing settings of a layout that replaces this one: printer
+    // setup, output, dialogs, files, language and the events' handlers.
+    void TakeOverSettings(const TppProducer& other);
 
 private:
     template <class T>
@@ -147,6 +155,8 @@ private:
     void notify(int kind);
 
     QString deviceType_ = QStringLiteral("Screen");
+    QString version_ = QStringLiteral("1.0");
+    int versionNo_ = 1000;
     bool showPrintDialog_ = true;
     bool showCancelDialog_ = true;
     bool modalCancelDialog_ = true;

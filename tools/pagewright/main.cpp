@@ -1,4 +1,5 @@
 #include "BarcodeCommand.h"
+#include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
@@ -16,6 +17,7 @@ const std::vector<PagewrightCommand>& commands() {
         {"script", "pagewright script FILE", runScriptCommand},
         barcodeCommand,
         convertCommand,
+        checkCommand,
     };
     return all;
 }

@@ -2,6 +2,9 @@
 #include "ComponentWriter.h"
 #include "PagewrightErrors.h"
 #include "StreamFixtures.h"
+#include "TemplateClasses.h"
+#include "TppCustomReport.h"
+#include "TppReportTemplate.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +70,43 @@ TEST_F(MalformedStreamTest, TruncatedAtEveryByteTheTextFormFailsCleanly) {
         damaged[at] = '\'';
         expectErrorOrCleanLoad(damaged, "an apostrophe at " + std::to_string(at));
     }
+}
+
+// A whole template load over damaged bytes: the report either takes the
+// layout or keeps the one it had, and the form holds nothing else.
+TEST(MalformedTemplateTest, TruncatedOrMutatedAtEveryByteATemplateLoadsOrLeavesTheReportAsItWas) {
+    SampleForm form(SampleForm::PipelineOnly);
+    registerTemplateClasses();
+    auto* report = new TppCustomReport(&form.form);
+    report->SetName("Report1");
+    addSampleLayout(form.form, report, form.pipeline);
+    const QByteArray stored = WriteComponents({report}, &form.form);
+    const QByteArray before = WriteComponents({report}, &form.form, StreamForm::Text);
+    const QList<OwnedComponent*> components = form.form.components();
+    TppReportTemplate& reportTemplate = ReportTemplate(*report);
+
+    int loaded = 0;
+    const auto load = [&](const QByteArray& bytes, const std::string& what) {
+        try {
+            reportTemplate.LoadFromBytes(bytes);
+            ++loaded;
+            // Back to the original layout for the next round.
+            reportTemplate.LoadFromBytes(stored);
+            return;
+        } catch (const EPagewrightError&) {
+        }
+        ASSERT_EQ(WriteComponents({report}, &form.form, StreamForm::Text), before) << what;
+        ASSERT_EQ(form.form.components().size(), components.size()) << what;
+    };
+    for (qsizetype length = 0; length < stored.size(); ++length)
+        load(stored.first(length), "truncated to " + std::to_string(length) + " bytes");
+    for (qsizetype at = 0; at < stored.size(); ++at) {
+        QByteArray damaged = stored;
+        damaged[at] = char(~damaged[at]);
+        load(damaged, "byte " + std::to_string(at) + " inverted");
+    }
+    EXPECT_GT(loaded, 0) << "some damage still reads (a changed value)";
+    EXPECT_EQ(WriteComponents({report}, &form.form, StreamForm::Text), before);
 }
 
 } // namespace

@@ -22,8 +22,23 @@ const ClassInfo& StreamTestLabel::staticClassInfo() {
             c.property("FontColor", &StreamTestLabel::FontColor, &StreamTestLabel::SetFontColor)
                 .idents(colorIdents())
                 .withDefault(0);
+            c.reference("ShiftRelativeTo", &StreamTestLabel::ShiftRelativeTo, &StreamTestLabel::SetShiftRelativeTo);
         });
     return info;
+}
+
+void StreamTestLabel::SetShiftRelativeTo(TppComponent* component) {
+    if (relativeTo_)
+        UnlinkFrom(relativeTo_);
+    relativeTo_ = component;
+    if (relativeTo_)
+        LinkTo(relativeTo_);
+}
+
+void StreamTestLabel::Notify(TppCommunicator* sender, int operation) {
+    TppComponent::Notify(sender, operation);
+    if (operation == ppopRemove && sender == relativeTo_)
+        relativeTo_ = nullptr;
 }
 
 const ClassInfo& SampleColumn::staticClassInfo() {
@@ -139,6 +154,33 @@ Band* addBand(OwnedComponent& form, TppReportModel* report, const QString& name,
 
 } // namespace
 
+void addSampleLayout(OwnedComponent& form, TppReportModel* report, TppDataPipeline* pipeline) {
+    report->SetDataPipeline(pipeline);
+    addBand<TppTitleBand>(form, report, "ppTitleBand1", 20000);
+    auto* header = addBand<TppHeaderBand>(form, report, "ppHeaderBand1", 52652);
+    auto* month = addLabel(form, header, "ppLabel1", "Month/Year", 3704, 47361);
+    month->SetFontColor(0x000080);
+    auto* interest = addLabel(form, header, "ppLabel2", QString::fromUtf8("Intérêt 'total'"), 40000, 47361);
+    interest->SetVisible(false);
+    interest->SetShiftRelativeTo(month);
+    auto* detail = addBand<TppDetailBand>(form, report, "ppDetailBand1", 4763);
+    addLabel(form, detail, "ppLabel3", "Payment", 3704, 0)->SetDataPipeline(pipeline);
+    addBand<TppFooterBand>(form, report, "ppFooterBand1", 13229);
+    auto* summary = addBand<TppSummaryBand>(form, report, "ppSummaryBand1", 10000);
+    summary->SetPrintHeight(phDynamic);
+    summary->BeforePrint.methodName = "SummaryBeforePrint";
+
+    auto* group = new TppGroup(&form);
+    group->SetName("ppGroup1");
+    group->SetReport(report);
+    group->SetBreakName("Month");
+    group->SetNewPage(true);
+    group->CreateBands();
+    group->HeaderBand()->SetName("ppGroupHeaderBand1");
+    group->FooterBand()->SetName("ppGroupFooterBand1");
+    addLabel(form, group->FooterBand(), "ppLabel4", "Total", 0, 500);
+}
+
 SampleForm::SampleForm(Contents contents) {
     registerStreamTestClasses();
     form.SetName("Form1");
@@ -157,26 +199,5 @@ SampleForm::SampleForm(Contents contents) {
     page.mmWidth = 215900;
     page.mmHeight = 279401;
     report->SetPageDef(page);
-    report->SetDataPipeline(pipeline);
-
-    addBand<TppTitleBand>(form, report, "ppTitleBand1", 20000);
-    auto* header = addBand<TppHeaderBand>(form, report, "ppHeaderBand1", 52652);
-    addLabel(form, header, "ppLabel1", "Month/Year", 3704, 47361)->SetFontColor(0x000080);
-    addLabel(form, header, "ppLabel2", QString::fromUtf8("Intérêt 'total'"), 40000, 47361)->SetVisible(false);
-    auto* detail = addBand<TppDetailBand>(form, report, "ppDetailBand1", 4763);
-    addLabel(form, detail, "ppLabel3", "Payment", 3704, 0)->SetDataPipeline(pipeline);
-    addBand<TppFooterBand>(form, report, "ppFooterBand1", 13229);
-    auto* summary = addBand<TppSummaryBand>(form, report, "ppSummaryBand1", 10000);
-    summary->SetPrintHeight(phDynamic);
-    summary->BeforePrint.methodName = "SummaryBeforePrint";
-
-    auto* group = new TppGroup(&form);
-    group->SetName("ppGroup1");
-    group->SetReport(report);
-    group->SetBreakName("Month");
-    group->SetNewPage(true);
-    group->CreateBands();
-    group->HeaderBand()->SetName("ppGroupHeaderBand1");
-    group->FooterBand()->SetName("ppGroupFooterBand1");
-    addLabel(form, group->FooterBand(), "ppLabel4", "Total", 0, 500);
+    addSampleLayout(form, report, pipeline);
 }

@@ -36,6 +36,7 @@ public:
 };
 
 // A text component of the tests; the model itself has only the base class.
+// It may name another component to move with, a reference inside the layout.
 class StreamTestLabel : public TppComponent {
 public:
     PW_CLASS_INFO
@@ -44,10 +45,14 @@ public:
     void SetCaption(const QString& caption) { caption_ = caption; }
     int FontColor() const { return fontColor_; }
     void SetFontColor(int color) { fontColor_ = color; }
+    TppComponent* ShiftRelativeTo() const { return relativeTo_; }
+    void SetShiftRelativeTo(TppComponent* component);
+    void Notify(TppCommunicator* sender, int operation) override;
 
 private:
     QString caption_;
     int fontColor_ = 0;
+    TppComponent* relativeTo_ = nullptr;
 };
 
 enum SampleShade : int { shLight, shDark, shGlossy };
@@ -103,10 +108,14 @@ public:
 // Registers the model's, the pipelines' and the tests' classes.
 void registerStreamTestClasses();
 
+// Gives `report` a title, a header with labels (one moving with another), a
+// group with its bands, a detail band bound to `pipeline`, a footer and a
+// summary: the kinds of objects a template holds. Everything is owned by
+// `form`.
+void addSampleLayout(OwnedComponent& form, TppReportModel* report, TppDataPipeline* pipeline);
+
 // A form holding a pipeline with fields and a link, and (unless only the
-// pipeline is asked for) a report with a title, a header with labels, a
-// group with its bands, a detail band, a footer and a summary: the kinds of
-// objects a template holds.
+// pipeline is asked for) a report with the sample layout.
 struct SampleForm {
     enum Contents { PipelineAndReport, PipelineOnly };
     explicit SampleForm(Contents contents = PipelineAndReport);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <optional>
 
 // The symbologies, in their stored order: templates keep the ordinal.
-enum TppBarCodeType {
+enum TppBarCodeType : int {
     bcUPC_A,
     bcUPC_E,
     bcEAN_13,
@@ -20,7 +20,12 @@ enum TppBarCodeType {
 
 constexpr int kBarCodeTypeCount = bcMSI + 1;
 
-// "bcEAN_13" for bcEAN_13; the names templates and scripts use.
+// Stored ordinals outside the list (a damaged template) name no symbology.
+constexpr bool isBarCodeType(int value) { return value >= 0 && value < kBarCodeTypeCount; }
+
+// The names templates and scripts use, in the order of the ordinals.
+const QStringList& barCodeTypeNames();
+// "bcEAN_13" for bcEAN_13.
 QString barCodeTypeName(TppBarCodeType type);
 // The type of a name, compared without regard to case.
 std::optional<TppBarCodeType> barCodeTypeFromName(const QString& name);

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "BarCodeClasses.h"
+#include "Prompter.h"
+#include "TextMeasurer.h"
+#include "TppComponentPass.h"
+#include "TppDetailBand.h"
+#include "TppPage.h"
+#include "TppReport.h"
+
+#include <QStringList>
+#include <cmath>
+
+// Text that scales exactly with its point size: a character is 0.6 of the
+// size wide, a line 1.2 of it high.
+class ProportionalMeasurer final : public TextMeasurer {
+public:
+    Metrics metrics(const TppFont& font, int ppi) const override {
+        const int height = int(std::lround(font.size * ppi / 72.0 * 1.2));
+        return {height, height * 4 / 5, 0};
+    }
+    int width(const TppFont& font, int ppi, const QString& text) const override {
+        return int(std::lround(font.size * ppi / 72.0 * 0.6 * double(text.size())));
+    }
+};
+
+class FixedResolution final : public DeviceResolution {
+public:
+    explicit FixedResolution(int ppi) : ppi_(ppi) {}
+    int pixelsPerInch(Axis) const override { return ppi_; }
+
+private:
+    int ppi_;
+};
+
+class RecordingPrompter final : public Prompter {
+public:
+    void showMessage(const QString& text) override { messages << text; }
+    QStringList messages;
+};
+
+// A report with one detail band for barcodes; messages are recorded. The
+// band pass draws the band's components on `page` as the engine would.
+class BarCodeReport {
+public:
+    BarCodeReport() {
+        registerBarCodeClasses();
+        report->SetWarningPrompter(&prompter);
+        band->SetReport(report);
+        band->SetmmHeight(80000);
+    }
+
+    template <class T>
+    T* add(int left = 0, int top = 0) {
+        auto* component = new T(&form);
+        component->SetBand(band);
+        component->SetBounds(left, top, component->mmWidth(), component->mmHeight());
+        return component;
+    }
+
+    // Measures as the report's printer would, at `ppi` with proportional text.
+    void measureAt(int ppi) {
+        printer = FixedResolution(ppi);
+        report->SetMeasuringPrinter(&printer);
+        report->SetMeasurer(&measurer);
+    }
+
+    TppPage& drawBand(int top = 20000) {
+        band->PrintRect = {5000, top, 205000, top};
+        band->CurrentPosition = top;
+        band->PageBottom = 270000;
+        band->SpaceUsed = 0;
+        band->GenerationComplete = false;
+        band->OutOfSpace = false;
+        pass.InitForReport();
+        pass.ResetForBand();
+        pass.GenerateComponents();
+        page.ResetPage();
+        pass.DrawComponents(page);
+        pass.FinishBandPass();
+        return page;
+    }
+
+    RecordingPrompter prompter;
+    ProportionalMeasurer measurer;
+    FixedResolution printer{600};
+    OwnedComponent form;
+    TppReport* report = new TppReport(&form);
+    TppDetailBand* band = new TppDetailBand(&form);
+    TppComponentPass pass{*band};
+    TppPage page;
+};

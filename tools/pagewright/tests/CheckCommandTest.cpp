@@ -1,0 +1,92 @@
+#include "CheckCommand.h"
+#include "ComponentStream.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CommandRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+CommandRun check(const QStringList& arguments) {
+    CommandRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = runCheckCommand(arguments, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+const QByteArray kTemplate = "object Report1: TppReport\r\n"
+                             "  DataPipeline = ppDBPipeline1\r\n"
+                             "  object ppHeaderBand1: TppHeaderBand\r\n"
+                             "    mmHeight = 52652\r\n"
+                             "    object ppComponent1: TppComponent\r\n"
+                             "      mmHeight = 3969\r\n"
+                             "    end\r\n"
+                             "  end\r\n"
+                             "  object ppDetailBand1: TppDetailBand\r\n"
+                             "  end\r\n"
+                             "end\r\n";
+
+QString writeFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes) {
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+TEST(CheckCommand, ALoadingTemplateIsOkWithWhatItHolds) {
+    QTemporaryDir folder;
+    for (const auto& [name, bytes] : {std::pair{"text.rtm", kTemplate},
+                                      std::pair{"binary.rtm", writeComponentStream(parseComponentStream(kTemplate),
+                                                                                   StreamForm::Binary)}}) {
+        const CommandRun run = check({writeFile(folder, name, bytes)});
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err.toStdString();
+        EXPECT_EQ(run.out, "ok: 2 bands, 0 groups, 1 component\n"
+                           "outside the template: Report1.DataPipeline: ppDBPipeline1\n")
+            << name;
+    }
+}
+
+TEST(CheckCommand, TheShippedAmortizationTemplateIsOk) {
+    const CommandRun run = check({QStringLiteral(PW_SOURCE_DIR "/app/Amortization.rtm")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "ok: 3 bands, 0 groups, 30 components\n"
+                       "outside the template: Report1.DataPipeline: ppDBPipeline1\n");
+}
+
+TEST(CheckCommand, ATemplateThatDoesNotLoadSaysWhyAndWhere) {
+    QTemporaryDir folder;
+    const QByteArray binary = writeComponentStream(parseComponentStream(kTemplate), StreamForm::Binary);
+    struct Row {
+        const char* name;
+        QString path;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"truncated", writeFile(folder, "cut.rtm", binary.first(60)),
+         ": Invalid component stream at byte 52, in Report1: a class name needs 13 bytes, 8 remain"},
+        {"an unknown class", writeFile(folder, "class.rtm", QByteArray(kTemplate).replace("TppComponent", "TppGizmo")),
+         ": Error reading ppComponent1: Class TppGizmo not found"},
+        {"not a template", writeFile(folder, "letter.rtm", "Dear user,"), ": Invalid Template Format"},
+        {"missing", folder.filePath("missing.rtm"), ": File not found: "},
+    };
+    for (const Row& row : rows) {
+        const CommandRun run = check({row.path});
+        EXPECT_EQ(run.status, 1) << row.name;
+        EXPECT_TRUE(run.out.isEmpty()) << row.name;
+        EXPECT_TRUE(run.err.startsWith("pagewright check: " + row.path + QLatin1String(row.message)))
+            << row.name << ": " << run.err.toStdString();
+    }
+    EXPECT_EQ(check({}).status, 2);
+}
+
+} // namespace
