@@ -63,6 +63,13 @@ bool TppBandedReport::PageHasContent() const {
     return self->BandedEngine() && self->BandedEngine()->PageHasContent;
 }
 
+void TppBandedReport::Reset() {
+    if (Printing())
+        return;
+    TppCustomReport::Reset();
+    Engine()->Reset();
+}
+
 TppCustomNoDataDialog* TppBandedReport::CreateNoDataDialog() {
     TppCustomNoDataDialog* dialog = FormRegistry::instance().CreateForm<TppCustomNoDataDialog>();
     if (dialog) {

@@ -47,6 +47,9 @@ public:
     bool GenerationStopped() const override;
     bool PageHasContent() const override;
 
+    // The layout, data or output changed: the pages are made anew, from page 1.
+    void Reset() override;
+
     // The dialog that tells a user there is no data: the registered one, or none.
     TppCustomNoDataDialog* CreateNoDataDialog();
 

@@ -87,10 +87,10 @@ void TppCustomReport::TakeOverLayout(TppCustomReport& other) {
         {&OnStartFirstPass, &other.OnStartFirstPass},   {&OnEndFirstPass, &other.OnEndFirstPass},
         {&OnStartSecondPass, &other.OnStartSecondPass}, {&OnEndSecondPass, &other.OnEndSecondPass},
         {&OnStartPage, &other.OnStartPage},             {&OnEndPage, &other.OnEndPage},
-        {&OnStartColumn, &other.OnStartColumn},         {&OnEndColumn, &other.OnEndColumn},
-        {&OnNoData, &other.OnNoData}};
+        {&OnStartColumn, &other.OnStartColumn},         {&OnEndColumn, &other.OnEndColumn}};
     for (const auto& [event, from] : events)
         event->TakeOver(*from);
+    OnNoData.TakeOver(other.OnNoData);
 
     while (!children().isEmpty())
         delete children().last();

@@ -335,3 +335,22 @@ TEST_F(PageLoopTest, EveryPageMadeAgainInAnyOrderIsThePageOfTheFirstRun) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PageLoopTest, AfterAReportResetThePagesAreMadeAnewFromNewData) {
+    buildListing(14);
+    EXPECT_EQ(print().size(), 3);
+    for (int n = 15; n <= 20; ++n) {
+        table.append();
+        table.setValue(0, n);
+        table.post();
+    }
+    EXPECT_EQ(print(psSinglePage, 3).value(0)->AbsolutePageCount, 3) << "the run goes on from its saved state";
+    report->Reset();
+    const auto pages = print();
+    ASSERT_EQ(pages.size(), 4);
+    EXPECT_EQ(texts(*pages[3]).last(), "F@80000:20");
+}
+
+} // namespace
