@@ -170,7 +170,7 @@ void TppEngine::Notify(TppCommunicator* sender, int operation) {
         detailState_ = PipelineState();
         detail_ = nullptr;
     }
-    lookups_.removeAll(static_cast<TppDataPipeline*>(sender));
+    lookups_.removeIf([sender](const TppDataPipeline* pipeline) { return pipeline == sender; });
     if (BandEngine(dynamic_cast<TppBand*>(sender))) {
         // The next request starts a new run over the bands there are then.
         StopPrinting = true;
@@ -226,7 +226,6 @@ void TppEngine::startReportRun() {
     everyColumnStarted_ = false;
     setLastPage_.clear();
     setBreakNo_.clear();
-    delete std::exchange(noDataMessage_, nullptr);
     SetStatus(esNoData, !reportHasData());
     if (HasStatus(esNoData)) {
         noDataAtRunStart();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "GenerationCodes.h"
-#include "TppBandEngine.h"
 #include "PageRequestCursor.h"
 #include "PipelineState.h"
+#include "TppBandEngine.h"
 #include "TppCustomEngine.h"
 #include "TppCustomReport.h"
 
@@ -12,14 +12,10 @@
 #include <memory>
 #include <vector>
 
-class TppBandEngine;
 class TppBandedReport;
-class TppCustomNoDataDialog;
 class TppDataPipeline;
 class TppDetailBandEngine;
-class TppDrawText;
 class TppGroup;
-class TppGroupHeaderBandEngine;
 
 // Turns a banded report into pages. For each page request it walks the
 // report's band lists in their fixed order (page style, title, header,
@@ -86,7 +82,6 @@ public:
     void ProcessMessages();
     // Keep-together: the control group's header is due on this page.
     void PrepareKeepTogether(TppGroup& group);
-    TppGroup* ControlGroup() const { return controlGroup_; }
     TppGroup* ControlKeepTogetherGroup() const { return keepTogetherGroup_; }
     // A body band that did not fit on a page that holds nothing it can give
     // way to: it never will.
@@ -96,9 +91,6 @@ public:
     void FireColumnEvent(bool start);
 
     TppBandEngine* BandEngine(const TppBand* band) const;
-    TppDetailBandEngine* DetailEngine() const { return detailEngine_; }
-    TppDataPipeline* MasterPipeline() const { return master_; }
-
 
 protected:
     // The engine's record in the page state cache: its flags, the resume
@@ -117,8 +109,8 @@ private:
     void generateOnePage();
     void bandListLoop();
     // Generates the bands [start, end) of a list; `record` keeps the place
-    // reached as the resume position.
-    // Answers whether a band ended OutOfSpace, which ends the page or column.
+    // reached as the resume position. Answers whether a band ended
+    // OutOfSpace, which ends the page or column.
     bool generateBandList(int list, int start, bool record, int end = -1);
     bool keepTogetherApplies(const TppBandEngine& band) const;
     void rollBackKeepTogether();
@@ -209,6 +201,4 @@ private:
 
     // Keep-together: the page as it was when the control group's header was due.
     std::unique_ptr<TppPage> keptPage_;
-
-    TppDrawText* noDataMessage_ = nullptr;
 };
