@@ -97,8 +97,7 @@ public:
         device.SetPublisher(&report->Publisher());
     }
 
-    template <class Band>
-    Band* band(int height) {
+    template <class Band> Band* band(int height) {
         auto* made = new Band(&form);
         made->SetReport(report);
         made->SetmmHeight(height);

@@ -16,12 +16,12 @@ enum TppBandKind : unsigned {
 
 // What the engine is doing, kept between page requests of one run.
 enum TppEngineStatus : unsigned {
-    esStarted = 1,     // a run is in progress
+    esStarted = 1, // a run is in progress
     esFirstPass = 2,
     esSecondPass = 4,
-    esNoData = 8,      // the report has no records to print
-    esTitle = 16,      // the title band is printing
-    esSummary = 32     // the summary band is printing
+    esNoData = 8,  // the report has no records to print
+    esTitle = 16,  // the title band is printing
+    esSummary = 32 // the summary band is printing
 };
 
 // The engine's band lists, in the order a page walks them.

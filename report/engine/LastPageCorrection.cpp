@@ -31,9 +31,13 @@ void moveCommands(const TppPage& page, int distance, const std::function<bool(co
             command->SetTop(command->Top() + distance);
 }
 
-int bandType(const TppBand* band) { return band ? band->BandTypeCode() : -1; }
+int bandType(const TppBand* band) {
+    return band ? band->BandTypeCode() : -1;
+}
 
-bool leftOnLastPage(const TppBand& band) { return !static_cast<const TppPageBand&>(band).PrintOnLastPage(); }
+bool leftOnLastPage(const TppBand& band) {
+    return !static_cast<const TppPageBand&>(band).PrintOnLastPage();
+}
 
 } // namespace
 
@@ -58,6 +62,7 @@ void removeBandsOffLastPage(TppPage& page, const QList<TppBandEngine*>& headers,
         if (!leftOnLastPage(band))
             continue;
         removeCommandsOf(page, &band);
-        moveCommands(page, footerSpace, [](const TppBand* source) { return bandType(source) == btColumnFooter; });
+        moveCommands(page, footerSpace,
+                     [](const TppBand* source) { return bandType(source) == btColumnFooter; });
     }
 }

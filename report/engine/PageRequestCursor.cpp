@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-PageRequestCursor::PageRequestCursor(const TppPageRequest& request) { request_.Assign(request); }
+PageRequestCursor::PageRequestCursor(const TppPageRequest& request) {
+    request_.Assign(request);
+}
 
 int PageRequestCursor::reachable(int page, const Progress& progress) {
     const int limit = progress.firstPassComplete ? progress.cachedPages : progress.cachedPages + 1;
@@ -57,7 +59,8 @@ int PageRequestCursor::FirstPage(const Progress& progress) {
     case psSinglePage:
         return reachable(singleTarget(progress), progress);
     case psLastPage:
-        return reachable(progress.firstPassComplete ? progress.pageCount : progress.cachedPages + 1, progress);
+        return reachable(progress.firstPassComplete ? progress.pageCount : progress.cachedPages + 1,
+                         progress);
     case psAll:
     case psFirstPage:
     case psPageRange:

@@ -11,13 +11,21 @@ TppBandEngine::TppBandEngine(TppBand& band, TppEngine& engine) : band_(band), en
 
 TppBandEngine::~TppBandEngine() = default;
 
-bool TppBandEngine::Printable() const { return engine_.IsPrintable(KindCodes()); }
+bool TppBandEngine::Printable() const {
+    return engine_.IsPrintable(KindCodes());
+}
 
-bool TppBandEngine::Continuing() const { return band_.OverFlow || band_.PartialGeneration; }
+bool TppBandEngine::Continuing() const {
+    return band_.OverFlow || band_.PartialGeneration;
+}
 
-bool TppBandEngine::IsVisible() const { return band_.Visible(); }
+bool TppBandEngine::IsVisible() const {
+    return band_.Visible();
+}
 
-bool TppBandEngine::MadeProgress() const { return !IsPageFurniture() && Count > 0 && !FitFailed; }
+bool TppBandEngine::MadeProgress() const {
+    return !IsPageFurniture() && Count > 0 && !FitFailed;
+}
 
 void TppBandEngine::InitForReport() {
     pass_.InitForReport();
@@ -51,7 +59,8 @@ void TppBandEngine::GenerateBand() {
         }
         return true;
     };
-    while (!band_.GenerationComplete && !engine_.StopPrinting && !band_.OutOfSpace && repeatsLeft() && Printable()) {
+    while (!band_.GenerationComplete && !engine_.StopPrinting && !band_.OutOfSpace && repeatsLeft() &&
+           Printable()) {
         band_.SpaceUsed = 0;
         generatedThisPass_ = false;
         StartBandPass();
@@ -83,7 +92,9 @@ void TppBandEngine::GenerateBand() {
     Generating = false;
 }
 
-void TppBandEngine::resetComponents() { pass_.ResetForBand(); }
+void TppBandEngine::resetComponents() {
+    pass_.ResetForBand();
+}
 
 void TppBandEngine::StartBandPass() {
     if (SyncsRecordOnPass())
@@ -138,9 +149,13 @@ bool TppBandEngine::ApplyPrintPosition() {
     return false;
 }
 
-void TppBandEngine::BeforeGenerateStep() { band_.DoBeforeGenerate(); }
+void TppBandEngine::BeforeGenerateStep() {
+    band_.DoBeforeGenerate();
+}
 
-void TppBandEngine::AfterGenerateStep() { band_.DoAfterGenerate(); }
+void TppBandEngine::AfterGenerateStep() {
+    band_.DoAfterGenerate();
+}
 
 void TppBandEngine::AdvancePrintPosition() {
     const int used = band_.PrintHeight() == phDynamic ? band_.SpaceUsed : band_.mmHeight();

@@ -23,18 +23,26 @@ TppBandedReport::TppBandedReport(OwnedComponent* owner) : TppCustomReport(owner)
     };
 }
 
-TppBandedReport::~TppBandedReport() { markDestroying(); }
+TppBandedReport::~TppBandedReport() {
+    markDestroying();
+}
 
-TppCustomEngine* TppBandedReport::CreateEngine() { return new TppEngine(*this); }
+TppCustomEngine* TppBandedReport::CreateEngine() {
+    return new TppEngine(*this);
+}
 
-void TppBandedReport::SetClock(const Clock* clock) { clock_ = clock; }
+void TppBandedReport::SetClock(const Clock* clock) {
+    clock_ = clock;
+}
 
 const Clock& TppBandedReport::GenerationClock() const {
     static const SystemClock system;
     return clock_ ? *clock_ : system;
 }
 
-QDateTime TppBandedReport::Now() const { return GenerationClock().now(); }
+QDateTime TppBandedReport::Now() const {
+    return GenerationClock().now();
+}
 
 void TppBandedReport::ProcessMessages() {
     const qint64 now = GenerationClock().elapsedMs();
@@ -84,11 +92,17 @@ void TppBandedReport::ResetPageCache() {
     pageCache_.Rebuild(*this, BandedEngine());
 }
 
-void TppBandedReport::SavePageState(int page) { pageCache_.SavePage(page); }
+void TppBandedReport::SavePageState(int page) {
+    pageCache_.SavePage(page);
+}
 
-void TppBandedReport::RestorePageState(int page) { pageCache_.RestorePage(page); }
+void TppBandedReport::RestorePageState(int page) {
+    pageCache_.RestorePage(page);
+}
 
-int TppBandedReport::CachedPageCount() const { return std::max(pageCache_.CachePageCount(), 0); }
+int TppBandedReport::CachedPageCount() const {
+    return std::max(pageCache_.CachePageCount(), 0);
+}
 
 // One page of its own is enough: the attempt is undone or kept.
 void TppBandedReport::SaveKeepTogetherState() {
@@ -96,4 +110,6 @@ void TppBandedReport::SaveKeepTogetherState() {
     keepTogetherCache_.SavePage(0);
 }
 
-void TppBandedReport::RestoreKeepTogetherState() { keepTogetherCache_.RestorePage(0); }
+void TppBandedReport::RestoreKeepTogetherState() {
+    keepTogetherCache_.RestorePage(0);
+}

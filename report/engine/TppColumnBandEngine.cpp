@@ -3,9 +3,13 @@
 #include "TppBand.h"
 #include "TppEngine.h"
 
-bool TppColumnBandEngine::isFooter() const { return band_.BandTypeCode() == btColumnFooter; }
+bool TppColumnBandEngine::isFooter() const {
+    return band_.BandTypeCode() == btColumnFooter;
+}
 
-unsigned TppColumnBandEngine::KindCodes() const { return isFooter() ? bkColumnFooter : bkColumnHeader; }
+unsigned TppColumnBandEngine::KindCodes() const {
+    return isFooter() ? bkColumnFooter : bkColumnHeader;
+}
 
 void TppColumnBandEngine::CheckBandSpace() {
     if (!isFooter()) {

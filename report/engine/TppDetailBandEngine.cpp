@@ -16,7 +16,9 @@ TppBandEngine::RepeatMode TppDetailBandEngine::Repeat() const {
     return detail_.PrintCount() > 0 ? RepeatMode::Counted : RepeatMode::Repeated;
 }
 
-int TppDetailBandEngine::PrintCount() const { return detail_.PrintCount(); }
+int TppDetailBandEngine::PrintCount() const {
+    return detail_.PrintCount();
+}
 
 void TppDetailBandEngine::StartBandPass() {
     band_.DoBeforePrint();
@@ -25,7 +27,9 @@ void TppDetailBandEngine::StartBandPass() {
     resetComponents();
 }
 
-bool TppDetailBandEngine::AppliesPrintPosition() const { return !engine_.DetailOnPage; }
+bool TppDetailBandEngine::AppliesPrintPosition() const {
+    return !engine_.DetailOnPage;
+}
 
 void TppDetailBandEngine::BeforeGenerateStep() {
     engine_.SyncRecord();

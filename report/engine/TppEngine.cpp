@@ -26,7 +26,9 @@
 
 namespace {
 
-unsigned bit(TppNoDataBehavior behavior) { return 1u << behavior; }
+unsigned bit(TppNoDataBehavior behavior) {
+    return 1u << behavior;
+}
 
 // Restores a flag when the scope ends, also through an exception.
 class FlagScope {
@@ -49,7 +51,9 @@ TppEngine::~TppEngine() {
     releasePipelineStates();
 }
 
-const TppPageDef& TppEngine::PageDef() const { return report_.PageDef(); }
+const TppPageDef& TppEngine::PageDef() const {
+    return report_.PageDef();
+}
 
 void TppEngine::SetStatus(TppEngineStatus status, bool on) {
     if (on)
@@ -58,7 +62,9 @@ void TppEngine::SetStatus(TppEngineStatus status, bool on) {
         Status &= ~unsigned(status);
 }
 
-int TppEngine::ColumnCount() const { return report_.Columns(); }
+int TppEngine::ColumnCount() const {
+    return report_.Columns();
+}
 
 TppBandEngine* TppEngine::BandEngine(const TppBand* band) const {
     for (const auto& engine : bandEngines_)
@@ -77,7 +83,8 @@ void TppEngine::GeneratePages(TppPageRequest& request, TppPublisher& publisher) 
     // Whatever happens, the pipelines go back to where the request found
     // them; one the request opened, to the record its dataset was on.
     TppDataPipeline* masterBeforePipeline = report_.DataPipeline();
-    PipelineState masterBefore = masterBeforePipeline ? PipelineState::of(*masterBeforePipeline) : PipelineState();
+    PipelineState masterBefore =
+        masterBeforePipeline ? PipelineState::of(*masterBeforePipeline) : PipelineState();
     PipelineState detailBefore = detail_ ? PipelineState::of(*detail_) : PipelineState();
     const auto putBack = [&] {
         if (master_ && master_ == masterBeforePipeline) {
@@ -193,7 +200,9 @@ void TppEngine::PageLimitReached() {
 
 // Starting a run ---------------------------------------------------------------
 
-bool TppEngine::reportHasData() const { return !StopPrinting && (!master_ || !master_->HasState(NoRecords)); }
+bool TppEngine::reportHasData() const {
+    return !StopPrinting && (!master_ || !master_->HasState(NoRecords));
+}
 
 void TppEngine::startReportRun() {
     if (HasStatus(esStarted)) {
@@ -253,7 +262,8 @@ void TppEngine::startReportRun() {
     Status |= esStarted | esFirstPass;
     ReportBandCount = PageBandCount = AbsolutePageNo = AbsolutePageCount = 0;
     PageNo = PageCount = 0;
-    topToBottomColumns_ = ColumnCount() >= 2 && (!detailEngine_ || detailEngine_->DetailBand().ColumnTraversal() == ctTopToBottom);
+    topToBottomColumns_ = ColumnCount() >= 2 &&
+                          (!detailEngine_ || detailEngine_->DetailBand().ColumnTraversal() == ctTopToBottom);
     PrintableKinds |= bkTitle;
     resumeList_ = blTitle;
     resumeBand_ = 0;
@@ -495,7 +505,8 @@ void TppEngine::bandListLoop() {
         if (!columnDone_ && !pageDone_) {
             generateBandList(resumeList_, resumeBand_, true);
             if (!pageDone_ && !(topToBottomColumns_ && columnDone_)) {
-                resumeList_ = resumeList_ == blGroupFooter && !DataExhausted ? int(blGroupHeader) : resumeList_ + 1;
+                resumeList_ =
+                    resumeList_ == blGroupFooter && !DataExhausted ? int(blGroupHeader) : resumeList_ + 1;
                 resumeBand_ = 0;
             }
         }
@@ -530,7 +541,8 @@ bool TppEngine::generateBandList(int list, int start, bool record, int end) {
         band.GenerateBand();
         const TppBand& model = band.Band();
         if (model.SpaceUsed > 0 && list != blHeader && list != blTitle && list != blColumnHeader &&
-            !(list == blGroupHeader && static_cast<const TppGroupHeaderBandEngine&>(band).Group().ReprintOnSubsequentPage()))
+            !(list == blGroupHeader &&
+              static_cast<const TppGroupHeaderBandEngine&>(band).Group().ReprintOnSubsequentPage()))
             PageHasContent = true;
         if (band.MadeProgress())
             pageProgress_ = true;
@@ -561,7 +573,9 @@ bool TppEngine::generateBandList(int list, int start, bool record, int end) {
     return outOfSpace;
 }
 
-void TppEngine::UseSpaceTo(int bottom) { spaceUsed_ = std::max(spaceUsed_, bottom); }
+void TppEngine::UseSpaceTo(int bottom) {
+    spaceUsed_ = std::max(spaceUsed_, bottom);
+}
 
 void TppEngine::BandDidNotFit(TppBandEngine& band) {
     if (pageProgress_ || IsPrintable(bkFooter))
@@ -664,7 +678,8 @@ void TppEngine::beginPage() {
     if (AbsolutePageNo == 1)
         PrintableKinds |= bkDetail;
     const TppPageDef& page = PageDef();
-    PrintPosition = {page.mmMarginLeft, page.mmMarginTop, page.mmWidth - page.mmMarginRight, page.mmMarginTop};
+    PrintPosition = {page.mmMarginLeft, page.mmMarginTop, page.mmWidth - page.mmMarginRight,
+                     page.mmMarginTop};
     DetailOnPage = false;
     everyColumnStarted_ = false;
     CurrentColumn = 0;
@@ -717,7 +732,9 @@ void TppEngine::finishPage() {
     PageStarted = false;
 }
 
-void TppEngine::correctLastPage() { removeBandsOffLastPage(Page(), lists_[blHeader], lists_[blFooter]); }
+void TppEngine::correctLastPage() {
+    removeBandsOffLastPage(Page(), lists_[blHeader], lists_[blFooter]);
+}
 
 void TppEngine::decideDrawPage() {
     const TppPassSettingType passes = report_.PassSetting();
@@ -873,7 +890,8 @@ bool TppEngine::pageEndsAfterColumn() const {
         const TppGroup& group = static_cast<const TppGroupHeaderBandEngine*>(currentBand_)->Group();
         if (group.NewPage() && !group.NewColumn())
             return true;
-        if (currentBand_->Band().OutOfSpace && group.mmNewPageThreshold() != 0 && group.mmNewColumnThreshold() == 0)
+        if (currentBand_->Band().OutOfSpace && group.mmNewPageThreshold() != 0 &&
+            group.mmNewColumnThreshold() == 0)
             return true;
     }
     return false;
@@ -903,7 +921,9 @@ void TppEngine::finishColumn() {
     }
 }
 
-void TppEngine::GenerateColumnBands(TppBandList list) { generateBandList(list, 0, false); }
+void TppEngine::GenerateColumnBands(TppBandList list) {
+    generateBandList(list, 0, false);
+}
 
 void TppEngine::FireColumnEvent(bool start) {
     if (start)
@@ -1180,7 +1200,9 @@ void TppEngine::noDataAtPageEnd() {
 
 // The report -------------------------------------------------------------------------
 
-void TppEngine::ProcessMessages() { report_.ProcessMessages(); }
+void TppEngine::ProcessMessages() {
+    report_.ProcessMessages();
+}
 
 void TppEngine::ReportError(const QString& message) {
     StopPrinting = true;

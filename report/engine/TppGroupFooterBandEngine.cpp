@@ -7,11 +7,17 @@
 TppGroupFooterBandEngine::TppGroupFooterBandEngine(TppGroupFooterBand& band, TppEngine& engine)
     : TppBandEngine(band, engine), footer_(band) {}
 
-TppGroup& TppGroupFooterBandEngine::Group() const { return *footer_.Group(); }
+TppGroup& TppGroupFooterBandEngine::Group() const {
+    return *footer_.Group();
+}
 
-bool TppGroupFooterBandEngine::Generation() const { return footer_.PendingBreak(); }
+bool TppGroupFooterBandEngine::Generation() const {
+    return footer_.PendingBreak();
+}
 
-void TppGroupFooterBandEngine::SetGeneration(bool due) { footer_.SetPendingBreak(due); }
+void TppGroupFooterBandEngine::SetGeneration(bool due) {
+    footer_.SetPendingBreak(due);
+}
 
 void TppGroupFooterBandEngine::InitForReport() {
     TppBandEngine::InitForReport();
@@ -39,6 +45,7 @@ void TppGroupFooterBandEngine::EndBandPass() {
 }
 
 void TppGroupFooterBandEngine::EndBandGeneration() {
-    if (Group().GroupNo() == 0 && !band_.OutOfSpace && !engine_.DataExhausted && engine_.IsPrintable(bkGroupFooter))
+    if (Group().GroupNo() == 0 && !band_.OutOfSpace && !engine_.DataExhausted &&
+        engine_.IsPrintable(bkGroupFooter))
         engine_.AdvancePending = true;
 }

@@ -7,11 +7,17 @@
 TppGroupHeaderBandEngine::TppGroupHeaderBandEngine(TppGroupHeaderBand& band, TppEngine& engine)
     : TppBandEngine(band, engine), header_(band) {}
 
-TppGroup& TppGroupHeaderBandEngine::Group() const { return *header_.Group(); }
+TppGroup& TppGroupHeaderBandEngine::Group() const {
+    return *header_.Group();
+}
 
-bool TppGroupHeaderBandEngine::Generation() const { return header_.PendingBreak(); }
+bool TppGroupHeaderBandEngine::Generation() const {
+    return header_.PendingBreak();
+}
 
-void TppGroupHeaderBandEngine::SetGeneration(bool due) { header_.SetPendingBreak(due); }
+void TppGroupHeaderBandEngine::SetGeneration(bool due) {
+    header_.SetPendingBreak(due);
+}
 
 unsigned TppGroupHeaderBandEngine::KindCodes() const {
     unsigned codes = bkGroupHeader;

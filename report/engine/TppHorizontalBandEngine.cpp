@@ -67,8 +67,8 @@ void TppHorizontalBandEngine::CheckBandSpace() {
     fitTest(band_.mmHeight());
     if (band_.OutOfSpace)
         return;
-    band_.PrintRect = {engine_.ColumnLeft(engine_.CurrentColumn), StartingPosition, engine_.PrintPosition.Right,
-                       StartingPosition + band_.mmHeight()};
+    band_.PrintRect = {engine_.ColumnLeft(engine_.CurrentColumn), StartingPosition,
+                       engine_.PrintPosition.Right, StartingPosition + band_.mmHeight()};
     band_.CurrentPosition = StartingPosition;
 }
 

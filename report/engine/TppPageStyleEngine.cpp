@@ -6,7 +6,9 @@
 TppPageStyleEngine::TppPageStyleEngine(TppPageStyle& band, TppEngine& engine)
     : TppBandEngine(band, engine), style_(band) {}
 
-unsigned TppPageStyleEngine::KindCodes() const { return bkHeader; }
+unsigned TppPageStyleEngine::KindCodes() const {
+    return bkHeader;
+}
 
 bool TppPageStyleEngine::IsVisible() const {
     const bool lastPage = engine_.FirstPassComplete() && engine_.AbsolutePageNo == engine_.AbsolutePageCount;

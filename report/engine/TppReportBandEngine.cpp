@@ -6,11 +6,17 @@
 TppReportBandEngine::TppReportBandEngine(TppReportBand& band, TppEngine& engine)
     : TppBandEngine(band, engine), reportBand_(band) {}
 
-bool TppReportBandEngine::isSummary() const { return band_.BandTypeCode() == btSummary; }
+bool TppReportBandEngine::isSummary() const {
+    return band_.BandTypeCode() == btSummary;
+}
 
-TppEngineStatus TppReportBandEngine::status() const { return isSummary() ? esSummary : esTitle; }
+TppEngineStatus TppReportBandEngine::status() const {
+    return isSummary() ? esSummary : esTitle;
+}
 
-unsigned TppReportBandEngine::KindCodes() const { return isSummary() ? bkSummary : bkTitle; }
+unsigned TppReportBandEngine::KindCodes() const {
+    return isSummary() ? bkSummary : bkTitle;
+}
 
 void TppReportBandEngine::InitForReport() {
     TppBandEngine::InitForReport();

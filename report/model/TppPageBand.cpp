@@ -15,7 +15,9 @@ const ClassInfo& TppPageBand::staticClassInfo() {
 
 TppPageBand::TppPageBand(OwnedComponent* owner) : TppBand(owner) {}
 
-TppPageBand::~TppPageBand() { markDestroying(); }
+TppPageBand::~TppPageBand() {
+    markDestroying();
+}
 
 void TppPageBand::SetPrintOnFirstPage(bool value) {
     printOnFirstPage_ = value;

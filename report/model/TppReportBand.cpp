@@ -12,7 +12,9 @@ const ClassInfo& TppReportBand::staticClassInfo() {
 
 TppReportBand::TppReportBand(OwnedComponent* owner) : TppBand(owner) {}
 
-TppReportBand::~TppReportBand() { markDestroying(); }
+TppReportBand::~TppReportBand() {
+    markDestroying();
+}
 
 void TppReportBand::SetNewPage(bool value) {
     newPage_ = value;

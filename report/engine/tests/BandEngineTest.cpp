@@ -71,16 +71,16 @@ TEST_F(BandEngineTest, EveryRecordPrintsBandsPerRecordTimes) {
     addNumber(detail);
     detail->SetBandsPerRecord(3);
     fill(2);
-    EXPECT_EQ(allTexts(), QStringList({"page 1", "D@10000:1", "D@20000:1", "D@30000:1", "D@40000:2", "D@50000:2",
-                                       "D@60000:2"}));
+    EXPECT_EQ(allTexts(), QStringList({"page 1", "D@10000:1", "D@20000:1", "D@30000:1", "D@40000:2",
+                                       "D@50000:2", "D@60000:2"}));
 }
 
 TEST_F(BandEngineTest, PrintCountLimitsTheDetailBandsOfAPage) {
     addNumber(detail);
     detail->SetPrintCount(5);
     fill(7);
-    EXPECT_EQ(allTexts(), QStringList({"page 1", "D@10000:1", "D@20000:2", "D@30000:3", "D@40000:4", "D@50000:5",
-                                       "page 2", "D@10000:6", "D@20000:7"}));
+    EXPECT_EQ(allTexts(), QStringList({"page 1", "D@10000:1", "D@20000:2", "D@30000:3", "D@40000:4",
+                                       "D@50000:5", "page 2", "D@10000:6", "D@20000:7"}));
 }
 
 TEST_F(BandEngineTest, AReportWithoutPipelinePrintsOneDetailBand) {
@@ -123,7 +123,10 @@ TEST_F(BandEngineTest, UnusablePositionsStopGenerationWithTheirMessage) {
         QString message;
     };
     const Case cases[] = {
-        {"a column position that is no number", [this] { report->ColumnPositions = {"0.5", "x"}; },
+        {"a column position that is no number",
+         [this] {
+             report->ColumnPositions = {"0.5", "x"};
+         },
          "Unable to convert position for column 2."},
         {"a column without position", [this] { report->ColumnPositions = {"0.5"}; },
          "Unable to find position for column 2."},

@@ -8,7 +8,9 @@
 
 namespace {
 
-QStringList repeat(const QString& key, int count) { return QStringList(qsizetype(count), key); }
+QStringList repeat(const QString& key, int count) {
+    return QStringList(qsizetype(count), key);
+}
 
 // Detail bands 10000 high showing N: eight fit between the margins.
 class BandGenerationTest : public EngineFixture {
@@ -28,8 +30,8 @@ TEST_F(BandGenerationTest, GroupFootersShowTheLastRecordOfTheirGroupAndHeadersTh
     fill(5, {"A", "A", "A", "B", "B"});
     const auto pages = print();
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_EQ(texts(*pages[0]), QStringList({"GH0@10000:1", "D@20000:1", "D@30000:2", "D@40000:3", "GF0@50000:3",
-                                             "GH0@60000:4", "D@70000:4", "D@80000:5"}));
+    EXPECT_EQ(texts(*pages[0]), QStringList({"GH0@10000:1", "D@20000:1", "D@30000:2", "D@40000:3",
+                                             "GF0@50000:3", "GH0@60000:4", "D@70000:4", "D@80000:5"}));
     EXPECT_EQ(texts(*pages[1]), QStringList({"GH0@10000:5", "GF0@20000:5"}))
         << "the footer that did not fit comes after its group's header again";
     EXPECT_TRUE(pages[1]->LastPage);
@@ -61,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(ReprintOnSubsequentPage, ReprintTest, testing::Bool());
 
 struct ThresholdCase {
     const char* name;
-    int firstGroup;       // records in the first group
-    const char* header;   // where the second group's header goes
+    int firstGroup;     // records in the first group
+    const char* header; // where the second group's header goes
 };
 
 class ThresholdTest : public BandGenerationTest, public testing::WithParamInterface<ThresholdCase> {};
@@ -81,7 +83,9 @@ TEST_P(ThresholdTest, AGroupHeaderStartsANewPageWhenLessThanItsThresholdIsLeft) 
 INSTANTIATE_TEST_SUITE_P(NewPageThreshold, ThresholdTest,
                          testing::Values(ThresholdCase{"ExactlyTheThresholdLeft", 3, "GH0@60000:4"},
                                          ThresholdCase{"LessThanTheThresholdLeft", 4, "GH0@10000:5"}),
-                         [](const testing::TestParamInfo<ThresholdCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<ThresholdCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(BandGenerationTest, NestedGroupsThatBothAskForANewPageBreakOnOnePage) {
     addGroup(10000)->SetNewPage(true);
@@ -89,8 +93,8 @@ TEST_F(BandGenerationTest, NestedGroupsThatBothAskForANewPageBreakOnOnePage) {
     fill(4, {"A", "A", "B", "B"});
     const auto pages = print();
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_EQ(texts(*pages[1]), QStringList({"GH0@10000:3", "GH1@20000:3", "D@30000:3", "D@40000:4", "GF1@50000:4",
-                                             "GF0@60000:4"}));
+    EXPECT_EQ(texts(*pages[1]), QStringList({"GH0@10000:3", "GH1@20000:3", "D@30000:3", "D@40000:4",
+                                             "GF1@50000:4", "GF0@60000:4"}));
 }
 
 TEST_F(BandGenerationTest, AGroupKeptTogetherThatDoesNotFitMovesWholeToTheNextPage) {
@@ -98,8 +102,10 @@ TEST_F(BandGenerationTest, AGroupKeptTogetherThatDoesNotFitMovesWholeToTheNextPa
     fill(6, {"A", "A", "A", "B", "B", "B"});
     const auto pages = print();
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_EQ(texts(*pages[0]), QStringList({"GH0@10000:1", "D@20000:1", "D@30000:2", "D@40000:3", "GF0@50000:3"}));
-    EXPECT_EQ(texts(*pages[1]), QStringList({"GH0@10000:4", "D@20000:4", "D@30000:5", "D@40000:6", "GF0@50000:6"}));
+    EXPECT_EQ(texts(*pages[0]),
+              QStringList({"GH0@10000:1", "D@20000:1", "D@30000:2", "D@40000:3", "GF0@50000:3"}));
+    EXPECT_EQ(texts(*pages[1]),
+              QStringList({"GH0@10000:4", "D@20000:4", "D@30000:5", "D@40000:6", "GF0@50000:6"}));
 }
 
 TEST_F(BandGenerationTest, AGroupKeptTogetherThatFitsNoPageStartsANewPageAndSplits) {
@@ -126,7 +132,10 @@ TEST_F(BandGenerationTest, PageSetsOfAGroupAreNumberedAndCountedOnTheirOwn) {
     fill(11, repeat("A", 10) + QStringList{"B"});
     QStringList numbering;
     for (const auto& page : print())
-        numbering << QStringLiteral("%1/%2 set %3").arg(page->PageNo).arg(page->PageCount).arg(page->ControlGroupBreakNo);
+        numbering << QStringLiteral("%1/%2 set %3")
+                         .arg(page->PageNo)
+                         .arg(page->PageCount)
+                         .arg(page->ControlGroupBreakNo);
     EXPECT_EQ(numbering, QStringList({"1/2 set 0", "2/2 set 0", "1/1 set 1"}));
 }
 
@@ -141,7 +150,8 @@ TEST_F(BandGenerationTest, ATitleWithNewPageIsAloneOnPageOneBelowNothingButTheHe
     EXPECT_EQ(texts(*pages[1]), QStringList({"H@10000:Header", "D@20000:1", "D@30000:2"}));
 }
 
-class LastPageHeaderTest : public BandGenerationTest, public testing::WithParamInterface<TppPassSettingType> {};
+class LastPageHeaderTest : public BandGenerationTest,
+                           public testing::WithParamInterface<TppPassSettingType> {};
 
 // One pass takes the header off once the page is known to be the last; two
 // passes never print it there.

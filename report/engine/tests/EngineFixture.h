@@ -51,8 +51,8 @@ protected:
         TppPrinterSetup& setup = report->PrinterSetup();
         setup.SetmmPaperWidth(100000);
         setup.SetmmPaperHeight(100000);
-        for (int TppPageDef::*margin :
-             {&TppPageDef::mmMarginLeft, &TppPageDef::mmMarginTop, &TppPageDef::mmMarginRight, &TppPageDef::mmMarginBottom})
+        for (int TppPageDef::*margin : {&TppPageDef::mmMarginLeft, &TppPageDef::mmMarginTop,
+                                        &TppPageDef::mmMarginRight, &TppPageDef::mmMarginBottom})
             setup.SetmmMargin(margin, 10000);
         table.setFieldDefs({{"N", FieldType::Integer, 0, 0}, {"G", FieldType::String, 20, 0}});
         table.open();
@@ -74,8 +74,7 @@ protected:
         table.first();
     }
 
-    template <class Band>
-    Band* addBand(int height) {
+    template <class Band> Band* addBand(int height) {
         auto* band = new Band(&form);
         band->SetReport(report);
         band->SetmmHeight(height);
@@ -116,7 +115,7 @@ protected:
 
     // Runs a job for the request; the pages output, in order.
     QList<std::shared_ptr<TppPage>> print(TppPageSettingType setting = psAll, int page = 1,
-                                           const QStringList& list = {}) {
+                                          const QStringList& list = {}) {
         TppPageRequest request;
         request.PageSetting = setting;
         request.PageRequested = page;
@@ -136,7 +135,10 @@ protected:
             const auto* text = dynamic_cast<const TppDrawText*>(page.DrawCommand(index));
             if (!text)
                 continue;
-            result << QStringLiteral("%1@%2:%3").arg(bandName(text->SourceBand())).arg(text->Top()).arg(text->Text);
+            result << QStringLiteral("%1@%2:%3")
+                          .arg(bandName(text->SourceBand()))
+                          .arg(text->Top())
+                          .arg(text->Text);
         }
         return result;
     }

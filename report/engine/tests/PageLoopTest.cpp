@@ -72,12 +72,12 @@ TEST_F(PageLoopTest, TwoPassesShowTheFinalPageCountOnEveryPage) {
     buildListing();
     report->SetPassSetting(psTwoPass);
     QStringList events;
-    for (auto [event, name] : {std::pair{&TppCustomReport::OnStartFirstPass, "start 1"},
-                               std::pair{&TppCustomReport::OnEndFirstPass, "end 1"},
-                               std::pair{&TppCustomReport::OnStartSecondPass, "start 2"},
-                               std::pair{&TppCustomReport::OnEndSecondPass, "end 2"},
-                               std::pair{&TppCustomReport::OnStartPage, "["},
-                               std::pair{&TppCustomReport::OnEndPage, "]"}})
+    for (auto [event, name] :
+         {std::pair{&TppCustomReport::OnStartFirstPass, "start 1"},
+          std::pair{&TppCustomReport::OnEndFirstPass, "end 1"},
+          std::pair{&TppCustomReport::OnStartSecondPass, "start 2"},
+          std::pair{&TppCustomReport::OnEndSecondPass, "end 2"},
+          std::pair{&TppCustomReport::OnStartPage, "["}, std::pair{&TppCustomReport::OnEndPage, "]"}})
         (report->*event).handler = [&events, name](TppCommunicator*) { events << name; };
     const auto pages = print();
     ASSERT_EQ(pages.size(), 3) << "the first pass draws nothing the devices output";
@@ -87,8 +87,8 @@ TEST_F(PageLoopTest, TwoPassesShowTheFinalPageCountOnEveryPage) {
         EXPECT_TRUE(page->Final);
     }
     const QStringList threePages = {"[", "]", "[", "]", "[", "]"};
-    const QStringList expected =
-        QStringList{"start 1"} + threePages + QStringList{"end 1", "start 2"} + threePages + QStringList{"end 2"};
+    const QStringList expected = QStringList{"start 1"} + threePages + QStringList{"end 1", "start 2"} +
+                                 threePages + QStringList{"end 2"};
     EXPECT_EQ(events, expected);
 }
 
@@ -172,7 +172,10 @@ TEST_F(PageLoopTest, ColumnsThatDoNotFitThePageAreLeftOut) {
     for (const auto& page : pages)
         for (int index = 0; index < page->DrawCommandCount(); ++index) {
             const TppDrawCommand* command = page->DrawCommand(index);
-            placed << QStringLiteral("%1:%2,%3").arg(page->AbsolutePageNo).arg(command->Left()).arg(command->Top());
+            placed << QStringLiteral("%1:%2,%3")
+                          .arg(page->AbsolutePageNo)
+                          .arg(command->Left())
+                          .arg(command->Top());
         }
     // Two columns of 30000 from the margin fit in 80000; a third would end at 100000.
     QStringList expected;
@@ -197,7 +200,8 @@ public:
 
 TEST_F(PageLoopTest, AReportWithoutDataFollowsItsNoDataBehaviours) {
     buildListing(0);
-    FormRegistry::instance().RegisterForm(TppCustomNoDataDialog::abstractName(), [] { return new FakeNoDataDialog(); });
+    FormRegistry::instance().RegisterForm(TppCustomNoDataDialog::abstractName(),
+                                          [] { return new FakeNoDataDialog(); });
     int noDataEvents = 0;
     report->OnNoData.handler = [&](TppCommunicator*, TppCustomNoDataDialog*, bool&, TppDrawCommand*, bool&) {
         ++noDataEvents;
@@ -210,7 +214,8 @@ TEST_F(PageLoopTest, AReportWithoutDataFollowsItsNoDataBehaviours) {
     report->SetNoDataBehaviors((1u << ndBlankReport) | (1u << ndMessageOnPage) | (1u << ndMessageDialog));
     const auto pages = print();
     ASSERT_EQ(pages.size(), 1);
-    const auto* message = dynamic_cast<const TppDrawText*>(pages[0]->DrawCommand(pages[0]->DrawCommandCount() - 1));
+    const auto* message =
+        dynamic_cast<const TppDrawText*>(pages[0]->DrawCommand(pages[0]->DrawCommandCount() - 1));
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->Text, "No Data Found");
     EXPECT_EQ(message->Left(), (80000 - message->Width()) / 2) << "centred in the printable width";
@@ -274,7 +279,8 @@ TEST_F(PageLoopTest, ABandThatFitsNoPageStopsGenerationInsteadOfRepeatingEmptyPa
         print();
         ADD_FAILURE() << "generation went on";
     } catch (const EPrintError& error) {
-        EXPECT_EQ(error.message(), "Cannot generate report.\n\nThe band " + detail->UserName() + " does not fit on a page.");
+        EXPECT_EQ(error.message(),
+                  "Cannot generate report.\n\nThe band " + detail->UserName() + " does not fit on a page.");
     }
     EXPECT_TRUE(device.pages.isEmpty());
     EXPECT_FALSE(report->Printing());
@@ -330,7 +336,8 @@ TEST_F(PageLoopTest, EveryPageMadeAgainInAnyOrderIsThePageOfTheFirstRun) {
         EXPECT_EQ(pageDumpLines(*again[0]).mid(1), pageDumpLines(*first[page - 1]).mid(1)) << "page " << page;
     }
     for (int page : {2, 4, 1})
-        EXPECT_EQ(pageDumpLines(*print(psSinglePage, page).value(0)).mid(1), pageDumpLines(*first[page - 1]).mid(1))
+        EXPECT_EQ(pageDumpLines(*print(psSinglePage, page).value(0)).mid(1),
+                  pageDumpLines(*first[page - 1]).mid(1))
             << "page " << page;
 }
 
@@ -346,7 +353,8 @@ TEST_F(PageLoopTest, AfterAReportResetThePagesAreMadeAnewFromNewData) {
         table.setValue(0, n);
         table.post();
     }
-    EXPECT_EQ(print(psSinglePage, 3).value(0)->AbsolutePageCount, 3) << "the run goes on from its saved state";
+    EXPECT_EQ(print(psSinglePage, 3).value(0)->AbsolutePageCount, 3)
+        << "the run goes on from its saved state";
     report->Reset();
     const auto pages = print();
     ASSERT_EQ(pages.size(), 4);
