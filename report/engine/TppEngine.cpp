@@ -118,6 +118,7 @@ void TppEngine::GeneratePages(TppPageRequest& request, TppPublisher& publisher) 
         throw;
     }
     putBack();
+    GenerationCompleted = firstPassComplete_;
     report_.BroadcastEvent(&report_, ciReportGenerationEnd);
 }
 

@@ -66,6 +66,7 @@ TEST_F(PageLoopTest, FourteenRecordsFillThreePagesBelowTheHeaderAndAboveTheFoote
         EXPECT_TRUE(page.Final);
     }
     EXPECT_EQ(pages[2]->AbsolutePageCount, 3);
+    EXPECT_TRUE(report->Engine()->GenerationCompleted);
 }
 
 TEST_F(PageLoopTest, TwoPassesShowTheFinalPageCountOnEveryPage) {
@@ -119,6 +120,7 @@ TEST_F(PageLoopTest, APreviewOfPageFiveMakesPagesOneToFiveThenOnlyPageThree) {
     buildListing(36);
     EXPECT_EQ(numbers(print(psSinglePage, 5)), QList<int>{5});
     EXPECT_EQ(pagesStarted, 5) << "pages are only made in order";
+    EXPECT_FALSE(report->Engine()->GenerationCompleted) << "the report goes on past page 5";
     pagesStarted = 0;
     EXPECT_EQ(numbers(print(psSinglePage, 3)), QList<int>{3});
     EXPECT_EQ(pagesStarted, 1) << "from the state saved after page 2";
