@@ -1,5 +1,6 @@
 #include "MemoryTable.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 void MemoryTable::setFieldDefs(const FieldDefs& defs) {
@@ -95,22 +96,24 @@ Bookmark MemoryTable::bookmark() const {
     return {records_[current_].id};
 }
 
-bool MemoryTable::bookmarkValid(const Bookmark& bookmark) const {
-    if (!bookmark.isValid())
-        return false;
-    return std::any_of(records_.begin(), records_.end(), [&](const Record& r) { return r.id == bookmark.id; });
+int MemoryTable::indexOf(const Bookmark& bookmark) const {
+    // Records stay in the order they were appended and every append takes a
+    // higher id, so the ids are sorted: generation goes back to a page's
+    // record this way on every page, also at the end of a long table.
+    const auto found = std::lower_bound(records_.begin(), records_.end(), bookmark.id,
+                                        [](const Record& record, qint64 id) { return record.id < id; });
+    return found != records_.end() && found->id == bookmark.id ? int(found - records_.begin()) : -1;
 }
+
+bool MemoryTable::bookmarkValid(const Bookmark& bookmark) const { return bookmark.isValid() && indexOf(bookmark) >= 0; }
 
 void MemoryTable::gotoBookmark(const Bookmark& bookmark) {
     requireActive();
-    for (int i = 0; i < records_.size(); ++i) {
-        if (records_[i].id == bookmark.id) {
-            bof_ = eof_ = false;
-            moveTo(i);
-            return;
-        }
-    }
-    throw std::invalid_argument("Bookmark not found");
+    const int index = indexOf(bookmark);
+    if (index < 0)
+        throw std::invalid_argument("Bookmark not found");
+    bof_ = eof_ = false;
+    moveTo(index);
 }
 
 QVariant MemoryTable::value(int field) const {

@@ -61,6 +61,7 @@ private:
     };
 
     void requireActive() const;
+    int indexOf(const Bookmark& bookmark) const;
     void requireField(int field) const;
     void moveTo(int index);
     void notifyContent();

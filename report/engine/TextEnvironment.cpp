@@ -1,6 +1,7 @@
 #include "TextEnvironment.h"
 
 #include "TppComponent.h"
+#include "TppCustomEngine.h"
 #include "TppCustomReport.h"
 #include "TppDataPipeline.h"
 
@@ -28,6 +29,14 @@ const FormatSettings& localeSettingsOf(const TppComponent& component) {
 bool dataAvailable(const TppComponent& component) {
     const TppDataPipeline* pipeline = component.DataPipeline();
     return !component.DataField().isEmpty() && pipeline && pipeline->Active();
+}
+
+void listenToGeneration(TppComponent& component) {
+    component.AddEventKind(ciEngineTraversal);
+    component.AddEventKind(ciGroupBreakReset);
+    auto* report = dynamic_cast<TppCustomReport*>(component.Report());
+    if (TppCustomEngine* engine = report ? report->Engine() : nullptr)
+        engine->SubscribeEvents(&component);
 }
 
 bool reportPrinting(const TppComponent& component) { return component.Report() && component.Report()->Printing(); }

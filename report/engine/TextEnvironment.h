@@ -16,3 +16,6 @@ const FormatSettings& localeSettingsOf(const TppComponent& component);
 bool dataAvailable(const TppComponent& component);
 // The report is generating pages.
 bool reportPrinting(const TppComponent& component);
+// Makes the component hear its report engine's record advances (and, for
+// the component's reset group, its breaks) as events.
+void listenToGeneration(TppComponent& component);

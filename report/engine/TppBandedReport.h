@@ -1,12 +1,20 @@
 #pragma once
 
 #include "TppCustomReport.h"
+#include "TppEngine.h"
 
+#include <functional>
+#include <map>
+
+class Clock;
 class TppBand;
+class TppCustomNoDataDialog;
 
 // A report whose layout is a set of bands: it names the bands by their
 // place on the page, so users and scripts reach "the header" or "the
-// detail" without searching the band list.
+// detail" without searching the band list. Its pages come from a TppEngine,
+// which keeps the state at the end of every page in the report's page state
+// cache.
 class TppBandedReport : public TppCustomReport {
 public:
     PW_CLASS_INFO
@@ -24,4 +32,40 @@ public:
     TppBand* PageStyleBand() const { return GetBand(btPageStyle); }
     TppBand* GroupHeaderBand(int groupIndex) const { return GetBand(btGroupHeader, groupIndex); }
     TppBand* GroupFooterBand(int groupIndex) const { return GetBand(btGroupFooter, groupIndex); }
+
+    TppEngine* BandedEngine() { return static_cast<TppEngine*>(Engine()); }
+
+    // Generation lets pending window messages through at most every
+    // MessageInterval milliseconds of the clock, through MessagePump (by
+    // default the application's event loop, on its own thread only).
+    void SetClock(const Clock* clock);
+    const Clock& GenerationClock() const;
+    QDateTime Now() const;
+    std::function<void()> MessagePump;
+    int MessageInterval = 100;
+    void ProcessMessages() override;
+    bool GenerationStopped() const override;
+    bool PageHasContent() const override;
+
+    // The dialog that tells a user there is no data: the registered one, or none.
+    TppCustomNoDataDialog* CreateNoDataDialog();
+
+    // The page state cache, as the engine drives it.
+    void ResetPageCache();
+    void SavePageState(int page);
+    void RestorePageState(int page);
+    int CachedPageCount() const;
+    // The state when a group kept together started, to return to when it does not fit.
+    void SaveKeepTogetherState();
+    void RestoreKeepTogetherState();
+
+protected:
+    TppCustomEngine* CreateEngine() override;
+
+private:
+    void pumpMessages();
+
+    const Clock* clock_ = nullptr;
+    qint64 lastPump_ = -1;
+    std::map<int, TppEngine::Record> pageStates_;
 };

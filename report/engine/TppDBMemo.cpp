@@ -66,6 +66,13 @@ QStringList TppDBMemo::Lines() const {
 void TppDBMemo::InitForReport() {
     TppCustomMemo::InitForReport();
     Repeated.Reset();
+    listenToGeneration(*this);
+}
+
+void TppDBMemo::EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) {
+    TppCustomMemo::EventNotify(sender, kind, params);
+    if (kind == ciEngineTraversal)
+        RecordAdvanced();
 }
 
 void TppDBMemo::CacheFields(CacheRecord& record) {

@@ -30,6 +30,7 @@ public:
     void InitForReport() override;
     // What the engine tells the memo when a new record is current.
     void RecordAdvanced();
+    void EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) override;
 
 protected:
     void CacheFields(CacheRecord& record) override;

@@ -8,6 +8,7 @@
 #include "TppCustomReport.h"
 #include "TppDataPipeline.h"
 #include "TppDisplayFormat.h"
+#include "TppGroup.h"
 
 namespace {
 
@@ -116,6 +117,15 @@ int TppDBText::absolutePageNo() const {
 void TppDBText::InitForReport() {
     TppCustomText::InitForReport();
     Repeated.Reset();
+    listenToGeneration(*this);
+}
+
+void TppDBText::EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) {
+    TppCustomText::EventNotify(sender, kind, params);
+    if (kind == ciEngineTraversal)
+        RecordAdvanced();
+    else if (kind == ciGroupBreakReset && sender == static_cast<TppCommunicator*>(ResetGroup()))
+        ResetGroupBroke();
 }
 
 void TppDBText::CacheFields(CacheRecord& record) {

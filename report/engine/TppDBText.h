@@ -34,8 +34,9 @@ public:
     // What the engine tells the text: a new record is current, a page
     // starts, the reset group broke.
     void RecordAdvanced();
-    void PageStarted();
+    void PageStarted() override;
     void ResetGroupBroke();
+    void EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) override;
 
 protected:
     QString RawText() const override;

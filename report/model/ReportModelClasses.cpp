@@ -10,13 +10,17 @@
 #include "TppGroupFooterBand.h"
 #include "TppGroupHeaderBand.h"
 #include "TppHeaderBand.h"
+#include "TppPageBand.h"
 #include "TppPageStyle.h"
+#include "TppReportBand.h"
 #include "TppSummaryBand.h"
 #include "TppTitleBand.h"
 
 void registerReportModelClasses() {
     ClassRegistry& registry = ClassRegistry::instance();
     for (const ClassInfo* info : {
+             &TppPageBand::staticClassInfo(),
+             &TppReportBand::staticClassInfo(),
              &TppTitleBand::staticClassInfo(),
              &TppHeaderBand::staticClassInfo(),
              &TppColumnHeaderBand::staticClassInfo(),

@@ -47,7 +47,7 @@ public:
     int mmPrintPosition() const { return printPosition_; }
     void SetmmPrintPosition(int value);
     TppPrintHeightType PrintHeight() const { return printHeight_; }
-    void SetPrintHeight(TppPrintHeightType value);
+    virtual void SetPrintHeight(TppPrintHeightType value);
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
     bool Save() const { return save_; }

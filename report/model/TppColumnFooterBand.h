@@ -11,4 +11,6 @@ public:
 
     int BandTypeCode() const override { return btColumnFooter; }
     QString SortKey() const override { return sortKeyNumber(7); }
+    // Placed at the page bottom by its height: it never grows.
+    void SetPrintHeight(TppPrintHeightType) override {}
 };

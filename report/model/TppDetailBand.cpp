@@ -3,9 +3,17 @@
 #include "ClassBuilder.h"
 #include "TppDataPipeline.h"
 
+#include <algorithm>
+
 const ClassInfo& TppDetailBand::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppDetailBand>("TppDetailBand", &TppBand::staticClassInfo(), [](auto& c) {
+            using D = TppDetailBand;
+            c.property("BandsPerRecord", &D::BandsPerRecord, &D::SetBandsPerRecord).withDefault(1);
+            c.property("ColumnTraversal", &D::ColumnTraversal, &D::SetColumnTraversal)
+                .names({"ctTopToBottom", "ctLeftToRight"})
+                .withDefault(ctTopToBottom);
+            c.property("PrintCount", &D::PrintCount, &D::SetPrintCount).withDefault(0);
             c.defined(
                  "DataPipeline", PropertyKind::String,
                  [](const TppDetailBand& b) { return b.pipeline_ ? b.pipeline_->Name() : QString(); },
@@ -28,6 +36,29 @@ void TppDetailBand::SetDataPipeline(TppDataPipeline* pipeline) {
     if (pipeline_)
         LinkTo(pipeline_);
     Change();
+}
+
+void TppDetailBand::SetBandsPerRecord(int value) {
+    bandsPerRecord_ = std::max(value, 1);
+    Change();
+}
+
+void TppDetailBand::SetPrintCount(int value) {
+    printCount_ = std::max(value, 0);
+    Change();
+}
+
+void TppDetailBand::SetColumnTraversal(TppColumnTraversalType value) {
+    columnTraversal_ = value;
+    if (value == ctLeftToRight && PrintHeight() == phDynamic)
+        TppBand::SetPrintHeight(phStatic);
+    Change();
+}
+
+void TppDetailBand::SetPrintHeight(TppPrintHeightType value) {
+    if (value == phDynamic && columnTraversal_ == ctLeftToRight && !isLoading())
+        return;
+    TppBand::SetPrintHeight(value);
 }
 
 void TppDetailBand::Notify(TppCommunicator* sender, int operation) {

@@ -2,6 +2,16 @@
 
 // Event kinds broadcast by report objects to their subscribers (0..255).
 enum TppEventKind {
+    ciReportStart = 13,
+    ciReportEnd = 14,
+    ciReportEndColumn = 15,
+    ciReportEndFirstPass = 16,
+    ciReportEndPage = 17,
+    ciReportEndSecondPass = 18,
+    ciReportStartColumn = 19,
+    ciReportStartFirstPass = 20,
+    ciReportStartPage = 21,
+    ciReportStartSecondPass = 22,
     ciBandAfterPrint = 23,
     ciBandBeforePrint = 24,
     ciBandAfterGenerate = 25,
@@ -12,6 +22,7 @@ enum TppEventKind {
     ciGroupBeforeFooter = 30,
     ciGroupGetBreakValue = 31,
     ciPrintableOnPrint = 32,
+    ciEngineTraversal = 35,
     ciPipelineDataSetChange = 36,
     ciPipelineRecordPositionChange = 37,
     ciPipelineMasterRecordPositionChange = 38,
@@ -29,10 +40,14 @@ enum TppEventKind {
     ciTextGetText = 53,
     ciGroupBreakReset = 68,
     ciDBImageGetPicture = 69,
+    ciReportGenerationStart = 70,
+    ciReportGenerationEnd = 71,
     ciPipelineClosing = 73,
     ciPrintableDrawCommandCreate = 84,
     ciPrintableDrawCommandClick = 85,
-    ciDBMemoGetMemo = 86
+    ciDBMemoGetMemo = 86,
+    ciReportNoData = 87,
+    ciEnginePageSent = 90
 };
 
 inline constexpr int kEventKindCount = 256;

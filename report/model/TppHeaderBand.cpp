@@ -3,6 +3,6 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppHeaderBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppHeaderBand>("TppHeaderBand", &TppBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info = describeClass<TppHeaderBand>("TppHeaderBand", &TppPageBand::staticClassInfo(), [](auto&) {});
     return info;
 }

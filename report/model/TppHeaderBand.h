@@ -1,12 +1,12 @@
 #pragma once
 
-#include "TppBand.h"
+#include "TppPageBand.h"
 
 // The band the page header, on top of every page.
-class TppHeaderBand final : public TppBand {
+class TppHeaderBand final : public TppPageBand {
 public:
     PW_CLASS_INFO
-    using TppBand::TppBand;
+    using TppPageBand::TppPageBand;
     ~TppHeaderBand() override { markDestroying(); }
 
     int BandTypeCode() const override { return btHeader; }

@@ -84,6 +84,8 @@ public:
 
     // Generation, in the order the parent calls them.
     virtual void InitForReport();
+    // Each page start: what a component shows once per page starts over.
+    virtual void PageStarted() {}
     virtual void ResetForBand();
     virtual void Generate();
     virtual void MarkForReprint();

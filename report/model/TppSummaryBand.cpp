@@ -3,6 +3,6 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppSummaryBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppSummaryBand>("TppSummaryBand", &TppBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info = describeClass<TppSummaryBand>("TppSummaryBand", &TppReportBand::staticClassInfo(), [](auto&) {});
     return info;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "TppBand.h"
+#include "TppReportBand.h"
 
 // The band printed once, after the last detail.
-class TppSummaryBand final : public TppBand {
+class TppSummaryBand final : public TppReportBand {
 public:
     PW_CLASS_INFO
-    using TppBand::TppBand;
+    using TppReportBand::TppReportBand;
     ~TppSummaryBand() override { markDestroying(); }
 
     int BandTypeCode() const override { return btSummary; }

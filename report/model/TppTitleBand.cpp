@@ -3,6 +3,6 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppTitleBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppTitleBand>("TppTitleBand", &TppBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info = describeClass<TppTitleBand>("TppTitleBand", &TppReportBand::staticClassInfo(), [](auto&) {});
     return info;
 }

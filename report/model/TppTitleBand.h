@@ -1,12 +1,12 @@
 #pragma once
 
-#include "TppBand.h"
+#include "TppReportBand.h"
 
 // The band printed once, before everything else.
-class TppTitleBand final : public TppBand {
+class TppTitleBand final : public TppReportBand {
 public:
     PW_CLASS_INFO
-    using TppBand::TppBand;
+    using TppReportBand::TppReportBand;
     ~TppTitleBand() override { markDestroying(); }
 
     int BandTypeCode() const override { return btTitle; }

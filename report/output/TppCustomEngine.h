@@ -2,6 +2,7 @@
 
 #include "TppCacheable.h"
 #include "TppPage.h"
+#include "TppPrintRect.h"
 
 #include <QDateTime>
 #include <functional>
@@ -18,7 +19,8 @@ public:
     ~TppCustomEngine() override;
 
     TppPage& Page() { return *page_; }
-    QRect PrintPosition;
+    // The free area of the page: its top is where the next band goes.
+    TppPrintRect PrintPosition;
     bool PageStarted = false;
     int AbsolutePageNo = 0;
     int AbsolutePageCount = 0;
@@ -40,6 +42,8 @@ public:
     virtual void GeneratePages(TppPageRequest& request, TppPublisher& publisher) = 0;
     // Forgets every page made, so that the next request starts afresh.
     virtual void Reset();
+    // The report's PageLimit is reached at the end of the current page.
+    virtual void PageLimitReached() { StopPrinting = true; }
     bool Busy() const { return Printing; }
 
     // Installed by the report: the end of each page.

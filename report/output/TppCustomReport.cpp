@@ -9,7 +9,6 @@
 #include "TppGroup.h"
 
 namespace {
-constexpr int kEndPageEvent = 17;
 constexpr unsigned bit(TppNoDataBehavior b) { return 1u << b; }
 } // namespace
 
@@ -88,10 +87,10 @@ void TppCustomReport::TakeOverLayout(TppCustomReport& other) {
         {&OnStartFirstPass, &other.OnStartFirstPass},   {&OnEndFirstPass, &other.OnEndFirstPass},
         {&OnStartSecondPass, &other.OnStartSecondPass}, {&OnEndSecondPass, &other.OnEndSecondPass},
         {&OnStartPage, &other.OnStartPage},             {&OnEndPage, &other.OnEndPage},
-        {&OnStartColumn, &other.OnStartColumn},         {&OnEndColumn, &other.OnEndColumn},
-        {&OnNoData, &other.OnNoData}};
+        {&OnStartColumn, &other.OnStartColumn},         {&OnEndColumn, &other.OnEndColumn}};
     for (const auto& [event, from] : events)
         event->TakeOver(*from);
+    OnNoData.TakeOver(other.OnNoData);
 
     while (!children().isEmpty())
         delete children().last();
@@ -168,9 +167,9 @@ int TppCustomReport::PageCount() { return Engine() ? Engine()->PageCount : 0; }
 
 void TppCustomReport::EndOfPage() {
     OnEndPage(this);
-    BroadcastEvent(this, kEndPageEvent);
+    BroadcastEvent(this, ciReportEndPage);
     if (pageLimit_ > 0 && Engine() && Engine()->AbsolutePageNo >= pageLimit_)
-        Engine()->StopPrinting = true;
+        Engine()->PageLimitReached();
 }
 
 void TppCustomReport::EngineCreated(TppCustomEngine& engine) { engine.OnReportEndPage = [this] { EndOfPage(); }; }

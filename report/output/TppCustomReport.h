@@ -9,6 +9,9 @@
 
 class TppCustomTemplate;
 
+class TppCustomNoDataDialog;
+class TppDrawCommand;
+
 // The report as users and templates see it: the printing settings of the
 // producer, then the layout's own (columns, pipeline, no-data behaviour,
 // page limit, passes, units) and the report-level events. Its pages come
@@ -57,7 +60,8 @@ public:
     TppNotifyEvent OnEndPage;
     TppNotifyEvent OnStartColumn;
     TppNotifyEvent OnEndColumn;
-    TppNotifyEvent OnNoData;
+    // (sender, the no-data dialog or none, show it, the message or none, add it to the page).
+    TppEvent<TppCommunicator*, TppCustomNoDataDialog*, bool&, TppDrawCommand*, bool&> OnNoData;
 
     // The engine's numbers; 0 without engine.
     int AbsolutePageNo();

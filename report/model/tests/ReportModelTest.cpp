@@ -110,7 +110,8 @@ TEST_F(ReportModelTest, RegistryListsPropertiesBaseClassFirstWithDefaultsAndStor
     for (const PropertyInfo* p : info->properties())
         names << p->name;
     EXPECT_EQ(names, QStringList({"Name", "Height", "PrintHeight", "Save", "Visible", "BeforePrint", "AfterPrint",
-                                  "BeforeGenerate", "AfterGenerate"}));
+                                  "BeforeGenerate", "AfterGenerate", "BandsPerRecord", "ColumnTraversal",
+                                  "PrintCount"}));
 
     auto* band = static_cast<TppBand*>(info->create(&form));
     ASSERT_NE(dynamic_cast<TppDetailBand*>(band), nullptr) << "created by name";

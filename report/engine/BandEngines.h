@@ -1,0 +1,11 @@
+#pragma once
+
+#include <memory>
+
+class TppBand;
+class TppBandEngine;
+class TppEngine;
+
+// The band engine for a band, by its kind; the detail band's by its
+// ColumnTraversal. None for a band of no known kind.
+std::unique_ptr<TppBandEngine> createBandEngine(TppBand& band, TppEngine& engine);

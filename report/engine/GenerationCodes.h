@@ -1,0 +1,40 @@
+#pragma once
+
+// Kind codes of bands. The engine keeps a set of them, PrintableKinds; a
+// band may print only while that set shares a code with its own.
+enum TppBandKind : unsigned {
+    bkTitle = 1,
+    bkSummary = 2,
+    bkHeader = 4,
+    bkFooter = 8,
+    bkColumnHeader = 16,
+    bkColumnFooter = 32,
+    bkGroupHeader = 64,
+    bkGroupFooter = 128,
+    bkDetail = 256
+};
+
+// What the engine is doing, kept between page requests of one run.
+enum TppEngineStatus : unsigned {
+    esStarted = 1,     // a run is in progress
+    esFirstPass = 2,
+    esSecondPass = 4,
+    esNoData = 8,      // the report has no records to print
+    esTitle = 16,      // the title band is printing
+    esSummary = 32     // the summary band is printing
+};
+
+// The engine's band lists, in the order a page walks them.
+enum TppBandList : int {
+    blPageStyle,
+    blHeader,
+    blTitle,
+    blColumnHeader,
+    blGroupHeader,
+    blDetail,
+    blGroupFooter,
+    blSummary,
+    blColumnFooter,
+    blFooter,
+    blCount
+};

@@ -1,0 +1,174 @@
+#include "TppBandEngine.h"
+
+#include "TppBand.h"
+#include "TppComponent.h"
+#include "TppEngine.h"
+#include "TppResourceManager.h"
+
+TppBandEngine::TppBandEngine(TppBand& band, TppEngine& engine) : band_(band), engine_(engine), pass_(band) {}
+
+TppBandEngine::~TppBandEngine() = default;
+
+bool TppBandEngine::Printable() const { return engine_.IsPrintable(KindCodes()); }
+
+bool TppBandEngine::Continuing() const { return band_.OverFlow || band_.PartialGeneration; }
+
+bool TppBandEngine::IsVisible() const { return band_.Visible(); }
+
+bool TppBandEngine::MadeProgress() const { return !IsPageFurniture() && Count > 0 && !FitFailed; }
+
+void TppBandEngine::InitForReport() {
+    pass_.InitForReport();
+    band_.OverFlow = false;
+    band_.PartialGeneration = false;
+    band_.PartialAdjustment = band_.mmHeight();
+    PrintPositionBreak = false;
+}
+
+void TppBandEngine::PageStarted() {
+    for (TppComponent* component : band_.Objects())
+        component->PageStarted();
+}
+
+void TppBandEngine::GenerateBand() {
+    Generating = true;
+    band_.GenerationComplete = false;
+    band_.OutOfSpace = false;
+    FitFailed = false;
+    Count = 0;
+    PrepareBand();
+    band_.SpaceUsed = 0;
+    const auto repeatsLeft = [this] {
+        switch (Repeat()) {
+        case RepeatMode::Once:
+            return Count < 1;
+        case RepeatMode::Counted:
+            return Count < PrintCount();
+        case RepeatMode::Repeated:
+            break;
+        }
+        return true;
+    };
+    while (!band_.GenerationComplete && !engine_.StopPrinting && !band_.OutOfSpace && repeatsLeft() && Printable()) {
+        band_.SpaceUsed = 0;
+        generatedThisPass_ = false;
+        StartBandPass();
+        CheckBandSpace();
+        const bool visible = IsVisible();
+        if (visible && !band_.OutOfSpace) {
+            if (!Continuing())
+                ++engine_.ReportBandCount;
+            ++engine_.PageBandCount;
+            ++Count;
+            BeforeGenerateStep();
+            pass_.GenerateComponents();
+            generatedThisPass_ = true;
+            if (band_.OutOfSpace && pass_.DrawQueue().IsEmpty()) {
+                // Continued, with nothing placed: the band did not fit.
+                FitFailed = true;
+                engine_.BandDidNotFit(*this);
+            }
+            AfterGenerateStep();
+            AdvancePrintPosition();
+        }
+        if (visible && DrawPage && generatedThisPass_)
+            pass_.DrawComponents(engine_.Page());
+        band_.GenerationComplete = !visible;
+        EndBandPass();
+        engine_.ProcessMessages();
+    }
+    EndBandGeneration();
+    Generating = false;
+}
+
+void TppBandEngine::resetComponents() { pass_.ResetForBand(); }
+
+void TppBandEngine::StartBandPass() {
+    if (SyncsRecordOnPass())
+        engine_.SyncRecord();
+    resetComponents();
+    band_.DoBeforePrint();
+}
+
+void TppBandEngine::CheckBandSpace() {
+    band_.PageBottom = engine_.PageBottom() - band_.mmBottomOffset();
+    StartingPosition = engine_.PrintPosition.Top;
+    if (!ApplyPrintPosition())
+        return;
+    const bool dynamic = band_.PrintHeight() == phDynamic;
+    fitTest(dynamic ? 0 : band_.mmHeight());
+    if (!band_.OutOfSpace)
+        placeAt(StartingPosition, dynamic ? band_.PageBottom : StartingPosition + band_.mmHeight());
+}
+
+void TppBandEngine::fitTest(int needed) {
+    if (IsVisible() && band_.PageBottom < StartingPosition + needed) {
+        band_.OutOfSpace = true;
+        FitFailed = true;
+        engine_.BandDidNotFit(*this);
+    }
+}
+
+void TppBandEngine::placeAt(int top, int bottom) {
+    band_.PrintRect = {engine_.PrintPosition.Left, top, engine_.PrintPosition.Right, bottom};
+    band_.CurrentPosition = top;
+}
+
+bool TppBandEngine::ApplyPrintPosition() {
+    const int position = band_.mmPrintPosition();
+    if (position == 0 || !AppliesPrintPosition())
+        return true;
+    if (position >= band_.PageBottom)
+        engine_.ReportError(LanguageString(415) + QLatin1Char('.'));
+    const bool fits = band_.PrintHeight() == phDynamic || position + band_.mmHeight() <= band_.PageBottom;
+    if (position >= StartingPosition && fits) {
+        StartingPosition = position;
+        PrintPositionBreak = false;
+        return true;
+    }
+    if (PrintPositionBreak) {
+        // The band made a new page for its position once: it prints where it is.
+        PrintPositionBreak = false;
+        return true;
+    }
+    band_.OutOfSpace = true;
+    PrintPositionBreak = true;
+    return false;
+}
+
+void TppBandEngine::BeforeGenerateStep() { band_.DoBeforeGenerate(); }
+
+void TppBandEngine::AfterGenerateStep() { band_.DoAfterGenerate(); }
+
+void TppBandEngine::AdvancePrintPosition() {
+    const int used = band_.PrintHeight() == phDynamic ? band_.SpaceUsed : band_.mmHeight();
+    band_.SpaceUsed = used + band_.mmBottomOffset();
+    engine_.PrintPosition.Top = engine_.PrintPosition.Bottom = band_.PrintRect.Top + band_.SpaceUsed;
+}
+
+void TppBandEngine::EndBandPass() {
+    pass_.FinishBandPass();
+    if (!(band_.OutOfSpace && !band_.OverFlow))
+        band_.DoAfterPrint();
+}
+
+TppBandEngine::State TppBandEngine::SaveState() const {
+    State state;
+    state.overFlow = band_.OverFlow;
+    state.partialGeneration = band_.PartialGeneration;
+    state.partialAdjustment = band_.PartialAdjustment;
+    state.printPositionBreak = PrintPositionBreak;
+    state.resumeListIndex = pass_.ResumeListIndex();
+    state.resumeObjectIndex = pass_.ResumeObjectIndex();
+    state.extra = ExtraState();
+    return state;
+}
+
+void TppBandEngine::LoadState(const State& state) {
+    band_.OverFlow = state.overFlow;
+    band_.PartialGeneration = state.partialGeneration;
+    band_.PartialAdjustment = state.partialAdjustment;
+    PrintPositionBreak = state.printPositionBreak;
+    pass_.SetResumePosition(state.resumeListIndex, state.resumeObjectIndex);
+    SetExtraState(state.extra);
+}

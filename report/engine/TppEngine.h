@@ -1,0 +1,230 @@
+#pragma once
+
+#include "GenerationCodes.h"
+#include "TppBandEngine.h"
+#include "PageRequestCursor.h"
+#include "PipelineState.h"
+#include "TppCustomEngine.h"
+#include "TppCustomReport.h"
+
+#include <array>
+#include <map>
+#include <memory>
+#include <vector>
+
+class TppBandEngine;
+class TppBandedReport;
+class TppCustomNoDataDialog;
+class TppDataPipeline;
+class TppDetailBandEngine;
+class TppDrawText;
+class TppGroup;
+class TppGroupHeaderBandEngine;
+
+// Turns a banded report into pages. For each page request it walks the
+// report's band lists in their fixed order (page style, title, header,
+// column headers, group headers, detail, group footers, summary, column
+// footers, footer), lets every band decide through its band engine whether
+// and where it prints, advances the data pipelines record by record, flows
+// the detail into columns, numbers the pages and the page sets of groups,
+// runs one or two passes and hands every page to the publisher.
+//
+// A run begins with the first request after a reset and lasts across
+// requests: the state at the end of every page is kept in the report's page
+// state cache, so a later request regenerates only the pages it needs,
+// starting from the state saved for the page before.
+class TppEngine : public TppCustomEngine {
+public:
+    explicit TppEngine(TppBandedReport& report);
+    ~TppEngine() override;
+
+    void GeneratePages(TppPageRequest& request, TppPublisher& publisher) override;
+    // Ends the run: the next request starts from page 1 with a fresh cache.
+    void Reset() override;
+    void PageLimitReached() override;
+    // A pipeline or band freed: the engine lets go of it; a run that used
+    // a freed band ends.
+    void Notify(TppCommunicator* sender, int operation) override;
+
+    TppBandedReport& Report() const { return report_; }
+    const TppPageDef& PageDef() const;
+
+    // What the band engines read and change while a page is generated.
+    unsigned PrintableKinds = 0;
+    unsigned Status = 0;
+    bool IsPrintable(unsigned kinds) const { return (PrintableKinds & kinds) != 0; }
+    bool HasStatus(TppEngineStatus status) const { return (Status & status) != 0; }
+    void SetStatus(TppEngineStatus status, bool on);
+    bool PageHasContent = false;
+    bool DetailOnPage = false;
+    bool DataExhausted = false;
+    bool LastBandDone = false;
+    bool AdvancePending = false;
+    bool DrawPage = false;
+    bool FirstPassComplete() const { return firstPassComplete_; }
+    bool TopToBottomColumns() const { return topToBottomColumns_; }
+    int ColumnCount() const;
+    // Left to right: which columns have had their header and footer.
+    std::vector<bool> ColumnOpened;
+    std::vector<bool> ColumnClosed;
+
+    // The paper height less the bottom margin and the visible column
+    // footer and footer bands: the lowest position a body band may reach.
+    int PageBottom() const;
+    // Something reaches down to `bottom` on the page.
+    void UseSpaceTo(int bottom);
+    // The left edge of column n (from 0); raises the report's error for an
+    // unusable position.
+    int ColumnLeft(int column);
+    void SyncRecord();
+    void RequestNextRecord();
+    // AutoStop: the report ends after its first detail band.
+    void FinishData();
+    // The report's error routine: generation stops and EPrintError is raised.
+    [[noreturn]] void ReportError(const QString& message);
+    // Lets pending window messages through; the report decides how often.
+    void ProcessMessages();
+    // Keep-together: the control group's header is due on this page.
+    void PrepareKeepTogether(TppGroup& group);
+    TppGroup* ControlGroup() const { return controlGroup_; }
+    TppGroup* ControlKeepTogetherGroup() const { return keepTogetherGroup_; }
+    // A body band that did not fit on a page that holds nothing it can give
+    // way to: it never will.
+    void BandDidNotFit(TppBandEngine& band);
+    // Generates the report's column header or footer bands (left-to-right columns).
+    void GenerateColumnBands(TppBandList list);
+    void FireColumnEvent(bool start);
+
+    TppBandEngine* BandEngine(const TppBand* band) const;
+    TppDetailBandEngine* DetailEngine() const { return detailEngine_; }
+    TppDataPipeline* MasterPipeline() const { return master_; }
+
+    // The engine's record in the page state cache: flags, the resume
+    // position, counters and the two pipeline states.
+    struct Record {
+        bool advancePending = false;
+        bool everyColumnStarted = false;
+        bool dataExhausted = false;
+        int resumeList = 0;
+        int resumeBand = 0;
+        bool notifyPending = false;
+        int reportBandCount = 0;
+        bool masterMoved = false;
+        bool detailMoved = false;
+        unsigned status = 0;
+        unsigned printableKinds = 0;
+        PipelineState master;
+        PipelineState detail;
+        std::vector<TppBandEngine::State> bands;
+    };
+    Record SaveRecord() const;
+    // Puts a record back; its pipeline states apply when the page starts.
+    void LoadRecord(const Record& record);
+
+private:
+    void startReportRun();
+    void openPipelines();
+    void openPipeline(TppDataPipeline& pipeline);
+    bool reportHasData() const;
+    void initGroups();
+    void buildBandLists();
+    void generateRun(TppPageRequest& request);
+    void generateOnePage();
+    void bandListLoop();
+    // Generates the bands [start, end) of a list; `record` keeps the place
+    // reached as the resume position.
+    // Answers whether a band ended OutOfSpace, which ends the page or column.
+    bool generateBandList(int list, int start, bool record, int end = -1);
+    bool keepTogetherApplies(const TppBandEngine& band) const;
+    void rollBackKeepTogether();
+    void handleOrphanedFooters();
+    void beginPage();
+    void finishPage();
+    void beginColumn();
+    void finishColumn();
+    bool pageEndsAfterColumn() const;
+    void determinePass();
+    void endPassCheck();
+    void decideDrawPage();
+    void numberPageSet();
+    void updatePageNumbers();
+    void writePageInfo();
+    void handOverPage();
+    void correctLastPage();
+    void savePipelineStates();
+    void savePageState();
+    void restorePageState();
+    void advancePipelines(bool checkBreaks);
+    void checkGroupBreaks(TppDataPipeline* moved);
+    void moveBack();
+    static void movePipelineBack(TppDataPipeline& pipeline);
+    void traversalNotification();
+    void refreshBreakValues();
+    void noDataAtRunStart();
+    void noDataAtPageEnd();
+    void fireReportEvent(TppNotifyEvent TppCustomReport::*event, int kind);
+    void releasePipelineStates();
+    PageRequestCursor::Progress progress() const;
+    bool isLastCountedPage() const { return AbsolutePageNo == AbsolutePageCount; }
+
+    TppBandedReport& report_;
+    TppPublisher* publisher_ = nullptr;
+    std::unique_ptr<PageRequestCursor> cursor_;
+    int firstPassDrawPage_ = 0;
+    bool generating_ = false;
+
+    // The bands, by list; one band engine per band, made at run start.
+    std::array<QList<TppBandEngine*>, blCount> lists_;
+    std::vector<std::unique_ptr<TppBandEngine>> bandEngines_;
+    TppDetailBandEngine* detailEngine_ = nullptr;
+    TppBandEngine* lastBand_ = nullptr;
+    TppBandEngine* currentBand_ = nullptr;
+    int resumeList_ = blTitle;
+    int resumeBand_ = 0;
+
+    // Pipelines.
+    TppDataPipeline* master_ = nullptr;
+    TppDataPipeline* detail_ = nullptr;
+    QList<TppDataPipeline*> lookups_;
+    bool masterMoved_ = false;
+    bool detailMoved_ = false;
+    bool notifyPending_ = false;
+    Bookmark openingBookmark_;
+    PipelineState masterState_;
+    PipelineState detailState_;
+    bool pipelineStatesRead_ = false;
+
+    // The run.
+    bool mainStarted_ = false;
+    bool firstPassComplete_ = false;
+    bool firstPassStarted_ = false;
+    bool secondPassStarted_ = false;
+    bool firstPassEnded_ = false;
+    bool secondPassEnded_ = false;
+    bool topToBottomColumns_ = false;
+    bool requestServed_ = false;
+    bool pageDone_ = false;
+    bool holdPageEnd_ = false;
+    bool columnDone_ = false;
+    bool everyColumnStarted_ = false;
+    int columnStartTop_ = 0;
+    int spaceUsed_ = 0;
+    TppGroup* controlGroup_ = nullptr;
+    TppGroup* keepTogetherGroup_ = nullptr;
+    // Whether anything but what every page repeats has printed on this
+    // page: a page without it that cannot fit its next band would repeat
+    // without end.
+    bool pageProgress_ = false;
+
+    // Page sets of the control group: by the page where a set starts, its
+    // last page and the group instance it belongs to.
+    std::map<int, int> setLastPage_;
+    std::map<int, int> setBreakNo_;
+    int pageSetStart_ = 1;
+
+    // Keep-together: the page as it was when the control group's header was due.
+    std::unique_ptr<TppPage> keptPage_;
+    std::unique_ptr<Record> keptRecord_;
+
+    TppDrawText* noDataMessage_ = nullptr;
+};

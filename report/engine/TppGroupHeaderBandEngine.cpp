@@ -1,0 +1,120 @@
+#include "TppGroupHeaderBandEngine.h"
+
+#include "TppEngine.h"
+#include "TppGroup.h"
+#include "TppGroupHeaderBand.h"
+
+TppGroupHeaderBandEngine::TppGroupHeaderBandEngine(TppGroupHeaderBand& band, TppEngine& engine)
+    : TppBandEngine(band, engine), header_(band) {}
+
+TppGroup& TppGroupHeaderBandEngine::Group() const { return *header_.Group(); }
+
+bool TppGroupHeaderBandEngine::Generation() const { return header_.PendingBreak(); }
+
+void TppGroupHeaderBandEngine::SetGeneration(bool due) { header_.SetPendingBreak(due); }
+
+unsigned TppGroupHeaderBandEngine::KindCodes() const {
+    unsigned codes = bkGroupHeader;
+    if (Group().ReprintOnSubsequentPage())
+        codes |= bkHeader;
+    if (engine_.ColumnCount() > 1 && Group().ReprintOnSubsequentColumn())
+        codes |= bkColumnHeader;
+    return codes;
+}
+
+void TppGroupHeaderBandEngine::InitForReport() {
+    TppBandEngine::InitForReport();
+    SetGeneration(true);
+    AlreadyPageBreak = !engine_.PageHasContent;
+    ColumnBreakDone = true;
+    printedAsReprint_ = false;
+}
+
+bool TppGroupHeaderBandEngine::shouldPrint() const {
+    const TppGroup& group = Group();
+    const bool due = Generation();
+    if (!due && engine_.IsPrintable(bkHeader) && group.ReprintOnSubsequentPage() &&
+        engine_.AbsolutePageNo >= group.FirstPageNo())
+        return true;
+    if (!due && engine_.IsPrintable(bkColumnHeader) && group.ReprintOnSubsequentColumn() &&
+        (group.FirstPageNo() < engine_.AbsolutePageNo ||
+         (group.FirstPageNo() == engine_.AbsolutePageNo && group.FirstColumn() < engine_.CurrentColumn)))
+        return true;
+    if (engine_.HasStatus(esTitle) || engine_.HasStatus(esSummary))
+        return false;
+    return due || band_.OverFlow;
+}
+
+void TppGroupHeaderBandEngine::PrepareBand() {
+    TppGroup& group = Group();
+    printedAsReprint_ = false;
+    if (Generation() && &group == engine_.ControlKeepTogetherGroup())
+        engine_.PrepareKeepTogether(group);
+    if (!shouldPrint()) {
+        band_.GenerationComplete = true;
+        return;
+    }
+    printedAsReprint_ = !Generation() && !band_.OverFlow;
+    CheckBandSpace();
+    if (band_.OutOfSpace)
+        return;
+    applyBreakRules();
+    if (!band_.OutOfSpace && !band_.OverFlow && (Generation() || engine_.IsPrintable(bkTitle))) {
+        group.SetFirstPageNo(engine_.AbsolutePageNo);
+        group.SetFirstColumn(engine_.CurrentColumn);
+        engine_.SyncRecord();
+    }
+}
+
+void TppGroupHeaderBandEngine::applyBreakRules() {
+    const TppGroup& group = Group();
+    const bool columns = engine_.ColumnCount() > 1;
+    if (AlreadyPageBreak || (columns && ColumnBreakDone))
+        return;
+    const int spaceLeft = band_.PageBottom - StartingPosition;
+    const bool due = Generation();
+    if (columns && due && group.NewColumn()) {
+        ColumnBreakDone = true;
+    } else if (due && group.NewPage()) {
+        AlreadyPageBreak = true;
+    } else if (columns && spaceLeft < group.mmNewColumnThreshold()) {
+        ColumnBreakDone = true;
+    } else if (spaceLeft < group.mmNewPageThreshold()) {
+        AlreadyPageBreak = true;
+    } else {
+        return;
+    }
+    band_.OutOfSpace = true;
+}
+
+void TppGroupHeaderBandEngine::StartBandPass() {
+    if (Generation() && !Continuing())
+        Group().DoBeforeGroupBreak();
+    TppBandEngine::StartBandPass();
+}
+
+void TppGroupHeaderBandEngine::BeforeGenerateStep() {
+    if (!Continuing())
+        Group().DoBeforeHeader();
+    TppBandEngine::BeforeGenerateStep();
+}
+
+void TppGroupHeaderBandEngine::EndBandPass() {
+    TppBandEngine::EndBandPass();
+    if (Generation() && !band_.OverFlow && !band_.OutOfSpace) {
+        SetGeneration(false);
+        Group().SetBreaking(false);
+        AlreadyPageBreak = false;
+        ColumnBreakDone = false;
+    }
+}
+
+int TppGroupHeaderBandEngine::ExtraState() const {
+    return (Generation() ? 1 : 0) | (AlreadyPageBreak ? 2 : 0) | (ColumnBreakDone ? 4 : 0);
+}
+
+void TppGroupHeaderBandEngine::SetExtraState(int state) {
+    SetGeneration(state & 1);
+    AlreadyPageBreak = state & 2;
+    ColumnBreakDone = state & 4;
+}

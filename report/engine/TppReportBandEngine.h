@@ -1,0 +1,33 @@
+#pragma once
+
+#include "TppBandEngine.h"
+
+class TppReportBand;
+
+// The title and the summary, each printed once. With NewPage the title
+// ends its page and the summary starts a new one. While either prints,
+// group headers are not reprinted and columns are not started.
+class TppReportBandEngine : public TppBandEngine {
+public:
+    TppReportBandEngine(TppReportBand& band, TppEngine& engine);
+
+    unsigned KindCodes() const override;
+    void InitForReport() override;
+    void PageEnded() override;
+
+    // The page break NewPage asks for has been made.
+    bool AlreadyPageBreak = false;
+
+protected:
+    bool SyncsRecordOnPass() const override { return !isSummary(); }
+    void PrepareBand() override;
+    void CheckBandSpace() override;
+    void EndBandGeneration() override;
+    int ExtraState() const override { return AlreadyPageBreak ? 1 : 0; }
+    void SetExtraState(int state) override { AlreadyPageBreak = state & 1; }
+
+private:
+    bool isSummary() const;
+    TppEngineStatus status() const;
+    TppReportBand& reportBand_;
+};
