@@ -1,5 +1,7 @@
 #include "PipelineState.h"
 
+#include "CacheRecord.h"
+
 #include "TppDataPipeline.h"
 
 PipelineState PipelineState::of(TppDataPipeline& pipeline) {
@@ -50,4 +52,15 @@ void PipelineState::release(TppDataPipeline& pipeline) {
     if (taken_ && Position.isValid())
         pipeline.FreeBookmark(Position);
     *this = PipelineState();
+}
+
+void PipelineState::CacheFields(CacheRecord& record) {
+    int flags = int(Flags);
+    record.field(flags);
+    record.field(TraversalCount);
+    record.field(RecordIndex);
+    record.field(Position.id);
+    record.field(taken_);
+    if (record.isUnpacking())
+        Flags = unsigned(flags);
 }

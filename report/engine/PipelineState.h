@@ -2,6 +2,7 @@
 
 #include "Bookmark.h"
 
+class CacheRecord;
 class TppDataPipeline;
 
 // Where a pipeline stood: its record-state flags, traversal count, record
@@ -23,6 +24,8 @@ public:
     // Gives the bookmark back to the pipeline; the state is empty afterwards.
     void release(TppDataPipeline& pipeline);
     bool isEmpty() const { return !taken_; }
+    // The state in a page's record; the bookmark goes by its number.
+    void CacheFields(CacheRecord& record);
 
     unsigned Flags = 0;
     int TraversalCount = 0;

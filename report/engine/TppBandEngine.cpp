@@ -1,5 +1,7 @@
 #include "TppBandEngine.h"
 
+#include "CacheRecord.h"
+
 #include "TppBand.h"
 #include "TppComponent.h"
 #include "TppEngine.h"
@@ -152,23 +154,19 @@ void TppBandEngine::EndBandPass() {
         band_.DoAfterPrint();
 }
 
-TppBandEngine::State TppBandEngine::SaveState() const {
-    State state;
-    state.overFlow = band_.OverFlow;
-    state.partialGeneration = band_.PartialGeneration;
-    state.partialAdjustment = band_.PartialAdjustment;
-    state.printPositionBreak = PrintPositionBreak;
-    state.resumeListIndex = pass_.ResumeListIndex();
-    state.resumeObjectIndex = pass_.ResumeObjectIndex();
-    state.extra = ExtraState();
-    return state;
-}
-
-void TppBandEngine::LoadState(const State& state) {
-    band_.OverFlow = state.overFlow;
-    band_.PartialGeneration = state.partialGeneration;
-    band_.PartialAdjustment = state.partialAdjustment;
-    PrintPositionBreak = state.printPositionBreak;
-    pass_.SetResumePosition(state.resumeListIndex, state.resumeObjectIndex);
-    SetExtraState(state.extra);
+void TppBandEngine::CacheFields(CacheRecord& record) {
+    record.field(band_.OverFlow);
+    record.field(band_.PartialGeneration);
+    record.field(band_.PartialAdjustment);
+    record.field(PrintPositionBreak);
+    int resumeList = pass_.ResumeListIndex();
+    int resumeObject = pass_.ResumeObjectIndex();
+    int extra = ExtraState();
+    record.field(resumeList);
+    record.field(resumeObject);
+    record.field(extra);
+    if (record.isUnpacking()) {
+        pass_.SetResumePosition(resumeList, resumeObject);
+        SetExtraState(extra);
+    }
 }

@@ -3,6 +3,7 @@
 #include "GenerationCodes.h"
 #include "TppComponentPass.h"
 
+class CacheRecord;
 class TppBand;
 class TppEngine;
 
@@ -54,18 +55,10 @@ public:
     // asks for a new page.
     bool FitFailed = false;
 
-    // What the page state cache keeps of a band between pages.
-    struct State {
-        bool overFlow = false;
-        bool partialGeneration = false;
-        int partialAdjustment = 0;
-        bool printPositionBreak = false;
-        int resumeListIndex = 0;
-        int resumeObjectIndex = 0;
-        int extra = 0; // flags of the band kind (ExtraState)
-    };
-    State SaveState() const;
-    void LoadState(const State& state);
+    // What the page state cache keeps of the band between pages: its
+    // continuation, where its components resume, and the flags of its kind.
+    // Part of the engine's record, as the engine holds the band engines.
+    void CacheFields(CacheRecord& record);
 
 protected:
     enum class RepeatMode { Once, Repeated, Counted };

@@ -15,7 +15,13 @@ const ClassInfo& TppBandedReport::staticClassInfo() {
     return info;
 }
 
-TppBandedReport::TppBandedReport(OwnedComponent* owner) : TppCustomReport(owner) {}
+TppBandedReport::TppBandedReport(OwnedComponent* owner) : TppCustomReport(owner) {
+    // Storage that runs out ends the run; the cache raises the error.
+    pageCache_.StopEngine = keepTogetherCache_.StopEngine = [this] {
+        if (TppEngine* engine = BandedEngine())
+            engine->StopPrinting = true;
+    };
+}
 
 TppBandedReport::~TppBandedReport() { markDestroying(); }
 
@@ -66,18 +72,21 @@ TppCustomNoDataDialog* TppBandedReport::CreateNoDataDialog() {
     return dialog;
 }
 
-void TppBandedReport::ResetPageCache() { pageStates_.clear(); }
-
-void TppBandedReport::SavePageState(int page) { pageStates_[page] = BandedEngine()->SaveRecord(); }
-
-void TppBandedReport::RestorePageState(int page) {
-    const auto found = pageStates_.find(page);
-    if (found != pageStates_.end())
-        BandedEngine()->LoadRecord(found->second);
+void TppBandedReport::ResetPageCache() {
+    keepTogetherCache_.Clear();
+    pageCache_.Rebuild(*this, BandedEngine());
 }
 
-int TppBandedReport::CachedPageCount() const { return pageStates_.empty() ? 0 : pageStates_.rbegin()->first; }
+void TppBandedReport::SavePageState(int page) { pageCache_.SavePage(page); }
 
-void TppBandedReport::SaveKeepTogetherState() {}
+void TppBandedReport::RestorePageState(int page) { pageCache_.RestorePage(page); }
 
-void TppBandedReport::RestoreKeepTogetherState() {}
+int TppBandedReport::CachedPageCount() const { return std::max(pageCache_.CachePageCount(), 0); }
+
+// One page of its own is enough: the attempt is undone or kept.
+void TppBandedReport::SaveKeepTogetherState() {
+    keepTogetherCache_.Rebuild(*this, BandedEngine());
+    keepTogetherCache_.SavePage(0);
+}
+
+void TppBandedReport::RestoreKeepTogetherState() { keepTogetherCache_.RestorePage(0); }

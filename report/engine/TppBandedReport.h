@@ -1,10 +1,10 @@
 #pragma once
 
+#include "TppCacheManager.h"
 #include "TppCustomReport.h"
 #include "TppEngine.h"
 
 #include <functional>
-#include <map>
 
 class Clock;
 class TppBand;
@@ -50,10 +50,13 @@ public:
     // The dialog that tells a user there is no data: the registered one, or none.
     TppCustomNoDataDialog* CreateNoDataDialog();
 
-    // The page state cache, as the engine drives it.
+    // The page state cache, as the engine drives it: the engine, the groups,
+    // the bands and their components keep their state per page there.
+    TppCacheManager& PageCache() { return pageCache_; }
     void ResetPageCache();
     void SavePageState(int page);
     void RestorePageState(int page);
+    // Pages whose end state is saved.
     int CachedPageCount() const;
     // The state when a group kept together started, to return to when it does not fit.
     void SaveKeepTogetherState();
@@ -67,5 +70,6 @@ private:
 
     const Clock* clock_ = nullptr;
     qint64 lastPump_ = -1;
-    std::map<int, TppEngine::Record> pageStates_;
+    TppCacheManager pageCache_;
+    TppCacheManager keepTogetherCache_;
 };

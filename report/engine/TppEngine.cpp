@@ -1,6 +1,7 @@
 #include "TppEngine.h"
 
 #include "BandEngines.h"
+#include "CacheRecord.h"
 #include "FormRegistry.h"
 #include "LastPageCorrection.h"
 #include "NoDataMessage.h"
@@ -579,7 +580,6 @@ void TppEngine::PrepareKeepTogether(TppGroup& group) {
     if (!group.KeepTogether() || group.KeptTogether())
         return;
     savePipelineStates();
-    keptRecord_ = std::make_unique<Record>(SaveRecord());
     report_.SaveKeepTogetherState();
     keptPage_ = std::make_unique<TppPage>();
     keptPage_->Assign(Page());
@@ -598,8 +598,8 @@ bool TppEngine::keepTogetherApplies(const TppBandEngine& band) const {
 }
 
 void TppEngine::rollBackKeepTogether() {
+    pipelineStatesRead_ = false;
     report_.RestoreKeepTogetherState();
-    LoadRecord(*keptRecord_);
     if (master_)
         masterState_.applyTo(*master_);
     if (detail_)
@@ -1098,44 +1098,31 @@ void TppEngine::restorePageState() {
         detailState_.applyTo(*detail_);
 }
 
-TppEngine::Record TppEngine::SaveRecord() const {
-    Record record;
-    record.advancePending = AdvancePending;
-    record.everyColumnStarted = everyColumnStarted_;
-    record.dataExhausted = DataExhausted;
-    record.resumeList = resumeList_;
-    record.resumeBand = resumeBand_;
-    record.notifyPending = notifyPending_;
-    record.reportBandCount = ReportBandCount;
-    record.masterMoved = masterMoved_;
-    record.detailMoved = detailMoved_;
-    record.status = Status & (esStarted | esNoData | esTitle | esSummary);
-    record.printableKinds = PrintableKinds;
-    record.master = masterState_;
-    record.detail = detailState_;
+void TppEngine::CacheFields(CacheRecord& record) {
+    TppCustomEngine::CacheFields(record);
+    constexpr unsigned kept = esStarted | esNoData | esTitle | esSummary;
+    int status = int(Status & kept);
+    int kinds = int(PrintableKinds);
+    record.field(AdvancePending);
+    record.field(everyColumnStarted_);
+    record.field(DataExhausted);
+    record.field(resumeList_);
+    record.field(resumeBand_);
+    record.field(notifyPending_);
+    record.field(ReportBandCount);
+    record.field(masterMoved_);
+    record.field(detailMoved_);
+    record.field(status);
+    record.field(kinds);
+    masterState_.CacheFields(record);
+    detailState_.CacheFields(record);
     for (const auto& band : bandEngines_)
-        record.bands.push_back(band->SaveState());
-    return record;
-}
-
-void TppEngine::LoadRecord(const Record& record) {
-    AdvancePending = record.advancePending;
-    everyColumnStarted_ = record.everyColumnStarted;
-    DataExhausted = record.dataExhausted;
-    resumeList_ = record.resumeList;
-    resumeBand_ = record.resumeBand;
-    notifyPending_ = record.notifyPending;
-    ReportBandCount = record.reportBandCount;
-    masterMoved_ = record.masterMoved;
-    detailMoved_ = record.detailMoved;
-    const unsigned kept = esStarted | esNoData | esTitle | esSummary;
-    Status = (Status & ~kept) | (record.status & kept);
-    PrintableKinds = record.printableKinds;
-    masterState_ = record.master;
-    detailState_ = record.detail;
-    pipelineStatesRead_ = true;
-    for (size_t index = 0; index < record.bands.size() && index < bandEngines_.size(); ++index)
-        bandEngines_[index]->LoadState(record.bands[index]);
+        band->CacheFields(record);
+    if (record.isUnpacking()) {
+        Status = (Status & ~kept) | (unsigned(status) & kept);
+        PrintableKinds = unsigned(kinds);
+        pipelineStatesRead_ = true;
+    }
 }
 
 // No data ------------------------------------------------------------------------------

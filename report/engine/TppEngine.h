@@ -99,27 +99,12 @@ public:
     TppDetailBandEngine* DetailEngine() const { return detailEngine_; }
     TppDataPipeline* MasterPipeline() const { return master_; }
 
-    // The engine's record in the page state cache: flags, the resume
-    // position, counters and the two pipeline states.
-    struct Record {
-        bool advancePending = false;
-        bool everyColumnStarted = false;
-        bool dataExhausted = false;
-        int resumeList = 0;
-        int resumeBand = 0;
-        bool notifyPending = false;
-        int reportBandCount = 0;
-        bool masterMoved = false;
-        bool detailMoved = false;
-        unsigned status = 0;
-        unsigned printableKinds = 0;
-        PipelineState master;
-        PipelineState detail;
-        std::vector<TppBandEngine::State> bands;
-    };
-    Record SaveRecord() const;
-    // Puts a record back; its pipeline states apply when the page starts.
-    void LoadRecord(const Record& record);
+
+protected:
+    // The engine's record in the page state cache: its flags, the resume
+    // position, the printable kinds, the pipelines' places and every band
+    // engine's state. The pipelines are put back when the page starts.
+    void CacheFields(CacheRecord& record) override;
 
 private:
     void startReportRun();
@@ -224,7 +209,6 @@ private:
 
     // Keep-together: the page as it was when the control group's header was due.
     std::unique_ptr<TppPage> keptPage_;
-    std::unique_ptr<Record> keptRecord_;
 
     TppDrawText* noDataMessage_ = nullptr;
 };

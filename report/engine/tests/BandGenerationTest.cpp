@@ -93,6 +93,31 @@ TEST_F(BandGenerationTest, NestedGroupsThatBothAskForANewPageBreakOnOnePage) {
                                              "GF0@60000:4"}));
 }
 
+TEST_F(BandGenerationTest, AGroupKeptTogetherThatDoesNotFitMovesWholeToTheNextPage) {
+    addGroup(10000)->SetKeepTogether(true);
+    fill(6, {"A", "A", "A", "B", "B", "B"});
+    const auto pages = print();
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(texts(*pages[0]), QStringList({"GH0@10000:1", "D@20000:1", "D@30000:2", "D@40000:3", "GF0@50000:3"}));
+    EXPECT_EQ(texts(*pages[1]), QStringList({"GH0@10000:4", "D@20000:4", "D@30000:5", "D@40000:6", "GF0@50000:6"}));
+}
+
+TEST_F(BandGenerationTest, AGroupKeptTogetherThatFitsNoPageStartsANewPageAndSplits) {
+    addGroup(10000)->SetKeepTogether(true);
+    fill(12, QStringList{"A", "A"} + repeat("B", 10));
+    QStringList details;
+    QStringList starts;
+    for (const auto& page : print()) {
+        starts << texts(*page).value(0);
+        for (const QString& text : texts(*page))
+            if (text.startsWith("D@"))
+                details << text.section(':', 1);
+    }
+    EXPECT_EQ(starts, QStringList({"GH0@10000:1", "GH0@10000:3", "GH0@10000:10"}));
+    EXPECT_EQ(details, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}))
+        << "every record once, in order";
+}
+
 TEST_F(BandGenerationTest, PageSetsOfAGroupAreNumberedAndCountedOnTheirOwn) {
     TppGroup* group = addGroup(10000);
     group->SetNewPage(true);

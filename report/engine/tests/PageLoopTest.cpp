@@ -303,3 +303,35 @@ TEST_F(PageLoopTest, ARepeatedValueShowsOnceAndAgainAtTheTopOfEachPage) {
 }
 
 } // namespace
+
+namespace {
+
+// Groups of several sizes, one kept together, and a repeated value left
+// out: every object's state at a page end is in the page state cache, so
+// every page made again, in any order, is the page of the first run.
+TEST_F(PageLoopTest, EveryPageMadeAgainInAnyOrderIsThePageOfTheFirstRun) {
+    TppGroup* outer = addGroup(10000);
+    outer->SetKeepTogether(true);
+    detail = addBand<TppDetailBand>(10000);
+    addNumber(detail);
+    TppDBText* key = addNumber(detail, 0, QStringLiteral("G"));
+    key->SetLeft(0.5f);
+    key->SetSuppressRepeatedValues(true);
+    addNumber(addBand<TppFooterBand>(10000));
+    QStringList keys;
+    for (int size : {3, 9, 1, 5, 12, 2, 4})
+        keys += QStringList(size, QString(QChar(int('A' + keys.size() % 26))));
+    fill(int(keys.size()), keys);
+    const auto first = print();
+    ASSERT_GE(first.size(), 6);
+    for (int page = int(first.size()); page >= 1; page -= 2) {
+        const auto again = print(psSinglePage, page);
+        ASSERT_EQ(again.size(), 1) << "page " << page;
+        EXPECT_EQ(pageDumpLines(*again[0]).mid(1), pageDumpLines(*first[page - 1]).mid(1)) << "page " << page;
+    }
+    for (int page : {2, 4, 1})
+        EXPECT_EQ(pageDumpLines(*print(psSinglePage, page).value(0)).mid(1), pageDumpLines(*first[page - 1]).mid(1))
+            << "page " << page;
+}
+
+} // namespace
