@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "ReportCommand.h"
 
 #include <QCoreApplication>
@@ -9,29 +10,12 @@
 
 namespace {
 
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); }
-};
-
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
 // Amortization.rtm is copied beside the test, as beside the program.
 CommandRun run(const QStringList& arguments) {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    FixedClock clock;
-    const int status = runReportCommand(arguments, outStream, errStream, clock, FormatSettings::invariant(),
-                                        QCoreApplication::applicationDirPath());
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
+    return runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
+        return runReportCommand(arguments, out, err, clock, FormatSettings::invariant(),
+                                QCoreApplication::applicationDirPath());
+    });
 }
 
 const QStringList kThirtyYears = {"--amount", "100000", "--term", "30", "--term-unit", "year", "--rate", "6"};
