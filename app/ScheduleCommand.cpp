@@ -16,9 +16,16 @@ QString kestrelUsage() {
         "  kestrel                 start the calculator window\n"
         "  kestrel schedule [options]\n"
         "                          compute the amortization schedule and print it as CSV\n"
+        "  kestrel report [options] [--template FILE] (--dump | --png DIR)\n"
+        "                          what \"Show Report\" shows, without a window: --dump prints each\n"
+        "                          page as text (\"page N of M\", then one line per draw command:\n"
+        "                          class, left, top, width, height in thousandths of a millimetre,\n"
+        "                          and a text command's text as JSON); --png DIR writes\n"
+        "                          page-0001.png ... at 100 %. FILE defaults to the\n"
+        "                          Amortization.rtm beside the program\n"
         "  kestrel --help          show this text\n"
         "\n"
-        "Options of schedule (defaults are the window's):\n"
+        "Options of schedule and report (defaults are the window's):\n"
         "  --amount X              loan amount (10000)\n"
         "  --term N                term, a whole number (12)\n"
         "  --term-unit month|year  unit of the term (month)\n"
@@ -33,7 +40,8 @@ QString kestrelUsage() {
         "Numbers are read as the edit boxes read them, with the locale's decimal separator.\n"
         "Output: a header line DATE,PAYMENT,PRINCIPAL_PAID,INTEREST_PAID,TOTAL_INTEREST,BALANCE\n"
         "and one line per month; amounts have three decimals and \".\" as the decimal point.\n"
-        "A refused input prints its \"ADVISORY : \" message on standard error and exits with status 2.\n");
+        "A refused input prints its \"ADVISORY : \" message on standard error and exits with status 2;\n"
+        "a template or generation error in kestrel report prints its message and exits with status 1.\n");
 }
 
 int runScheduleCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Clock& clock,

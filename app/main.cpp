@@ -1,6 +1,10 @@
+#include "HeadlessPlatform.h"
 #include "MessageBoxPrompter.h"
+#include "PreviewForms.h"
+#include "ReportCommand.h"
 #include "ScheduleCommand.h"
 #include "TfrmMain.h"
+#include "WindowReportActions.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -9,33 +13,23 @@
 
 namespace {
 
-// Stands in for the report engine until the preview and the designer are built in.
-class ReportsNotBuiltYet final : public ReportActions {
-public:
-    explicit ReportsNotBuiltYet(Prompter& prompter) : prompter_(prompter) {}
-    void loadTemplate(const QString&) override {}
-    void preview(const ReportHeader&) override { tell(); }
-    void design(const QString&) override { tell(); }
-
-private:
-    void tell() { prompter_.showMessage(QStringLiteral("Reports are not available in this version of Kestrel.")); }
-    Prompter& prompter_;
-};
-
 int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
     SystemClock clock;
     MessageBoxPrompter prompter;
-    ReportsNotBuiltYet reports(prompter);
+    const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
+    registerPreviewForms({&prompter, {}});
+    WindowReportActions reports(prompter, settings);
     MainWindowServices services;
     services.prompter = &prompter;
     services.clock = &clock;
     services.appDir = QCoreApplication::applicationDirPath();
-    services.settings = FormatSettings::fromLocale(QLocale::system());
+    services.settings = settings;
     services.openTarget = [](const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); };
     services.reports = &reports;
     TfrmMain window(services);
+    reports.setSchedule(&window.scheduleTable());
     prompter.setParent(&window);
     window.show();
     return app.exec();
@@ -56,6 +50,16 @@ int main(int argc, char** argv) {
         SystemClock clock;
         return runScheduleCommand(QCoreApplication::arguments().mid(2), out, err, clock,
                                   FormatSettings::fromLocale(QLocale::system()));
+    }
+    if (command == u"report") {
+        // Pages are drawn off screen; no window opens.
+        prepareHeadlessPlatform();
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        SystemClock clock;
+        return runReportCommand(QCoreApplication::arguments().mid(2), out, err, clock,
+                                FormatSettings::fromLocale(QLocale::system()), QCoreApplication::applicationDirPath());
     }
     if (!command.isEmpty()) {
         std::fprintf(stderr, "kestrel: unknown command \"%s\"\n\n%s", argv[1], kestrelUsage().toLocal8Bit().constData());

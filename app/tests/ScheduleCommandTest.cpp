@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "ScheduleCommand.h"
 
 #include <QProcess>
@@ -5,27 +6,10 @@
 
 namespace {
 
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); }
-};
-
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
 CommandRun run(const QStringList& arguments) {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    FixedClock clock;
-    const int status = runScheduleCommand(arguments, outStream, errStream, clock, FormatSettings::invariant());
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
+    return runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
+        return runScheduleCommand(arguments, out, err, clock, FormatSettings::invariant());
+    });
 }
 
 const char* const kWorkedExample =

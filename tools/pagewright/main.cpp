@@ -3,6 +3,7 @@
 #include "ConvertCommand.h"
 #include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
+#include "RenderCommand.h"
 #include "ScriptCommand.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,7 @@ const std::vector<PagewrightCommand>& commands() {
         barcodeCommand,
         convertCommand,
         checkCommand,
+        renderCommand,
     };
     return all;
 }

@@ -1,0 +1,89 @@
+#include "ReportCommand.h"
+
+#include "AmortizationReport.h"
+#include "AmortizationSchedule.h"
+#include "HeadlessPrint.h"
+#include "LoanOptions.h"
+#include "PagewrightErrors.h"
+#include "ReportCommands.h"
+#include "ScheduleCommand.h"
+#include "TppPageRequest.h"
+#include "TppReport.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kFailed = 1;
+
+// "Show Report" that writes the pages instead of opening the preview.
+class PageWritingActions final : public ReportActions {
+public:
+    PageWritingActions(AmortizationReport& report, const PageOutput& output, QTextStream& out)
+        : report_(report), output_(output), out_(out) {}
+
+    void loadTemplate(const QString& path) override { report_.loadTemplate(path); }
+    void preview(const ReportHeader& header) override {
+        report_.setHeader(header);
+        writePages(printToPages(report_.report(), TppPageRequest()), output_, out_);
+    }
+    void design(const QString&) override {}
+
+private:
+    AmortizationReport& report_;
+    const PageOutput& output_;
+    QTextStream& out_;
+};
+
+QString takeTemplateOption(QStringList& arguments, const QString& appDir) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--template"));
+    if (at < 0)
+        return QDir(appDir).filePath(QStringLiteral("Amortization.rtm"));
+    if (at + 1 >= arguments.size())
+        throw UsageError{QStringLiteral("--template needs a file")};
+    const QString path = arguments[at + 1];
+    arguments.remove(at, 2);
+    return path;
+}
+
+} // namespace
+
+int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Clock& clock,
+                     const FormatSettings& settings, const QString& appDir) {
+    QStringList options = arguments;
+    LoanInputs inputs;
+    QString templatePath;
+    std::optional<PageOutput> output;
+    try {
+        QString error;
+        output = PageOutput::take(options, error);
+        if (!output)
+            throw UsageError{error};
+        templatePath = takeTemplateOption(options, appDir);
+        inputs = parseLoanOptions(options, clock);
+    } catch (const UsageError& error) {
+        err << "kestrel report: " << error.message << "\n" << kestrelUsage();
+        return kRefused;
+    }
+
+    MemoryTable schedule;
+    AmortizationSchedule::defineTable(schedule);
+    const auto outcome = AmortizationSchedule::compute(inputs, schedule, settings);
+    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
+        err << refusal->message << "\n";
+        return kRefused;
+    }
+    try {
+        AmortizationReport report(schedule, settings);
+        PageWritingActions actions(report, *output, out);
+        if (const auto refusal = showReport(inputs, schedule, templatePath, actions, settings)) {
+            err << refusal->message << "\n";
+            return kRefused;
+        }
+    } catch (const EPagewrightError& error) {
+        err << error.message() << "\n";
+        return kFailed;
+    }
+    return 0;
+}

@@ -1,0 +1,31 @@
+#include "WindowReportActions.h"
+
+#include "PagewrightErrors.h"
+#include "Prompter.h"
+#include "TppReport.h"
+
+WindowReportActions::WindowReportActions(Prompter& prompter, const FormatSettings& settings)
+    : prompter_(prompter), settings_(settings) {}
+
+WindowReportActions::~WindowReportActions() = default;
+
+AmortizationReport& WindowReportActions::report() {
+    if (!report_) {
+        if (!schedule_)
+            throw EPagewrightError(QStringLiteral("The report has no schedule to read."));
+        report_ = std::make_unique<AmortizationReport>(*schedule_, settings_);
+    }
+    return *report_;
+}
+
+void WindowReportActions::loadTemplate(const QString& path) { report().loadTemplate(path); }
+
+void WindowReportActions::preview(const ReportHeader& header) {
+    report().setHeader(header);
+    report().report().Print();
+}
+
+void WindowReportActions::design(const QString& path) {
+    report().loadTemplate(path);
+    prompter_.showMessage(QStringLiteral("The report designer is not available in this version of Kestrel."));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "AmortizationReport.h"
+#include "ReportActions.h"
+
+#include <memory>
+
+class MemoryTable;
+class Prompter;
+
+// What the window's report commands do: Report1 is made over the schedule
+// table when first needed, "Show Report" prints it to the screen (the
+// preview window, as Report1's settings say), "Design Report" loads the
+// template for the designer.
+class WindowReportActions final : public ReportActions {
+public:
+    WindowReportActions(Prompter& prompter, const FormatSettings& settings);
+    ~WindowReportActions() override;
+
+    // The window's table; set once the window exists.
+    void setSchedule(MemoryTable* schedule) { schedule_ = schedule; }
+
+    void loadTemplate(const QString& path) override;
+    void preview(const ReportHeader& header) override;
+    void design(const QString& path) override;
+
+private:
+    AmortizationReport& report();
+
+    Prompter& prompter_;
+    FormatSettings settings_;
+    MemoryTable* schedule_ = nullptr;
+    std::unique_ptr<AmortizationReport> report_;
+};
