@@ -1,10 +1,7 @@
-#include "AmortizationLayout.h"
+#include "AmortizationReport.h"
 #include "AmortizationSchedule.h"
-#include "DataSource.h"
 #include "HeadlessPrint.h"
 #include "PageDump.h"
-#include "TppDBPipeline.h"
-#include "TppDetailBand.h"
 #include "TppDrawText.h"
 #include "TppPageRequest.h"
 #include "TppReport.h"
@@ -13,23 +10,23 @@
 
 namespace {
 
-// The built-in layout over the schedule of a 30-year loan: 360 months.
+MemoryTable& scheduleOf30Years(MemoryTable& table) {
+    AmortizationSchedule::defineTable(table);
+    LoanInputs inputs;
+    inputs.loanAmount = QStringLiteral("200000");
+    inputs.term = QStringLiteral("30");
+    inputs.termTypeIndex = 1;
+    inputs.interest = QStringLiteral("6.5");
+    inputs.startDate = QDateTime(QDate(2024, 3, 15), QTime(10, 30));
+    const auto outcome = AmortizationSchedule::compute(inputs, table, FormatSettings::invariant());
+    EXPECT_TRUE(std::holds_alternative<ScheduleSummary>(outcome));
+    return table;
+}
+
+// The report of the main window, with its built-in layout, over the
+// schedule of a 30-year loan: 360 months.
 class AmortizationReportTest : public testing::Test {
 protected:
-    AmortizationReportTest() {
-        AmortizationSchedule::defineTable(table);
-        LoanInputs inputs;
-        inputs.loanAmount = QStringLiteral("200000");
-        inputs.term = QStringLiteral("30");
-        inputs.termTypeIndex = 1;
-        inputs.interest = QStringLiteral("6.5");
-        inputs.startDate = QDateTime(QDate(2024, 3, 15), QTime(10, 30));
-        const auto outcome = AmortizationSchedule::compute(inputs, table, FormatSettings::invariant());
-        EXPECT_TRUE(std::holds_alternative<ScheduleSummary>(outcome));
-        pipeline->SetDataSource(new DataSource(&form, &table));
-        buildAmortizationLayout(*report, *pipeline);
-    }
-
     // The months on each page: the texts of the detail band's first column.
     QList<QStringList> monthsByPage(const PageList& pages) const {
         QList<QStringList> result;
@@ -50,10 +47,9 @@ protected:
         return result;
     }
 
-    OwnedComponent form;
     MemoryTable table;
-    TppDBPipeline* pipeline = new TppDBPipeline(&form);
-    TppReport* report = new TppReport(&form);
+    AmortizationReport amortization{scheduleOf30Years(table), FormatSettings::invariant()};
+    TppReport* report = &amortization.report();
 };
 
 TEST_F(AmortizationReportTest, EveryMonthPrintsOnceOnFullPagesInOneAndTwoPasses) {
