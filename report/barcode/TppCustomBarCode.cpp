@@ -5,6 +5,7 @@
 #include "BarCodeSamples.h"
 #include "BarCodeSymbol.h"
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "NumberFormat.h"
 #include "TextEnvironment.h"
 #include "TppDrawBarCode.h"
@@ -17,7 +18,7 @@ const ClassInfo& TppCustomBarCode::staticClassInfo() {
         describeClass<TppCustomBarCode>("TppCustomBarCode", &TppCustomComponent::staticClassInfo(), [](auto& c) {
             using B = TppCustomBarCode;
             c.property("BarCodeType", &B::BarCodeType, &B::SetBarCodeType)
-                .names(barCodeTypeNames())
+                .names(enumerationNames("TppBarCodeType"))
                 .withDefault(bcCode39);
             c.property("AddOnCode", &B::AddOnCode, &B::SetAddOnCode);
             c.property("AutoEncode", &B::AutoEncode, &B::SetAutoEncode).withDefault(false);
@@ -27,12 +28,12 @@ const ClassInfo& TppCustomBarCode::staticClassInfo() {
             c.property("BearerBars", &B::BearerBars, &B::SetBearerBars).withDefault(false);
             c.property("CalcCheckDigit", &B::CalcCheckDigit, &B::SetCalcCheckDigit).withDefault(true);
             c.property("Orientation", &B::Orientation, &B::SetOrientation)
-                .names(barCodeOrientationNames())
+                .names(enumerationNames("TppBarCodeOrientation"))
                 .withDefault(orLeftToRight);
             c.property("PrintHumanReadable", &B::PrintHumanReadable, &B::SetPrintHumanReadable).withDefault(true);
             c.property("WideBarRatio", &B::WideBarRatio, &B::SetWideBarRatio).notStored();
             c.property("Alignment", &B::Alignment, &B::SetAlignment)
-                .names({"taLeftJustify", "taRightJustify", "taCenter"})
+                .names(enumerationNames("TAlignment"))
                 .withDefault(taLeftJustify);
             c.property("AutoSize", &B::AutoSize, &B::SetAutoSize).withDefault(true);
             c.property("Color", &B::Color, &B::SetColor).idents(colorIdents()).withDefault(clWhite);

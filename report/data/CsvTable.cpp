@@ -89,7 +89,7 @@ std::optional<QVariant> convert(const QString& text, FieldType type) {
 }
 
 std::optional<FieldType> declaredType(const QString& name) {
-    switch (dataTypeNames().indexOf(name)) {
+    switch (enumerationNames("TppDataType").indexOf(name)) {
     case dtBoolean:
         return FieldType::Boolean;
     case dtDate:

@@ -2,6 +2,7 @@
 
 #include "ClassBuilder.h"
 #include "DataSource.h"
+#include "EnumerationNames.h"
 #include "PagewrightErrors.h"
 #include "TppField.h"
 
@@ -23,10 +24,10 @@ const ClassInfo& TppDBPipeline::staticClassInfo() {
                 .notStored();
             c.property("MoveBy", &TppDBPipeline::MoveBy, &TppDBPipeline::SetMoveBy).withDefault(1);
             c.property("RangeBegin", &TppDBPipeline::RangeBegin, &TppDBPipeline::SetRangeBegin)
-                .names({"rbFirstRecord", "rbLastRecord", "rbCurrentRecord"})
+                .names(enumerationNames("TppRangeBeginType"))
                 .withDefault(rbFirstRecord);
             c.property("RangeEnd", &TppDBPipeline::RangeEnd, &TppDBPipeline::SetRangeEnd)
-                .names({"reFirstRecord", "reLastRecord", "reCurrentRecord", "reCount"})
+                .names(enumerationNames("TppRangeEndType"))
                 .withDefault(reLastRecord);
             c.property("RangeEndCount", &TppDBPipeline::RangeEndCount, &TppDBPipeline::SetRangeEndCount)
                 .withDefault(0);

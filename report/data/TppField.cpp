@@ -6,39 +6,43 @@
 #include "TppCustomDataPipeline.h"
 
 const ClassInfo& TppField::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppField>("TppField", &TppRelative::staticClassInfo(), [](auto& c) {
-        c.property("Alignment", &TppField::Alignment, &TppField::SetAlignment)
-            .names({"taLeftJustify", "taRightJustify", "taCenter"})
-            .withDefault(taLeftJustify);
-        c.property("DataType", &TppField::DataType, &TppField::SetDataType).names(dataTypeNames()).withDefault(dtString);
-        c.property("DisplayFormat", &TppField::DisplayFormat, &TppField::SetDisplayFormat);
-        c.property("DisplayWidth", &TppField::DisplayWidth, &TppField::SetDisplayWidth).withDefault(10);
-        c.property("FieldAlias", &TppField::FieldAlias, &TppField::SetFieldAlias);
-        c.property("FieldLength", &TppField::FieldLength, &TppField::SetFieldLength).withDefault(10);
-        c.property("FieldName", &TppField::FieldName, &TppField::SetFieldName);
-        c.property("GroupOrder", &TppField::GroupOrder, &TppField::SetGroupOrder).withDefault(-1);
-        c.property("IsDetail", &TppField::IsDetail, &TppField::SetIsDetail).withDefault(false);
-        c.property("Linkable", &TppField::Linkable, &TppField::SetLinkable).withDefault(true);
-        c.property("Mandatory", &TppField::Mandatory, &TppField::SetMandatory).withDefault(false);
-        c.property("Position", &TppField::Position, &TppField::SetPosition).withDefault(-1);
-        c.property("Search", &TppField::Search, &TppField::SetSearch).withDefault(false);
-        c.property("SearchExpression", &TppField::SearchExpression, &TppField::SetSearchExpression);
-        c.property("SearchOrder", &TppField::SearchOrder, &TppField::SetSearchOrder).withDefault(-1);
-        c.property("Searchable", &TppField::Searchable, &TppField::SetSearchable).withDefault(true);
-        c.property("Selectable", &TppField::Selectable, &TppField::SetSelectable).withDefault(true);
-        c.property("SelectOrder", &TppField::SelectOrder, &TppField::SetSelectOrder).withDefault(-1);
-        c.property("ShowAllValues", &TppField::ShowAllValues, &TppField::SetShowAllValues).withDefault(false);
-        c.property("Sort", &TppField::Sort, &TppField::SetSort).withDefault(false);
-        c.property("Sortable", &TppField::Sortable, &TppField::SetSortable).withDefault(true);
-        c.property("SortExpression", &TppField::SortExpression, &TppField::SetSortExpression);
-        c.property("SortOrder", &TppField::SortOrder, &TppField::SetSortOrder).withDefault(-1);
-        c.property("SortType", &TppField::SortType, &TppField::SetSortType)
-            .names({"soAscending", "soDescending"})
-            .withDefault(soAscending);
-        c.property("TableAlias", &TppField::TableAlias, &TppField::SetTableAlias);
-        c.property("TableName", &TppField::TableName, &TppField::SetTableName);
-        c.defined("Visible", PropertyKind::Boolean, nullptr, [](TppField&, const QVariant&) {});
-    });
+    static const ClassInfo info =
+        describeClass<TppField>("TppField", &TppRelative::staticClassInfo(), [](auto& c) {
+            c.property("Alignment", &TppField::Alignment, &TppField::SetAlignment)
+                .names(enumerationNames("TAlignment"))
+                .withDefault(taLeftJustify);
+            c.property("DataType", &TppField::DataType, &TppField::SetDataType)
+                .names(enumerationNames("TppDataType"))
+                .withDefault(dtString);
+            c.property("DisplayFormat", &TppField::DisplayFormat, &TppField::SetDisplayFormat);
+            c.property("DisplayWidth", &TppField::DisplayWidth, &TppField::SetDisplayWidth).withDefault(10);
+            c.property("FieldAlias", &TppField::FieldAlias, &TppField::SetFieldAlias);
+            c.property("FieldLength", &TppField::FieldLength, &TppField::SetFieldLength).withDefault(10);
+            c.property("FieldName", &TppField::FieldName, &TppField::SetFieldName);
+            c.property("GroupOrder", &TppField::GroupOrder, &TppField::SetGroupOrder).withDefault(-1);
+            c.property("IsDetail", &TppField::IsDetail, &TppField::SetIsDetail).withDefault(false);
+            c.property("Linkable", &TppField::Linkable, &TppField::SetLinkable).withDefault(true);
+            c.property("Mandatory", &TppField::Mandatory, &TppField::SetMandatory).withDefault(false);
+            c.property("Position", &TppField::Position, &TppField::SetPosition).withDefault(-1);
+            c.property("Search", &TppField::Search, &TppField::SetSearch).withDefault(false);
+            c.property("SearchExpression", &TppField::SearchExpression, &TppField::SetSearchExpression);
+            c.property("SearchOrder", &TppField::SearchOrder, &TppField::SetSearchOrder).withDefault(-1);
+            c.property("Searchable", &TppField::Searchable, &TppField::SetSearchable).withDefault(true);
+            c.property("Selectable", &TppField::Selectable, &TppField::SetSelectable).withDefault(true);
+            c.property("SelectOrder", &TppField::SelectOrder, &TppField::SetSelectOrder).withDefault(-1);
+            c.property("ShowAllValues", &TppField::ShowAllValues, &TppField::SetShowAllValues)
+                .withDefault(false);
+            c.property("Sort", &TppField::Sort, &TppField::SetSort).withDefault(false);
+            c.property("Sortable", &TppField::Sortable, &TppField::SetSortable).withDefault(true);
+            c.property("SortExpression", &TppField::SortExpression, &TppField::SetSortExpression);
+            c.property("SortOrder", &TppField::SortOrder, &TppField::SetSortOrder).withDefault(-1);
+            c.property("SortType", &TppField::SortType, &TppField::SetSortType)
+                .names(enumerationNames("TppSortOrderType"))
+                .withDefault(soAscending);
+            c.property("TableAlias", &TppField::TableAlias, &TppField::SetTableAlias);
+            c.property("TableName", &TppField::TableName, &TppField::SetTableName);
+            c.defined("Visible", PropertyKind::Boolean, nullptr, [](TppField&, const QVariant&) {});
+        });
     return info;
 }
 

@@ -1,6 +1,7 @@
 #include "TppMasterFieldLink.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppCustomDataPipeline.h"
 
 const ClassInfo& TppMasterFieldLink::staticClassInfo() {
@@ -12,13 +13,14 @@ const ClassInfo& TppMasterFieldLink::staticClassInfo() {
                        &TppMasterFieldLink::SetDetailFieldName);
             c.property("DetailSortOrder", &TppMasterFieldLink::DetailSortOrder,
                        &TppMasterFieldLink::SetDetailSortOrder)
-                .names({"soAscending", "soDescending"})
+                .names(enumerationNames("TppSortOrderType"))
                 .withDefault(soAscending);
             c.property("IsCaseSensitive", &TppMasterFieldLink::IsCaseSensitive,
                        &TppMasterFieldLink::SetIsCaseSensitive)
                 .withDefault(false);
-            c.property("CollationType", &TppMasterFieldLink::CollationType, &TppMasterFieldLink::SetCollationType)
-                .names({"ctANSI", "ctASCII"})
+            c.property("CollationType", &TppMasterFieldLink::CollationType,
+                       &TppMasterFieldLink::SetCollationType)
+                .names(enumerationNames("TppCollationType"))
                 .withDefault(ctANSI);
         });
     return info;

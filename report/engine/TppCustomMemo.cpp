@@ -2,6 +2,7 @@
 
 #include "CacheRecord.h"
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TextEnvironment.h"
 #include "TppDrawText.h"
 #include "TppPlainText.h"
@@ -33,7 +34,7 @@ const ClassInfo& TppCustomMemo::staticClassInfo() {
                 "TabStopPositions", [](const T& t) { return t.tabStops_.join(u'\n'); },
                 [](T& t, const QString& v) { t.SetTabStopPositions(splitLines(v)); });
             c.property("TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
-                .names({"taLeftJustified", "taRightJustified", "taCentered", "taFullJustified"})
+                .names(enumerationNames("TppTextAlignment"))
                 .withDefault(taLeftJustified);
             c.property("Transparent", &T::Transparent, &T::SetTransparent).withDefault(false);
         });

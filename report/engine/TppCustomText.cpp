@@ -1,6 +1,7 @@
 #include "TppCustomText.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TextEnvironment.h"
 #include "TextExtent.h"
 #include "TppBand.h"
@@ -13,7 +14,7 @@ const ClassInfo& TppCustomText::staticClassInfo() {
         describeClass<TppCustomText>("TppCustomText", &TppCustomComponent::staticClassInfo(), [](auto& c) {
             using T = TppCustomText;
             c.property("Alignment", &T::Alignment, &T::SetAlignment)
-                .names({"taLeftJustify", "taRightJustify", "taCenter"})
+                .names(enumerationNames("TAlignment"))
                 .notStored();
             c.property("AutoSize", &T::AutoSize, &T::SetAutoSize).storedWhen([](const T& t) {
                 return t.AutoSize() != t.DefaultAutoSize();
@@ -28,7 +29,7 @@ const ClassInfo& TppCustomText::staticClassInfo() {
             c.property("SaveLength", &T::SaveLength, &T::SetSaveLength).withDefault(0);
             c.property("SaveOrder", &T::SaveOrder, &T::SetSaveOrder).withDefault(-1);
             c.property("TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
-                .names({"taLeftJustified", "taRightJustified", "taCentered", "taFullJustified"})
+                .names(enumerationNames("TppTextAlignment"))
                 .withDefault(taLeftJustified);
             c.property("Transparent", &T::Transparent, &T::SetTransparent).withDefault(false);
             c.property("WordWrap", &T::WordWrap, &T::SetWordWrap).withDefault(false);

@@ -1,6 +1,7 @@
 #include "TppLine.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppDrawLine.h"
 #include "Units.h"
 
@@ -11,13 +12,16 @@ int screenPixelsPerInch() { return screenResolution().pixelsPerInch(Axis::Vertic
 } // namespace
 
 const ClassInfo& TppLine::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppLine>("TppLine", &TppCustomGraphic::staticClassInfo(), [](auto& c) {
-        c.property("Position", &TppLine::Position, &TppLine::SetPosition)
-            .names({"lpTop", "lpBottom", "lpLeft", "lpRight"})
-            .withDefault(lpTop);
-        c.property("Style", &TppLine::Style, &TppLine::SetStyle).names({"lsSingle", "lsDouble"}).withDefault(lsSingle);
-        c.property("Weight", &TppLine::Weight, &TppLine::SetWeight).withDefault(0.75f);
-    });
+    static const ClassInfo info =
+        describeClass<TppLine>("TppLine", &TppCustomGraphic::staticClassInfo(), [](auto& c) {
+            c.property("Position", &TppLine::Position, &TppLine::SetPosition)
+                .names(enumerationNames("TppLinePositionType"))
+                .withDefault(lpTop);
+            c.property("Style", &TppLine::Style, &TppLine::SetStyle)
+                .names(enumerationNames("TppLineStyleType"))
+                .withDefault(lsSingle);
+            c.property("Weight", &TppLine::Weight, &TppLine::SetWeight).withDefault(0.75f);
+        });
     return info;
 }
 

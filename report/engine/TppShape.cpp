@@ -1,6 +1,7 @@
 #include "TppShape.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "ShapeGeometry.h"
 #include "TppDrawShape.h"
 #include "Units.h"
@@ -13,11 +14,12 @@ int fromScreenPixels(int pixels, Axis axis) { return UnitsToMM(float(pixels), ut
 } // namespace
 
 const ClassInfo& TppShape::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppShape>("TppShape", &TppCustomGraphic::staticClassInfo(), [](auto& c) {
-        c.property("Shape", &TppShape::Shape, &TppShape::SetShape)
-            .names({"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"})
-            .withDefault(stRectangle);
-    });
+    static const ClassInfo info =
+        describeClass<TppShape>("TppShape", &TppCustomGraphic::staticClassInfo(), [](auto& c) {
+            c.property("Shape", &TppShape::Shape, &TppShape::SetShape)
+                .names(enumerationNames("TShapeType"))
+                .withDefault(stRectangle);
+        });
     return info;
 }
 

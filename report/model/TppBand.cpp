@@ -1,6 +1,7 @@
 #include "TppBand.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppComponent.h"
 #include "TppReportModel.h"
 #include "TppResourceManager.h"
@@ -10,7 +11,7 @@ const ClassInfo& TppBand::staticClassInfo() {
     static const ClassInfo info = describeClass<TppBand>("TppBand", &TppCacheable::staticClassInfo(), [](auto& c) {
         c.property("Height", &TppBand::Height, &TppBand::SetHeight).notStored();
         c.property("PrintHeight", &TppBand::PrintHeight, &TppBand::SetPrintHeight)
-            .names({"phStatic", "phDynamic"})
+            .names(enumerationNames("TppPrintHeightType"))
             .withDefault(phStatic);
         c.property("Save", &TppBand::Save, &TppBand::SetSave).withDefault(false);
         c.property("Visible", &TppBand::Visible, &TppBand::SetVisible).withDefault(true);

@@ -1,6 +1,7 @@
 #include "TppDetailBand.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppDataPipeline.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ const ClassInfo& TppDetailBand::staticClassInfo() {
             using D = TppDetailBand;
             c.property("BandsPerRecord", &D::BandsPerRecord, &D::SetBandsPerRecord).withDefault(1);
             c.property("ColumnTraversal", &D::ColumnTraversal, &D::SetColumnTraversal)
-                .names({"ctTopToBottom", "ctLeftToRight"})
+                .names(enumerationNames("TppColumnTraversalType"))
                 .withDefault(ctTopToBottom);
             c.property("PrintCount", &D::PrintCount, &D::SetPrintCount).withDefault(0);
             c.defined(

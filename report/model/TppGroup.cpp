@@ -2,11 +2,12 @@
 
 #include "CacheRecord.h"
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppComponent.h"
-#include "TppReportModel.h"
 #include "TppDataPipeline.h"
 #include "TppGroupFooterBand.h"
 #include "TppGroupHeaderBand.h"
+#include "TppReportModel.h"
 #include "TppResourceManager.h"
 #include "Units.h"
 
@@ -14,7 +15,7 @@ const ClassInfo& TppGroup::staticClassInfo() {
     static const ClassInfo info = describeClass<TppGroup>("TppGroup", &TppCacheable::staticClassInfo(), [](auto& c) {
         c.property("BreakName", &TppGroup::BreakName, &TppGroup::SetBreakName);
         c.property("BreakType", &TppGroup::BreakType, &TppGroup::SetBreakType)
-            .names({"btDataField", "btCustomField"})
+            .names(enumerationNames("TppBreakType"))
             .withDefault(btDataField);
         c.reference("DataPipeline", &TppGroup::DataPipeline, &TppGroup::SetDataPipeline);
         c.property("KeepTogether", &TppGroup::KeepTogether, &TppGroup::SetKeepTogether).withDefault(false);

@@ -1,6 +1,7 @@
 #include "TppPageStyle.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "PageList.h"
 #include "TppReportModel.h"
 
@@ -10,7 +11,7 @@ const ClassInfo& TppPageStyle::staticClassInfo() {
         c.property("EndPage", &S::EndPage, &S::SetEndPage).withDefault(0);
         c.property("PageList", &S::PageList, &S::SetPageList);
         c.property("PageSetting", &S::PageSetting, &S::SetPageSetting)
-            .names({"psAll", "psPageList", "psSinglePage", "psFirstPage", "psLastPage", "psPageRange"})
+            .names(enumerationNames("TppPageSettingType"))
             .withDefault(psAll);
         c.property("SinglePage", &S::SinglePage, &S::SetSinglePage).withDefault(0);
         c.property("StartPage", &S::StartPage, &S::SetStartPage).withDefault(0);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
 // Which way a barcode reads. The vertical ones swap the roles of width and
 // height: the bars lie horizontally and the symbol runs down the page.
 enum TppBarCodeOrientation : int {
@@ -11,7 +9,6 @@ enum TppBarCodeOrientation : int {
     orBottomToTop  // reading upwards, text turned by 90 degrees
 };
 
-constexpr bool isBarCodeOrientation(int value) { return value >= orLeftToRight && value <= orBottomToTop; }
-
-// The names templates and scripts use, in the order of the ordinals.
-const QStringList& barCodeOrientationNames();
+constexpr bool isBarCodeOrientation(int value) {
+    return value >= orLeftToRight && value <= orBottomToTop;
+}

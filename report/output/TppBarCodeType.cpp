@@ -1,15 +1,13 @@
 #include "TppBarCodeType.h"
 
-const QStringList& barCodeTypeNames() {
-    static const QStringList names = {"bcUPC_A",   "bcUPC_E",   "bcEAN_13", "bcEAN_8", "bcInt2of5", "bcCode128",
-                                      "bcCode39",  "bcPostnet", "bcFIM",    "bcCodabar", "bcMSI"};
-    return names;
+#include "EnumerationNames.h"
+
+QString barCodeTypeName(TppBarCodeType type) {
+    return enumerationNames("TppBarCodeType").value(int(type));
 }
 
-QString barCodeTypeName(TppBarCodeType type) { return barCodeTypeNames().value(int(type)); }
-
 std::optional<TppBarCodeType> barCodeTypeFromName(const QString& name) {
-    const QStringList& names = barCodeTypeNames();
+    const QStringList& names = enumerationNames("TppBarCodeType");
     for (int type = 0; type < names.size(); ++type)
         if (name.compare(names[type], Qt::CaseInsensitive) == 0)
             return static_cast<TppBarCodeType>(type);

@@ -23,8 +23,6 @@ constexpr int kBarCodeTypeCount = bcMSI + 1;
 // Stored ordinals outside the list (a damaged template) name no symbology.
 constexpr bool isBarCodeType(int value) { return value >= 0 && value < kBarCodeTypeCount; }
 
-// The names templates and scripts use, in the order of the ordinals.
-const QStringList& barCodeTypeNames();
 // "bcEAN_13" for bcEAN_13.
 QString barCodeTypeName(TppBarCodeType type);
 // The type of a name, compared without regard to case.

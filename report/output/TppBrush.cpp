@@ -1,15 +1,16 @@
 #include "TppBrush.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppPen.h"
 
 const ClassInfo& TppBrush::staticClassInfo() {
     static const ClassInfo info = describeClass<TppBrush>("TBrush", &Persistent::staticClassInfo(), [](auto& c) {
         c.property("Color", [](const TppBrush& b) { return b.color; }, [](TppBrush& b, int v) { b.color = v; })
             .withDefault(0xFFFFFF);
-        c.property("Style", [](const TppBrush& b) { return b.style; }, [](TppBrush& b, Style v) { b.style = v; })
-            .names({"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-                    "bsDiagCross"})
+        c.property(
+             "Style", [](const TppBrush& b) { return b.style; }, [](TppBrush& b, Style v) { b.style = v; })
+            .names(enumerationNames("TBrushStyle"))
             .withDefault(bsSolid);
     });
     return info;

@@ -1,6 +1,7 @@
 #include "TppCustomReport.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppColumnFooterBand.h"
 #include "TppColumnHeaderBand.h"
 #include "TppCustomEngine.h"
@@ -24,11 +25,11 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
             c.property("ColumnWidth", &R::ColumnWidth, &R::SetColumnWidth).notStored();
             c.reference("DataPipeline", &R::DataPipeline, &R::SetDataPipeline);
             c.property("NoDataBehaviors", &R::NoDataBehaviors, &R::SetNoDataBehaviors)
-                .names({"ndMessageDialog", "ndMessageOnPage", "ndBlankPage", "ndBlankReport"})
+                .names(enumerationNames("TppNoDataBehavior"))
                 .withDefault(bit(ndBlankPage));
             c.property("PageLimit", &R::PageLimit, &R::SetPageLimit).withDefault(0);
             c.property("PassSetting", &R::PassSetting, &R::SetPassSetting)
-                .names({"psOnePass", "psTwoPass"})
+                .names(enumerationNames("TppPassSettingType"))
                 .withDefault(psOnePass);
             c.property(
                  "SaveAsTemplate", [](const R& r) { return r.SaveAsTemplate; },
@@ -36,7 +37,7 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
                 .withDefault(false);
             c.object("Template", [](R& r) -> Persistent* { return r.template_.get(); });
             c.property("Units", &R::Units, &R::SetUnits)
-                .names({"utScreenPixels", "utInches", "utMillimeters", "utPrinterPixels", "utMMThousandths"})
+                .names(enumerationNames("TppUnitType"))
                 .withDefault(utInches);
             c.event("OnEndColumn", &R::OnEndColumn);
             c.event("OnEndFirstPass", &R::OnEndFirstPass);

@@ -1,6 +1,7 @@
 #include "TppCustomTemplate.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppCustomReport.h"
 
 #include <atomic>
@@ -15,9 +16,13 @@ const ClassInfo& TppCustomTemplate::staticClassInfo() {
             using T = TppCustomTemplate;
             c.object("DatabaseSettings", [](T& t) -> Persistent* { return &t.databaseSettings_; });
             c.property("FileName", &T::FileName, &T::SetFileName);
-            c.property("Format", &T::Format, &T::SetFormat).names({"ftBinary", "ftASCII"}).withDefault(ftBinary);
+            c.property("Format", &T::Format, &T::SetFormat)
+                .names(enumerationNames("TppFormatType"))
+                .withDefault(ftBinary);
             c.property("Offset", &T::Offset, &T::SetOffset).withDefault(0);
-            c.property("SaveTo", &T::SaveTo, &T::SetSaveTo).names({"stDatabase", "stFile"}).withDefault(stFile);
+            c.property("SaveTo", &T::SaveTo, &T::SetSaveTo)
+                .names(enumerationNames("TppSaveToType"))
+                .withDefault(stFile);
         });
     return info;
 }

@@ -1,6 +1,7 @@
 #include "TppDrawBarCode.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppDevice.h"
 
 const ClassInfo& TppDrawBarCode::staticClassInfo() {
@@ -22,8 +23,10 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
                     name, [member](const B& b) { return b.*member; }, [member](B& b, const QString& v) { b.*member = v; });
             };
             text("AddOnCode", &B::AddOnCode);
-            c.property("Alignment", [](const B& b) { return b.Alignment; }, [](B& b, TAlignment v) { b.Alignment = v; })
-                .names({"taLeftJustify", "taRightJustify", "taCenter"})
+            c.property(
+                 "Alignment", [](const B& b) { return b.Alignment; },
+                 [](B& b, TAlignment v) { b.Alignment = v; })
+                .names(enumerationNames("TAlignment"))
                 .withDefault(taLeftJustify);
             boolean("AutoEncode", &B::AutoEncode, false);
             boolean("AutoSize", &B::AutoSize, true);
@@ -31,7 +34,7 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
             c.property(
                  "BarCodeType", [](const B& b) { return b.BarCodeType; },
                  [](B& b, TppBarCodeType v) { b.BarCodeType = v; })
-                .names(barCodeTypeNames());
+                .names(enumerationNames("TppBarCodeType"));
             integer("BarColor", &B::BarColor, clBlack);
             integer("BarWidth", &B::BarWidth, 0);
             boolean("BearerBars", &B::BearerBars, false);
@@ -43,7 +46,7 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
             c.property(
                  "Orientation", [](const B& b) { return b.Orientation; },
                  [](B& b, TppBarCodeOrientation v) { b.Orientation = v; })
-                .names(barCodeOrientationNames())
+                .names(enumerationNames("TppBarCodeOrientation"))
                 .withDefault(orLeftToRight);
             boolean("PrintHumanReadable", &B::PrintHumanReadable, true);
             boolean("Transparent", &B::Transparent, false);

@@ -1,6 +1,7 @@
 #include "TppDrawCalc.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppPage.h"
 #include "VariableText.h"
 
@@ -10,8 +11,7 @@ const ClassInfo& TppDrawCalc::staticClassInfo() {
             c.property(
                  "CalcType", [](const TppDrawCalc& d) { return d.CalcType; },
                  [](TppDrawCalc& d, TppCalcType v) { d.CalcType = v; })
-                .names({"ctDate", "ctDateTime", "ctPrintDateTime", "ctPageCount", "ctPageSet", "ctPageSetDesc",
-                        "ctPageNo", "ctPageNoDesc", "ctTime", "ctCustom"})
+                .names(enumerationNames("TppCalcType"))
                 .withDefault(ctDate);
         });
     return info;

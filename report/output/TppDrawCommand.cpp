@@ -12,7 +12,7 @@ const ClassInfo& TppDrawCommand::staticClassInfo() {
             using D = TppDrawCommand;
             c.property("Clickable", &D::Clickable, &D::SetClickable).withDefault(false);
             c.property("DataType", &D::DataType, &D::SetDataType)
-                .names(dataTypeNames())
+                .names(enumerationNames("TppDataType"))
                 .withDefault(dtString);
             c.property("Height", &D::Height, &D::SetHeight).withDefault(0);
             c.property("Left", &D::Left, &D::SetLeft).withDefault(0);

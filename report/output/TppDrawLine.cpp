@@ -1,6 +1,7 @@
 #include "TppDrawLine.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 
 const ClassInfo& TppDrawLine::staticClassInfo() {
     static const ClassInfo info =
@@ -9,11 +10,12 @@ const ClassInfo& TppDrawLine::staticClassInfo() {
             c.property(
                  "LinePosition", [](const L& l) { return l.LinePosition; },
                  [](L& l, TppLinePositionType v) { l.LinePosition = v; })
-                .names({"lpTop", "lpBottom", "lpLeft", "lpRight"})
+                .names(enumerationNames("TppLinePositionType"))
                 .withDefault(lpTop);
             c.property(
-                 "LineStyle", [](const L& l) { return l.LineStyle; }, [](L& l, TppLineStyleType v) { l.LineStyle = v; })
-                .names({"lsSingle", "lsDouble"})
+                 "LineStyle", [](const L& l) { return l.LineStyle; },
+                 [](L& l, TppLineStyleType v) { l.LineStyle = v; })
+                .names(enumerationNames("TppLineStyleType"))
                 .withDefault(lsSingle);
             c.object("Pen", [](L& l) -> Persistent* { return &l.Pen; });
             c.property("Weight", [](const L& l) { return l.Weight; }, [](L& l, float v) { l.Weight = v; });

@@ -1,6 +1,7 @@
 #include "TppDrawShape.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 
 const ClassInfo& TppDrawShape::staticClassInfo() {
     static const ClassInfo info =
@@ -8,8 +9,10 @@ const ClassInfo& TppDrawShape::staticClassInfo() {
             using S = TppDrawShape;
             c.object("Brush", [](S& s) -> Persistent* { return &s.Brush; });
             c.object("Pen", [](S& s) -> Persistent* { return &s.Pen; });
-            c.property("ShapeType", [](const S& s) { return s.ShapeType; }, [](S& s, TShapeType v) { s.ShapeType = v; })
-                .names({"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"})
+            c.property(
+                 "ShapeType", [](const S& s) { return s.ShapeType; },
+                 [](S& s, TShapeType v) { s.ShapeType = v; })
+                .names(enumerationNames("TShapeType"))
                 .withDefault(stRectangle);
             c.property("XCornerRound", [](const S& s) { return s.XCornerRound; }, [](S& s, int v) { s.XCornerRound = v; })
                 .withDefault(0);

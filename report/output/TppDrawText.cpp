@@ -1,6 +1,7 @@
 #include "TppDrawText.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppComponent.h"
 
 const ClassInfo& TppDrawText::staticClassInfo() {
@@ -18,7 +19,7 @@ const ClassInfo& TppDrawText::staticClassInfo() {
                     .withDefault(fallback);
             };
             c.property("Alignment", &T::Alignment, &T::SetAlignment)
-                .names({"taLeftJustify", "taRightJustify", "taCenter"})
+                .names(enumerationNames("TAlignment"))
                 .notStored();
             boolean("AutoSize", &T::AutoSize);
             boolean("BandSave", &T::BandSave);
@@ -36,7 +37,7 @@ const ClassInfo& TppDrawText::staticClassInfo() {
                 [](T& t, const QString& v) { t.TabStopPositions = v.isEmpty() ? QStringList() : v.split(u'\n'); });
             c.property("Text", [](const T& t) { return t.Text; }, [](T& t, const QString& v) { t.Text = v; });
             c.property("TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
-                .names({"taLeftJustified", "taRightJustified", "taCentered", "taFullJustified"})
+                .names(enumerationNames("TppTextAlignment"))
                 .withDefault(taLeftJustified);
             boolean("Transparent", &T::Transparent);
             boolean("WordWrap", &T::WordWrap);

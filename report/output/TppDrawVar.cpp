@@ -1,6 +1,7 @@
 #include "TppDrawVar.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppPage.h"
 #include "VariableText.h"
 
@@ -10,8 +11,7 @@ const ClassInfo& TppDrawVar::staticClassInfo() {
             c.property(
                  "VarType", [](const TppDrawVar& d) { return d.VarType; },
                  [](TppDrawVar& d, TppVarType v) { d.VarType = v; })
-                .names({"vtDate", "vtDateTime", "vtDocumentName", "vtPrintDateTime", "vtPageCount", "vtPageSet",
-                        "vtPageSetDesc", "vtPageNo", "vtPageNoDesc", "vtTime"})
+                .names(enumerationNames("TppVarType"))
                 .withDefault(vtDate);
         });
     return info;

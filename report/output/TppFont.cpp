@@ -1,6 +1,7 @@
 #include "TppFont.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "Units.h"
 
 const ClassInfo& TppFont::staticClassInfo() {
@@ -11,13 +12,15 @@ const ClassInfo& TppFont::staticClassInfo() {
             .withDefault(0);
         c.property("Height", &TppFont::Height, &TppFont::SetHeight);
         c.property("Name", [](const TppFont& f) { return f.name; }, [](TppFont& f, const QString& v) { f.name = v; });
-        c.property("Pitch", [](const TppFont& f) { return f.pitch; }, [](TppFont& f, Pitch v) { f.pitch = v; })
-            .names({"fpDefault", "fpVariable", "fpFixed"})
+        c.property(
+             "Pitch", [](const TppFont& f) { return f.pitch; }, [](TppFont& f, Pitch v) { f.pitch = v; })
+            .names(enumerationNames("TFontPitch"))
             .withDefault(fpDefault);
         c.property("Size", [](const TppFont& f) { return f.size; }, [](TppFont& f, int v) { f.size = v; })
             .notStored();
-        c.property("Style", [](const TppFont& f) { return f.style; }, [](TppFont& f, unsigned v) { f.style = v; })
-            .names({"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})
+        c.property(
+             "Style", [](const TppFont& f) { return f.style; }, [](TppFont& f, unsigned v) { f.style = v; })
+            .names(enumerationNames("TFontStyle"))
             .withDefault(0u);
     });
     return info;

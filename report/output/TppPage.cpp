@@ -1,6 +1,7 @@
 #include "TppPage.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "PagewrightErrors.h"
 #include "TppDevice.h"
 #include "TppDrawCommand.h"
@@ -39,7 +40,7 @@ const ClassInfo& TppPage::staticClassInfo() {
         c.property(
              "PassSetting", [](const TppPage& p) { return p.PassSetting; },
              [](TppPage& p, TppPassSettingType v) { p.PassSetting = v; })
-            .names({"psOnePass", "psTwoPass"})
+            .names(enumerationNames("TppPassSettingType"))
             .withDefault(psOnePass);
         // Days since 30 December 1899, as date-times are stored.
         c.property(

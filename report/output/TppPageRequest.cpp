@@ -1,6 +1,7 @@
 #include "TppPageRequest.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TppPage.h"
 
 const ClassInfo& TppPageRequest::staticClassInfo() {
@@ -10,15 +11,17 @@ const ClassInfo& TppPageRequest::staticClassInfo() {
             c.property(
                 "PageList", [](const R& r) { return r.PageList.join(u'\n'); },
                 [](R& r, const QString& v) { r.PageList = v.isEmpty() ? QStringList() : v.split(u'\n'); });
-            c.property("PageRange", [](const R& r) { return r.PageRange; }, [](R& r, TppPageRangeType v) { r.PageRange = v; })
-                .names({"prAll", "prOddPages", "prEvenPages"})
+            c.property(
+                 "PageRange", [](const R& r) { return r.PageRange; },
+                 [](R& r, TppPageRangeType v) { r.PageRange = v; })
+                .names(enumerationNames("TppPageRangeType"))
                 .withDefault(prAll);
             c.property("PageRequested", [](const R& r) { return r.PageRequested; }, [](R& r, int v) { r.PageRequested = v; })
                 .withDefault(1);
             c.property(
                  "PageSetting", [](const R& r) { return r.PageSetting; },
                  [](R& r, TppPageSettingType v) { r.PageSetting = v; })
-                .names({"psAll", "psPageList", "psSinglePage", "psFirstPage", "psLastPage", "psPageRange"})
+                .names(enumerationNames("TppPageSettingType"))
                 .withDefault(psAll);
         });
     return info;

@@ -1,13 +1,15 @@
 #include "TppPen.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 
 const ClassInfo& TppPen::staticClassInfo() {
     static const ClassInfo info = describeClass<TppPen>("TPen", &Persistent::staticClassInfo(), [](auto& c) {
         c.property("Color", [](const TppPen& p) { return p.color; }, [](TppPen& p, int v) { p.color = v; })
             .withDefault(0);
-        c.property("Style", [](const TppPen& p) { return p.style; }, [](TppPen& p, Style v) { p.style = v; })
-            .names({"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})
+        c.property(
+             "Style", [](const TppPen& p) { return p.style; }, [](TppPen& p, Style v) { p.style = v; })
+            .names(enumerationNames("TPenStyle"))
             .withDefault(psSolid);
         c.property("Width", [](const TppPen& p) { return p.width; }, [](TppPen& p, int v) { p.width = v; })
             .withDefault(1);

@@ -1,6 +1,7 @@
 #include "TppPreviewFormSettings.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 
 #include <algorithm>
 
@@ -9,11 +10,11 @@ const ClassInfo& TppPreviewFormSettings::staticClassInfo() {
         "TppPreviewFormSettings", &Persistent::staticClassInfo(), [](auto& c) {
             using S = TppPreviewFormSettings;
             c.property("WindowState", &S::WindowState, &S::SetWindowState)
-                .names({"wsNormal", "wsMinimized", "wsMaximized"})
+                .names(enumerationNames("TppWindowState"))
                 .withDefault(wsNormal);
             c.property("ZoomPercentage", &S::ZoomPercentage, &S::SetZoomPercentage).withDefault(100);
             c.property("ZoomSetting", &S::ZoomSetting, &S::SetZoomSetting)
-                .names({"zsWholePage", "zsPageWidth", "zs100Percent", "zsPercentage"})
+                .names(enumerationNames("TppZoomSettingType"))
                 .withDefault(zsWholePage);
         });
     return info;

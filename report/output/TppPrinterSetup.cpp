@@ -1,6 +1,7 @@
 #include "TppPrinterSetup.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "OwnedComponent.h"
 #include "PagewrightErrors.h"
 #include "PaperTable.h"
@@ -30,14 +31,14 @@ const ClassInfo& TppPrinterSetup::staticClassInfo() {
             c.property("Copies", &S::Copies, &S::SetCopies).withDefault(1);
             c.property("DocumentName", &S::DocumentName, &S::SetDocumentName);
             c.property("Duplex", &S::Duplex, &S::SetDuplex)
-                .names({"dpNone", "dpHorizontal", "dpVertical"})
+                .names(enumerationNames("TppDuplexType"))
                 .withDefault(dpNone);
             c.property("MarginBottom", &S::MarginBottom, &S::SetMarginBottom).notStored();
             c.property("MarginLeft", &S::MarginLeft, &S::SetMarginLeft).notStored();
             c.property("MarginRight", &S::MarginRight, &S::SetMarginRight).notStored();
             c.property("MarginTop", &S::MarginTop, &S::SetMarginTop).notStored();
             c.property("Orientation", &S::Orientation, &S::SetOrientation)
-                .names({"poPortrait", "poLandscape"})
+                .names(enumerationNames("TPrinterOrientation"))
                 .withDefault(poPortrait);
             c.property("PaperHeight", &S::PaperHeight, &S::SetPaperHeight).notStored();
             c.property("PaperName", &S::PaperName, &S::SetPaperName);

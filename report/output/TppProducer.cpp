@@ -2,6 +2,7 @@
 
 #include "ClassBuilder.h"
 #include "DeviceClasses.h"
+#include "EnumerationNames.h"
 #include "FormRegistry.h"
 #include "PagewrightErrors.h"
 #include "TppCustomCancelDialog.h"
@@ -22,9 +23,7 @@ const ClassInfo& TppProducer::staticClassInfo() {
             c.property("CachePages", &P::CachePages, &P::SetCachePages).withDefault(false);
             c.property("DeviceType", &P::DeviceType, &P::SetDeviceType);
             c.property("Language", &P::Language, &P::SetLanguage)
-                .names({"lgDefault", "lgDanish", "lgDutch", "lgEnglish", "lgFrench", "lgGerman", "lgItalian",
-                        "lgPortugueseBrazil", "lgPortuguese", "lgSpanish", "lgSpanishMexico", "lgSwedish",
-                        "lgNorwegian", "lgCustom"})
+                .names(enumerationNames("TppLanguageType"))
                 .withDefault(lgDefault);
             c.property("ModalCancelDialog", &P::ModalCancelDialog, &P::SetModalCancelDialog).withDefault(true);
             c.property("ModalPreview", &P::ModalPreview, &P::SetModalPreview).withDefault(true);
@@ -37,7 +36,7 @@ const ClassInfo& TppProducer::staticClassInfo() {
             c.property("ShowPrintDialog", &P::ShowPrintDialog, &P::SetShowPrintDialog).withDefault(true);
             c.property("TextFileName", &P::TextFileName, &P::SetTextFileName);
             c.property("TextFileType", &P::TextFileType, &P::SetTextFileType)
-                .names({"ftComma", "ftTab", "ftFixedLength", "ftCustom"})
+                .names(enumerationNames("TppFileType"))
                 .withDefault(ftComma);
             c.event("AfterPrint", &P::AfterPrint);
             c.event("BeforePrint", &P::BeforePrint);

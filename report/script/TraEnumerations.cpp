@@ -6,62 +6,49 @@
 
 namespace {
 
-QList<QByteArray> names(std::initializer_list<const char*> list) {
-    QList<QByteArray> result;
-    for (const char* name : list)
-        result << QByteArray(name);
-    return result;
-}
-
-QList<QByteArray> names(const QStringList& list) {
+QList<QByteArray> latin1(const QStringList& list) {
     QList<QByteArray> result;
     for (const QString& name : list)
         result << name.toLatin1();
     return result;
 }
 
+// The types scripts know by name; their value names are the ones templates
+// store.
 const QList<TraEnumeration>& all() {
-    static const QList<TraEnumeration> table = {
-        {"Boolean", names({"False", "True"})},
-        {"TBrushStyle", names({"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal",
-                               "bsCross", "bsDiagCross"})},
-        {"TPenStyle", names({"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})},
-        {"TAlignment", names({"taLeftJustify", "taRightJustify", "taCenter"})},
-        {"TppBarCodeType", names({"bcUPC_A", "bcUPC_E", "bcEAN_13", "bcEAN_8", "bcInt2of5", "bcCode128", "bcCode39",
-                                  "bcPostnet", "bcFIM", "bcCodabar", "bcMSI"})},
-        {"TppBarCodeOrientation", names({"orLeftToRight", "orRightToLeft", "orTopToBottom", "orBottomToTop"})},
-        {"TppBreakType", names({"btDataField", "btCustomField"})},
-        {"TppCalcType", names({"ctDate", "ctDateTime", "ctPrintDateTime", "ctPageCount", "ctPageSet", "ctPageSetDesc",
-                               "ctPageNo", "ctPageNoDesc", "ctTime", "ctCustom"})},
-        {"TppDataType", names(dataTypeNames())},
-        {"TppDBCalcType", names({"dcCount", "dcSum", "dcMinimum", "dcMaximum", "dcAverage"})},
-        {"TppDuplexType", names({"dpNone", "dpHorizontal", "dpVertical"})},
-        {"TppFileType", names({"ftComma", "ftTab", "ftFixedLength", "ftCustom"})},
-        {"TppFormatType", names({"ftBinary", "ftASCII"})},
-        {"TppLanguageType", names({"lgDefault", "lgDanish", "lgDutch", "lgEnglish", "lgFrench", "lgGerman", "lgItalian",
-                                   "lgPortugueseBrazil", "lgPortuguese", "lgSpanish", "lgSpanishMexico", "lgSwedish",
-                                   "lgNorwegian", "lgCustom"})},
-        {"TppLinePositionType", names({"lpTop", "lpBottom", "lpLeft", "lpRight"})},
-        {"TppLineStyleType", names({"lsSingle", "lsDouble"})},
-        {"TppPassSettingType", names({"psOnePass", "psTwoPass"})},
-        {"TppPrintBehaviorType", names({"pbChild", "pbSection", "pbFixed"})},
-        {"TppPrintHeightType", names({"phStatic", "phDynamic"})},
-        {"TppRangeBeginType", names({"rbFirstRecord", "rbLastRecord", "rbCurrentRecord"})},
-        {"TppRangeEndType", names({"reFirstRecord", "reLastRecord", "reCurrentRecord", "reCount"})},
-        {"TppSaveToType", names({"stDatabase", "stFile"})},
-        {"TppSearchOperatorType", names({"soEqual", "soNotEqual", "soLessThan", "soLessThanOrEqualTo", "soGreaterThan",
-                                         "soGreaterThanOrEqualTo", "soLike", "soNotLike", "soBetween", "soNotBetween",
-                                         "soInList", "soNotInList", "soBlank", "soNotBlank"})},
-        {"TShapeType", names({"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"})},
-        {"TppSortOrderType", names({"soAscending", "soDescending"})},
-        {"TppUnitType", names({"utScreenPixels", "utInches", "utMillimeters", "utPrinterPixels", "utMMThousandths"})},
-        {"TppVarEventType", names({"veTraversal", "veDataPipelineTraversal", "vePageStart", "vePageEnd",
-                                   "veColumnStart", "veColumnEnd", "veReportStart", "veReportEnd", "veGroupStart",
-                                   "veGroupEnd", "veGroupBeforeHeader", "veGroupBeforeFooter"})},
-        {"TppVarType", names({"vtDate", "vtDateTime", "vtDocumentName", "vtPrintDateTime", "vtPageCount", "vtPageSet",
-                              "vtPageSetDesc", "vtPageNo", "vtPageNoDesc", "vtTime"})},
-        {"TPrinterOrientation", names({"poPortrait", "poLandscape"})},
-    };
+    static const QList<TraEnumeration> table = [] {
+        QList<TraEnumeration> result = {{"Boolean", {"False", "True"}}};
+        for (const char* type : {"TBrushStyle",
+                                 "TPenStyle",
+                                 "TAlignment",
+                                 "TppBarCodeType",
+                                 "TppBarCodeOrientation",
+                                 "TppBreakType",
+                                 "TppCalcType",
+                                 "TppDataType",
+                                 "TppDBCalcType",
+                                 "TppDuplexType",
+                                 "TppFileType",
+                                 "TppFormatType",
+                                 "TppLanguageType",
+                                 "TppLinePositionType",
+                                 "TppLineStyleType",
+                                 "TppPassSettingType",
+                                 "TppPrintBehaviorType",
+                                 "TppPrintHeightType",
+                                 "TppRangeBeginType",
+                                 "TppRangeEndType",
+                                 "TppSaveToType",
+                                 "TppSearchOperatorType",
+                                 "TShapeType",
+                                 "TppSortOrderType",
+                                 "TppUnitType",
+                                 "TppVarEventType",
+                                 "TppVarType",
+                                 "TPrinterOrientation"})
+            result.append({type, latin1(enumerationNames(type))});
+        return result;
+    }();
     return table;
 }
 

@@ -366,21 +366,24 @@ void TppTemplate::dialogCreated(TppForm* dialog) {
 
 void TppTemplate::FireOnNew() { fire(ApplicationHooks.OnNew, DesignerHooks.OnNew, *this); }
 
+bool TppTemplate::askTemplateName(TppCustomTemplateDialog::DialogMode mode) {
+    const std::unique_ptr<TppCustomTemplateDialog> dialog(
+        FormRegistry::instance().CreateForm<TppCustomTemplateDialog>());
+    if (!dialog)
+        return false;
+    dialog->Mode = mode;
+    dialog->Names = storedNames();
+    dialog->TemplateName = DatabaseSettings().Name();
+    dialogCreated(dialog.get());
+    if (!dialog->ShowModal())
+        return false;
+    DatabaseSettings().SetName(dialog->TemplateName);
+    return true;
+}
+
 bool TppTemplate::LoadWithDialog() {
-    if (SaveTo() == stDatabase) {
-        const std::unique_ptr<TppCustomTemplateDialog> dialog(
-            FormRegistry::instance().CreateForm<TppCustomTemplateDialog>());
-        if (!dialog)
-            return false;
-        dialog->Mode = TppCustomTemplateDialog::dmOpen;
-        dialog->Names = storedNames();
-        dialog->TemplateName = DatabaseSettings().Name();
-        dialogCreated(dialog.get());
-        if (!dialog->ShowModal())
-            return false;
-        DatabaseSettings().SetName(dialog->TemplateName);
-        return true;
-    }
+    if (SaveTo() == stDatabase)
+        return askTemplateName(TppCustomTemplateDialog::dmOpen);
     const std::unique_ptr<TppCustomFileDialog> dialog(FormRegistry::instance().CreateForm<TppCustomFileDialog>());
     if (!dialog)
         return false;
@@ -397,20 +400,8 @@ bool TppTemplate::LoadWithDialog() {
 }
 
 bool TppTemplate::SaveWithDialog() {
-    if (SaveTo() == stDatabase) {
-        const std::unique_ptr<TppCustomTemplateDialog> dialog(
-            FormRegistry::instance().CreateForm<TppCustomTemplateDialog>());
-        if (!dialog)
-            return false;
-        dialog->Mode = TppCustomTemplateDialog::dmSave;
-        dialog->Names = storedNames();
-        dialog->TemplateName = DatabaseSettings().Name();
-        dialogCreated(dialog.get());
-        if (!dialog->ShowModal())
-            return false;
-        DatabaseSettings().SetName(dialog->TemplateName);
-        return true;
-    }
+    if (SaveTo() == stDatabase)
+        return askTemplateName(TppCustomTemplateDialog::dmSave);
     const QString previous = FileName();
     for (;;) {
         const std::unique_ptr<TppCustomFileDialog> dialog(

@@ -3,6 +3,7 @@
 #include "ComponentReader.h"
 #include "StreamObject.h"
 #include "TppCustomTemplate.h"
+#include "TppCustomTemplateDialog.h"
 
 #include <QByteArray>
 #include <QList>
@@ -118,6 +119,8 @@ private:
     TppDBPipeline& databasePipeline(bool saving) const;
     QStringList storedNames() const;
     void dialogCreated(TppForm* dialog);
+    // The name of a template in the database, asked for in the given mode.
+    bool askTemplateName(TppCustomTemplateDialog::DialogMode mode);
     void saveStream(QByteArray& stream);
 
     BusyCursor* busyCursor_ = nullptr;

@@ -1,6 +1,0 @@
-#include "TppBarCodeOrientation.h"
-
-const QStringList& barCodeOrientationNames() {
-    static const QStringList names = {"orLeftToRight", "orRightToLeft", "orTopToBottom", "orBottomToTop"};
-    return names;
-}
