@@ -18,7 +18,7 @@ const ClassInfo& TppDetailBand::staticClassInfo() {
             c.defined(
                  "DataPipeline", PropertyKind::String,
                  [](const TppDetailBand& b) { return b.pipeline_ ? b.pipeline_->Name() : QString(); },
-                 [](TppDetailBand& b, const QVariant& v) { b.pendingPipelineName_ = v.toString(); })
+                 [](TppDetailBand& b, const QVariant& v) { b.pendingPipelineName_.set(v.toString()); })
                 .writtenWhen([](const TppDetailBand& b) { return b.pipeline_ != nullptr; });
             for (const char* ignored : {"DataSource", "NoRecordsAction", "SkipWhenNoRecords"})
                 c.defined(ignored, PropertyKind::Integer, nullptr, [](TppDetailBand&, const QVariant&) {});
@@ -70,9 +70,6 @@ void TppDetailBand::Notify(TppCommunicator* sender, int operation) {
 
 void TppDetailBand::Loaded() {
     TppBand::Loaded();
-    if (!pendingPipelineName_.isEmpty()) {
-        if (TppDataPipeline* pipeline = TppDataPipeline::FindByName(Owner(), pendingPipelineName_))
-            SetDataPipeline(pipeline);
-        pendingPipelineName_.clear();
-    }
+    if (TppDataPipeline* named = pendingPipelineName_.take(Owner()))
+        SetDataPipeline(named);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PendingPipelineName.h"
 #include "TppBand.h"
 
 // The band printed once per record (or BandsPerRecord times), up to
@@ -35,7 +36,7 @@ public:
 
 private:
     TppDataPipeline* pipeline_ = nullptr;
-    QString pendingPipelineName_;
+    PendingPipelineName pendingPipelineName_;
     int bandsPerRecord_ = 1;
     int printCount_ = 0;
     TppColumnTraversalType columnTraversal_ = ctTopToBottom;

@@ -46,7 +46,7 @@ const ClassInfo& TppGroup::staticClassInfo() {
         c.defined(
             "DataPipelineName", PropertyKind::String,
             [](const TppGroup& g) { return g.pipeline_ ? g.pipeline_->Name() : QString(); },
-            [](TppGroup& g, const QVariant& v) { g.pendingPipelineName_ = v.toString(); });
+            [](TppGroup& g, const QVariant& v) { g.pendingPipelineName_.set(v.toString()); });
         c.defined("FieldName", PropertyKind::String, nullptr,
                   [](TppGroup& g, const QVariant& v) { g.legacyFieldName_ = v.toString(); });
         c.defined("ReprintOnSubsequent", PropertyKind::Boolean, nullptr,
@@ -328,11 +328,8 @@ void TppGroup::Notify(TppCommunicator* sender, int operation) {
 
 void TppGroup::Loaded() {
     TppCacheable::Loaded();
-    if (!pendingPipelineName_.isEmpty()) {
-        if (TppDataPipeline* pipeline = TppDataPipeline::FindByName(Owner(), pendingPipelineName_))
-            SetDataPipeline(pipeline);
-        pendingPipelineName_.clear();
-    }
+    if (TppDataPipeline* named = pendingPipelineName_.take(Owner()))
+        SetDataPipeline(named);
     findBreakComponent();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PendingPipelineName.h"
 #include "TppCacheable.h"
 #include "TppTypes.h"
 
@@ -131,7 +132,7 @@ private:
     QString breakName_;
     TppComponent* breakComponent_ = nullptr;
     TppDataPipeline* pipeline_ = nullptr;
-    QString pendingPipelineName_;
+    PendingPipelineName pendingPipelineName_;
     bool keepTogether_ = false;
     bool newPage_ = false;
     bool newColumn_ = false;

@@ -26,7 +26,7 @@ const ClassInfo& TppPrintable::staticClassInfo() {
             c.defined(
                  "DataPipelineName", PropertyKind::String,
                  [](const TppPrintable& p) { return p.pipeline_ ? p.pipeline_->Name() : QString(); },
-                 [](TppPrintable& p, const QVariant& v) { p.pendingPipelineName_ = v.toString(); })
+                 [](TppPrintable& p, const QVariant& v) { p.pendingPipelineName_.set(v.toString()); })
                 .writtenWhen([](const TppPrintable& p) { return p.pipeline_ != nullptr; });
             c.defined("mmHeight", PropertyKind::Integer, &TppPrintable::mmHeight,
                       [](TppPrintable& p, const QVariant& v) { p.SetmmHeight(v.toInt()); });
@@ -98,11 +98,8 @@ void TppPrintable::Notify(TppCommunicator* sender, int operation) {
 
 void TppPrintable::Loaded() {
     TppCacheable::Loaded();
-    if (!pendingPipelineName_.isEmpty()) {
-        if (TppDataPipeline* pipeline = TppDataPipeline::FindByName(Owner(), pendingPipelineName_))
-            SetDataPipeline(pipeline);
-        pendingPipelineName_.clear();
-    }
+    if (TppDataPipeline* named = pendingPipelineName_.take(Owner()))
+        SetDataPipeline(named);
 }
 
 void TppPrintable::SetReprintOnOverFlow(bool value) {

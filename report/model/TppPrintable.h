@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PendingPipelineName.h"
 #include "TppCacheable.h"
 #include "TppEvent.h"
 #include "TppPrintRect.h"
@@ -122,7 +123,7 @@ private:
     bool visible_ = true;
     TppUnitType units_ = utInches;
     TppDataPipeline* pipeline_ = nullptr;
-    QString pendingPipelineName_;
+    PendingPipelineName pendingPipelineName_;
     int tag_ = 0;
     bool reprintOnOverFlow_ = false;
     bool shiftWithParent_ = false;
