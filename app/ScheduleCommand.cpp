@@ -4,9 +4,25 @@
 #include "LoanOptions.h"
 #include "NumberFormat.h"
 
+#include <QLocale>
+
 namespace {
 
 constexpr int kRefused = 2;
+
+// Amounts are written in thousandths, as the schedule rounds them. Its
+// doubles are not always the nearest ones to their thousandths (a difference
+// of two amounts may be 102.06500000000005 where the text says 102.065), and
+// where the two round to different cents the amount is written in full, so
+// that a report over the CSV prints the cents a report over the table prints.
+QString csvAmount(double value) {
+    static const FormatSettings plain = FormatSettings::invariant();
+    const QString thousandths = formatFloat(QStringLiteral("0.000"), value, plain);
+    const QString cents = QStringLiteral("0.00");
+    if (formatFloat(cents, thousandths.toDouble(), plain) == formatFloat(cents, value, plain))
+        return thousandths;
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
 
 } // namespace
 
@@ -65,13 +81,11 @@ int runScheduleCommand(const QStringList& arguments, QTextStream& out, QTextStre
     for (const FieldDef& field : fields)
         header << field.name;
     out << header.join(u',') << "\n";
-    const FormatSettings plain = FormatSettings::invariant();
     for (table.first(); !table.eof(); table.next()) {
         QStringList cells;
         for (int f = 0; f < fields.size(); ++f)
-            cells << (fields[f].type == FieldType::Float
-                          ? formatFloat(QStringLiteral("0.000"), table.value(f).toDouble(), plain)
-                          : table.value(f).toString());
+            cells << (fields[f].type == FieldType::Float ? csvAmount(table.value(f).toDouble())
+                                                         : table.value(f).toString());
         out << cells.join(u',') << "\n";
     }
     return 0;

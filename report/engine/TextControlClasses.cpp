@@ -7,10 +7,12 @@
 #include "TppCustomText.h"
 #include "TppDBMemo.h"
 #include "TppDBRichText.h"
+#include "TppCustomVariable.h"
 #include "TppDBText.h"
 #include "TppLabel.h"
 #include "TppMemo.h"
 #include "TppRichText.h"
+#include "TppSystemVariable.h"
 
 void registerTextControlClasses() {
     ClassRegistry& registry = ClassRegistry::instance();
@@ -24,6 +26,8 @@ void registerTextControlClasses() {
              &TppCustomRichText::staticClassInfo(),
              &TppRichText::staticClassInfo(),
              &TppDBRichText::staticClassInfo(),
+             &TppCustomVariable::staticClassInfo(),
+             &TppSystemVariable::staticClassInfo(),
          })
         registry.registerClass(*info);
     registerRichTextRenderer();

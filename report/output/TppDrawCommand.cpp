@@ -37,7 +37,9 @@ void TppDrawCommand::SetBox(int left, int top, int width, int height) {
     height_ = height;
 }
 
-void TppDrawCommand::SetClickable(bool value) { clickable_ = value; }
+void TppDrawCommand::SetClickable(bool value) {
+    clickable_ = value;
+}
 
 void TppDrawCommand::SetPage(TppPage* page) {
     if (page_)
@@ -47,22 +49,12 @@ void TppDrawCommand::SetPage(TppPage* page) {
 }
 
 void TppDrawCommand::SetSourceBand(TppBand* band) {
-    if (band == sourceBand_)
-        return;
-    if (sourceBand_)
-        UnlinkFrom(sourceBand_);
-    sourceBand_ = band;
-    if (sourceBand_)
-        LinkTo(sourceBand_);
+    sourceBand_.reset(band);
 }
 
-void TppDrawCommand::Notify(TppCommunicator* sender, int operation) {
-    TppRelative::Notify(sender, operation);
-    if (operation == ppopRemove && sender == sourceBand_)
-        sourceBand_ = nullptr;
+void TppDrawCommand::Draw(TppDevice& device) {
+    device.DrawCommand(*this);
 }
-
-void TppDrawCommand::Draw(TppDevice& device) { device.DrawCommand(*this); }
 
 namespace {
 // Published values compared one by one, nested objects (a font, a pen) by
@@ -105,7 +97,7 @@ bool TppDrawCommand::IsSameAs(const TppDrawCommand& other) const {
 }
 
 void TppDrawCommand::Assign(const TppDrawCommand& source) {
-    SetSourceBand(source.sourceBand_);
+    SetSourceBand(source.SourceBand());
     clickable_ = source.clickable_;
     dataType_ = source.dataType_;
     DeviceLeft = source.DeviceLeft;

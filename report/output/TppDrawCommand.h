@@ -2,6 +2,7 @@
 
 #include "TppRelative.h"
 #include "TppTypes.h"
+#include "WeakReference.h"
 
 #include <QRect>
 #include <functional>
@@ -43,7 +44,7 @@ public:
     // Moves the command to another page; none only takes it off its page.
     void SetPage(TppPage* page);
     bool RedrawPage = false;
-    TppBand* SourceBand() const { return sourceBand_; }
+    TppBand* SourceBand() const { return sourceBand_.get(); }
     void SetSourceBand(TppBand* band);
     QString DrillDownKey;
     std::function<void(TppDrawCommand* sender)> ClickHandler;
@@ -65,8 +66,6 @@ public:
     // give their common part.
     virtual void Assign(const TppDrawCommand& source);
 
-    void Notify(TppCommunicator* sender, int operation) override;
-
 private:
     friend class TppPage;
     int left_ = 0;
@@ -77,5 +76,5 @@ private:
     bool clickable_ = false;
     int tag_ = 0;
     TppPage* page_ = nullptr;
-    TppBand* sourceBand_ = nullptr;
+    WeakReference<TppBand> sourceBand_;
 };

@@ -10,12 +10,14 @@ const ClassInfo& TppDrawText::staticClassInfo() {
             using T = TppDrawText;
             const auto boolean = [&c](const char* name, bool T::*member) {
                 c.property(
-                     name, [member](const T& t) { return t.*member; }, [member](T& t, bool v) { t.*member = v; })
+                     name, [member](const T& t) { return t.*member; },
+                     [member](T& t, bool v) { t.*member = v; })
                     .withDefault(false);
             };
             const auto integer = [&c](const char* name, int T::*member, int fallback) {
                 c.property(
-                     name, [member](const T& t) { return t.*member; }, [member](T& t, int v) { t.*member = v; })
+                     name, [member](const T& t) { return t.*member; },
+                     [member](T& t, int v) { t.*member = v; })
                     .withDefault(fallback);
             };
             c.property("Alignment", &T::Alignment, &T::SetAlignment)
@@ -34,8 +36,11 @@ const ClassInfo& TppDrawText::staticClassInfo() {
             integer("SaveLength", &T::SaveLength, 0);
             c.property(
                 "TabStopPositions", [](const T& t) { return t.TabStopPositions.join(u'\n'); },
-                [](T& t, const QString& v) { t.TabStopPositions = v.isEmpty() ? QStringList() : v.split(u'\n'); });
-            c.property("Text", [](const T& t) { return t.Text; }, [](T& t, const QString& v) { t.Text = v; });
+                [](T& t, const QString& v) {
+                    t.TabStopPositions = v.isEmpty() ? QStringList() : v.split(u'\n');
+                });
+            c.property(
+                "Text", [](const T& t) { return t.Text; }, [](T& t, const QString& v) { t.Text = v; });
             c.property("TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
                 .names(enumerationNames("TppTextAlignment"))
                 .withDefault(taLeftJustified);
@@ -70,19 +75,7 @@ void TppDrawText::SetAlignment(TAlignment value) {
 }
 
 void TppDrawText::SetSourceComponent(TppComponent* component) {
-    if (component == sourceComponent_)
-        return;
-    if (sourceComponent_)
-        UnlinkFrom(sourceComponent_);
-    sourceComponent_ = component;
-    if (sourceComponent_)
-        LinkTo(sourceComponent_);
-}
-
-void TppDrawText::Notify(TppCommunicator* sender, int operation) {
-    TppDrawCommand::Notify(sender, operation);
-    if (operation == ppopRemove && sender == sourceComponent_)
-        sourceComponent_ = nullptr;
+    sourceComponent_.reset(component);
 }
 
 void TppDrawText::Assign(const TppDrawCommand& source) {
@@ -108,5 +101,5 @@ void TppDrawText::Assign(const TppDrawCommand& source) {
     SaveLength = text->SaveLength;
     textAlignment_ = text->textAlignment_;
     alignment_ = text->alignment_;
-    SetSourceComponent(text->sourceComponent_);
+    SetSourceComponent(text->SourceComponent());
 }

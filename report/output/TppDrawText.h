@@ -45,14 +45,13 @@ public:
     void SetTextAlignment(TppTextAlignment value);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value);
-    TppComponent* SourceComponent() const { return sourceComponent_; }
+    TppComponent* SourceComponent() const { return sourceComponent_.get(); }
     void SetSourceComponent(TppComponent* component);
 
     void Assign(const TppDrawCommand& source) override;
-    void Notify(TppCommunicator* sender, int operation) override;
 
 private:
     TppTextAlignment textAlignment_ = taLeftJustified;
     TAlignment alignment_ = taLeftJustify;
-    TppComponent* sourceComponent_ = nullptr;
+    WeakReference<TppComponent> sourceComponent_;
 };

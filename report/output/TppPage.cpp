@@ -9,52 +9,54 @@
 #include "TppResourceManager.h"
 
 const ClassInfo& TppPage::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppPage>("TppPage", &TppRelative::staticClassInfo(), [](auto& c) {
-        const auto integer = [&c](const char* name, int TppPage::*member) {
+    static const ClassInfo info =
+        describeClass<TppPage>("TppPage", &TppRelative::staticClassInfo(), [](auto& c) {
+            const auto integer = [&c](const char* name, int TppPage::*member) {
+                c.property(
+                     name, [member](const TppPage& p) { return p.*member; },
+                     [member](TppPage& p, int v) { p.*member = v; })
+                    .withDefault(0);
+            };
+            const auto boolean = [&c](const char* name, bool TppPage::*member) {
+                c.property(
+                     name, [member](const TppPage& p) { return p.*member; },
+                     [member](TppPage& p, bool v) { p.*member = v; })
+                    .withDefault(false);
+            };
+            integer("AbsolutePageCount", &TppPage::AbsolutePageCount);
+            integer("AbsolutePageNo", &TppPage::AbsolutePageNo);
+            boolean("Calculation", &TppPage::Calculation);
             c.property(
-                 name, [member](const TppPage& p) { return p.*member; },
-                 [member](TppPage& p, int v) { p.*member = v; })
-                .withDefault(0);
-        };
-        const auto boolean = [&c](const char* name, bool TppPage::*member) {
+                 "Color", [](const TppPage& p) { return p.Color; }, [](TppPage& p, int v) { p.Color = v; })
+                .withDefault(0xFFFFFF);
+            integer("ControlGroupBreakNo", &TppPage::ControlGroupBreakNo);
             c.property(
-                 name, [member](const TppPage& p) { return p.*member; },
-                 [member](TppPage& p, bool v) { p.*member = v; })
-                .withDefault(false);
-        };
-        integer("AbsolutePageCount", &TppPage::AbsolutePageCount);
-        integer("AbsolutePageNo", &TppPage::AbsolutePageNo);
-        boolean("Calculation", &TppPage::Calculation);
-        c.property("Color", [](const TppPage& p) { return p.Color; }, [](TppPage& p, int v) { p.Color = v; })
-            .withDefault(0xFFFFFF);
-        integer("ControlGroupBreakNo", &TppPage::ControlGroupBreakNo);
-        c.property(
-            "DocumentName", [](const TppPage& p) { return p.DocumentName; },
-            [](TppPage& p, const QString& v) { p.DocumentName = v; });
-        boolean("Final", &TppPage::Final);
-        boolean("FirstPage", &TppPage::FirstPage);
-        integer("LanguageIndex", &TppPage::LanguageIndex);
-        boolean("LastPage", &TppPage::LastPage);
-        integer("PageCount", &TppPage::PageCount);
-        integer("PageNo", &TppPage::PageNo);
-        c.property(
-             "PassSetting", [](const TppPage& p) { return p.PassSetting; },
-             [](TppPage& p, TppPassSettingType v) { p.PassSetting = v; })
-            .names(enumerationNames("TppPassSettingType"))
-            .withDefault(psOnePass);
-        // Days since 30 December 1899, as date-times are stored.
-        c.property(
-            "PrintDateTime",
-            [](const TppPage& p) {
-                static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
-                return p.PrintDateTime.isValid() ? epoch.msecsTo(p.PrintDateTime) / 86400000.0 : 0.0;
-            },
-            [](TppPage& p, double days) {
-                static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
-                p.PrintDateTime = epoch.addMSecs(qint64(days * 86400000.0));
-            });
-        c.object("PrinterSetup", [](TppPage& p) -> Persistent* { return &p.printerSetup_; });
-    });
+                "DocumentName", [](const TppPage& p) { return p.DocumentName; },
+                [](TppPage& p, const QString& v) { p.DocumentName = v; });
+            boolean("Final", &TppPage::Final);
+            boolean("FirstPage", &TppPage::FirstPage);
+            integer("LanguageIndex", &TppPage::LanguageIndex);
+            boolean("LastPage", &TppPage::LastPage);
+            integer("PageCount", &TppPage::PageCount);
+            integer("PageNo", &TppPage::PageNo);
+            c.property(
+                 "PassSetting", [](const TppPage& p) { return p.PassSetting; },
+                 [](TppPage& p, TppPassSettingType v) { p.PassSetting = v; })
+                .names(enumerationNames("TppPassSettingType"))
+                .withDefault(psOnePass);
+            // Days since 30 December 1899, as date-times are stored.
+            c.property(
+                "PrintDateTime",
+                [](const TppPage& p) {
+                    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
+                    return p.PrintDateTime.isValid() ? epoch.msecsTo(p.PrintDateTime) / 86400000.0 : 0.0;
+                },
+                [](TppPage& p, double days) {
+                    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
+                    p.PrintDateTime = epoch.addMSecs(qint64(days * 86400000.0));
+                });
+            c.object("PrinterSetup", [](TppPage& p) -> Persistent* { return &p.printerSetup_; });
+        });
     return info;
 }
 
@@ -67,29 +69,19 @@ TppPage::~TppPage() {
 }
 
 void TppPage::SetSourceReport(TppCommunicator* report) {
-    if (report == sourceReport_)
-        return;
-    if (sourceReport_)
-        UnlinkFrom(sourceReport_);
-    sourceReport_ = report;
-    if (sourceReport_)
-        LinkTo(sourceReport_);
+    sourceReport_.reset(report);
 }
 
-void TppPage::Notify(TppCommunicator* sender, int operation) {
-    TppRelative::Notify(sender, operation);
-    if (operation == ppopRemove && sender == sourceReport_)
-        sourceReport_ = nullptr;
+TppDrawCommand* TppPage::DrawCommand(int index) const {
+    return static_cast<TppDrawCommand*>(Child(index));
 }
-
-TppDrawCommand* TppPage::DrawCommand(int index) const { return static_cast<TppDrawCommand*>(Child(index)); }
 
 void TppPage::AddDrawCommand(TppDrawCommand* command) {
     if (!command || command->page_ == this)
         return;
     if (dynamic_cast<TppOutlineDrawCommand*>(command) && FindOutlineDrawCommand())
-        throw EOutlineError(
-            QStringLiteral("TppPage.AddDrawCommand: Cannot add more than one draw outline command per page."));
+        throw EOutlineError(QStringLiteral(
+            "TppPage.AddDrawCommand: Cannot add more than one draw outline command per page."));
     if (command->page_)
         command->page_->RemoveDrawCommand(command);
     if (command->Owner() != this)
@@ -126,9 +118,13 @@ void TppPage::RemoveDrawCommand(TppDrawCommand* command) {
         command->ChangeOwner(nullptr);
 }
 
-QList<TppDrawCommand*> TppPage::ClickableCommands() const { return clickable_ ? *clickable_ : QList<TppDrawCommand*>(); }
+QList<TppDrawCommand*> TppPage::ClickableCommands() const {
+    return clickable_ ? *clickable_ : QList<TppDrawCommand*>();
+}
 
-QList<TppDrawCommand*> TppPage::UpdatableCommands() const { return updatable_ ? *updatable_ : QList<TppDrawCommand*>(); }
+QList<TppDrawCommand*> TppPage::UpdatableCommands() const {
+    return updatable_ ? *updatable_ : QList<TppDrawCommand*>();
+}
 
 void TppPage::freeDrawCommands() {
     while (ChildCount() > 0) {
@@ -156,7 +152,7 @@ void TppPage::Assign(const TppPage& source) {
     LanguageIndex = source.LanguageIndex;
     PrintDateTime = source.PrintDateTime;
     Color = source.Color;
-    SetSourceReport(source.sourceReport_);
+    SetSourceReport(source.sourceReport_.get());
     printerSetup_.Assign(source.printerSetup_);
     freeDrawCommands();
     for (int i = 0; i < source.DrawCommandCount(); ++i) {
@@ -174,11 +170,16 @@ void TppPage::ResetPage() {
     Calculation = Final = LastPage = false;
 }
 
-QString TppPage::PageText() const { return LanguageString(18) + u' ' + QString::number(AbsolutePageNo); }
+QString TppPage::PageText() const {
+    return LanguageString(18) + u' ' + QString::number(AbsolutePageNo);
+}
 
 QString TppPage::PageOfText() const {
-    return QStringLiteral("%1 %2 %3 %4").arg(LanguageString(18)).arg(AbsolutePageNo).arg(LanguageString(16)).arg(
-        AbsolutePageCount);
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(LanguageString(18))
+        .arg(AbsolutePageNo)
+        .arg(LanguageString(16))
+        .arg(AbsolutePageCount);
 }
 
 TppDrawCommand* TppPage::FindDrawCommandOfClass(const ClassInfo& info) const {
@@ -189,7 +190,8 @@ TppDrawCommand* TppPage::FindDrawCommandOfClass(const ClassInfo& info) const {
 }
 
 TppOutlineDrawCommand* TppPage::FindOutlineDrawCommand() const {
-    return static_cast<TppOutlineDrawCommand*>(FindDrawCommandOfClass(TppOutlineDrawCommand::staticClassInfo()));
+    return static_cast<TppOutlineDrawCommand*>(
+        FindDrawCommandOfClass(TppOutlineDrawCommand::staticClassInfo()));
 }
 
 void TppPage::RefreshUpdatables(TppDevice* device) {

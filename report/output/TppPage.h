@@ -2,6 +2,7 @@
 
 #include "TppPrinterSetup.h"
 #include "TppRelative.h"
+#include "WeakReference.h"
 
 #include <QDateTime>
 #include <memory>
@@ -39,7 +40,7 @@ public:
     const TppPrinterSetup& PrinterSetup() const { return printerSetup_; }
     void SetPrinterSetup(const TppPrinterSetup& setup) { printerSetup_.Assign(setup); }
     const TppPageDef& PageDef() const { return printerSetup_.PageDef(); }
-    OwnedComponent* SourceReport() const { return sourceReport_; }
+    OwnedComponent* SourceReport() const { return sourceReport_.get(); }
     void SetSourceReport(TppCommunicator* report);
 
     int DrawCommandCount() const { return ChildCount(); }
@@ -64,7 +65,6 @@ public:
     // Asks the device to redraw every command whose text changed.
     void RefreshUpdatables(TppDevice* device);
 
-    void Notify(TppCommunicator* sender, int operation) override;
     void Loaded() override;
 
 private:
@@ -73,7 +73,7 @@ private:
     void enlist(TppDrawCommand* command);
 
     TppPrinterSetup printerSetup_{this};
-    TppCommunicator* sourceReport_ = nullptr;
+    WeakReference<TppCommunicator> sourceReport_;
     std::unique_ptr<QList<TppDrawCommand*>> clickable_;
     std::unique_ptr<QList<TppDrawCommand*>> updatable_;
 };

@@ -4,7 +4,9 @@
 #include "TppPage.h"
 
 namespace {
-QString cacheKey(int pageNo) { return QString::asprintf("%8d", pageNo); }
+QString cacheKey(int pageNo) {
+    return QString::asprintf("%8d", pageNo);
+}
 } // namespace
 
 TppPublisher::TppPublisher(OwnedComponent* owner) : TppCommunicator(owner) {}
@@ -133,7 +135,11 @@ void TppPublisher::AcceptPage(TppPage& page) {
     cachePage(page);
     for (TppDevice* device : recipients(true))
         device->AcceptPage(page);
-    requestSatisfied_ = mergedRequest_.IsRequestComplete(page);
+    // Only a finished page serves the request: a page-list entry struck off
+    // by a page's start, or by a two-pass report's counting draft, would
+    // leave its final page ungenerated.
+    if (page.Final && !page.Calculation)
+        requestSatisfied_ = mergedRequest_.IsRequestComplete(page);
     if (!lastPageKnown_ && page.LastPage) {
         lastPageKnown_ = true;
         lastPageNo_ = page.AbsolutePageNo;

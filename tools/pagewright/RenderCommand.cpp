@@ -7,33 +7,40 @@
 #include "PageList.h"
 #include "PagewrightErrors.h"
 #include "TemplateClasses.h"
+#include "TemplatePipelineNames.h"
 #include "TppDBPipeline.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
 
+#include <QFile>
+#include <optional>
 #include <vector>
 
 namespace {
 
-constexpr const char* kSynopsis =
-    "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass two] [--pages LIST] (--dump | --png DIR)";
+constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
+                                  "[--pages LIST] (--dump | --png DIR)";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
     "as text (\"page N of M\", then one line per draw command), --png DIR writes\n"
     "page-0001.png ... at 100 %.\n"
-    "  --data NAME=SOURCE  the rows of the template's pipeline NAME (its user name):\n"
-    "                      a CSV file (first line the field names, each optionally\n"
-    "                      name:dtType), sqlite:PATH?table=T or sqlite:PATH?query=SELECT ...\n"
-    "  --pass two          count all pages first, so \"Page n of m\" is known\n"
+    "  --data NAME=SOURCE  the rows of the template's pipeline NAME: its user name,\n"
+    "                      which the template refers to as \"pp\" and NAME (as the\n"
+    "                      designer names pipelines) or as NAME itself. SOURCE is a\n"
+    "                      CSV file (first line the field names, each optionally\n"
+    "                      name:dtType, e.g. AMOUNT:dtCurrency; \".\" decimals, ISO\n"
+    "                      dates), sqlite:PATH?table=T or sqlite:PATH?query=SELECT ...\n"
+    "  --pass two          count all pages first, so \"Page n of m\" is known;\n"
+    "                      --pass one overrides a template that asks for two\n"
     "  --pages LIST        only these pages, e.g. 1,3,5-12\n"
-    "A template or data error prints the message and the status is 1; a report\n"
-    "without pages writes nothing.\n";
+    "A template or data error prints the message and the status is 1, a usage\n"
+    "mistake 2; a report without pages writes nothing and the status is 0.\n";
 
 struct RenderOptions {
     QString templatePath;
     std::vector<DataSourceOption> data;
-    bool twoPass = false;
+    std::optional<TppPassSettingType> passes; // the template's own when not given
     TppPageRequest request;
     PageOutput output;
 };
@@ -42,6 +49,8 @@ struct UsageError {
     QString message;
 };
 
+struct HelpWanted {};
+
 QString valueOf(const QStringList& arguments, qsizetype& i) {
     if (i + 1 >= arguments.size())
         throw UsageError{QStringLiteral("%1 needs a value").arg(arguments[i])};
@@ -49,6 +58,8 @@ QString valueOf(const QStringList& arguments, qsizetype& i) {
 }
 
 RenderOptions parseOptions(QStringList arguments) {
+    if (arguments.contains(u"--help") || arguments.contains(u"-h"))
+        throw HelpWanted{};
     RenderOptions options;
     QString error;
     const auto output = PageOutput::take(arguments, error);
@@ -62,17 +73,22 @@ RenderOptions parseOptions(QStringList arguments) {
             const auto option = DataSourceOption::parse(text);
             if (!option)
                 throw UsageError{QStringLiteral("--data expects NAME=SOURCE, not \"%1\"").arg(text)};
+            for (const DataSourceOption& earlier : options.data)
+                if (earlier.pipelineName.compare(option->pipelineName, Qt::CaseInsensitive) == 0)
+                    throw UsageError{
+                        QStringLiteral("--data names the pipeline %1 twice").arg(option->pipelineName)};
             options.data.push_back(*option);
         } else if (argument == u"--pass") {
             const QString pass = valueOf(arguments, i);
             if (pass != u"two" && pass != u"one")
                 throw UsageError{QStringLiteral("--pass is one or two")};
-            options.twoPass = pass == u"two";
+            options.passes = pass == u"two" ? psTwoPass : psOnePass;
         } else if (argument == u"--pages") {
             const QString list = valueOf(arguments, i);
             QStringList pages;
             if (!ParsePageList(list, pages, true) || pages.isEmpty())
-                throw UsageError{QStringLiteral("--pages: \"%1\" is not a list of pages such as 1,3,5-12").arg(list)};
+                throw UsageError{
+                    QStringLiteral("--pages: \"%1\" is not a list of pages such as 1,3,5-12").arg(list)};
             options.request.PageSetting = psPageList;
             options.request.PageList = pages;
         } else if (argument.startsWith(u"--") || !options.templatePath.isEmpty()) {
@@ -86,6 +102,20 @@ RenderOptions parseOptions(QStringList arguments) {
     return options;
 }
 
+// The component name the template calls the pipeline with user name `name`
+// by: the designer's "pp" and the user name, or, in a template written by
+// hand, the user name itself. EDataError when it refers to pipelines but not
+// to this one, which is a misspelt NAME more often than not.
+QString pipelineComponentName(const QString& name, const QStringList& referred) {
+    const QString designed = QStringLiteral("pp") + name;
+    if (referred.isEmpty() || referred.contains(designed, Qt::CaseInsensitive))
+        return designed;
+    if (referred.contains(name, Qt::CaseInsensitive))
+        return name;
+    throw EDataError(QStringLiteral("The template has no pipeline %1; it refers to %2.")
+                         .arg(name, referred.join(QStringLiteral(", "))));
+}
+
 // The report and what it reads live on one form, as in an application, so
 // the template's references to pipelines resolve to the ones made here.
 struct RenderForm {
@@ -93,14 +123,14 @@ struct RenderForm {
     OwnedComponent form;
     TppReport* report = nullptr;
 
-    explicit RenderForm(const std::vector<DataSourceOption>& data) {
+    RenderForm(const std::vector<DataSourceOption>& data, const QStringList& referred) {
         form.SetName(QStringLiteral("Form1"));
         for (const DataSourceOption& option : data) {
+            const QString componentName = pipelineComponentName(option.pipelineName, referred);
             datasets.push_back(option.open());
             auto* source = new DataSource(&form, datasets.back().get());
             auto* pipeline = new TppDBPipeline(&form);
-            // Pipelines a designer makes are named "pp" and their user name.
-            pipeline->SetName(QStringLiteral("pp") + option.pipelineName);
+            pipeline->SetName(componentName);
             pipeline->SetUserName(option.pipelineName);
             pipeline->SetDataSource(source);
         }
@@ -109,12 +139,20 @@ struct RenderForm {
     }
 };
 
+QStringList pipelineNamesInFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? pipelineNamesReferredTo(file.readAll()) : QStringList();
+}
+
 } // namespace
 
 int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     RenderOptions options;
     try {
         options = parseOptions(arguments);
+    } catch (const HelpWanted&) {
+        out << "Usage: " << kSynopsis << "\n" << kDetails;
+        return 0;
     } catch (const UsageError& error) {
         err << "pagewright render: " << error.message << "\nUsage: " << kSynopsis << "\n" << kDetails;
         return 2;
@@ -122,12 +160,12 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     registerBarCodeClasses();
     registerTemplateClasses();
     try {
-        RenderForm render(options.data);
+        RenderForm render(options.data, pipelineNamesInFile(options.templatePath));
         TppReportTemplate& reportTemplate = ReportTemplate(*render.report);
         reportTemplate.SetFileName(options.templatePath);
         reportTemplate.LoadFromFile();
-        if (options.twoPass)
-            render.report->SetPassSetting(psTwoPass);
+        if (options.passes)
+            render.report->SetPassSetting(*options.passes);
         writePages(printToPages(*render.report, options.request), options.output, out);
     } catch (const EPagewrightError& error) {
         err << "pagewright render: " << error.message() << "\n";

@@ -132,6 +132,7 @@ struct RequestCase {
     int page;
     QStringList list;
     QList<int> expected;
+    TppPassSettingType passes = psOnePass;
 };
 
 class PageRequestTest : public PageLoopTest, public testing::WithParamInterface<RequestCase> {};
@@ -140,6 +141,7 @@ class PageRequestTest : public PageLoopTest, public testing::WithParamInterface<
 TEST_P(PageRequestTest, EndsWithTheRightPages) {
     buildListing(36);
     const RequestCase& c = GetParam();
+    report->SetPassSetting(c.passes);
     EXPECT_EQ(numbers(print(c.setting, c.page, c.list)), c.expected);
 }
 
@@ -149,7 +151,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RequestCase{"SinglePagePastTheEndIsTheLastPageOnce", psSinglePage, 10, {}, {6}},
                     RequestCase{"FirstPage", psFirstPage, 1, {}, {1}},
                     RequestCase{"LastPage", psLastPage, 1, {}, {6}},
-                    RequestCase{"AllPages", psAll, 1, {}, {1, 2, 3, 4, 5, 6}}),
+                    RequestCase{"AllPages", psAll, 1, {}, {1, 2, 3, 4, 5, 6}},
+                    // The first pass's draft of a listed page does not serve the request.
+                    RequestCase{"PageListInTwoPasses", psPageList, 1, {"5", "2", "99"}, {5, 2}, psTwoPass},
+                    RequestCase{"LastListedPageInTwoPasses", psPageList, 1, {"6"}, {6}, psTwoPass},
+                    RequestCase{"SinglePageInTwoPasses", psSinglePage, 4, {}, {4}, psTwoPass}),
     [](const testing::TestParamInfo<RequestCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PageLoopTest, APageLimitEndsTheReportWhileDataRemains) {

@@ -1,4 +1,6 @@
 #include "PagewrightErrors.h"
+#include "TppDetailBand.h"
+#include "TppComponent.h"
 #include "TppDrawCalc.h"
 #include "TppDrawLine.h"
 #include "TppDrawText.h"
@@ -7,6 +9,8 @@
 #include "TppPage.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -48,7 +52,8 @@ TEST(Page, OnlyOneOutlineCommandAndListsExistWhileTheyHoldCommands) {
         page.AddDrawCommand(second);
         FAIL() << "a second outline command";
     } catch (const EOutlineError& e) {
-        EXPECT_EQ(e.message(), "TppPage.AddDrawCommand: Cannot add more than one draw outline command per page.");
+        EXPECT_EQ(e.message(),
+                  "TppPage.AddDrawCommand: Cannot add more than one draw outline command per page.");
     }
     EXPECT_EQ(page.DrawCommandCount(), 1);
     delete second;
@@ -94,6 +99,41 @@ TEST(Page, PageNumberTextsRefreshOncePageCountsAreKnown) {
     page.AbsolutePageNo = 3;
     page.AbsolutePageCount = 12;
     EXPECT_EQ(page.PageOfText(), "Page 3 of 12");
+}
+
+// Pages name where each command came from without linking to it: a band
+// drawn on a thousand kept pages keeps no list of them, and a freed source
+// reads as none.
+TEST(Page, CommandsNameTheirSourcesUntilTheSourcesAreFreed) {
+    auto report = std::make_unique<TppCommunicator>();
+    auto band = std::make_unique<TppDetailBand>();
+    auto component = std::make_unique<TppComponent>();
+    std::vector<std::unique_ptr<TppPage>> pages;
+    for (int n = 0; n < 1000; ++n) {
+        TppPage page;
+        page.SetSourceReport(report.get());
+        auto* text = new TppDrawText(&page);
+        text->SetSourceBand(band.get());
+        text->SetSourceComponent(component.get());
+        page.AddDrawCommand(text);
+        pages.push_back(std::make_unique<TppPage>());
+        pages.back()->Assign(page);
+    }
+    const TppPage& last = *pages.back();
+    const auto* text = dynamic_cast<const TppDrawText*>(last.DrawCommand(0));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(last.SourceReport(), report.get());
+    EXPECT_EQ(text->SourceBand(), band.get());
+    EXPECT_EQ(text->SourceComponent(), component.get());
+    EXPECT_TRUE(band->links().isEmpty() && component->links().isEmpty() && report->links().isEmpty())
+        << "no link per command";
+
+    component.reset();
+    band.reset();
+    report.reset();
+    EXPECT_EQ(text->SourceComponent(), nullptr);
+    EXPECT_EQ(text->SourceBand(), nullptr);
+    EXPECT_EQ(last.SourceReport(), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,109 @@
+#include "TppSystemVariable.h"
+
+#include "ClassBuilder.h"
+#include "TextEnvironment.h"
+#include "TppBandedReport.h"
+#include "TppDisplayFormat.h"
+#include "TppDrawVar.h"
+#include "VariableText.h"
+
+namespace {
+
+bool isPlainText(TppVarType kind) {
+    return kind == vtDocumentName || kind == vtPageSet || kind == vtPageSetDesc || kind == vtPageNoDesc;
+}
+
+} // namespace
+
+const ClassInfo& TppSystemVariable::staticClassInfo() {
+    static const ClassInfo info = describeClass<TppSystemVariable>(
+        "TppSystemVariable", &TppCustomVariable::staticClassInfo(), [](auto& c) {
+            using T = TppSystemVariable;
+            c.event("OnFormat", &T::OnFormat);
+            c.property("VarType", &T::VarType, &T::SetVarType)
+                .names({"vtDate", "vtDateTime", "vtDocumentName", "vtPrintDateTime", "vtPageCount",
+                        "vtPageSet", "vtPageSetDesc", "vtPageNo", "vtPageNoDesc", "vtTime"})
+                .withDefault(vtDate);
+        });
+    return info;
+}
+
+TppSystemVariable::TppSystemVariable(OwnedComponent* owner) : TppCustomVariable(owner) {}
+
+TppSystemVariable::~TppSystemVariable() {
+    markDestroying();
+}
+
+void TppSystemVariable::SetVarType(TppVarType kind) {
+    varType_ = kind;
+    if (!isLoading() && (kind == vtPageSet || kind == vtPageSetDesc))
+        if (auto* report = dynamic_cast<TppCustomReport*>(Report()))
+            report->SetPassSetting(psTwoPass);
+    AdjustBounds();
+    Change();
+}
+
+TppDataType TppSystemVariable::DataType() const {
+    switch (varType_) {
+    case vtDate:
+        return dtDate;
+    case vtDateTime:
+    case vtPrintDateTime:
+        return dtDateTime;
+    case vtPageCount:
+    case vtPageNo:
+        return dtInteger;
+    case vtTime:
+        return dtTime;
+    default:
+        return dtString;
+    }
+}
+
+QVariant TppSystemVariable::value() const {
+    auto* report = dynamic_cast<TppBandedReport*>(Report());
+    const bool printing = reportPrinting(*this) && report && report->Engine();
+    const QDateTime now = report ? report->Now() : QDateTime::currentDateTime();
+    switch (varType_) {
+    case vtDate:
+        return now.date();
+    case vtDateTime:
+        return now;
+    case vtTime:
+        return now.time();
+    case vtDocumentName:
+        return report ? report->PrinterSetup().DocumentName() : QString();
+    case vtPrintDateTime:
+        return printing ? report->Engine()->PrintDateTime : now;
+    case vtPageCount:
+        return printing ? report->PageCount() : 1;
+    case vtPageNo:
+        return printing ? report->PageNo() : 1;
+    default:
+        return printing ? VariableText(varType_, report->PageNo(), report->PageCount())
+                        : VariableText(varType_, 1, 1, false);
+    }
+}
+
+QString TppSystemVariable::RawText() const {
+    const QVariant current = value();
+    QString text;
+    if (isPlainText(varType_)) {
+        text = current.toString();
+    } else {
+        const QString format = OnFormat ? QString() : DisplayFormat();
+        text = FormatValue(format, DataType(), current, localeSettingsOf(*this));
+    }
+    OnFormat(const_cast<TppSystemVariable*>(this), DisplayFormat(), DataType(), current, text);
+    return text;
+}
+
+const ClassInfo* TppSystemVariable::CommandClass() const {
+    return &TppDrawVar::staticClassInfo();
+}
+
+void TppSystemVariable::PropertiesToDrawCommand(TppDrawCommand& command) {
+    TppCustomVariable::PropertiesToDrawCommand(command);
+    if (auto* var = dynamic_cast<TppDrawVar*>(&command))
+        var->VarType = varType_;
+}

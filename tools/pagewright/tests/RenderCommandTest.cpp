@@ -1,0 +1,211 @@
+#include "RenderCommand.h"
+#include "ComponentStream.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CommandRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+CommandRun render(const QStringList& arguments) {
+    CommandRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = runRenderCommand(arguments, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+// A listing of the field NAME, 10000 a line on a 100000 square page with
+// margins of 10000: eight lines a page. `pipeline` is the name the template
+// calls its pipeline by.
+QByteArray listing(const QByteArray& pipeline) {
+    return "object Report1: TppReport\n"
+           "  PrinterSetup.mmMarginBottom = 10000\n"
+           "  PrinterSetup.mmMarginLeft = 10000\n"
+           "  PrinterSetup.mmMarginRight = 10000\n"
+           "  PrinterSetup.mmMarginTop = 10000\n"
+           "  PrinterSetup.mmPaperHeight = 100000\n"
+           "  PrinterSetup.mmPaperWidth = 100000\n"
+           "  AutoStop = False\n"
+           "  DataPipeline = " +
+           pipeline +
+           "\n"
+           "  object ppDetailBand1: TppDetailBand\n"
+           "    mmHeight = 10000\n"
+           "    object ppDBText1: TppDBText\n"
+           "      DataField = 'NAME'\n"
+           "      DataPipelineName = '" +
+           pipeline +
+           "'\n"
+           "      AutoSize = False\n"
+           "      mmHeight = 5000\n"
+           "      mmWidth = 30000\n"
+           "      BandType = 4\n"
+           "    end\n"
+           "  end\n"
+           "end\n";
+}
+
+class RenderCommandTest : public testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    // A CSV of `rows` names, "row 1" ... .
+    QString names(int rows) {
+        QByteArray csv = "NAME\n";
+        for (int row = 1; row <= rows; ++row)
+            csv += "row " + QByteArray::number(row) + "\n";
+        return write(QStringLiteral("names.csv"), csv);
+    }
+    // The page headers and texts of a dump, without the geometry.
+    static QStringList outline(const QString& dump) {
+        QStringList lines;
+        for (const QString& line : dump.split(u'\n', Qt::SkipEmptyParts))
+            lines << (line.startsWith(u"page") ? line : line.section(u'"', 1, 1));
+        return lines;
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(RenderCommandTest, NameIsThePipelinesUserNameHoweverTheTemplateCallsIt) {
+    const QString data = QStringLiteral("Orders=") + names(3);
+    const QStringList expected = {"page 1 of 1", "row 1", "row 2", "row 3"};
+    const std::pair<const char*, QByteArray> templates[] = {
+        {"designed.rtm", listing("ppOrders")},
+        {"by hand.rtm", listing("Orders")},
+        {"other case.rtm", listing("PPORDERS")},
+        {"binary.rtm", writeComponentStream(parseComponentStream(listing("ppOrders")), StreamForm::Binary)},
+    };
+    for (const auto& [name, bytes] : templates) {
+        const CommandRun run = render({write(QString::fromLatin1(name), bytes), "--data", data, "--dump"});
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err.toStdString();
+        EXPECT_EQ(outline(run.out), expected) << name;
+    }
+}
+
+TEST_F(RenderCommandTest, PagesAskedForAreTheOnlyOnesWritten) {
+    const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
+    const QString data = QStringLiteral("Orders=") + names(20); // pages of 8, 8 and 4
+    for (const QString& pass : {QStringLiteral("one"), QStringLiteral("two")}) {
+        const CommandRun run = render({report, "--data", data, "--pass", pass, "--pages", "1,3", "--dump"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        const QStringList lines = outline(run.out);
+        ASSERT_EQ(lines.size(), 2 + 8 + 4) << run.out.toStdString();
+        EXPECT_EQ(lines[0], "page 1 of 3") << pass.toStdString();
+        EXPECT_EQ(lines[1], "row 1");
+        EXPECT_EQ(lines[9], "page 3 of 3") << pass.toStdString();
+        EXPECT_EQ(lines[10], "row 17")
+            << "page 3 continues where page 2 ended, though page 2 was not asked for";
+    }
+}
+
+TEST_F(RenderCommandTest, SqliteTablesAndQueriesFeedThePipeline) {
+    const QString database = folder.filePath(QStringLiteral("shop.db"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("render-test"));
+        db.setDatabaseName(database);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE orders (NAME TEXT, QTY INTEGER)")));
+        ASSERT_TRUE(
+            query.exec(QStringLiteral("INSERT INTO orders VALUES ('pens', 3), ('ink', 1), ('paper', 7)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("render-test"));
+    const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
+    const std::pair<QString, QStringList> cases[] = {
+        {"sqlite:" + database + "?table=orders", {"page 1 of 1", "pens", "ink", "paper"}},
+        {"sqlite:" + database + "?query=SELECT NAME FROM orders WHERE QTY > 2 ORDER BY NAME",
+         {"page 1 of 1", "paper", "pens"}},
+    };
+    for (const auto& [source, expected] : cases) {
+        const CommandRun run = render({report, "--data", "Orders=" + source, "--dump"});
+        EXPECT_EQ(run.status, 0) << source.toStdString() << ": " << run.err.toStdString();
+        EXPECT_EQ(outline(run.out), expected) << source.toStdString();
+    }
+}
+
+TEST_F(RenderCommandTest, AReportWithoutPagesWritesNothingAndSucceeds) {
+    // Without records a report makes no page unless it asks for a blank one.
+    const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
+    const QString data = QStringLiteral("Orders=") + names(0);
+    const CommandRun dump = render({report, "--data", data, "--dump"});
+    EXPECT_EQ(dump.status, 0) << dump.err.toStdString();
+    EXPECT_EQ(dump.out, "");
+    const QString pictures = folder.filePath(QStringLiteral("pictures"));
+    const CommandRun png = render({report, "--data", data, "--png", pictures});
+    EXPECT_EQ(png.status, 0) << png.err.toStdString();
+    EXPECT_FALSE(QDir(pictures).exists()) << "no folder for no pages";
+}
+
+TEST_F(RenderCommandTest, TemplateAndDataErrorsSayWhatIsWrongAndFail) {
+    const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
+    const QString data = QStringLiteral("Orders=") + names(2);
+    struct Case {
+        const char* what;
+        QStringList arguments;
+        QString message;
+    };
+    const Case cases[] = {
+        {"no template file", {folder.filePath("missing.rtm"), "--data", data, "--dump"}, "File not found"},
+        {"not a template", {write("junk.rtm", "hello"), "--data", data, "--dump"}, "Invalid Template Format"},
+        {"no CSV file",
+         {report, "--data", "Orders=" + folder.filePath("missing.csv"), "--dump"},
+         "missing.csv"},
+        {"a bad typed value",
+         {report, "--data", "Orders=" + write("bad.csv", "NAME:dtInteger\nten\n"), "--dump"},
+         "line 2"},
+        {"a misspelt pipeline",
+         {report, "--data", "Ordres=" + names(2), "--dump"},
+         "The template has no pipeline Ordres; it refers to ppOrders."},
+        {"no database file",
+         {report, "--data", "Orders=sqlite:" + folder.filePath("none.db") + "?table=t", "--dump"},
+         "does not exist"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun run = render(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_TRUE(run.err.contains(c.message)) << c.what << ": " << run.err.toStdString();
+        EXPECT_EQ(run.out, "") << c.what;
+    }
+}
+
+TEST_F(RenderCommandTest, UsageMistakesShowTheUsage) {
+    const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
+    const QString data = QStringLiteral("Orders=") + names(2);
+    const std::pair<QStringList, QString> cases[] = {
+        {{report, "--data", data}, "--dump or --png DIR"},
+        {{report, "--dump", "--png", "out"}, "either --dump or --png DIR"},
+        {{"--dump"}, "which TEMPLATE?"},
+        {{report, "--data", "Orders", "--dump"}, "--data expects NAME=SOURCE"},
+        {{report, "--data", data, "--data", "orders=x.csv", "--dump"}, "twice"},
+        {{report, "--pages", "none", "--dump"}, "is not a list of pages"},
+        {{report, "--pass", "three", "--dump"}, "--pass is one or two"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CommandRun run = render(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("Usage: pagewright render")) << run.err.toStdString();
+    }
+    const CommandRun help = render({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("user name")) << "--help says what NAME is";
+}
+
+} // namespace
