@@ -10,6 +10,7 @@
 //
 // Each also reports "peak MiB", the process's peak resident memory so far.
 #include "DataSource.h"
+#include "GuiBenchmark.h"
 #include "MemoryTable.h"
 #include "TppDBPipeline.h"
 #include "TppDBText.h"
@@ -22,11 +23,8 @@
 #include "TppReport.h"
 
 #include <QDate>
-#include <QGuiApplication>
-#include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -136,12 +134,6 @@ Listing& listing(int rows) {
     return *found;
 }
 
-void reportPeakMemory(benchmark::State& state) {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak MiB"] = double(usage.ru_maxrss) / 1024.0;
-}
-
 void AllPages(benchmark::State& state) {
     Listing& report = listing(int(state.range(0)));
     int pages = 0;
@@ -183,16 +175,3 @@ void RegeneratePage(benchmark::State& state) {
 BENCHMARK(AllPages)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstPage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RegeneratePage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    // Text is measured with the platform's fonts; no window is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

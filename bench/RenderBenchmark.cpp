@@ -7,16 +7,14 @@
 //
 // Each reports "pages/s" and "peak MiB", the process's peak resident memory
 // so far (run one benchmark per process for a figure of its own).
+#include "GuiBenchmark.h"
 #include "RenderCommand.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <benchmark/benchmark.h>
 #include <cmath>
-#include <sys/resource.h>
 
 namespace {
 
@@ -89,9 +87,7 @@ void reportFigures(benchmark::State& state, int pages) {
     state.counters["pages"] = pages;
     state.counters["pages/s"] =
         benchmark::Counter(double(pages) * double(state.iterations()), benchmark::Counter::kIsRate);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak MiB"] = double(usage.ru_maxrss) / 1024.0;
+    reportPeakMemory(state);
 }
 
 void RenderToDump(benchmark::State& state) {
@@ -122,16 +118,3 @@ void RenderToPng(benchmark::State& state) {
 
 BENCHMARK(RenderToDump)->Unit(benchmark::kSecond)->Iterations(3);
 BENCHMARK(RenderToPng)->Unit(benchmark::kSecond)->Iterations(1);
-
-int main(int argc, char** argv) {
-    // Text is measured and drawn with the platform's fonts; no window is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
