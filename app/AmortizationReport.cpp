@@ -10,7 +10,8 @@
 #include "TppReport.h"
 #include "TppReportTemplate.h"
 
-AmortizationReport::AmortizationReport(MemoryTable& schedule, const FormatSettings& settings) {
+AmortizationReport::AmortizationReport(MemoryTable& schedule, const FormatSettings& settings,
+                                       const Clock& clock) {
     registerEngineClasses();
     registerTemplateClasses();
     form_.SetName(QStringLiteral("frmMain"));
@@ -23,6 +24,7 @@ AmortizationReport::AmortizationReport(MemoryTable& schedule, const FormatSettin
     report_ = new TppReport(&form_);
     report_->SetName(QStringLiteral("Report1"));
     report_->SetLocaleSettings(settings);
+    report_->SetClock(&clock);
     buildAmortizationLayout(*report_, *pipeline);
 }
 

@@ -4,6 +4,7 @@
 #include "OwnedComponent.h"
 #include "ReportHeader.h"
 
+class Clock;
 class MemoryTable;
 class TppReport;
 
@@ -11,9 +12,10 @@ class TppReport;
 // schedule table, ppDBPipeline1 (user name "DBPipeline1") over that, and
 // the report with its built-in layout until a template replaces it. They
 // live on one form, so a template's references to the pipeline resolve.
+// The report reads today's date and the time from `clock`.
 class AmortizationReport {
 public:
-    AmortizationReport(MemoryTable& schedule, const FormatSettings& settings);
+    AmortizationReport(MemoryTable& schedule, const FormatSettings& settings, const Clock& clock);
     ~AmortizationReport();
     AmortizationReport(const AmortizationReport&) = delete;
     AmortizationReport& operator=(const AmortizationReport&) = delete;

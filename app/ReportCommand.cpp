@@ -75,7 +75,7 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return kRefused;
     }
     try {
-        AmortizationReport report(schedule, settings);
+        AmortizationReport report(schedule, settings, clock);
         PageWritingActions actions(report, *output, out);
         if (const auto refusal = showReport(inputs, schedule, templatePath, actions, settings)) {
             err << refusal->message << "\n";

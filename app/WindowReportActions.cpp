@@ -4,8 +4,9 @@
 #include "Prompter.h"
 #include "TppReport.h"
 
-WindowReportActions::WindowReportActions(Prompter& prompter, const FormatSettings& settings)
-    : prompter_(prompter), settings_(settings) {}
+WindowReportActions::WindowReportActions(Prompter& prompter, const FormatSettings& settings,
+                                         const Clock& clock)
+    : prompter_(prompter), settings_(settings), clock_(clock) {}
 
 WindowReportActions::~WindowReportActions() = default;
 
@@ -13,7 +14,7 @@ AmortizationReport& WindowReportActions::report() {
     if (!report_) {
         if (!schedule_)
             throw EPagewrightError(QStringLiteral("The report has no schedule to read."));
-        report_ = std::make_unique<AmortizationReport>(*schedule_, settings_);
+        report_ = std::make_unique<AmortizationReport>(*schedule_, settings_, clock_);
     }
     return *report_;
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class Clock;
 class MemoryTable;
 class Prompter;
 
@@ -14,7 +15,7 @@ class Prompter;
 // template for the designer.
 class WindowReportActions final : public ReportActions {
 public:
-    WindowReportActions(Prompter& prompter, const FormatSettings& settings);
+    WindowReportActions(Prompter& prompter, const FormatSettings& settings, const Clock& clock);
     ~WindowReportActions() override;
 
     // The window's table; set once the window exists.
@@ -29,6 +30,7 @@ private:
 
     Prompter& prompter_;
     FormatSettings settings_;
+    const Clock& clock_;
     MemoryTable* schedule_ = nullptr;
     std::unique_ptr<AmortizationReport> report_;
 };

@@ -20,7 +20,7 @@ int runWindow(int argc, char** argv) {
     MessageBoxPrompter prompter;
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
     registerPreviewForms({&prompter, {}});
-    WindowReportActions reports(prompter, settings);
+    WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;
     services.prompter = &prompter;
     services.clock = &clock;

@@ -77,7 +77,7 @@ Input& input() {
 int render(const QStringList& arguments, QTextStream& out) {
     QString errors;
     QTextStream err(&errors);
-    const int status = runRenderCommand(arguments, out, err);
+    const int status = runRenderCommand(arguments, out, err, SystemClock());
     if (status != 0)
         qFatal("pagewright render failed: %s", qPrintable(errors));
     return status;

@@ -1,5 +1,6 @@
 #include "AmortizationReport.h"
 #include "AmortizationSchedule.h"
+#include "FixedClock.h"
 #include "HeadlessPrint.h"
 #include "PageDump.h"
 #include "TppDrawText.h"
@@ -48,7 +49,8 @@ protected:
     }
 
     MemoryTable table;
-    AmortizationReport amortization{scheduleOf30Years(table), FormatSettings::invariant()};
+    FixedClock clock;
+    AmortizationReport amortization{scheduleOf30Years(table), FormatSettings::invariant(), clock};
     TppReport* report = &amortization.report();
 };
 

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "Clock.h"
+#include "FixedClock.h"
 
 #include <QTextStream>
 #include <functional>
 
 // A `kestrel` command run in-process on a fixed day, with what it printed.
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); }
-};
 
 struct CommandRun {
     int status;

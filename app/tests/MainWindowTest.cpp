@@ -1,4 +1,5 @@
 #include "AdvisoryMessages.h"
+#include "FixedClock.h"
 #include "TfrmMain.h"
 
 #include <QApplication>
@@ -18,11 +19,6 @@ class RecordingPrompter final : public Prompter {
 public:
     void showMessage(const QString& text) override { messages << text; }
     QStringList messages;
-};
-
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 3, 15), QTime(9, 0)); }
 };
 
 class RecordingReports final : public ReportActions {

@@ -44,10 +44,10 @@ CommandRun report(const QStringList& loan) {
 }
 
 CommandRun render(const QString& csv) {
-    return runCommand([&](QTextStream& out, QTextStream& err, const Clock&) {
+    return runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
         return runRenderCommand({QCoreApplication::applicationDirPath() + "/Amortization.rtm", "--data",
                                  "DBPipeline1=" + csv, "--dump"},
-                                out, err);
+                                out, err, clock);
     });
 }
 

@@ -124,7 +124,7 @@ protected:
     QTemporaryDir dir;
     RecordingPrompter prompter;
     FixedClock clock;
-    WindowReportActions reports{prompter, FormatSettings::invariant()};
+    WindowReportActions reports{prompter, FormatSettings::invariant(), clock};
     std::unique_ptr<TfrmMain> window;
 };
 

@@ -146,7 +146,7 @@ QStringList pipelineNamesInFile(const QString& path) {
 
 } // namespace
 
-int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Clock& clock) {
     RenderOptions options;
     try {
         options = parseOptions(arguments);
@@ -161,6 +161,7 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     registerTemplateClasses();
     try {
         RenderForm render(options.data, pipelineNamesInFile(options.templatePath));
+        render.report->SetClock(&clock);
         TppReportTemplate& reportTemplate = ReportTemplate(*render.report);
         reportTemplate.SetFileName(options.templatePath);
         reportTemplate.LoadFromFile();
@@ -174,4 +175,9 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     return 0;
 }
 
-const PagewrightCommand renderCommand = {"render", kSynopsis, runRenderCommand};
+const PagewrightCommand renderCommand = {
+    "render", kSynopsis, [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
+        // From the command line the report's dates and times are the machine's.
+        const SystemClock clock;
+        return runRenderCommand(arguments, out, err, clock);
+    }};

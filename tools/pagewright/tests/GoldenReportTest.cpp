@@ -1,3 +1,4 @@
+#include "FixedClock.h"
 #include "RenderCommand.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ TEST_P(GoldenReport, RendersTheExpectedPages) {
     QString errors;
     QTextStream out(&dump);
     QTextStream err(&errors);
-    ASSERT_EQ(runRenderCommand(renderArguments(folder), out, err), 0) << errors.toStdString();
+    ASSERT_EQ(runRenderCommand(renderArguments(folder), out, err, FixedClock()), 0) << errors.toStdString();
     out.flush();
     const QString expectedPath = folder.filePath("expected.dump");
     if (qEnvironmentVariableIntValue("PW_UPDATE_GOLDEN") == 1) {

@@ -1,5 +1,6 @@
 #include "RenderCommand.h"
 #include "ComponentStream.h"
+#include "FixedClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,7 @@ CommandRun render(const QStringList& arguments) {
     CommandRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.status = runRenderCommand(arguments, out, err);
+    run.status = runRenderCommand(arguments, out, err, FixedClock());
     out.flush();
     err.flush();
     return run;
