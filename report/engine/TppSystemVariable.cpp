@@ -1,6 +1,7 @@
 #include "TppSystemVariable.h"
 
 #include "ClassBuilder.h"
+#include "EnumerationNames.h"
 #include "TextEnvironment.h"
 #include "TppBandedReport.h"
 #include "TppDisplayFormat.h"
@@ -21,8 +22,7 @@ const ClassInfo& TppSystemVariable::staticClassInfo() {
             using T = TppSystemVariable;
             c.event("OnFormat", &T::OnFormat);
             c.property("VarType", &T::VarType, &T::SetVarType)
-                .names({"vtDate", "vtDateTime", "vtDocumentName", "vtPrintDateTime", "vtPageCount",
-                        "vtPageSet", "vtPageSetDesc", "vtPageNo", "vtPageNoDesc", "vtTime"})
+                .names(enumerationNames("TppVarType"))
                 .withDefault(vtDate);
         });
     return info;
