@@ -1,4 +1,5 @@
 #include "CheckCommand.h"
+#include "CommandRun.h"
 #include "ComponentStream.h"
 
 #include <QFile>
@@ -7,20 +8,8 @@
 
 namespace {
 
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
 CommandRun check(const QStringList& arguments) {
-    CommandRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = runCheckCommand(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
+    return runCommand(runCheckCommand, arguments);
 }
 
 const QByteArray kTemplate = "object Report1: TppReport\r\n"

@@ -1,6 +1,6 @@
 #include "RenderCommand.h"
+#include "CommandRun.h"
 #include "ComponentStream.h"
-#include "FixedClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,20 +11,10 @@
 
 namespace {
 
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
 CommandRun render(const QStringList& arguments) {
-    CommandRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = runRenderCommand(arguments, out, err, FixedClock());
-    out.flush();
-    err.flush();
-    return run;
+    return runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
+        return runRenderCommand(arguments, out, err, clock);
+    });
 }
 
 // A listing of the field NAME, 10000 a line on a 100000 square page with
