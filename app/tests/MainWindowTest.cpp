@@ -1,5 +1,6 @@
 #include "AdvisoryMessages.h"
 #include "FixedClock.h"
+#include "RecordingPrompter.h"
 #include "TfrmMain.h"
 
 #include <QApplication>
@@ -14,12 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingPrompter final : public Prompter {
-public:
-    void showMessage(const QString& text) override { messages << text; }
-    QStringList messages;
-};
 
 class RecordingReports final : public ReportActions {
 public:

@@ -1,7 +1,7 @@
 #include "CommandRun.h"
 #include "PageDump.h"
 #include "PreviewForms.h"
-#include "Prompter.h"
+#include "RecordingPrompter.h"
 #include "ReportCommand.h"
 #include "TfrmMain.h"
 #include "TppPreview.h"
@@ -27,12 +27,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingPrompter final : public Prompter {
-public:
-    void showMessage(const QString& text) override { messages << text; }
-    QStringList messages;
-};
 
 // What the preview showed while it was open, taken page by page.
 struct PreviewSeen {

@@ -4,8 +4,7 @@
 #include "Code128Characters.h"
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
-#include "DataSource.h"
-#include "MemoryTable.h"
+#include "OneFieldData.h"
 #include "TppBarCode.h"
 #include "TppDBBarCode.h"
 #include "TppDBPipeline.h"
@@ -281,21 +280,9 @@ TEST_F(BarCodeComponentTest, TheDrawCommandCarriesEverySettingAndItsSizeForThePr
 class DataAwareBarCodeTest : public BarCodeComponentTest {
 protected:
     TppDBPipeline* pipelineOver(FieldType type, const QVariantList& values) {
-        table = std::make_unique<MemoryTable>();
-        table->setFieldDefs({{"F", type, type == FieldType::String ? 20 : 0, 0}});
-        table->open();
-        for (const QVariant& value : values) {
-            table->append();
-            table->setValue(0, value);
-            table->post();
-        }
-        auto* pipeline = new TppDBPipeline(&form);
-        pipeline->SetDataSource(new DataSource(&form, table.get()));
-        pipeline->Open();
-        pipeline->First();
-        return pipeline;
+        return data.pipeline(form, type, values);
     }
-    std::unique_ptr<MemoryTable> table;
+    OneFieldData data;
 };
 
 TEST_F(DataAwareBarCodeTest, TheFieldsValueAsTextNullAsNoDataAndNothingWithoutAField) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "BandPass.h"
 #include "BarCodeClasses.h"
-#include "Prompter.h"
+#include "RecordingPrompter.h"
 #include "TextMeasurer.h"
 #include "TppComponentPass.h"
 #include "TppDetailBand.h"
@@ -33,12 +34,6 @@ private:
     int ppi_;
 };
 
-class RecordingPrompter final : public Prompter {
-public:
-    void showMessage(const QString& text) override { messages << text; }
-    QStringList messages;
-};
-
 // A report with one detail band for barcodes; messages are recorded. The
 // band pass draws the band's components on `page` as the engine would.
 class BarCodeReport {
@@ -66,19 +61,8 @@ public:
     }
 
     TppPage& drawBand(int top = 20000) {
-        band->PrintRect = {5000, top, 205000, top};
-        band->CurrentPosition = top;
-        band->PageBottom = 270000;
-        band->SpaceUsed = 0;
-        band->GenerationComplete = false;
-        band->OutOfSpace = false;
         pass.InitForReport();
-        pass.ResetForBand();
-        pass.GenerateComponents();
-        page.ResetPage();
-        pass.DrawComponents(page);
-        pass.FinishBandPass();
-        return page;
+        return runBandPass(pass, *band, page, top, 270000);
     }
 
     RecordingPrompter prompter;

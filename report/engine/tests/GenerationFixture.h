@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandPass.h"
 #include "FixedPageReport.h"
 #include "TppComponentPass.h"
 #include "TppCustomComponent.h"
@@ -74,18 +75,7 @@ public:
 
     // One pass of the band over a page; returns the page drawn.
     TppPage& runPass(int top = 20000, int bottom = 200000) {
-        band->PrintRect = {5000, top, 205000, top};
-        band->CurrentPosition = top;
-        band->PageBottom = bottom;
-        band->SpaceUsed = 0;
-        band->GenerationComplete = false;
-        band->OutOfSpace = false;
-        pass.ResetForBand();
-        pass.GenerateComponents();
-        page.ResetPage();
-        pass.DrawComponents(page);
-        pass.FinishBandPass();
-        return page;
+        return runBandPass(pass, *band, page, top, bottom);
     }
 
     OwnedComponent form;

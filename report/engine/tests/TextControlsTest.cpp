@@ -1,6 +1,5 @@
-#include "DataSource.h"
 #include "GenerationFixture.h"
-#include "MemoryTable.h"
+#include "OneFieldData.h"
 #include "TppDBPipeline.h"
 #include "TppDBText.h"
 #include "TppDrawRichText.h"
@@ -43,23 +42,10 @@ protected:
 
     // A one-field table and a pipeline over it, on its first record.
     TppDBPipeline* pipelineOver(FieldType type, const QVariantList& values) {
-        table = std::make_unique<MemoryTable>();
-        table->setFieldDefs({{"F", type, type == FieldType::String ? 20 : 0, 0}});
-        table->open();
-        for (const QVariant& value : values) {
-            table->append();
-            table->setValue(0, value);
-            table->post();
-        }
-        auto* source = new DataSource(&form, table.get());
-        auto* pipeline = new TppDBPipeline(&form);
-        pipeline->SetDataSource(source);
-        pipeline->Open();
-        pipeline->First();
-        return pipeline;
+        return data.pipeline(form, type, values);
     }
 
-    std::unique_ptr<MemoryTable> table;
+    OneFieldData data;
 };
 
 QString words(int count) {

@@ -1,8 +1,8 @@
 #include "ClassRegistry.h"
-#include "Prompter.h"
+#include "FixedPageReport.h"
+#include "RecordingPrompter.h"
 #include "ReportModelClasses.h"
 #include "TppComponent.h"
-#include "FixedPageReport.h"
 #include "TppDataPipeline.h"
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
@@ -68,12 +68,6 @@ const ClassInfo& TppLabel::staticClassInfo() {
                                 [](OwnedComponent* owner) -> Persistent* { return new TppLabel(owner); });
     return info;
 }
-
-class RecordingPrompter : public Prompter {
-public:
-    void showMessage(const QString& text) override { messages << text; }
-    QStringList messages;
-};
 
 class ReportModelTest : public testing::Test {
 protected:

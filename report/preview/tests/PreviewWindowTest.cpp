@@ -2,7 +2,7 @@
 #include "FormRegistry.h"
 #include "OutputClasses.h"
 #include "PreviewForms.h"
-#include "Prompter.h"
+#include "RecordingPrompter.h"
 #include "TppPreview.h"
 #include "TppPrintPreview.h"
 #include "TppScreenDevice.h"
@@ -18,12 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingPrompter final : public Prompter {
-public:
-    void showMessage(const QString& text) override { messages << text; }
-    QStringList messages;
-};
 
 // Drives the standard preview window offscreen through the report's Print,
 // shown without a modal loop so that the test keeps control.

@@ -3,7 +3,7 @@
 #include "FormRegistry.h"
 #include "MemoryTable.h"
 #include "PagewrightErrors.h"
-#include "Prompter.h"
+#include "RecordingPrompter.h"
 #include "SqlDataset.h"
 #include "StreamFixtures.h"
 #include "TemplateClasses.h"
@@ -96,12 +96,6 @@ public:
 
 private:
     QStringList& answers_;
-};
-
-class RecordingPrompter : public Prompter {
-public:
-    void showMessage(const QString& text) override { messages << text; }
-    QStringList messages;
 };
 
 TEST(ReportTemplateTest, SavedInEitherFormTheLayoutLoadsBackEqual) {
