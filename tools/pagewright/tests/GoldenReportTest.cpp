@@ -1,4 +1,4 @@
-#include "FixedClock.h"
+#include "CommandRun.h"
 #include "RenderCommand.h"
 
 #include <QDir>
@@ -41,12 +41,11 @@ class GoldenReport : public testing::TestWithParam<QString> {};
 
 TEST_P(GoldenReport, RendersTheExpectedPages) {
     const QDir folder(QStringLiteral(PW_GOLDEN_DIR "/") + GetParam());
-    QString dump;
-    QString errors;
-    QTextStream out(&dump);
-    QTextStream err(&errors);
-    ASSERT_EQ(runRenderCommand(renderArguments(folder), out, err, FixedClock()), 0) << errors.toStdString();
-    out.flush();
+    const CommandRun render = runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
+        return runRenderCommand(renderArguments(folder), out, err, clock);
+    });
+    ASSERT_EQ(render.status, 0) << render.err.toStdString();
+    const QString& dump = render.out;
     const QString expectedPath = folder.filePath("expected.dump");
     if (qEnvironmentVariableIntValue("PW_UPDATE_GOLDEN") == 1) {
         QFile file(expectedPath);
