@@ -12,7 +12,7 @@ namespace {
 
 class PageLoopTest : public EngineFixture {
 protected:
-    // The layout of the issue: static header, detail and footer bands
+    // A plain listing: static header, detail and footer bands
     // 10000 high, each showing a text; 14 records.
     void buildListing(int records = 14) {
         header = addBand<TppHeaderBand>(10000);
