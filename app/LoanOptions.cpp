@@ -25,6 +25,17 @@ std::optional<QDate> isoDate(const QString& text) {
 
 } // namespace
 
+std::optional<QString> takeOptionValue(QStringList& arguments, const QString& option) {
+    const qsizetype at = arguments.indexOf(option);
+    if (at < 0)
+        return std::nullopt;
+    if (at + 1 >= arguments.size())
+        throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
+    const QString value = arguments[at + 1];
+    arguments.remove(at, 2);
+    return value;
+}
+
 LoanInputs parseLoanOptions(const QStringList& arguments, const Clock& clock) {
     LoanInputs in;
     in.startDate = clock.now();

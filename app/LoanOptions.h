@@ -4,11 +4,16 @@
 #include "LoanInputs.h"
 
 #include <QStringList>
+#include <optional>
 
 // A command line that does not say what it means.
 struct UsageError {
     QString message;
 };
+
+// Removes `option` and its value from `arguments` and answers the value;
+// nothing when the option is not there. Raises UsageError when it has no value.
+std::optional<QString> takeOptionValue(QStringList& arguments, const QString& option);
 
 // The loan options of `kestrel schedule` and `kestrel report` as the texts
 // the edit boxes would hold; dates and months are checked here, numbers by
