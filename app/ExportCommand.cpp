@@ -1,6 +1,5 @@
 #include "ExportCommand.h"
 
-#include "AmortizationSchedule.h"
 #include "LoanOptions.h"
 #include "ScheduleCommand.h"
 #include "ScheduleWorkbook.h"
@@ -28,12 +27,8 @@ int runExportCommand(const QStringList& arguments, QTextStream&, QTextStream& er
         return kRefused;
     }
     MemoryTable schedule;
-    AmortizationSchedule::defineTable(schedule);
-    const auto outcome = AmortizationSchedule::compute(inputs, schedule, settings);
-    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        err << refusal->message << "\n";
+    if (!computeCommandSchedule(inputs, schedule, settings, err))
         return kRefused;
-    }
     const WorkbookOutcome written = writeScheduleWorkbook(schedule, path);
     if (!written.written()) {
         err << workbookNotWritten(written) << "\n";

@@ -1,5 +1,7 @@
 #include "LoanOptions.h"
 
+#include "AmortizationSchedule.h"
+
 #include <optional>
 
 namespace {
@@ -82,4 +84,15 @@ LoanInputs parseLoanOptions(const QStringList& arguments, const Clock& clock) {
         }
     }
     return in;
+}
+
+bool computeCommandSchedule(const LoanInputs& inputs, MemoryTable& table, const FormatSettings& settings,
+                            QTextStream& err) {
+    AmortizationSchedule::defineTable(table);
+    const auto outcome = AmortizationSchedule::compute(inputs, table, settings);
+    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
+        err << refusal->message << "\n";
+        return false;
+    }
+    return true;
 }

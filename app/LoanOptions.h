@@ -2,8 +2,10 @@
 
 #include "Clock.h"
 #include "LoanInputs.h"
+#include "MemoryTable.h"
 
 #include <QStringList>
+#include <QTextStream>
 #include <optional>
 
 // A command line that does not say what it means.
@@ -19,3 +21,8 @@ std::optional<QString> takeOptionValue(QStringList& arguments, const QString& op
 // the edit boxes would hold; dates and months are checked here, numbers by
 // the edit boxes' readers later. Raises UsageError.
 LoanInputs parseLoanOptions(const QStringList& arguments, const Clock& clock);
+
+// The schedule of `inputs` in `table`, which it defines, as the commands
+// compute it; a refused input prints its message on `err` and answers false.
+bool computeCommandSchedule(const LoanInputs& inputs, MemoryTable& table, const FormatSettings& settings,
+                            QTextStream& err);

@@ -58,12 +58,8 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
 
     MemoryTable schedule;
-    AmortizationSchedule::defineTable(schedule);
-    const auto outcome = AmortizationSchedule::compute(inputs, schedule, settings);
-    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        err << refusal->message << "\n";
+    if (!computeCommandSchedule(inputs, schedule, settings, err))
         return kRefused;
-    }
     try {
         AmortizationReport report(schedule, settings, clock);
         PageWritingActions actions(report, *output, out);

@@ -76,12 +76,8 @@ int runScheduleCommand(const QStringList& arguments, QTextStream& out, QTextStre
         return kRefused;
     }
     MemoryTable table;
-    AmortizationSchedule::defineTable(table);
-    const auto outcome = AmortizationSchedule::compute(inputs, table, settings);
-    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        err << refusal->message << "\n";
+    if (!computeCommandSchedule(inputs, table, settings, err))
         return kRefused;
-    }
     const FieldDefs fields = table.fieldDefs();
     QStringList header;
     for (const FieldDef& field : fields)
