@@ -25,6 +25,14 @@ const QSet<QString>& rawHiddenElements() {
     return names;
 }
 
+// A "<" that a letter, "/", "!" or "?" does not follow is text ("1 < 2").
+bool startsTag(const QString& html, qsizetype at) {
+    if (at + 1 >= html.size())
+        return false;
+    const QChar next = html.at(at + 1);
+    return next.isLetter() || next == u'/' || next == u'!' || next == u'?';
+}
+
 QString namedEntity(const QString& name) {
     static QHash<QString, QString> known = {{"amp", "&"},   {"lt", "<"},   {"gt", ">"},
                                             {"quot", "\""}, {"apos", "'"}, {"nbsp", QString(QChar::Nbsp)}};
@@ -137,7 +145,10 @@ QString htmlVisibleText(const QString& html) {
     int preDepth = 0;
     qsizetype i = 0;
     while (i < html.size()) {
-        const qsizetype open = html.indexOf(u'<', i);
+        qsizetype open = i - 1;
+        do
+            open = html.indexOf(u'<', open + 1);
+        while (open >= 0 && !startsTag(html, open));
         const qsizetype textEnd = open < 0 ? html.size() : open;
         if (textEnd > i && headDepth == 0)
             text.text(html.mid(i, textEnd - i), preDepth > 0);

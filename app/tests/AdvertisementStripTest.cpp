@@ -70,6 +70,7 @@ TEST(AdvertisementPage, TextLinesAsABrowserShowsThePage) {
         {"two breaks leave an empty line", "a<br><br>b", {"a", "", "b"}},
         {"blanks at the ends of lines do not show", "<p> a </p> <p>b </p>", {"a", "b"}},
         {"comments show nothing", "a<!-- x<br> -->b", {"ab"}},
+        {"a \"<\" before a blank is text", "1 < 2<br>3", {"1 < 2", "3"}},
         {"a script may hold \"<\"", "<script>if (a < b) document.write('<p>x</p>')</script>y", {"y"}},
         {"preformatted text keeps its blanks", "<pre>a  b\nc</pre>", {"a  b", "c"}},
         {"table cells are separated by tabs",
@@ -143,6 +144,7 @@ TEST_F(AdvertisementWindowTest, StripShowsWhatThePageGivesAndOpensOnlyWebTargets
     server.serve("/markerfirst", {"##AdsEnd##<br>A|B|https://a.example/{A}"});
     server.serve("/broken", {"Only a headline|and a description<br>##AdsEnd##"});
     server.serve("/plain", {"Plain|Text page|https://plain.example/{plain}\n##AdsEnd##\n", "text/plain"});
+    server.serve("/huge", {"A|B|https://a.example/{A}<br>##AdsEnd##<br>" + QByteArray(2 << 20, 'x')});
     server.hang("/silent");
     struct Case {
         const char* name;
@@ -174,6 +176,8 @@ TEST_F(AdvertisementWindowTest, StripShowsWhatThePageGivesAndOpensOnlyWebTargets
          {"Plain", "Text page", "plain"},
          "https://plain.example/"},
         {"a page that is not there", server.url("/missing"), 0, fallbacks, fallbackTarget},
+        {"a page far larger than a list of advertisements", server.url("/huge"), 0, fallbacks,
+         fallbackTarget},
         {"a server that never answers", server.url("/silent"), 0, fallbacks, fallbackTarget},
         {"nobody listening", QUrl("http://127.0.0.1:1/"), 0, fallbacks, fallbackTarget},
     };
