@@ -1,5 +1,7 @@
 #include "LoanOptions.h"
 
+#include "AmortizationSchedule.h"
+
 #include <optional>
 
 namespace {
@@ -24,6 +26,17 @@ std::optional<QDate> isoDate(const QString& text) {
 }
 
 } // namespace
+
+std::optional<QString> takeOptionValue(QStringList& arguments, const QString& option) {
+    const qsizetype at = arguments.indexOf(option);
+    if (at < 0)
+        return std::nullopt;
+    if (at + 1 >= arguments.size())
+        throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
+    const QString value = arguments[at + 1];
+    arguments.remove(at, 2);
+    return value;
+}
 
 LoanInputs parseLoanOptions(const QStringList& arguments, const Clock& clock) {
     LoanInputs in;
@@ -71,4 +84,15 @@ LoanInputs parseLoanOptions(const QStringList& arguments, const Clock& clock) {
         }
     }
     return in;
+}
+
+bool computeCommandSchedule(const LoanInputs& inputs, MemoryTable& table, const FormatSettings& settings,
+                            QTextStream& err) {
+    AmortizationSchedule::defineTable(table);
+    const auto outcome = AmortizationSchedule::compute(inputs, table, settings);
+    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
+        err << refusal->message << "\n";
+        return false;
+    }
+    return true;
 }

@@ -36,17 +36,6 @@ private:
     QTextStream& out_;
 };
 
-QString takeTemplateOption(QStringList& arguments, const QString& appDir) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--template"));
-    if (at < 0)
-        return QDir(appDir).filePath(QStringLiteral("Amortization.rtm"));
-    if (at + 1 >= arguments.size())
-        throw UsageError{QStringLiteral("--template needs a file")};
-    const QString path = arguments[at + 1];
-    arguments.remove(at, 2);
-    return path;
-}
-
 } // namespace
 
 int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Clock& clock,
@@ -60,7 +49,8 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
         output = PageOutput::take(options, error);
         if (!output)
             throw UsageError{error};
-        templatePath = takeTemplateOption(options, appDir);
+        templatePath = takeOptionValue(options, QStringLiteral("--template"))
+                           .value_or(QDir(appDir).filePath(QStringLiteral("Amortization.rtm")));
         inputs = parseLoanOptions(options, clock);
     } catch (const UsageError& error) {
         err << "kestrel report: " << error.message << "\n" << kestrelUsage();
@@ -68,12 +58,8 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
 
     MemoryTable schedule;
-    AmortizationSchedule::defineTable(schedule);
-    const auto outcome = AmortizationSchedule::compute(inputs, schedule, settings);
-    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        err << refusal->message << "\n";
+    if (!computeCommandSchedule(inputs, schedule, settings, err))
         return kRefused;
-    }
     try {
         AmortizationReport report(schedule, settings, clock);
         PageWritingActions actions(report, *output, out);

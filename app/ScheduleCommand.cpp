@@ -39,9 +39,14 @@ QString kestrelUsage() {
         "                          and a text command's text as JSON); --png DIR writes\n"
         "                          page-0001.png ... at 100 %. FILE defaults to the\n"
         "                          Amortization.rtm beside the program\n"
+        "  kestrel export --xlsx FILE [options]\n"
+        "                          what \"Export To Excel\" writes, without a window: the schedule as\n"
+        "                          a workbook (A1:F1 merged with [HEADER HERE], the column titles in\n"
+        "                          row 5, one row per month from row 6, amounts as numbers in\n"
+        "                          #,0.000). FILE is replaced only once the new workbook is complete\n"
         "  kestrel --help          show this text\n"
         "\n"
-        "Options of schedule and report (defaults are the window's):\n"
+        "Options of schedule, report and export (defaults are the window's):\n"
         "  --amount X              loan amount (10000)\n"
         "  --term N                term, a whole number (12)\n"
         "  --term-unit month|year  unit of the term (month)\n"
@@ -57,7 +62,8 @@ QString kestrelUsage() {
         "Output: a header line DATE,PAYMENT,PRINCIPAL_PAID,INTEREST_PAID,TOTAL_INTEREST,BALANCE\n"
         "and one line per month; amounts have three decimals and \".\" as the decimal point.\n"
         "A refused input prints its \"ADVISORY : \" message on standard error and exits with status 2;\n"
-        "a template or generation error in kestrel report prints its message and exits with status 1.\n");
+        "a template or generation error in kestrel report, or a workbook kestrel export cannot write,\n"
+        "prints its message and exits with status 1.\n");
 }
 
 int runScheduleCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Clock& clock,
@@ -70,12 +76,8 @@ int runScheduleCommand(const QStringList& arguments, QTextStream& out, QTextStre
         return kRefused;
     }
     MemoryTable table;
-    AmortizationSchedule::defineTable(table);
-    const auto outcome = AmortizationSchedule::compute(inputs, table, settings);
-    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
-        err << refusal->message << "\n";
+    if (!computeCommandSchedule(inputs, table, settings, err))
         return kRefused;
-    }
     const FieldDefs fields = table.fieldDefs();
     QStringList header;
     for (const FieldDef& field : fields)

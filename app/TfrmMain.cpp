@@ -1,9 +1,11 @@
 #include "TfrmMain.h"
 
+#include "AdvertisementStrip.h"
 #include "AdvisoryMessages.h"
 #include "DatasetItemModel.h"
 #include "NumberParse.h"
 #include "ReportCommands.h"
+#include "ScheduleWorkbook.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -71,6 +73,7 @@ TfrmMain::TfrmMain(MainWindowServices services, QWidget* parent)
     resize(720, 582);
     Timer1_.setObjectName(QStringLiteral("Timer1"));
     Timer1_.setInterval(1000);
+    connect(&Timer1_, &QTimer::timeout, this, [this] { guarded([this] { Timer1Timer(); }); });
     buildWidgets();
     FormCreate();
     Timer1_.start();
@@ -127,7 +130,7 @@ void TfrmMain::buildWidgets() {
     root->addLayout(inputsRow);
 
     // Advertisement strip: the fallback texts from configuration.
-    auto* adStrip = new QWidget(this);
+    auto* adStrip = Panel1_ = new QWidget(this);
     adStrip->setObjectName(QStringLiteral("Panel1"));
     adStrip->setCursor(Qt::PointingHandCursor);
     auto* adLayout = new QVBoxLayout(adStrip);
@@ -141,6 +144,9 @@ void TfrmMain::buildWidgets() {
     adLayout->addWidget(LAds2_);
     adLayout->addWidget(LAdsURL_);
     root->addWidget(adStrip);
+    adStrip->installEventFilter(this);
+    strip_ = new AdvertisementStrip({LAds1_, LAds2_, LAdsURL_}, services_.adsPage,
+                                    services_.chooseAdvertisement, this);
 
     auto* btnCompute = new QPushButton(QStringLiteral("Calculate Loan And Amortization"), this);
     btnCompute->setObjectName(QStringLiteral("btnCompute"));
@@ -191,7 +197,6 @@ void TfrmMain::buildWidgets() {
     auto* buttons = new QHBoxLayout;
     auto* exportButton = new QPushButton(QStringLiteral("Export To Excel"), reportTab);
     exportButton->setObjectName(QStringLiteral("Button3"));
-    exportButton->setEnabled(false); // the spreadsheet export is not part of this build yet
     auto* showButton = new QPushButton(QStringLiteral("Show Report"), reportTab);
     showButton->setObjectName(QStringLiteral("Button1"));
     auto* designButton = new QPushButton(QStringLiteral("Design Report"), reportTab);
@@ -215,6 +220,7 @@ void TfrmMain::buildWidgets() {
 
     edtTerm_->installEventFilter(this);
     connect(btnCompute, &QPushButton::clicked, this, [this] { guarded([this] { btnComputeClick(); }); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { guarded([this] { Button3Click(); }); });
     connect(showButton, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(designButton, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     for (QComboBox* box : {cbxTermType_, cbxMonthPay_})
@@ -232,10 +238,9 @@ void TfrmMain::FormActivate() {
     config_ = AppConfig::read(QDir(services_.appDir).filePath(QStringLiteral("CONFIG.INI")));
     setWindowTitle(config_.windowTitle());
     lCompanyLink_->setText(config_.companyCaption);
-    LAds1_->setText(config_.adHeadline);
-    LAds2_->setText(config_.adDescription);
-    LAdsURL_->setText(config_.adLinkText);
     Timer1_.setInterval(config_.rotationIntervalMs());
+    strip_->reload({config_.adHeadline, config_.adDescription, config_.adTarget, config_.adLinkText},
+                   config_.adsAddress);
     if (const QScreen* s = screen())
         move(centredTopLeft(s->geometry().size(), size()));
 }
@@ -282,6 +287,7 @@ void TfrmMain::btnComputeClick() {
         refuse(*refusal);
         return;
     }
+    computedLoan_ = inputs();
     const ScheduleSummary& summary = std::get<ScheduleSummary>(outcome);
     lLoanAmmount_->setText(summary.loanAmount);
     lLoanTerm_->setText(summary.loanTerm);
@@ -322,7 +328,32 @@ void TfrmMain::Button2Click() {
 
 void TfrmMain::lCompanyLinkClick() {
     if (!config_.companyTarget.isEmpty() && services_.openTarget)
-        services_.openTarget(config_.companyTarget);
+        services_.openTarget(QUrl::fromUserInput(config_.companyTarget));
+}
+
+void TfrmMain::Button3Click() {
+    if (tblTemp_.isEmpty() || !computedLoan_) {
+        services_.prompter->showMessage(advisory::noRecords);
+        return;
+    }
+    const WorkbookOutcome outcome =
+        writeNewScheduleWorkbook(tblTemp_, services_.documentsDir, loanWorkbookName(*computedLoan_));
+    if (!outcome.written()) {
+        services_.prompter->showMessage(workbookNotWritten(outcome));
+        return;
+    }
+    // The workbook is the user's from here on: it stays, whatever program shows it.
+    if (!services_.openTarget || !services_.openTarget(QUrl::fromLocalFile(outcome.path)))
+        services_.prompter->showMessage(workbookNotOpened(outcome.path));
+}
+
+void TfrmMain::Timer1Timer() {
+    strip_->rotate();
+}
+
+void TfrmMain::Panel1Click() {
+    if (const auto target = strip_->openableTarget(); target && services_.openTarget)
+        services_.openTarget(*target);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {
@@ -336,6 +367,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         guarded([this] { edtTermExit(); });
     else if (watched == lCompanyLink_ && event->type() == QEvent::MouseButtonRelease)
         guarded([this] { lCompanyLinkClick(); });
+    else if (watched == Panel1_ && event->type() == QEvent::MouseButtonRelease)
+        guarded([this] { Panel1Click(); });
     return QWidget::eventFilter(watched, event);
 }
 

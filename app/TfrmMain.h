@@ -8,8 +8,10 @@
 #include "ReportActions.h"
 
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QDateTimeEdit;
@@ -17,7 +19,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class AdvertisementStrip;
 class DatasetItemModel;
+class PageFetcher;
 
 // What the main window takes from outside instead of reaching for it.
 struct MainWindowServices {
@@ -25,8 +29,12 @@ struct MainWindowServices {
     const Clock* clock = nullptr;
     QString appDir;            // where CONFIG.INI and Amortization.rtm live
     FormatSettings settings;
-    std::function<void(const QString&)> openTarget; // the shell's "open"
+    // The desktop's default opener (the shell's "open"); false when nothing opened the target.
+    std::function<bool(const QUrl&)> openTarget;
     ReportActions* reports = nullptr;
+    QString documentsDir;           // where "Export To Excel" writes its workbooks
+    PageFetcher* adsPage = nullptr; // fetches the advertisement page; none: the fallbacks stay
+    std::function<int(int count)> chooseAdvertisement; // empty: at random
 };
 
 // The calculator's main window: loan inputs, the summary and the schedule grid,
@@ -49,6 +57,10 @@ public:
     void Button1Click();
     void Button2Click();
     void lCompanyLinkClick();
+    void Button3Click();
+    void Timer1Timer();
+    void Panel1Click();
+    AdvertisementStrip& advertisementStrip() { return *strip_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -70,6 +82,9 @@ private:
     MemoryTable tblTemp_;
     DatasetItemModel* gridModel_ = nullptr;
     QTimer Timer1_;
+    AdvertisementStrip* strip_ = nullptr;
+    // The loan of the schedule in the table, after which its workbook is named.
+    std::optional<LoanInputs> computedLoan_;
 
     QLineEdit* edtLoanAmt_ = nullptr;
     QLineEdit* edtTerm_ = nullptr;
@@ -91,6 +106,7 @@ private:
     QLabel* lTotalInterestToBePaid_ = nullptr;
     QLabel* lTotalPayment_ = nullptr;
     QLabel* lCompanyLink_ = nullptr;
+    QWidget* Panel1_ = nullptr;
     QTableView* DBGrid1_ = nullptr;
 };
 

@@ -1,5 +1,7 @@
+#include "ExportCommand.h"
 #include "HeadlessPlatform.h"
 #include "MessageBoxPrompter.h"
+#include "PageFetcher.h"
 #include "PreviewForms.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
@@ -8,6 +10,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cstdio>
 
@@ -26,8 +30,13 @@ int runWindow(int argc, char** argv) {
     services.clock = &clock;
     services.appDir = QCoreApplication::applicationDirPath();
     services.settings = settings;
-    services.openTarget = [](const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); };
+    services.openTarget = [](const QUrl& target) { return QDesktopServices::openUrl(target); };
     services.reports = &reports;
+    services.documentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (services.documentsDir.isEmpty())
+        services.documentsDir = QDir::homePath();
+    NetworkPageFetcher adsPage;
+    services.adsPage = &adsPage;
     TfrmMain window(services);
     reports.setSchedule(&window.scheduleTable());
     prompter.setParent(&window);
@@ -50,6 +59,14 @@ int main(int argc, char** argv) {
         SystemClock clock;
         return runScheduleCommand(QCoreApplication::arguments().mid(2), out, err, clock,
                                   FormatSettings::fromLocale(QLocale::system()));
+    }
+    if (command == u"export") {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        SystemClock clock;
+        return runExportCommand(QCoreApplication::arguments().mid(2), out, err, clock,
+                                FormatSettings::fromLocale(QLocale::system()));
     }
     if (command == u"report") {
         // Pages are drawn off screen; no window opens.

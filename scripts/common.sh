@@ -5,9 +5,10 @@
 PW_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev python3-openpyxl
   fonts-liberation
   zint
+  libxlsxwriter-dev
 )
 
 pw_install_packages() {

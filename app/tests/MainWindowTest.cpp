@@ -1,7 +1,5 @@
 #include "AdvisoryMessages.h"
-#include "FixedClock.h"
-#include "RecordingPrompter.h"
-#include "TfrmMain.h"
+#include "MainWindowHarness.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,47 +14,9 @@
 
 namespace {
 
-class RecordingReports final : public ReportActions {
-public:
-    void loadTemplate(const QString& path) override { loaded << path; }
-    void preview(const ReportHeader& header) override { previewed.push_back(header); }
-    void design(const QString& path) override { designed << path; }
-    QStringList loaded;
-    std::vector<ReportHeader> previewed;
-    QStringList designed;
-};
-
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public testing::Test, protected MainWindowHarness {
 protected:
-    void SetUp() override {
-        MainWindowServices services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.appDir = dir.path();
-        services.settings = FormatSettings::invariant();
-        services.openTarget = [this](const QString& target) { opened << target; };
-        services.reports = &reports;
-        window = std::make_unique<TfrmMain>(services);
-    }
-    template <typename T> T* child(const char* name) {
-        T* widget = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString text(const char* label) { return child<QLabel>(label)->text(); }
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    void click(const char* button) { child<QPushButton>(button)->click(); }
-
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    FixedClock clock;
-    RecordingReports reports;
-    QStringList opened;
-    std::unique_ptr<TfrmMain> window;
+    void SetUp() override { openWindow(); }
 };
 
 TEST_F(MainWindowTest, ComputingTheDefaultsFillsGridAndSummary) {

@@ -55,7 +55,7 @@ protected:
         services.clock = &clock;
         services.appDir = dir.path();
         services.settings = FormatSettings::invariant();
-        services.openTarget = [](const QString&) {};
+        services.openTarget = [](const QUrl&) { return true; };
         services.reports = &reports;
         window = std::make_unique<TfrmMain>(services);
         reports.setSchedule(&window->scheduleTable());
