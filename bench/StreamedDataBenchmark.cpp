@@ -16,18 +16,9 @@
 // The second argument is the source: 0 SQLite, 1 CSV with its types
 // declared in the header, 2 CSV whose types are guessed from its values.
 #include "CsvDataset.h"
-#include "DataSource.h"
 #include "GuiBenchmark.h"
+#include "ListingReport.h"
 #include "SqlDataset.h"
-#include "TppDBPipeline.h"
-#include "TppDBText.h"
-#include "TppDetailBand.h"
-#include "TppDevice.h"
-#include "TppFooterBand.h"
-#include "TppHeaderBand.h"
-#include "TppLabel.h"
-#include "TppPublisher.h"
-#include "TppReport.h"
 
 #include <QDate>
 #include <QFile>
@@ -39,17 +30,6 @@
 namespace {
 
 enum Source { Sqlite, CsvDeclared, CsvGuessed };
-
-class PageCounter : public TppDevice {
-public:
-    using TppDevice::TppDevice;
-    void AcceptPage(TppPage& page) override {
-        TppDevice::AcceptPage(page);
-        if (ShouldOutput())
-            ++pages;
-    }
-    int pages = 0;
-};
 
 // The data files, written once per row count.
 struct Files {
@@ -124,11 +104,11 @@ Files& files() {
 }
 
 std::unique_ptr<Dataset> openData(int rows, Source source) {
-    static int connections = 0;
     const QString path = files().path(rows, source);
     if (source == Sqlite) {
         auto dataset = std::make_unique<SqlDataset>();
-        dataset->setDatabase(SqlDataset::openSqlite(path, QStringLiteral("read-%1").arg(++connections)));
+        // One connection per file, opened on the first run, as an application keeps it.
+        dataset->setDatabase(SqlDataset::openSqlite(path, QStringLiteral("read-%1").arg(rows)));
         dataset->setTable("schedule");
         dataset->open();
         return dataset;
@@ -139,67 +119,16 @@ std::unique_ptr<Dataset> openData(int rows, Source source) {
     return csv;
 }
 
-class Listing {
+// The listing over data opened afresh for each run.
+class Listing : public ListingReport {
 public:
-    Listing() {
-        pipeline->SetDataSource(source);
-        report->SetDataPipeline(pipeline);
-        auto* header = band<TppHeaderBand>(12000);
-        auto* title = new TppLabel(&form);
-        title->SetBand(header);
-        title->SetCaption(QStringLiteral("Amortization schedule"));
-        title->SetBounds(0, 2000, 100000, 6000);
-        auto* detail = band<TppDetailBand>(5000);
-        const QStringList fields = {"Month", "Due", "Payment", "Principal", "Interest", "Balance"};
-        for (int index = 0; index < fields.size(); ++index) {
-            auto* text = new TppDBText(&form);
-            text->SetBand(detail);
-            text->SetDataPipeline(pipeline);
-            text->SetDataField(fields[index]);
-            text->SetDisplayFormat(index >= 2 ? QStringLiteral("#,0.00") : QString());
-            text->SetBounds(index * 32000, 500, 30000, 4000);
-        }
-        auto* footer = band<TppFooterBand>(8000);
-        auto* note = new TppLabel(&form);
-        note->SetBand(footer);
-        note->SetCaption(QStringLiteral("End of page"));
-        note->SetBounds(0, 1000, 60000, 5000);
-        report->MessagePump = [] {};
-        device.SetPublisher(&report->Publisher());
-    }
-
-    template <class Band> Band* band(int height) {
-        auto* made = new Band(&form);
-        made->SetReport(report);
-        made->SetmmHeight(height);
-        return made;
-    }
-
-    // A fresh run over freshly opened data.
     void reopen(int rows, Source kind) {
-        report->Engine()->Reset();
-        report->Publisher().Reset();
+        restart();
         source->setDataset(nullptr);
         data = openData(rows, kind);
         source->setDataset(data.get());
     }
-
-    int print(TppPageSettingType setting, int page = 1) {
-        TppPageRequest request;
-        request.PageSetting = setting;
-        request.PageRequested = page;
-        device.SetPageRequest(request);
-        device.pages = 0;
-        report->RunPrintJob();
-        return device.pages;
-    }
-
-    OwnedComponent form;
     std::unique_ptr<Dataset> data;
-    DataSource* source = new DataSource(&form);
-    TppDBPipeline* pipeline = new TppDBPipeline(&form);
-    TppReport* report = new TppReport(&form);
-    PageCounter device;
 };
 
 int rowsOf(const benchmark::State& state) {
