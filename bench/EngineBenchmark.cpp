@@ -9,18 +9,9 @@
 //                   grow with the page number)
 //
 // Each also reports "peak MiB", the process's peak resident memory so far.
-#include "DataSource.h"
 #include "GuiBenchmark.h"
+#include "ListingReport.h"
 #include "MemoryTable.h"
-#include "TppDBPipeline.h"
-#include "TppDBText.h"
-#include "TppDetailBand.h"
-#include "TppDevice.h"
-#include "TppFooterBand.h"
-#include "TppHeaderBand.h"
-#include "TppLabel.h"
-#include "TppPublisher.h"
-#include "TppReport.h"
 
 #include <QDate>
 #include <map>
@@ -28,20 +19,8 @@
 
 namespace {
 
-// Counts the pages it is sent and draws nothing.
-class PageCounter : public TppDevice {
-public:
-    using TppDevice::TppDevice;
-    void AcceptPage(TppPage& page) override {
-        TppDevice::AcceptPage(page);
-        if (ShouldOutput())
-            ++pages;
-    }
-    int pages = 0;
-};
-
 // The report and its table, built once per row count.
-class Listing {
+class Listing : public ListingReport {
 public:
     explicit Listing(int rows) {
         table.setFieldDefs({{"Month", FieldType::Integer, 0, 0},
@@ -68,62 +47,10 @@ public:
         }
         table.enableControls();
         table.first();
-        pipeline->SetDataSource(source);
-        report->SetDataPipeline(pipeline);
-
-        auto* header = band<TppHeaderBand>(12000);
-        auto* title = new TppLabel(&form);
-        title->SetBand(header);
-        title->SetCaption(QStringLiteral("Amortization schedule"));
-        title->SetBounds(0, 2000, 100000, 6000);
-        auto* detail = band<TppDetailBand>(5000);
-        const QStringList fields = {"Month", "Due", "Payment", "Principal", "Interest", "Balance"};
-        for (int index = 0; index < fields.size(); ++index) {
-            auto* text = new TppDBText(&form);
-            text->SetBand(detail);
-            text->SetDataPipeline(pipeline);
-            text->SetDataField(fields[index]);
-            text->SetDisplayFormat(index >= 2 ? QStringLiteral("#,0.00") : QString());
-            text->SetBounds(index * 32000, 500, 30000, 4000);
-        }
-        auto* footer = band<TppFooterBand>(8000);
-        auto* note = new TppLabel(&form);
-        note->SetBand(footer);
-        note->SetCaption(QStringLiteral("End of page"));
-        note->SetBounds(0, 1000, 60000, 5000);
-        report->MessagePump = [] {};
-        device.SetPublisher(&report->Publisher());
+        source->setDataset(&table);
     }
 
-    template <class Band> Band* band(int height) {
-        auto* made = new Band(&form);
-        made->SetReport(report);
-        made->SetmmHeight(height);
-        return made;
-    }
-
-    int print(TppPageSettingType setting, int page = 1) {
-        TppPageRequest request;
-        request.PageSetting = setting;
-        request.PageRequested = page;
-        device.SetPageRequest(request);
-        device.pages = 0;
-        report->RunPrintJob();
-        return device.pages;
-    }
-
-    // Forgets the run: the next request starts from page 1.
-    void restart() {
-        report->Engine()->Reset();
-        report->Publisher().Reset();
-    }
-
-    OwnedComponent form;
     MemoryTable table;
-    DataSource* source = new DataSource(&form, &table);
-    TppDBPipeline* pipeline = new TppDBPipeline(&form);
-    TppReport* report = new TppReport(&form);
-    PageCounter device;
 };
 
 Listing& listing(int rows) {

@@ -2,94 +2,127 @@
 
 #include "PagewrightErrors.h"
 
+#include <QBuffer>
+
 namespace {
 
-class CsvScanner {
-public:
-    explicit CsvScanner(const QString& text) : text_(text) {
-        if (text_.startsWith(QChar(0xFEFF)))
-            pos_ = 1;
-    }
+constexpr qint64 kChunk = 64 * 1024;
 
-    QList<CsvRecord> records() {
-        QList<CsvRecord> result;
-        while (pos_ < text_.size()) {
-            CsvRecord record{line_, {}};
-            record.cells = readRecord();
-            if (!(record.cells.size() == 1 && record.cells.front().isEmpty()))
-                result << record;
-        }
-        return result;
-    }
-
-private:
-    QStringList readRecord() {
-        QStringList cells;
-        for (;;) {
-            cells << readCell();
-            if (pos_ >= text_.size())
-                return cells;
-            const QChar separator = text_[pos_++];
-            if (separator == u',')
-                continue;
-            endLine(separator);
-            return cells;
-        }
-    }
-
-    QString readCell() {
-        if (pos_ < text_.size() && text_[pos_] == u'"')
-            return readQuotedCell();
-        const qsizetype start = pos_;
-        while (pos_ < text_.size() && !isSeparator(text_[pos_]))
-            ++pos_;
-        return text_.mid(start, pos_ - start);
-    }
-
-    QString readQuotedCell() {
-        const int openedOn = line_;
-        ++pos_;
-        QString cell;
-        for (;;) {
-            if (pos_ >= text_.size())
-                throw EDataError(QStringLiteral("line %1: a quoted value is not closed").arg(openedOn));
-            const QChar c = text_[pos_++];
-            if (c == u'"') {
-                if (pos_ < text_.size() && text_[pos_] == u'"') {
-                    cell += u'"';
-                    ++pos_;
-                    continue;
-                }
-                break;
-            }
-            if (c == u'\r' || c == u'\n') {
-                endLine(c);
-                cell += u'\n';
-                continue;
-            }
-            cell += c;
-        }
-        // Text between the closing quote and the next separator belongs to
-        // the cell as it stands, as spreadsheets read it.
-        while (pos_ < text_.size() && !isSeparator(text_[pos_]))
-            cell += text_[pos_++];
-        return cell;
-    }
-
-    static bool isSeparator(QChar c) { return c == u',' || c == u'\r' || c == u'\n'; }
-
-    // A line ends at CR, LF or CR LF.
-    void endLine(QChar ending) {
-        if (ending == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n')
-            ++pos_;
-        ++line_;
-    }
-
-    const QString& text_;
-    qsizetype pos_ = 0;
-    int line_ = 1;
-};
+bool isSeparator(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
 
 } // namespace
 
-QList<CsvRecord> readCsvRecords(const QString& text) { return CsvScanner(text).records(); }
+CsvRecordReader::CsvRecordReader(QIODevice& device) : device_(device) {
+    seek(0, 1);
+    if (!atEnd() && buffer_.startsWith("\xEF\xBB\xBF"))
+        pos_ = 3;
+}
+
+void CsvRecordReader::seek(qint64 offset, int line) {
+    if (!device_.seek(offset))
+        throw EDataError(QStringLiteral("line %1: cannot read on: %2").arg(line).arg(device_.errorString()));
+    buffer_.clear();
+    pos_ = 0;
+    bufferOffset_ = offset;
+    line_ = line;
+}
+
+bool CsvRecordReader::atEnd() {
+    if (pos_ < buffer_.size())
+        return false;
+    bufferOffset_ += buffer_.size();
+    buffer_ = device_.read(kChunk);
+    pos_ = 0;
+    return buffer_.isEmpty();
+}
+
+bool CsvRecordReader::next(CsvRecord& record) {
+    for (;;) {
+        if (atEnd())
+            return false;
+        record.offset = bufferOffset_ + pos_;
+        record.line = line_;
+        record.cells.clear();
+        readRecord(record.cells);
+        if (!(record.cells.size() == 1 && record.cells.front().isEmpty()))
+            return true;
+    }
+}
+
+void CsvRecordReader::readRecord(QStringList& cells) {
+    for (;;) {
+        cells << readCell();
+        if (atEnd())
+            return;
+        const char separator = take();
+        if (separator == ',')
+            continue;
+        endLine(separator);
+        return;
+    }
+}
+
+QString CsvRecordReader::readCell() {
+    if (!atEnd() && peek() == '"')
+        return readQuotedCell();
+    QByteArray cell;
+    while (!atEnd() && !isSeparator(peek())) {
+        // Most cells lie within the chunk: take the run at once.
+        const qsizetype start = pos_;
+        while (pos_ < buffer_.size() && !isSeparator(buffer_[pos_]))
+            ++pos_;
+        cell.append(buffer_.constData() + start, pos_ - start);
+    }
+    return QString::fromUtf8(cell);
+}
+
+QString CsvRecordReader::readQuotedCell() {
+    const int openedOn = line_;
+    take();
+    QByteArray cell;
+    for (;;) {
+        if (atEnd())
+            throw EDataError(QStringLiteral("line %1: a quoted value is not closed").arg(openedOn));
+        const char c = take();
+        if (c == '"') {
+            if (!atEnd() && peek() == '"') {
+                cell += '"';
+                take();
+                continue;
+            }
+            break;
+        }
+        if (c == '\r' || c == '\n') {
+            endLine(c);
+            cell += '\n';
+            continue;
+        }
+        cell += c;
+    }
+    // Text between the closing quote and the next separator belongs to
+    // the cell as it stands, as spreadsheets read it.
+    while (!atEnd() && !isSeparator(peek()))
+        cell += take();
+    return QString::fromUtf8(cell);
+}
+
+// A line ends at CR, LF or CR LF.
+void CsvRecordReader::endLine(char ending) {
+    if (ending == '\r' && !atEnd() && peek() == '\n')
+        take();
+    ++line_;
+}
+
+QList<CsvRecord> readCsvRecords(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CsvRecordReader reader(buffer);
+    QList<CsvRecord> records;
+    CsvRecord record;
+    while (reader.next(record))
+        records << record;
+    return records;
+}

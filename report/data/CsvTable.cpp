@@ -119,96 +119,120 @@ std::optional<FieldType> declaredType(const QString& name) {
     }
 }
 
-// The narrowest type every non-empty value of the column converts to.
-FieldType inferredType(const QList<CsvRecord>& rows, qsizetype column) {
-    static const FieldType candidates[] = {FieldType::Integer, FieldType::LargeInt, FieldType::Float,
-                                           FieldType::Date,    FieldType::DateTime, FieldType::Boolean};
-    bool anyValue = false;
-    for (const CsvRecord& row : rows)
-        anyValue = anyValue || !row.cells[column].isEmpty();
-    if (!anyValue)
-        return FieldType::String;
-    for (const FieldType type : candidates) {
-        bool fits = true;
-        for (const CsvRecord& row : rows) {
-            const QString& cell = row.cells[column];
-            if (!cell.isEmpty() && !convert(cell, type)) {
-                fits = false;
-                break;
-            }
-        }
-        if (fits)
-            return type;
-    }
-    return FieldType::String;
-}
+constexpr FieldType kCandidates[] = {FieldType::Integer, FieldType::LargeInt, FieldType::Float,
+                                     FieldType::Date,    FieldType::DateTime, FieldType::Boolean};
 
 } // namespace
 
-void loadCsvTable(const QString& text, MemoryTable& table) {
-    QList<CsvRecord> records = readCsvRecords(text);
-    if (records.isEmpty())
-        throw EDataError(QStringLiteral("the CSV data has no header line naming its fields"));
-    const CsvRecord header = records.takeFirst();
-    for (const CsvRecord& row : records)
-        if (row.cells.size() != header.cells.size())
-            throw EDataError(QStringLiteral("line %1: %2 values where the header names %3 fields")
-                                 .arg(row.line)
-                                 .arg(row.cells.size())
-                                 .arg(header.cells.size()));
+void CsvTypeGuess::see(const QString& cell) {
+    if (cell.isEmpty())
+        return;
+    anyValue_ = true;
+    for (unsigned i = 0; i < std::size(kCandidates); ++i)
+        if (fits_ & (1u << i) && !convert(cell, kCandidates[i]))
+            fits_ &= ~(1u << i);
+}
 
-    FieldDefs defs;
-    QStringList declaredTypeNames;
+FieldType CsvTypeGuess::type() const {
+    if (anyValue_)
+        for (unsigned i = 0; i < std::size(kCandidates); ++i)
+            if (fits_ & (1u << i))
+                return kCandidates[i];
+    return FieldType::String;
+}
+
+CsvColumns csvColumns(const CsvRecord& header) {
+    CsvColumns columns;
     for (qsizetype column = 0; column < header.cells.size(); ++column) {
         const QString& heading = header.cells[column];
         // "Ratio a:b" is a name; only a data type name after the colon declares.
         qsizetype colon = heading.lastIndexOf(u':');
         if (colon >= 0 && !heading.mid(colon + 1).trimmed().startsWith(u"dt"))
             colon = -1;
-        declaredTypeNames << (colon < 0 ? QString() : heading.mid(colon + 1).trimmed());
+        columns.typeNames << (colon < 0 ? QString() : heading.mid(colon + 1).trimmed());
         FieldDef def;
         def.name = (colon < 0 ? heading : heading.left(colon)).trimmed();
         if (def.name.isEmpty())
-            throw EDataError(QStringLiteral("line %1: field %2 has no name").arg(header.line).arg(column + 1));
-        if (colon < 0) {
-            def.type = inferredType(records, column);
-        } else if (const auto type = declaredType(declaredTypeNames.back())) {
+            throw EDataError(
+                QStringLiteral("line %1: field %2 has no name").arg(header.line).arg(column + 1));
+        if (colon >= 0) {
+            const auto type = declaredType(columns.typeNames.back());
+            if (!type)
+                throw EDataError(QStringLiteral("line %1: field \"%2\" has the unknown type \"%3\"")
+                                     .arg(header.line)
+                                     .arg(def.name, columns.typeNames.back()));
             def.type = *type;
-        } else {
-            throw EDataError(QStringLiteral("line %1: field \"%2\" has the unknown type \"%3\"")
-                                 .arg(header.line)
-                                 .arg(def.name, declaredTypeNames.back()));
         }
-        for (const CsvRecord& row : records)
+        columns.defs << def;
+    }
+    return columns;
+}
+
+void checkCsvWidth(const CsvRecord& record, const CsvColumns& columns) {
+    if (record.cells.size() != columns.defs.size())
+        throw EDataError(QStringLiteral("line %1: %2 values where the header names %3 fields")
+                             .arg(record.line)
+                             .arg(record.cells.size())
+                             .arg(columns.defs.size()));
+}
+
+QVariantList csvValues(const CsvRecord& record, const CsvColumns& columns) {
+    checkCsvWidth(record, columns);
+    QVariantList values(columns.defs.size());
+    for (qsizetype column = 0; column < columns.defs.size(); ++column) {
+        const QString& cell = record.cells[column];
+        if (cell.isEmpty())
+            continue;
+        const FieldDef& def = columns.defs[column];
+        const auto value = convert(cell, def.type);
+        if (!value)
+            throw EDataError(QStringLiteral("line %1: \"%2\" in field \"%3\" is not a %4 value")
+                                 .arg(record.line)
+                                 .arg(cell, def.name, columns.typeNames[column]));
+        values[column] = *value;
+    }
+    return values;
+}
+
+void loadCsvTable(const QString& text, MemoryTable& table) {
+    QList<CsvRecord> records = readCsvRecords(text);
+    if (records.isEmpty())
+        throw EDataError(QStringLiteral("the CSV data has no header line naming its fields"));
+    CsvColumns columns = csvColumns(records.takeFirst());
+    for (const CsvRecord& row : records)
+        checkCsvWidth(row, columns);
+    for (qsizetype column = 0; column < columns.defs.size(); ++column) {
+        FieldDef& def = columns.defs[column];
+        CsvTypeGuess guess;
+        for (const CsvRecord& row : records) {
+            if (columns.typeNames[column].isEmpty())
+                guess.see(row.cells[column]);
             def.size = std::max(def.size, int(row.cells[column].size()));
-        defs << def;
+        }
+        if (columns.typeNames[column].isEmpty())
+            def.type = guess.type();
     }
 
-    table.setFieldDefs(defs);
+    table.setFieldDefs(columns.defs);
     table.open();
     table.disableControls();
     for (const CsvRecord& row : records) {
-        table.append();
-        for (qsizetype column = 0; column < defs.size(); ++column) {
-            const QString& cell = row.cells[column];
-            if (cell.isEmpty())
-                continue;
-            const auto value = convert(cell, defs[column].type);
-            if (!value) {
-                table.cancel();
-                table.enableControls();
-                throw EDataError(QStringLiteral("line %1: \"%2\" in field \"%3\" is not a %4 value")
-                                     .arg(row.line)
-                                     .arg(cell, defs[column].name, declaredTypeNames[column]));
-            }
-            table.setValue(int(column), *value);
+        QVariantList values;
+        try {
+            values = csvValues(row, columns);
+        } catch (const EDataError&) {
+            table.enableControls();
+            throw;
         }
+        table.append();
+        for (qsizetype column = 0; column < values.size(); ++column)
+            if (!values[column].isNull())
+                table.setValue(int(column), values[column]);
         table.post();
     }
     table.enableControls();
     table.first();
 }
-
 void loadCsvFile(const QString& path, MemoryTable& table) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -3,6 +3,7 @@
 #include "DataSource.h"
 #include "PagewrightErrors.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -10,6 +11,20 @@
 #include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <limits>
+#include <optional>
+#include <vector>
+
+// A SQLite table read in the order of its row ids, with the id of every
+// kStep-th row noted as the rows go by: going back to a bookmark then runs
+// the query from the nearest noted id, so a page far down is made again as
+// fast as one at the top.
+struct SqlKeys {
+    static constexpr qint64 kStep = 64;
+    QString fromStart;
+    QString fromKey; // the rows from the id ":pagewright_key" on
+    std::vector<qint64> marks;
+};
 
 namespace {
 
@@ -41,9 +56,144 @@ FieldType fieldTypeOf(const QMetaType& type) {
     }
 }
 
+// "SELECT ... ;" as a query another can select from.
+QString selectable(const QString& sql) {
+    QString text = sql.trimmed();
+    while (text.endsWith(u';'))
+        text = text.chopped(1).trimmed();
+    return text;
+}
+
+QString sourceName(const QSqlDatabase& database) {
+    return database.databaseName().isEmpty() ? database.connectionName() : database.databaseName();
+}
+
+[[noreturn]] void readFailed(const QSqlDatabase& database, const QString& why) {
+    throw EDataError(
+        QStringLiteral("The rows of the database \"%1\" cannot be read: %2").arg(sourceName(database), why));
+}
+
+// The query run forward only. Its rows are numbered from base_ (the
+// ordinal of its first row); the row read() gives next is at_, or the one
+// after it once that has been handed out.
+class SqlRowReader final : public RowReader {
+public:
+    SqlRowReader(const QSqlDatabase& database, const QString& sql,
+                 const QList<std::pair<QString, QVariant>>& parameters, std::shared_ptr<SqlKeys> keys)
+        : database_(database), sql_(sql), parameters_(parameters), keys_(std::move(keys)) {
+        run(0, std::nullopt);
+    }
+
+    // The columns, without the hidden key.
+    QSqlRecord record() const {
+        QSqlRecord columns = query_->record();
+        if (keys_)
+            columns.remove(0);
+        return columns;
+    }
+
+    qint64 seek(qint64 ordinal) override {
+        if (keys_ && !keys_->marks.empty()) {
+            // Any row near a noted key is a query away, however far down.
+            const qint64 mark = std::min<qint64>(ordinal / SqlKeys::kStep, qint64(keys_->marks.size()) - 1);
+            if (ordinal < next() || mark * SqlKeys::kStep > next())
+                run(mark * SqlKeys::kStep, keys_->marks[std::size_t(mark)]);
+        }
+        if (ordinal < next())
+            run(0, std::nullopt);
+        if (ordinal == next())
+            return ordinal;
+        // A forward-only seek steps over the rows between without reading
+        // their values.
+        if (ordinal - base_ <= std::numeric_limits<int>::max() && query_->seek(int(ordinal - base_))) {
+            at_ = ordinal - base_;
+            pending_ = true;
+            noteKey();
+            return ordinal;
+        }
+        checkFailure();
+        // Fewer rows than that: count them from the start.
+        run(0, std::nullopt);
+        qint64 rows = 0;
+        while (rows < ordinal && query_->next())
+            ++rows;
+        checkFailure();
+        at_ = rows - 1;
+        return rows;
+    }
+
+    bool read(QVariantList& row) override {
+        if (!std::exchange(pending_, false)) {
+            if (!query_->next()) {
+                checkFailure();
+                return false;
+            }
+            ++at_;
+            noteKey();
+        }
+        const int hidden = keys_ ? 1 : 0;
+        row.resize(query_->record().count() - hidden);
+        for (qsizetype i = 0; i < row.size(); ++i)
+            row[i] = query_->value(int(i) + hidden);
+        return true;
+    }
+
+private:
+    qint64 next() const { return base_ + (pending_ ? at_ : at_ + 1); }
+
+    void noteKey() {
+        const qint64 ordinal = base_ + at_;
+        if (keys_ && ordinal % SqlKeys::kStep == 0 && ordinal / SqlKeys::kStep == qint64(keys_->marks.size()))
+            keys_->marks.push_back(query_->value(0).toLongLong());
+    }
+
+    // From the first row, or from the row `base` whose key is `key`.
+    void run(qint64 base, std::optional<qint64> key) {
+        // A file removed under an open connection still reads from what the
+        // connection holds; a report made of a database that is no longer
+        // there is refused rather than finished from a ghost.
+        const QString file = database_.databaseName();
+        if (database_.driverName() == u"QSQLITE" && !file.isEmpty() && file != u":memory:" &&
+            !file.startsWith(u"file:") && !QFileInfo::exists(file))
+            readFailed(database_, QStringLiteral("the file is gone"));
+        if (!database_.isOpen())
+            readFailed(database_, QStringLiteral("the connection is closed"));
+        query_.emplace(database_);
+        query_->setForwardOnly(true);
+        if (!query_->prepare(key ? keys_->fromKey : sql_))
+            readFailed(database_, query_->lastError().text());
+        for (const auto& [name, value] : parameters_)
+            query_->bindValue(u':' + name, value);
+        if (key)
+            query_->bindValue(QStringLiteral(":pagewright_key"), *key);
+        if (!query_->exec())
+            readFailed(database_, query_->lastError().text());
+        base_ = base;
+        at_ = -1;
+        pending_ = false;
+    }
+
+    // The end of the rows, or a failure that looks like it.
+    void checkFailure() const {
+        if (!database_.isOpen())
+            readFailed(database_, QStringLiteral("the connection is closed"));
+        if (query_->lastError().isValid())
+            readFailed(database_, query_->lastError().text());
+    }
+
+    QSqlDatabase database_;
+    QString sql_;
+    QList<std::pair<QString, QVariant>> parameters_;
+    std::shared_ptr<SqlKeys> keys_;
+    std::optional<QSqlQuery> query_;
+    qint64 base_ = 0;
+    qint64 at_ = -1;
+    bool pending_ = false;
+};
+
 } // namespace
 
-SqlDataset::SqlDataset(QObject* parent) : Dataset(parent) {
+SqlDataset::SqlDataset(QObject* parent) : StreamedDataset(parent) {
     masterLink_.OnNotify = [this](TppCommunicator* sender, int operation) {
         if (sender != static_cast<void*>(masterSource_))
             return;
@@ -52,8 +202,6 @@ SqlDataset::SqlDataset(QObject* parent) : Dataset(parent) {
         if (operation == ppopRemove || operation == ppopDataSourceChange)
             watchMaster();
     };
-    connect(&rows_, &Dataset::contentChanged, this, &Dataset::contentChanged);
-    connect(&rows_, &Dataset::currentChanged, this, &Dataset::currentChanged);
 }
 
 QSqlDatabase SqlDataset::openSqlite(const QString& fileName, const QString& connectionName) {
@@ -66,7 +214,9 @@ QSqlDatabase SqlDataset::openSqlite(const QString& fileName, const QString& conn
     return database;
 }
 
-void SqlDataset::setDatabase(const QSqlDatabase& database) { connectionName_ = database.connectionName(); }
+void SqlDataset::setDatabase(const QSqlDatabase& database) {
+    connectionName_ = database.connectionName();
+}
 
 void SqlDataset::setQuery(const QString& sql) {
     if (isActive())
@@ -76,11 +226,14 @@ void SqlDataset::setQuery(const QString& sql) {
 }
 
 void SqlDataset::setTable(const QString& table) {
-    setQuery(QStringLiteral("SELECT * FROM ") + database().driver()->escapeIdentifier(table, QSqlDriver::TableName));
+    setQuery(QStringLiteral("SELECT * FROM ") +
+             database().driver()->escapeIdentifier(table, QSqlDriver::TableName));
     table_ = table;
 }
 
-QSqlDatabase SqlDataset::database() const { return QSqlDatabase::database(connectionName_, false); }
+QSqlDatabase SqlDataset::database() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
 
 void SqlDataset::setMasterSource(DataSource* source) {
     if (masterSource_)
@@ -115,8 +268,11 @@ void SqlDataset::open() {
 void SqlDataset::close() {
     if (!isActive())
         return;
-    rows_.close();
+    edited_.reset();
+    mode_ = Mode::Browse;
+    stopReading();
     emit activeChanged(false);
+    emit contentChanged();
 }
 
 void SqlDataset::refresh() {
@@ -128,55 +284,90 @@ void SqlDataset::load() {
     QSqlDatabase database = QSqlDatabase::database(connectionName_);
     if (!database.isOpen())
         throw EDataError(QStringLiteral("The database is not open: ") + database.lastError().text());
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql_))
-        throw EDataError(query.lastError().text());
     const Dataset* master = masterSource_ ? masterSource_->dataset() : nullptr;
     // Named parameters (":CUSTNO") take the master's field of that name;
     // a "::" cast is not a parameter.
     static const QRegularExpression parameterPattern(QStringLiteral("(?<![:\\w]):([A-Za-z_]\\w*)"));
+    parameters_.clear();
     for (const QRegularExpressionMatch& match : parameterPattern.globalMatch(sql_)) {
         const QString fieldName = match.captured(1);
-        query.bindValue(u':' + fieldName, master && master->isActive() ? master->value(fieldName) : QVariant());
+        parameters_.append({fieldName, master && master->isActive() ? master->value(fieldName) : QVariant()});
     }
-    if (!query.exec())
-        throw EDataError(query.lastError().text());
+    keys_.reset();
+    std::unique_ptr<SqlRowReader> reader;
+    if (!table_.isEmpty() && database.driverName() == u"QSQLITE") {
+        // Tables without row ids (and views) refuse the keyed query and are
+        // read as they come.
+        const QString table = database.driver()->escapeIdentifier(table_, QSqlDriver::TableName);
+        auto keys = std::make_shared<SqlKeys>();
+        keys->fromStart = QStringLiteral("SELECT _rowid_, * FROM %1 ORDER BY _rowid_").arg(table);
+        keys->fromKey =
+            QStringLiteral("SELECT _rowid_, * FROM %1 WHERE _rowid_ >= :pagewright_key ORDER BY _rowid_")
+                .arg(table);
+        try {
+            reader = std::make_unique<SqlRowReader>(database, keys->fromStart, parameters_, keys);
+            if (reader->record().contains(QStringLiteral("_rowid_")))
+                reader.reset(); // a column of that name hides the id
+            else
+                keys_ = keys;
+        } catch (const EDataError&) {
+        }
+    }
+    if (!reader)
+        reader = std::make_unique<SqlRowReader>(database, sql_, parameters_, nullptr);
 
-    const QSqlRecord record = query.record();
+    const QSqlRecord record = reader->record();
     FieldDefs defs;
     for (int i = 0; i < record.count(); ++i) {
         const QSqlField field = record.field(i);
         defs.append({field.name(), fieldTypeOf(field.metaType()), std::max(int(field.length()), 0), 0});
     }
-    QList<QVariantList> rows;
-    while (query.next()) {
-        QVariantList row;
-        for (int i = 0; i < defs.size(); ++i) {
-            const QVariant value = query.value(i);
-            row << value;
-            // Drivers that do not report text lengths: the longest text read.
-            if (defs[i].type == FieldType::String && !value.isNull())
-                defs[i].size = std::max(defs[i].size, int(value.toString().size()));
-        }
-        rows << row;
-    }
+    defs_ = defs;
+    edited_.reset();
+    mode_ = Mode::Browse;
+    startReading(std::move(reader));
+}
 
-    rows_.disableControls();
-    if (rows_.isActive()) {
-        rows_.emptyTable();
-        rows_.close();
+std::unique_ptr<RowReader> SqlDataset::newReader() const {
+    return std::make_unique<SqlRowReader>(database(), keys_ ? keys_->fromStart : sql_, parameters_, keys_);
+}
+
+qint64 SqlDataset::countRows() const {
+    QSqlQuery count(database());
+    if (count.prepare(QStringLiteral("SELECT COUNT(*) FROM (%1)").arg(selectable(sql_)))) {
+        for (const auto& [name, value] : parameters_)
+            count.bindValue(u':' + name, value);
+        if (count.exec() && count.next())
+            return count.value(0).toLongLong();
     }
-    rows_.setFieldDefs(defs);
-    rows_.open();
-    for (const QVariantList& row : rows) {
-        rows_.append();
+    // A database that cannot count a query it can run: step over its rows.
+    return newReader()->seek(std::numeric_limits<int>::max());
+}
+
+MemoryTable& SqlDataset::editable() {
+    if (edited_)
+        return *edited_;
+    auto table = std::make_unique<MemoryTable>();
+    table->setFieldDefs(defs_);
+    table->open();
+    // A fresh table numbers its records from 0, so the bookmarks handed out
+    // so far (ordinals) still find their rows.
+    const auto reader = newReader();
+    QVariantList row;
+    while (reader->read(row)) {
+        table->append();
         for (int i = 0; i < row.size(); ++i)
-            rows_.setValue(i, row[i]);
-        rows_.post();
+            table->setValue(i, row[i]);
+        table->post();
     }
-    rows_.first();
-    rows_.enableControls();
+    table->first();
+    if (const int current = recNo(); current > 0)
+        table->moveBy(current);
+    connect(table.get(), &Dataset::contentChanged, this, &Dataset::contentChanged);
+    connect(table.get(), &Dataset::currentChanged, this, &Dataset::currentChanged);
+    stopReading();
+    edited_ = std::move(table);
+    return *edited_;
 }
 
 // Writing a table back ----------------------------------------------------------------
@@ -202,13 +393,15 @@ void SqlDataset::execute(QSqlQuery& query, const QString& sql, const QVariantLis
 QString SqlDataset::whereCurrentKey(const QVariantList& record, QVariantList& values) const {
     const QSqlIndex key = database().primaryIndex(table_);
     if (key.isEmpty())
-        throw EDataError(QStringLiteral("The table %1 has no primary key, so its records cannot be told apart")
-                             .arg(table_));
+        throw EDataError(
+            QStringLiteral("The table %1 has no primary key, so its records cannot be told apart")
+                .arg(table_));
     QStringList conditions;
     for (int i = 0; i < key.count(); ++i) {
         const int field = fieldIndex(key.fieldName(i));
         if (field < 0)
-            throw EDataError(QStringLiteral("The key field %1 is not among the rows read").arg(key.fieldName(i)));
+            throw EDataError(
+                QStringLiteral("The key field %1 is not among the rows read").arg(key.fieldName(i)));
         conditions << escapedField(field) + QStringLiteral(" = ?");
         values << record.value(field);
     }
@@ -219,10 +412,11 @@ void SqlDataset::edit() {
     requireTable();
     if (mode_ != Mode::Browse)
         return;
-    rows_.edit();
+    MemoryTable& rows = editable();
+    rows.edit();
     QVariantList record;
     for (int field = 0; field < fieldDefs().size(); ++field)
-        record << rows_.value(field);
+        record << rows.value(field);
     original_ = pending_ = record;
     mode_ = Mode::Edit;
 }
@@ -231,14 +425,14 @@ void SqlDataset::insert() {
     requireTable();
     if (mode_ != Mode::Browse)
         post();
-    rows_.append();
+    editable().append();
     pending_ = QVariantList(fieldDefs().size());
     mode_ = Mode::Insert;
 }
 
 void SqlDataset::setValue(int field, const QVariant& value) {
     requireTable();
-    rows_.setValue(field, value);
+    editable().setValue(field, value);
     pending_[field] = value;
 }
 
@@ -253,7 +447,7 @@ void SqlDataset::post() {
         postEdit();
         break;
     }
-    rows_.post();
+    editable().post();
     mode_ = Mode::Browse;
 }
 
@@ -270,9 +464,10 @@ void SqlDataset::postInsert() {
     const QString table = database().driver()->escapeIdentifier(table_, QSqlDriver::TableName);
     QSqlQuery query(database());
     execute(query,
-            columns.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+            columns.isEmpty()
+                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
             values);
     // A key the database chose (an auto-increment column) is read back, so
     // the new record can be edited at once.
@@ -280,7 +475,7 @@ void SqlDataset::postInsert() {
     if (key.count() == 1)
         if (const int field = fieldIndex(key.fieldName(0)); field >= 0 && pending_[field].isNull())
             if (const QVariant id = query.lastInsertId(); id.isValid())
-                rows_.setValue(field, id);
+                editable().setValue(field, id);
 }
 
 void SqlDataset::postEdit() {
@@ -305,18 +500,20 @@ void SqlDataset::postEdit() {
 }
 
 void SqlDataset::cancel() {
-    rows_.cancel();
+    if (edited_)
+        edited_->cancel();
     mode_ = Mode::Browse;
 }
 
 void SqlDataset::deleteRecord() {
     requireTable();
     cancel();
-    if (rows_.recNo() < 0)
+    MemoryTable& rows = editable();
+    if (rows.recNo() < 0)
         return;
     QVariantList record;
     for (int field = 0; field < fieldDefs().size(); ++field)
-        record << rows_.value(field);
+        record << rows.value(field);
     QVariantList values;
     const QString where = whereCurrentKey(record, values);
     QSqlQuery query(database());
@@ -324,5 +521,5 @@ void SqlDataset::deleteRecord() {
             QStringLiteral("DELETE FROM %1 WHERE %2")
                 .arg(database().driver()->escapeIdentifier(table_, QSqlDriver::TableName), where),
             values);
-    rows_.deleteRecord();
+    rows.deleteRecord();
 }

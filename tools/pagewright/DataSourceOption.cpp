@@ -1,7 +1,6 @@
 #include "DataSourceOption.h"
 
-#include "CsvTable.h"
-#include "MemoryTable.h"
+#include "CsvDataset.h"
 #include "PagewrightErrors.h"
 #include "SqlDataset.h"
 
@@ -44,7 +43,8 @@ std::unique_ptr<Dataset> openSqlite(const QString& source) {
 std::unique_ptr<Dataset> DataSourceOption::open() const {
     if (source.startsWith(u"sqlite:"))
         return openSqlite(source);
-    auto table = std::make_unique<MemoryTable>();
-    loadCsvFile(source, *table);
-    return table;
+    auto csv = std::make_unique<CsvDataset>();
+    csv->setFileName(source);
+    csv->open();
+    return csv;
 }

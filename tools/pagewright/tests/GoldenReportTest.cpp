@@ -1,9 +1,13 @@
 #include "CommandRun.h"
+#include "CsvDataset.h"
 #include "RenderCommand.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Each folder of tests/golden is one case: report.rtm, a CSV file per
@@ -55,6 +59,86 @@ TEST_P(GoldenReport, RendersTheExpectedPages) {
     }
     const QString expected = readText(expectedPath);
     EXPECT_TRUE(expected == dump) << GetParam().toStdString() << ": " << firstDifference(expected, dump);
+}
+
+// The rows of a CSV file as a table of the same name in a SQLite database,
+// each column of the SQL type that reads back as the CSV's type; false when
+// the rows hold a type SQLite has not (dates and times).
+bool copyToSqlite(const QString& csvPath, const QString& table, QSqlDatabase& db) {
+    CsvDataset rows;
+    rows.setFileName(csvPath);
+    rows.open();
+    QStringList columns;
+    QStringList marks;
+    for (const FieldDef& def : rows.fieldDefs()) {
+        QString type;
+        switch (def.type) {
+        case FieldType::Integer:
+        case FieldType::LargeInt:
+            type = QStringLiteral("INTEGER");
+            break;
+        case FieldType::Float:
+        case FieldType::Currency:
+            type = QStringLiteral("REAL");
+            break;
+        case FieldType::Boolean:
+            type = QStringLiteral("BOOLEAN");
+            break;
+        case FieldType::String:
+        case FieldType::Memo:
+            type = QStringLiteral("TEXT");
+            break;
+        default:
+            return false;
+        }
+        columns << QStringLiteral("\"%1\" %2").arg(def.name, type);
+        marks << QStringLiteral("?");
+    }
+    QSqlQuery query(db);
+    EXPECT_TRUE(query.exec(QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(table, columns.join(u','))));
+    db.transaction();
+    for (rows.first(); !rows.eof(); rows.next()) {
+        query.prepare(QStringLiteral("INSERT INTO \"%1\" VALUES (%2)").arg(table, marks.join(u',')));
+        for (int field = 0; field < rows.fieldDefs().size(); ++field)
+            query.addBindValue(rows.value(field));
+        EXPECT_TRUE(query.exec());
+    }
+    db.commit();
+    return true;
+}
+
+// A page must not depend on where its rows come from: the same cases with
+// every CSV file moved into a SQLite table give the same dump.
+TEST_P(GoldenReport, RendersTheSamePagesFromSqlite) {
+    const QDir folder(QStringLiteral(PW_GOLDEN_DIR "/") + GetParam());
+    QTemporaryDir temporary;
+    const QString database = temporary.filePath(QStringLiteral("rows.db"));
+    QStringList arguments = renderArguments(folder);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("golden-copy"));
+        db.setDatabaseName(database);
+        ASSERT_TRUE(db.open());
+        for (QString& argument : arguments) {
+            if (!argument.endsWith(u".csv") || !argument.contains(u'='))
+                continue;
+            const QString name = argument.section(u'=', 0, 0);
+            if (!copyToSqlite(argument.section(u'=', 1), name, db)) {
+                db.close();
+                db = QSqlDatabase();
+                QSqlDatabase::removeDatabase(QStringLiteral("golden-copy"));
+                GTEST_SKIP() << "the rows hold dates or times, which SQLite keeps as text";
+            }
+            argument = name + QStringLiteral("=sqlite:") + database + QStringLiteral("?table=") + name;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("golden-copy"));
+    const CommandRun render = runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
+        return runRenderCommand(arguments, out, err, clock);
+    });
+    ASSERT_EQ(render.status, 0) << render.err.toStdString();
+    const QString expected = readText(folder.filePath("expected.dump"));
+    EXPECT_TRUE(expected == render.out) << GetParam().toStdString() << ": " << firstDifference(expected, render.out);
 }
 
 QStringList goldenCases() {

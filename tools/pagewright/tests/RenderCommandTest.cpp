@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -128,6 +129,63 @@ TEST_F(RenderCommandTest, SqliteTablesAndQueriesFeedThePipeline) {
         const CommandRun run = render({report, "--data", "Orders=" + source, "--dump"});
         EXPECT_EQ(run.status, 0) << source.toStdString() << ": " << run.err.toStdString();
         EXPECT_EQ(outline(run.out), expected) << source.toStdString();
+    }
+}
+
+// Rows are read as the pages need them and read again from a page's first
+// row when a page is made alone; a page must come out the same either way,
+// from every kind of source, also far beyond the rows read last.
+TEST_F(RenderCommandTest, EveryPageAskedForAloneIsThePageOfTheWholeRun) {
+    constexpr int kRows = 1000; // 125 pages of 8
+    const QString database = folder.filePath(QStringLiteral("names.db"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pages-alone"));
+        db.setDatabaseName(database);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("CREATE TABLE names (NAME TEXT)"));
+        db.transaction();
+        for (int row = 1; row <= kRows; ++row)
+            query.exec(QStringLiteral("INSERT INTO names VALUES ('row %1')").arg(row));
+        db.commit();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("pages-alone"));
+    QByteArray declared = "NAME:dtString\n";
+    for (int row = 1; row <= kRows; ++row)
+        declared += "row " + QByteArray::number(row) + "\n";
+    const QString sources[] = {
+        names(kRows),
+        write(QStringLiteral("declared.csv"), declared),
+        "sqlite:" + database + "?table=names",
+        "sqlite:" + database + "?query=SELECT NAME FROM names ORDER BY rowid",
+    };
+    const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
+    // The dump of each page, by its number.
+    const auto pagesOf = [](const QString& dump) {
+        std::map<int, QString> pages;
+        int page = 0;
+        for (const QString& line : dump.split(u'\n', Qt::SkipEmptyParts)) {
+            if (line.startsWith(u"page "))
+                page = line.section(u' ', 1, 1).toInt();
+            pages[page] += line + u'\n';
+        }
+        return pages;
+    };
+    for (const QString& source : sources) {
+        for (const QString& pass : {QStringLiteral("one"), QStringLiteral("two")}) {
+            const QStringList common = {report, "--data", "Orders=" + source, "--pass", pass, "--dump"};
+            const CommandRun whole = render(common);
+            ASSERT_EQ(whole.status, 0) << whole.err.toStdString();
+            const auto all = pagesOf(whole.out);
+            ASSERT_EQ(all.size(), 125u) << source.toStdString();
+            const CommandRun alone = render(common + QStringList{"--pages", "125,1,64,2,124"});
+            ASSERT_EQ(alone.status, 0) << alone.err.toStdString();
+            const auto some = pagesOf(alone.out);
+            ASSERT_EQ(some.size(), 5u) << source.toStdString() << " " << pass.toStdString();
+            for (const auto& [page, dump] : some)
+                EXPECT_EQ(dump.section(u'\n', 1), all.at(page).section(u'\n', 1))
+                    << source.toStdString() << ", " << pass.toStdString() << " pass, page " << page;
+        }
     }
 }
 
