@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kAccessingData = 2;        // "Accessing data..."
-constexpr int kPrintingPage = 27;        // "Printing page <page> for report <documentname> on the <printername>"
+constexpr int kAccessingData = 2; // "Accessing data..."
+constexpr int kPrintingPage = 27; // "Printing page <page> for report <documentname> on the <printername>"
 constexpr int kPrintingPageOfCount = 28; // "... page <page> of <pagecount> ..."
 constexpr int kUnableToOpenFile = 67;    // "Unable to open file: <filename>."
 
@@ -122,9 +122,9 @@ void TppFileDevice::updateStatus(const TppPage* page) {
         text = LanguageStringFmt(kPrintingPage,
                                  {QString::number(page->AbsolutePageNo), page->DocumentName, fileName_});
     else
-        text = LanguageStringFmt(kPrintingPageOfCount, {QString::number(page->AbsolutePageNo),
-                                                        QString::number(page->AbsolutePageCount),
-                                                        page->DocumentName, fileName_});
+        text = LanguageStringFmt(kPrintingPageOfCount,
+                                 {QString::number(page->AbsolutePageNo),
+                                  QString::number(page->AbsolutePageCount), page->DocumentName, fileName_});
     if (text != StatusText())
         SetStatusText(text);
 }

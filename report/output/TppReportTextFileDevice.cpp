@@ -1,12 +1,12 @@
 #include "TppReportTextFileDevice.h"
 
 #include "ClassBuilder.h"
+#include "PadText.h"
 #include "TextMeasurer.h"
 #include "TppDrawText.h"
 #include "TppPage.h"
 #include "TppResourceManager.h"
 #include "Units.h"
-#include "PadText.h"
 
 #include <algorithm>
 
@@ -25,19 +25,24 @@ TppFont gridFont(int size) {
     return font;
 }
 
-int screenPixelsPerInch() { return screenResolution().pixelsPerInch(Axis::Vertical); }
+int screenPixelsPerInch() {
+    return screenResolution().pixelsPerInch(Axis::Vertical);
+}
 
 int zeroWidth(const TextMeasurer& measurer, const TppFont& font) {
     return measurer.width(font, screenPixelsPerInch(), QStringLiteral("0"));
 }
 
 int zeroHeightMM(const TextMeasurer& measurer, const TppFont& font) {
-    return UnitsToMM(float(measurer.metrics(font, screenPixelsPerInch()).height), utScreenPixels, Axis::Vertical);
+    return UnitsToMM(float(measurer.metrics(font, screenPixelsPerInch()).height), utScreenPixels,
+                     Axis::Vertical);
 }
 
 // Division by a grid length that may come out 0 (an empty font, a
 // setting of 0) is division by 1, so a page still lands on some grid.
-int cellIndex(int position, int cell) { return position / std::max(cell, 1); }
+int cellIndex(int position, int cell) {
+    return position / std::max(cell, 1);
+}
 
 // Trailing blanks and control characters do not show on paper.
 QString withoutTrailingBlanks(const QString& line) {
@@ -70,7 +75,8 @@ const ClassInfo& TppReportTextFileDevice::staticClassInfo() {
 
 const FileDeviceTraits& TppReportTextFileDevice::Traits() {
     static const FileDeviceTraits traits{[] { return LanguageString(kReportEmulationTextFile); },
-                                         QStringLiteral("txt"), QStringLiteral("Text files|*.TXT|All files|*.*")};
+                                         QStringLiteral("txt"),
+                                         QStringLiteral("Text files|*.TXT|All files|*.*")};
     return traits;
 }
 
@@ -92,8 +98,8 @@ std::vector<TppReportTextFileDevice::Item> TppReportTextFileDevice::itemsOf(cons
         const auto* text = dynamic_cast<const TppDrawText*>(page.DrawCommand(i));
         if (!text)
             continue;
-        Item item{text->Text,      text->Left(), text->Top(), text->Width(), text->AutoSize,
-                  text->TextAlignment(), &text->Font};
+        Item item{text->Text,     text->Left(),          text->Top(), text->Width(),
+                  text->AutoSize, text->TextAlignment(), &text->Font};
         if (text->WrappedText.isEmpty()) {
             items.push_back(item);
             continue;
@@ -108,8 +114,9 @@ std::vector<TppReportTextFileDevice::Item> TppReportTextFileDevice::itemsOf(cons
     }
     // Top to bottom, then left to right, as numbers: a text above the paper
     // (a negative Top) comes first rather than among the "%8d" texts.
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Item& a, const Item& b) { return std::pair(a.top, a.left) < std::pair(b.top, b.left); });
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+        return std::pair(a.top, a.left) < std::pair(b.top, b.left);
+    });
     return items;
 }
 

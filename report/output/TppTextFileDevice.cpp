@@ -65,7 +65,8 @@ void TppTextFileDevice::FinishJob() {
 QList<TppDrawText*> savedTexts(const TppPage& page) {
     QList<TppDrawText*> items;
     for (int i = 0; i < page.DrawCommandCount(); ++i)
-        if (auto* text = dynamic_cast<TppDrawText*>(page.DrawCommand(i)); text && text->BandSave && text->ComponentSave)
+        if (auto* text = dynamic_cast<TppDrawText*>(page.DrawCommand(i));
+            text && text->BandSave && text->ComponentSave)
             items.append(text);
     // Numbers, not their "%8d" texts: a SaveOrder of -1 (never ordered)
     // would otherwise sort between 9 and 10.

@@ -47,8 +47,8 @@ void registerArchiveDevice() {
     // The text devices first, whoever registered before: the print dialog
     // lists file devices in the order of registration.
     registerOutputClasses();
-    DeviceClasses::instance().RegisterFileDevice(QStringLiteral("ArchiveFile"), TppArchiveDevice::staticClassInfo(),
-                                                 TppArchiveDevice::Traits());
+    DeviceClasses::instance().RegisterFileDevice(
+        QStringLiteral("ArchiveFile"), TppArchiveDevice::staticClassInfo(), TppArchiveDevice::Traits());
 }
 
 TppArchiveDevice::TppArchiveDevice(OwnedComponent* owner) : TppFileDevice(owner) {}
@@ -59,7 +59,9 @@ TppArchiveDevice::~TppArchiveDevice() {
     discardTemporary();
 }
 
-QString TppArchiveDevice::TempFileName() const { return pages_ ? pages_->fileName() : QString(); }
+QString TppArchiveDevice::TempFileName() const {
+    return pages_ ? pages_->fileName() : QString();
+}
 
 std::unique_ptr<QFileDevice> TppArchiveDevice::CreateOutput(const QString& fileName) {
     return std::make_unique<QSaveFile>(fileName);
@@ -68,7 +70,8 @@ std::unique_ptr<QFileDevice> TppArchiveDevice::CreateOutput(const QString& fileN
 void TppArchiveDevice::BeginJob() {
     if (InJob())
         return;
-    auto pages = std::make_unique<QTemporaryFile>(QDir(QDir::tempPath()).filePath(QStringLiteral("arcXXXXXX")));
+    auto pages =
+        std::make_unique<QTemporaryFile>(QDir(QDir::tempPath()).filePath(QStringLiteral("arcXXXXXX")));
     if (!pages->open())
         throw EPrintError(LanguageStringFmt(kUnableToOpenFile, {pages->fileTemplate()}));
     TppFileDevice::BeginJob();
@@ -77,7 +80,9 @@ void TppArchiveDevice::BeginJob() {
     Output().seek(4);
 }
 
-void TppArchiveDevice::discardTemporary() { pages_.reset(); }
+void TppArchiveDevice::discardTemporary() {
+    pages_.reset();
+}
 
 void TppArchiveDevice::WritePage(TppPage& page) {
     if (!pages_)

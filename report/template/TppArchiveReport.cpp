@@ -39,15 +39,17 @@ private:
 } // namespace
 
 const ClassInfo& TppArchiveReport::staticClassInfo() {
-    static const ClassInfo info =
-        describeClass<TppArchiveReport>("TppArchiveReport", &TppCustomReport::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info = describeClass<TppArchiveReport>(
+        "TppArchiveReport", &TppCustomReport::staticClassInfo(), [](auto&) {});
     return info;
 }
 
 TppArchiveReport::TppArchiveReport(OwnedComponent* owner)
     : TppCustomReport(owner), pages_(std::make_shared<ArchivedPages>()) {}
 
-TppArchiveReport::~TppArchiveReport() { markDestroying(); }
+TppArchiveReport::~TppArchiveReport() {
+    markDestroying();
+}
 
 void TppArchiveReport::LoadFromFile(const QString& fileName) {
     ArchivedPages pages = ReadArchiveFile(fileName);
@@ -60,4 +62,6 @@ void TppArchiveReport::LoadFromFile(const QString& fileName) {
     Reset();
 }
 
-TppCustomEngine* TppArchiveReport::CreateEngine() { return new ArchiveEngine(pages_); }
+TppCustomEngine* TppArchiveReport::CreateEngine() {
+    return new ArchiveEngine(pages_);
+}

@@ -29,7 +29,8 @@ int runArchiveCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     QString error;
     const auto output = PageOutput::take(rest, error);
     if (output && (rest.size() != 1 || rest[0].startsWith(u"--")))
-        error = rest.isEmpty() ? QStringLiteral("which FILE?") : QStringLiteral("unexpected \"%1\"").arg(rest.join(u' '));
+        error = rest.isEmpty() ? QStringLiteral("which FILE?")
+                               : QStringLiteral("unexpected \"%1\"").arg(rest.join(u' '));
     if (!error.isEmpty()) {
         err << "pagewright archive: " << error << "\nUsage: " << kSynopsis << "\n" << kDetails;
         return 2;

@@ -48,15 +48,6 @@ constexpr const char* kDetails =
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
 
-struct RenderOptions {
-    QString templatePath;
-    std::vector<DataSourceOption> data;
-    std::optional<TppPassSettingType> passes; // the template's own when not given
-    TppPageRequest request;
-    std::optional<PageOutput> output;
-    FileOutputs files;
-};
-
 struct UsageError {
     QString message;
 };
@@ -113,6 +104,15 @@ struct FileOutputs {
             device->FinishJob();
         }
     }
+};
+
+struct RenderOptions {
+    QString templatePath;
+    std::vector<DataSourceOption> data;
+    std::optional<TppPassSettingType> passes; // the template's own when not given
+    TppPageRequest request;
+    std::optional<PageOutput> output;
+    FileOutputs files;
 };
 
 struct HelpWanted {};

@@ -119,7 +119,8 @@ TEST_F(EightyBySixty, LaterTextsOverwriteEarlierOnesAndEveryPageHasItsLines) {
 
 TEST_F(EightyBySixty, TextsAboveOrLeftOfThePaperLandOnTheFirstLineAndColumn) {
     std::vector<std::unique_ptr<TppPage>> pages;
-    pages.push_back(page(1, true, {{"below", 0, 2000, 5000}, {"above", -3000, -5000, 5000}, {"x", -1, 0, 0}}));
+    pages.push_back(
+        page(1, true, {{"below", 0, 2000, 5000}, {"above", -3000, -5000, 5000}, {"x", -1, 0, 0}}));
     const QList<QByteArray> lines = written(device, pages).split('\n');
     ASSERT_EQ(lines.size(), 66);
     EXPECT_EQ(lines[0], "xbove\r");

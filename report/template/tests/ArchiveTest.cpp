@@ -88,7 +88,9 @@ protected:
     const QString path = folder.filePath("report.raf");
 };
 
-qint32 wordAt(const QByteArray& data, qsizetype at) { return qFromLittleEndian<qint32>(data.constData() + at); }
+qint32 wordAt(const QByteArray& data, qsizetype at) {
+    return qFromLittleEndian<qint32>(data.constData() + at);
+}
 
 TEST_F(Archive, AnArchiveOfThreePagesStartsWithItsOffsetTable) {
     const QByteArray data = archived(reportPages(3));

@@ -26,7 +26,9 @@ CommandRun render(const QStringList& arguments) {
     });
 }
 
-CommandRun archive(const QStringList& arguments) { return runCommand(runArchiveCommand, arguments); }
+CommandRun archive(const QStringList& arguments) {
+    return runCommand(runArchiveCommand, arguments);
+}
 
 // The render options of a golden case: its template and its CSV files.
 QStringList caseArguments(const QString& name) {
@@ -49,7 +51,8 @@ class ArchiveRoundTrip : public testing::TestWithParam<const char*> {};
 TEST_P(ArchiveRoundTrip, TheArchivedPagesAreThePagesRendered) {
     QTemporaryDir folder;
     const QString file = folder.filePath("report.raf");
-    const CommandRun rendered = render(caseArguments(GetParam()) << "--dump" << "--archive" << file);
+    const CommandRun rendered = render(caseArguments(GetParam()) << "--dump"
+                                                                 << "--archive" << file);
     ASSERT_EQ(rendered.status, 0) << rendered.err.toStdString();
     const CommandRun read = archive({file, "--dump"});
     ASSERT_EQ(read.status, 0) << read.err.toStdString();
@@ -67,7 +70,8 @@ TEST(ArchiveCommand, WritesThePicturesOfTheArchivedPages) {
     const QString pictures = folder.filePath("pages");
     const CommandRun run = archive({file, "--png", pictures});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(QDir(pictures).entryList(QDir::Files, QDir::Name), QStringList({"page-0001.png", "page-0002.png"}));
+    EXPECT_EQ(QDir(pictures).entryList(QDir::Files, QDir::Name),
+              QStringList({"page-0001.png", "page-0002.png"}));
 }
 
 TEST(ArchiveCommand, RefusesADamagedArchiveAndMistakenUse) {
@@ -79,9 +83,11 @@ TEST(ArchiveCommand, RefusesADamagedArchiveAndMistakenUse) {
     damaged.close();
     const CommandRun run = archive({file, "--dump"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("The archive is damaged") && run.err.contains("truncated")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("The archive is damaged") && run.err.contains("truncated"))
+        << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
-    for (const QStringList& arguments : {QStringList{file}, QStringList{"--dump"}, QStringList{file, "x", "--dump"}})
+    for (const QStringList& arguments :
+         {QStringList{file}, QStringList{"--dump"}, QStringList{file, "x", "--dump"}})
         EXPECT_EQ(archive(arguments).status, 2) << arguments.join(' ').toStdString();
 }
 
@@ -95,7 +101,8 @@ TEST(RenderFileOptions, AFileOptionAloneIsAnOutputAndEachNeedsItsFile) {
     for (const char* option : {"--text", "--report-text", "--archive"}) {
         const CommandRun missing = render(caseArguments("text_file_comma") << option);
         EXPECT_EQ(missing.status, 2) << option;
-        EXPECT_TRUE(missing.err.contains(QStringLiteral("%1 needs a file").arg(option))) << missing.err.toStdString();
+        EXPECT_TRUE(missing.err.contains(QStringLiteral("%1 needs a file").arg(option)))
+            << missing.err.toStdString();
     }
 }
 
