@@ -40,3 +40,9 @@ void listenToGeneration(TppComponent& component) {
 }
 
 bool reportPrinting(const TppComponent& component) { return component.Report() && component.Report()->Printing(); }
+
+int reportBandCountOf(const TppComponent& component) {
+    auto* report = dynamic_cast<TppCustomReport*>(component.Report());
+    TppCustomEngine* engine = report ? report->Engine() : nullptr;
+    return engine ? engine->ReportBandCount : 0;
+}

@@ -19,3 +19,7 @@ bool reportPrinting(const TppComponent& component);
 // Makes the component hear its report engine's record advances (and, for
 // the component's reset group, its breaks) as events.
 void listenToGeneration(TppComponent& component);
+// The band instances the component's report has generated so far in this
+// run, which numbers a band's saved texts as one record of a text file; 0
+// outside a report.
+int reportBandCountOf(const TppComponent& component);

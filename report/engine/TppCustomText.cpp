@@ -163,6 +163,7 @@ void TppCustomText::PropertiesToDrawCommand(TppDrawCommand& command) {
                                options);
     }
     text->BandSave = Band() && Band()->Save();
+    text->BandSaveNo = reportBandCountOf(*this);
     text->SetSourceComponent(this);
     text->ComponentSave = save_;
     text->ComponentSaveNo = saveOrder_;

@@ -15,7 +15,9 @@
 #include "TppPage.h"
 #include "TppPageRequest.h"
 #include "TppPreviewFormSettings.h"
+#include "TppReportTextFileDevice.h"
 #include "TppScreenDevice.h"
+#include "TppTextFileDevice.h"
 
 void registerOutputClasses() {
     ClassRegistry& registry = ClassRegistry::instance();
@@ -37,4 +39,11 @@ void registerOutputClasses() {
          })
         registry.registerClass(*info);
     DeviceClasses::instance().RegisterDevice(QStringLiteral("Screen"), TppScreenDevice::staticClassInfo());
+    // The print dialog lists file devices in this order; the archive
+    // device follows from the template layer, which streams its pages.
+    DeviceClasses::instance().RegisterFileDevice(QStringLiteral("TextFile"), TppTextFileDevice::staticClassInfo(),
+                                                 TppTextFileDevice::Traits());
+    DeviceClasses::instance().RegisterFileDevice(QStringLiteral("ReportTextFile"),
+                                                 TppReportTextFileDevice::staticClassInfo(),
+                                                 TppReportTextFileDevice::Traits());
 }

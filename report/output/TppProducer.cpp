@@ -11,6 +11,7 @@
 #include "TppCustomPrintDialog.h"
 #include "TppDevice.h"
 #include "TppPrinter.h"
+#include "TppTextFileDevice.h"
 #include "VersionNumber.h"
 
 const ClassInfo& TppProducer::staticClassInfo() {
@@ -152,6 +153,21 @@ TppCustomEngine* TppProducer::Engine() {
 
 void TppProducer::notify(int kind) { BroadcastEvent(this, kind); }
 
+void TppProducer::PrepareFileDevice(TppDevice& device, const QString& fileName) {
+    if (auto* file = dynamic_cast<TppFileDevice*>(&device))
+        file->SetFileName(fileName);
+    auto* textFile = dynamic_cast<TppTextFileDevice*>(&device);
+    if (!textFile)
+        return;
+    textFile->SetTextFileType(textFileType_);
+    textFile->OnSaveText = [this](TppTextFileDevice* sender, TppComponent*, QString& text) {
+        OnSaveText(sender, text);
+        TppEventParams params{text};
+        BroadcastEvent(this, ciProducerSaveText, &params);
+        text = params.value(0).toString();
+    };
+}
+
 void TppProducer::Reset() {
     if (Printing())
         return;
@@ -289,11 +305,7 @@ void TppProducer::devicePath() {
         TppDevice* chosen = nullptr;
         if (fileClass) {
             fileDevice_ = createDevice(*fileClass);
-            // File devices name their file and text format as properties.
-            if (const PropertyInfo* name = fileClass->property(QStringLiteral("FileName")); name && name->set)
-                name->set(*fileDevice_, fileName);
-            if (const PropertyInfo* type = fileClass->property(QStringLiteral("TextFileType")); type && type->set)
-                type->set(*fileDevice_, int(textFileType_));
+            PrepareFileDevice(*fileDevice_, fileName);
             if (printDialog_)
                 fileDevice_->SetPageRequest(printDialog_->PageRequest);
             chosen = fileDevice_;

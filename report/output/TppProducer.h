@@ -102,6 +102,11 @@ public:
     TppPublisher& Publisher() { return publisher_; }
     TppDevice* PrinterDevice() const { return printerDevice_; }
     TppDevice* FileDevice() const { return fileDevice_; }
+    // Gives a file device its file name and, a text file, the report's
+    // TextFileType and save-text step: what it writes for a value is the
+    // text after OnSaveText and the save-text notice (a script's handler)
+    // have both had it.
+    void PrepareFileDevice(TppDevice& device, const QString& fileName);
     TppCustomPreviewer* PreviewForm() const { return previewForm_; }
     TppCustomPrintDialog* PrintDialog() const { return printDialog_; }
     TppCustomCancelDialog* CancelDialog() const { return cancelDialog_; }

@@ -8,18 +8,23 @@
 #include "PagewrightErrors.h"
 #include "TemplateClasses.h"
 #include "TemplatePipelineNames.h"
+#include "TppArchiveDevice.h"
 #include "TppDBPipeline.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
+#include "TppReportTextFileDevice.h"
+#include "TppTextFileDevice.h"
 
 #include <QFile>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
 namespace {
 
 constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
-                                  "[--pages LIST] (--dump | --png DIR)";
+                                  "[--pages LIST] [--dump | --png DIR] [--text FILE] [--report-text FILE] "
+                                  "[--archive FILE]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -34,19 +39,80 @@ constexpr const char* kDetails =
     "  --pass two          count all pages first, so \"Page n of m\" is known;\n"
     "                      --pass one overrides a template that asks for two\n"
     "  --pages LIST        only these pages, e.g. 1,3,5-12\n"
+    "  --text FILE         the texts the template saves (Save on band and text),\n"
+    "                      one record per band, as its TextFileType says: comma,\n"
+    "                      tab, fixed-length or custom\n"
+    "  --report-text FILE  each page as 66 lines of 80 characters\n"
+    "  --archive FILE      the pages themselves, for pagewright archive\n"
+    "Give --dump or --png DIR, a file option, or both.\n"
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
+
+struct UsageError {
+    QString message;
+};
+
+// The files a render writes besides (or instead of) the page output.
+struct FileOutputs {
+    QString text;       // --text: the template's TextFileType
+    QString reportText; // --report-text: the 80 x 66 grid
+    QString archive;    // --archive
+
+    bool any() const { return !text.isEmpty() || !reportText.isEmpty() || !archive.isEmpty(); }
+
+    // Takes the file options out of `arguments`.
+    static FileOutputs take(QStringList& arguments) {
+        FileOutputs outputs;
+        const std::pair<const char*, QString FileOutputs::*> options[] = {
+            {"--text", &FileOutputs::text},
+            {"--report-text", &FileOutputs::reportText},
+            {"--archive", &FileOutputs::archive},
+        };
+        for (qsizetype i = 0; i < arguments.size();) {
+            const auto option = std::find_if(std::begin(options), std::end(options), [&](const auto& entry) {
+                return arguments[i] == QLatin1String(entry.first);
+            });
+            if (option == std::end(options)) {
+                ++i;
+                continue;
+            }
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(u"--"))
+                throw UsageError{QStringLiteral("%1 needs a file").arg(arguments[i])};
+            if (!(outputs.*option->second).isEmpty())
+                throw UsageError{QStringLiteral("%1 is given twice").arg(arguments[i])};
+            outputs.*option->second = arguments[i + 1];
+            arguments.remove(i, 2);
+        }
+        return outputs;
+    }
+
+    // Hands the pages to each file device as a print job would.
+    void write(TppReport& report, const PageList& pages) const {
+        TppTextFileDevice textFile;
+        TppReportTextFileDevice reportTextFile;
+        reportTextFile.GridFromFont = false;
+        TppArchiveDevice archiveFile;
+        const std::pair<TppFileDevice*, QString> devices[] = {
+            {&textFile, text}, {&reportTextFile, reportText}, {&archiveFile, archive}};
+        for (const auto& [device, fileName] : devices) {
+            if (fileName.isEmpty())
+                continue;
+            report.PrepareFileDevice(*device, fileName);
+            device->BeginJob();
+            for (const auto& page : pages)
+                device->AcceptPage(*page);
+            device->FinishJob();
+        }
+    }
+};
 
 struct RenderOptions {
     QString templatePath;
     std::vector<DataSourceOption> data;
     std::optional<TppPassSettingType> passes; // the template's own when not given
     TppPageRequest request;
-    PageOutput output;
-};
-
-struct UsageError {
-    QString message;
+    std::optional<PageOutput> output;
+    FileOutputs files;
 };
 
 struct HelpWanted {};
@@ -61,11 +127,14 @@ RenderOptions parseOptions(QStringList arguments) {
     if (arguments.contains(u"--help") || arguments.contains(u"-h"))
         throw HelpWanted{};
     RenderOptions options;
-    QString error;
-    const auto output = PageOutput::take(arguments, error);
-    if (!output)
-        throw UsageError{error};
-    options.output = *output;
+    options.files = FileOutputs::take(arguments);
+    const bool pageOutputGiven = arguments.contains(u"--dump") || arguments.contains(u"--png");
+    if (pageOutputGiven || !options.files.any()) {
+        QString error;
+        options.output = PageOutput::take(arguments, error);
+        if (!options.output)
+            throw UsageError{error};
+    }
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == u"--data") {
@@ -167,7 +236,10 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
         reportTemplate.LoadFromFile();
         if (options.passes)
             render.report->SetPassSetting(*options.passes);
-        writePages(printToPages(*render.report, options.request), options.output, out);
+        const PageList pages = printToPages(*render.report, options.request);
+        if (options.output)
+            writePages(pages, *options.output, out);
+        options.files.write(*render.report, pages);
     } catch (const EPagewrightError& error) {
         err << "pagewright render: " << error.message() << "\n";
         return 1;

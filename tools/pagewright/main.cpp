@@ -1,3 +1,4 @@
+#include "ArchiveCommand.h"
 #include "BarcodeCommand.h"
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
@@ -20,6 +21,7 @@ const std::vector<PagewrightCommand>& commands() {
         convertCommand,
         checkCommand,
         renderCommand,
+        archiveCommand,
     };
     return all;
 }

@@ -12,19 +12,32 @@
 
 // Each folder of tests/golden is one case: report.rtm, a CSV file per
 // pipeline (named after the pipeline's user name), optionally "options"
-// holding more render options on one line, and expected.dump. Adding a case
-// is adding a folder. With PW_UPDATE_GOLDEN=1 the dumps are written instead
-// of compared; read every rewritten dump before committing it.
+// holding more render options on one line, and expected.dump; optionally
+// also the files the render writes, compared byte for byte: expected.text
+// (--text) and expected.report-text (--report-text). Adding a case is
+// adding a folder. With PW_UPDATE_GOLDEN=1 the expected files are written
+// instead of compared; read every rewritten one before committing it.
 
 namespace {
 
-QString readText(const QString& path) {
+QByteArray readBytes(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList renderArguments(const QDir& folder) {
+QString readText(const QString& path) { return QString::fromUtf8(readBytes(path)); }
+
+// The files a case may expect besides the dump, by the option that writes them.
+const std::pair<const char*, const char*> kExpectedFiles[] = {
+    {"expected.text", "--text"},
+    {"expected.report-text", "--report-text"},
+};
+
+QStringList renderArguments(const QDir& folder, const QDir& written) {
     QStringList arguments{folder.filePath("report.rtm"), "--dump"};
+    for (const auto& [file, option] : kExpectedFiles)
+        if (folder.exists(file))
+            arguments << option << written.filePath(file);
     for (const QString& csv : folder.entryList({"*.csv"}, QDir::Files, QDir::Name))
         arguments << "--data" << QFileInfo(csv).completeBaseName() + u'=' + folder.filePath(csv);
     arguments << readText(folder.filePath("options")).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
@@ -45,20 +58,37 @@ class GoldenReport : public testing::TestWithParam<QString> {};
 
 TEST_P(GoldenReport, RendersTheExpectedPages) {
     const QDir folder(QStringLiteral(PW_GOLDEN_DIR "/") + GetParam());
+    const QTemporaryDir writtenFolder;
+    const QDir written(writtenFolder.path());
     const CommandRun render = runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
-        return runRenderCommand(renderArguments(folder), out, err, clock);
+        return runRenderCommand(renderArguments(folder, written), out, err, clock);
     });
     ASSERT_EQ(render.status, 0) << render.err.toStdString();
     const QString& dump = render.out;
     const QString expectedPath = folder.filePath("expected.dump");
-    if (qEnvironmentVariableIntValue("PW_UPDATE_GOLDEN") == 1) {
+    const bool update = qEnvironmentVariableIntValue("PW_UPDATE_GOLDEN") == 1;
+    if (update) {
         QFile file(expectedPath);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(dump.toUtf8());
-        return;
+    } else {
+        const QString expected = readText(expectedPath);
+        EXPECT_TRUE(expected == dump) << GetParam().toStdString() << ": " << firstDifference(expected, dump);
     }
-    const QString expected = readText(expectedPath);
-    EXPECT_TRUE(expected == dump) << GetParam().toStdString() << ": " << firstDifference(expected, dump);
+    for (const auto& [name, option] : kExpectedFiles) {
+        if (!folder.exists(name))
+            continue;
+        const QByteArray actual = readBytes(written.filePath(name));
+        if (update) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(actual);
+            continue;
+        }
+        const QByteArray expected = readBytes(folder.filePath(name));
+        EXPECT_TRUE(expected == actual) << GetParam().toStdString() << ", " << name << ": "
+                                        << firstDifference(QString::fromUtf8(expected), QString::fromUtf8(actual));
+    }
 }
 
 // The rows of a CSV file as a table of the same name in a SQLite database,
@@ -113,7 +143,7 @@ TEST_P(GoldenReport, RendersTheSamePagesFromSqlite) {
     const QDir folder(QStringLiteral(PW_GOLDEN_DIR "/") + GetParam());
     QTemporaryDir temporary;
     const QString database = temporary.filePath(QStringLiteral("rows.db"));
-    QStringList arguments = renderArguments(folder);
+    QStringList arguments = renderArguments(folder, QDir(temporary.path()));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("golden-copy"));
         db.setDatabaseName(database);
