@@ -136,10 +136,13 @@ void writeRows(const std::vector<Row>& rows, MemoryTable& table) {
 } // namespace
 
 double round3(long double x) {
+    // Every step is a double on purpose: an 80-bit quotient keeps the error of the double 0.001 and
+    // turns exact halves such as 9778.1875 into values just below the half, which then round down.
     const double f = 1e-3;
-    const long double asDouble = double(x);
+    const double asDouble = double(x);
+    const double quotient = asDouble / f;
     // rint rounds halves to the even neighbour in the default rounding mode.
-    return double(std::rint(asDouble / f) * f);
+    return std::rint(quotient) * f;
 }
 
 long double intPower(long double base, int exponent) {

@@ -18,7 +18,7 @@ struct ScheduleSummary {
 
 // The loan calculator: reads the inputs as typed, works out the level monthly
 // payment and writes one schedule row per month until the balance is paid.
-// Working values are 80-bit; the table stores doubles rounded by round3.
+// Working values are 80-bit; the table stores doubles rounded by round3, which works in doubles.
 class AmortizationSchedule {
 public:
     // DATE, PAYMENT, PRINCIPAL_PAID, INTEREST_PAID, TOTAL_INTEREST, BALANCE.

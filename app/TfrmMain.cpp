@@ -11,6 +11,7 @@
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -362,8 +363,19 @@ void TfrmMain::changeEvent(QEvent* event) {
         guarded([this] { FormActivate(); });
 }
 
+namespace {
+
+// Switching to another application or opening a menu takes the focus from the window but leaves it
+// on the box; only a move to another control of the window is leaving the term.
+bool leavesForAnotherControl(const QEvent& event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edtTerm_ && event->type() == QEvent::FocusOut)
+    if (watched == edtTerm_ && event->type() == QEvent::FocusOut && leavesForAnotherControl(*event))
         guarded([this] { edtTermExit(); });
     else if (watched == lCompanyLink_ && event->type() == QEvent::MouseButtonRelease)
         guarded([this] { lCompanyLinkClick(); });

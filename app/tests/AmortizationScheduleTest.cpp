@@ -188,13 +188,30 @@ TEST_P(RefusalTest, LeavesTheTableAsItWas) {
 INSTANTIATE_TEST_SUITE_P(Inputs, RefusalTest, testing::ValuesIn(kRefusals));
 
 TEST(Round3, HalvesGoToTheEvenNeighbour) {
-    // Each x / 0.001 below is exactly n + 0.5 in 80-bit arithmetic.
+    // Each x / 0.001 below is n + 0.5 once the quotient is a double.
     EXPECT_EQ(round3(0.0025), 0.002);
     EXPECT_EQ(round3(0.0035), 0.004);
     EXPECT_EQ(round3(9.5365), 9.536) << "half-up would give 9.537";
     EXPECT_EQ(round3(8.8955), 8.896);
-    // 0.1875 / 0.001 falls just below 187.5, because the double 0.001 is a little above a thousandth.
-    EXPECT_EQ(round3(0.1875L), 0.187);
+    // In 80 bits these quotients fall just below the half, because the double 0.001 is a little
+    // above a thousandth; as doubles they are the half and go to the even neighbour.
+    EXPECT_EQ(round3(0.1875L), 0.188);
+    EXPECT_EQ(round3(9778.1875L), 9778.188);
+}
+
+TEST_F(ScheduleTest, FortyYearsAtTwelvePercentEndOnTheCent) {
+    // Row 130's interest is the exact half 9778.1875; rounding it down made every later row drift.
+    LoanInputs in = workedExample();
+    in.loanAmount = QStringLiteral("999999.99");
+    in.term = QStringLiteral("40");
+    in.termTypeIndex = 1;
+    in.interest = QStringLiteral("12");
+    const ScheduleSummary summary = computeOk(in, table);
+    const auto rows = rowsOf(table);
+    ASSERT_EQ(rows.size(), 480u);
+    EXPECT_EQ(rows[129], "01/2035 10084.999 306.811 9778.188 1288561.819 977511.939");
+    EXPECT_EQ(rows[479], "03/2064 9989.780 9889.882 99.898 3840804.209 0.000");
+    EXPECT_EQ(summary.totalInterest, "3,840,804.21");
 }
 
 TEST(IntPower, RepeatedSquaringAndReciprocal) {

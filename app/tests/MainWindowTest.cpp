@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFocusEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,27 @@ TEST_F(MainWindowTest, TermChecksOnLeavingAndOnChangingTheUnit) {
     term->setText(QStringLiteral("twelve"));
     child<QComboBox>("cbxMonthPay")->setCurrentIndex(3);
     EXPECT_EQ(prompter.messages.size(), 2);
+}
+
+TEST_F(MainWindowTest, TermIsCheckedWhenTheFocusMovesToAnotherControlOnly) {
+    auto* term = child<QLineEdit>("edtTerm");
+    const struct {
+        Qt::FocusReason reason;
+        bool checks;
+    } cases[] = {
+        {Qt::ActiveWindowFocusReason, false}, // the user switched to another application
+        {Qt::PopupFocusReason, false},
+        {Qt::TabFocusReason, true},
+        {Qt::MouseFocusReason, true},
+    };
+    for (const auto& c : cases) {
+        prompter.messages.clear();
+        term->setText(QStringLiteral("12.5"));
+        QFocusEvent leaving(QEvent::FocusOut, c.reason);
+        QApplication::sendEvent(term, &leaving);
+        EXPECT_EQ(prompter.messages.size(), c.checks ? 1 : 0) << c.reason;
+        EXPECT_EQ(term->text(), c.checks ? "0" : "12.5") << c.reason;
+    }
 }
 
 TEST_F(MainWindowTest, ShowReportChecksRowsThenTheTemplate) {

@@ -101,7 +101,7 @@ protected:
             panel.FirstButton()->click();
             panel.Zoom100Button()->click();
             seen.zoomAt100 = viewer->ZoomPercent();
-            seen.firstPageAt100 = viewer->ScreenDevice().PageBitmap();
+            seen.firstPageAt100 = viewer->ScreenDevice().PageBitmap().copy(viewer->ScreenDevice().PageRect());
             form->Close();
         });
         window->findChild<QPushButton*>("Button1")->click();

@@ -1,5 +1,6 @@
 #include "ComponentPlacement.h"
 
+#include "TppBandedReport.h"
 #include "TppComponent.h"
 #include "TppPrintParent.h"
 #include "TppReportModel.h"
@@ -42,6 +43,11 @@ int heightThatFits(const TppComponent& component, const TppPrintParent& parent, 
     if (top + height <= pageBottom + 1)
         return height;
     if (pageHasOtherContent(component, parent))
+        return -1;
+    // Only a title or the like is above it: the next page holds it whole, so it is not cut.
+    TppReportModel* report = component.Report();
+    const auto* main = report ? dynamic_cast<const TppBandedReport*>(report->MainReport()) : nullptr;
+    if (main && main->FitsNextPage(top - parent.ParentOriginTop(), height))
         return -1;
     return std::max(0, pageBottom - top);
 }

@@ -46,6 +46,7 @@ void TppBandEngine::GenerateBand() {
     band_.OutOfSpace = false;
     FitFailed = false;
     Count = 0;
+    positionDecidedAt_.reset();
     PrepareBand();
     band_.SpaceUsed = 0;
     const auto repeatsLeft = [this] {
@@ -133,20 +134,36 @@ bool TppBandEngine::ApplyPrintPosition() {
         return true;
     if (position >= band_.PageBottom)
         engine_.ReportError(LanguageString(415) + QLatin1Char('.'));
+    // A band whose preparation checks its space (a group header) meets the rule twice in one call at
+    // the same place; deciding anew would undo the "prints where it is" of the page it broke to, and
+    // break again on every page.
+    if (positionDecidedAt_ == StartingPosition) {
+        if (positionTaken_)
+            StartingPosition = position;
+        return true;
+    }
+    const int from = StartingPosition;
     const bool fits = band_.PrintHeight() == phDynamic || position + band_.mmHeight() <= band_.PageBottom;
     if (position >= StartingPosition && fits) {
         StartingPosition = position;
         PrintPositionBreak = false;
+        decidePosition(from, true);
         return true;
     }
     if (PrintPositionBreak) {
         // The band made a new page for its position once: it prints where it is.
         PrintPositionBreak = false;
+        decidePosition(from, false);
         return true;
     }
     band_.OutOfSpace = true;
     PrintPositionBreak = true;
     return false;
+}
+
+void TppBandEngine::decidePosition(int from, bool taken) {
+    positionDecidedAt_ = from;
+    positionTaken_ = taken;
 }
 
 void TppBandEngine::BeforeGenerateStep() {

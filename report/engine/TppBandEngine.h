@@ -3,6 +3,8 @@
 #include "GenerationCodes.h"
 #include "TppComponentPass.h"
 
+#include <optional>
+
 class CacheRecord;
 class TppBand;
 class TppEngine;
@@ -93,4 +95,11 @@ protected:
     TppEngine& engine_;
     TppComponentPass pass_;
     bool generatedThisPass_ = false;
+
+private:
+    void decidePosition(int from, bool taken);
+    // The print position rule's decision in this call: the starting position it was made at, and
+    // whether the band moved to its position (else it prints where it is).
+    std::optional<int> positionDecidedAt_;
+    bool positionTaken_ = false;
 };

@@ -5,6 +5,8 @@
 #include "FormRegistry.h"
 #include "MainThread.h"
 #include "TppCustomNoDataDialog.h"
+#include "TppDataPipeline.h"
+#include "TppEventKind.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -71,11 +73,31 @@ bool TppBandedReport::PageHasContent() const {
     return self->BandedEngine() && self->BandedEngine()->PageHasContent;
 }
 
+bool TppBandedReport::FitsNextPage(int offset, int height) const {
+    auto* self = const_cast<TppBandedReport*>(this);
+    return self->BandedEngine() && self->BandedEngine()->FitsNextPage(offset, height);
+}
+
+bool TppBandedReport::GeneratingNewPage() const {
+    auto* self = const_cast<TppBandedReport*>(this);
+    const TppEngine* engine = self->BandedEngine();
+    return engine && engine->Generating() && engine->AbsolutePageNo > CachedPageCount();
+}
+
 void TppBandedReport::Reset() {
     if (Printing())
         return;
     TppCustomReport::Reset();
     Engine()->Reset();
+}
+
+void TppBandedReport::EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) {
+    TppCustomReport::EventNotify(sender, kind, params);
+    if (kind != ciPipelineClosing || sender != DataPipeline() || Printing())
+        return;
+    Reset();
+    if (auto* main = dynamic_cast<TppBandedReport*>(MainReport()); main && main != this)
+        main->Reset();
 }
 
 TppCustomNoDataDialog* TppBandedReport::CreateNoDataDialog() {

@@ -46,9 +46,16 @@ public:
     void ProcessMessages() override;
     bool GenerationStopped() const override;
     bool PageHasContent() const override;
+    // Whether a box `height` high, `offset` below its band's top, would fit whole on the next page
+    // after something that moves the report on (a title) was placed on this one.
+    bool FitsNextPage(int offset, int height) const;
+    // The page being generated is one the page cache has never held.
+    bool GeneratingNewPage() const;
 
     // The layout, data or output changed: the pages are made anew, from page 1.
     void Reset() override;
+    // The report's pipeline closing outside generation: the cached pages hold data that is gone.
+    void EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) override;
 
     // The dialog that tells a user there is no data: the registered one, or none.
     TppCustomNoDataDialog* CreateNoDataDialog();

@@ -3,6 +3,7 @@
 #include "ClassBuilder.h"
 #include "ComponentNames.h"
 #include "TppDrawImage.h"
+#include "TppBandedReport.h"
 #include "Units.h"
 
 const ClassInfo& TppCustomImage::staticClassInfo() {
@@ -53,7 +54,11 @@ void TppCustomImage::pictureChanged() {
     if (autoSize_ && size.width() > 0 && size.height() > 0)
         SetBounds(mmLeft(), mmTop(), UnitsToMM(float(size.width()), utScreenPixels, Axis::Horizontal),
                   UnitsToMM(float(size.height()), utScreenPixels, Axis::Vertical));
-    ++pictureSerial_;
+    // A page generated again from the cache must name its picture as it did the first time.
+    TppReportModel* report = Report();
+    const auto* main = report ? dynamic_cast<const TppBandedReport*>(report->MainReport()) : nullptr;
+    if (!Band() || !main || main->GeneratingNewPage())
+        ++pictureSerial_;
 }
 
 void TppCustomImage::ConvertLegacy(int versionNumber) {

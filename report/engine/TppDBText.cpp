@@ -95,13 +95,13 @@ QString TppDBText::RawText() const {
     try {
         type = pipeline->GetFieldDataType(dataField_);
         value = pipeline->GetFieldValue(dataField_);
-        // A data or conversion error leaves the text empty; generation goes on.
-        if (blankWhenZero_ && isZeroable(type) && isZero(value))
-            return QString();
-        if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isEmpty()))
-            return QString();
+        // A data or conversion error leaves the text empty; generation goes on. A blank zero, an
+        // empty or a null value is an empty text that the format handler still sees and may fill.
+        const bool blank = (blankWhenZero_ && isZeroable(type) && isZero(value)) || value.isNull() ||
+                           (value.typeId() == QMetaType::QString && value.toString().isEmpty());
         const QString format = OnFormat ? QString() : DisplayFormat();
-        text = FormatValue(format, type, value, localeSettingsOf(*this));
+        if (!blank)
+            text = FormatValue(format, type, value, localeSettingsOf(*this));
     } catch (const Exception&) {
         return QString();
     }

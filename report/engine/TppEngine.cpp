@@ -85,7 +85,13 @@ void TppEngine::GeneratePages(TppPageRequest& request, TppPublisher& publisher) 
     TppDataPipeline* masterBeforePipeline = report_.DataPipeline();
     PipelineState masterBefore =
         masterBeforePipeline ? PipelineState::of(*masterBeforePipeline) : PipelineState();
-    PipelineState detailBefore = detail_ ? PipelineState::of(*detail_) : PipelineState();
+    // The detail pipeline as the run will take it, also on the first request, before it is known.
+    const TppBand* detailBand = report_.DetailBand();
+    TppDataPipeline* detailBeforePipeline = detailBand ? detailBand->DataPipeline() : nullptr;
+    if (detailBeforePipeline == masterBeforePipeline)
+        detailBeforePipeline = nullptr;
+    PipelineState detailBefore =
+        detailBeforePipeline ? PipelineState::of(*detailBeforePipeline) : PipelineState();
     const auto putBack = [&] {
         if (master_ && master_ == masterBeforePipeline) {
             if (masterBefore.isEmpty() && master_->Active())
@@ -93,7 +99,7 @@ void TppEngine::GeneratePages(TppPageRequest& request, TppPublisher& publisher) 
             masterBefore.returnTo(*master_);
             masterBefore.release(*master_);
         }
-        if (detail_) {
+        if (detail_ && detail_ == detailBeforePipeline) {
             detailBefore.returnTo(*detail_);
             detailBefore.release(*detail_);
         }
@@ -179,6 +185,7 @@ void TppEngine::Notify(TppCommunicator* sender, int operation) {
         detail_ = nullptr;
     }
     lookups_.removeIf([sender](const TppDataPipeline* pipeline) { return pipeline == sender; });
+    opened_.removeIf([sender](const TppDataPipeline* pipeline) { return pipeline == sender; });
     if (BandEngine(dynamic_cast<TppBand*>(sender))) {
         // The next request starts a new run over the bands there are then.
         StopPrinting = true;
@@ -277,6 +284,7 @@ void TppEngine::startReportRun() {
 }
 
 void TppEngine::openPipeline(TppDataPipeline& pipeline) {
+    const bool wasActive = pipeline.Active();
     bool failed = false;
     try {
         pipeline.Open();
@@ -285,6 +293,26 @@ void TppEngine::openPipeline(TppDataPipeline& pipeline) {
     }
     if (failed || !pipeline.Active())
         ReportError(LanguageString(40) + QStringLiteral(": ") + pipeline.Name());
+    if (!wasActive && !opened_.contains(&pipeline))
+        opened_.append(&pipeline);
+}
+
+void TppEngine::ClosePipelines() {
+    if (generating_)
+        return;
+    QList<TppDataPipeline*> connected = lookups_;
+    for (TppDataPipeline* pipeline : {master_, detail_})
+        if (pipeline)
+            connected << pipeline;
+    for (TppDataPipeline* pipeline : connected)
+        pipeline->UnsubscribeEvents(this);
+    const QList<TppDataPipeline*> opened = std::exchange(opened_, {});
+    if (opened.isEmpty())
+        return;
+    // The run's saved positions are bookmarks into the data being closed: the next job starts anew.
+    Reset();
+    for (TppDataPipeline* pipeline : opened)
+        pipeline->Close();
 }
 
 void TppEngine::openPipelines() {
@@ -670,6 +698,17 @@ int TppEngine::PageBottom() const {
     return bottom;
 }
 
+bool TppEngine::FitsNextPage(int offset, int height) const {
+    if (!pageProgress_)
+        return false;
+    int top = PageDef().mmMarginTop;
+    for (const TppBandEngine* band : lists_[size_t(blHeader)])
+        if (band->IsVisible())
+            top += band->Band().mmHeight();
+    // One unit of slack absorbs the rounding of converted lengths, as the fit test does.
+    return top + offset + height <= PageBottom() + 1;
+}
+
 void TppEngine::beginPage() {
     if (detailEngine_)
         detailEngine_->Count = 0;
@@ -689,10 +728,12 @@ void TppEngine::beginPage() {
     columnDone_ = false;
     PageBandCount = 1;
     PageStarted = true;
-    if (HasStatus(esFirstPass) && AbsolutePageNo > AbsolutePageCount) {
+    if (HasStatus(esFirstPass) && AbsolutePageNo > AbsolutePageCount)
         AbsolutePageCount = AbsolutePageNo;
-        numberPageSet();
-    }
+    // A page made again (in the second pass, or asked for alone) starts from the state cached at
+    // the end of the page before, where the next set's first page is not known yet: it starts its
+    // set here as it did when it was counted, or its header shows the previous set's numbers.
+    numberPageSet();
     Page().ResetPage();
     DrawPage = false;
     writePageInfo();

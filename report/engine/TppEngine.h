@@ -37,6 +37,8 @@ public:
     void GeneratePages(TppPageRequest& request, TppPublisher& publisher) override;
     // Ends the run: the next request starts from page 1 with a fresh cache.
     void Reset() override;
+    // Disconnects the master, detail and lookup pipelines and closes those the engine opened.
+    void ClosePipelines() override;
     void PageLimitReached() override;
     // A pipeline or band freed: the engine lets go of it; a run that used
     // a freed band ends.
@@ -58,6 +60,10 @@ public:
     bool AdvancePending = false;
     bool DrawPage = false;
     bool FirstPassComplete() const { return firstPassComplete_; }
+    // The outermost group that starts its pages anew and numbers them from 1.
+    TppGroup* ControlGroup() const { return controlGroup_; }
+    // A GeneratePages call is running.
+    bool Generating() const { return generating_; }
     bool TopToBottomColumns() const { return topToBottomColumns_; }
     int ColumnCount() const;
     // Left to right: which columns have had their header and footer.
@@ -67,6 +73,9 @@ public:
     // The paper height less the bottom margin and the visible column
     // footer and footer bands: the lowest position a body band may reach.
     int PageBottom() const;
+    // A box `offset` below the top of the body of a page that holds only its headers, `height`
+    // high, fits there, and this page has already moved the report on.
+    bool FitsNextPage(int offset, int height) const;
     // Something reaches down to `bottom` on the page.
     void UseSpaceTo(int bottom);
     // The left edge of column n (from 0); raises the report's error for an
@@ -163,6 +172,8 @@ private:
     TppDataPipeline* master_ = nullptr;
     TppDataPipeline* detail_ = nullptr;
     QList<TppDataPipeline*> lookups_;
+    // The pipelines this engine opened (they were closed), which it closes when the job ends.
+    QList<TppDataPipeline*> opened_;
     bool masterMoved_ = false;
     bool detailMoved_ = false;
     bool notifyPending_ = false;

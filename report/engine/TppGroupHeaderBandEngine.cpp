@@ -62,8 +62,13 @@ void TppGroupHeaderBandEngine::PrepareBand() {
     }
     printedAsReprint_ = !Generation() && !band_.OverFlow;
     CheckBandSpace();
-    if (band_.OutOfSpace)
+    if (band_.OutOfSpace) {
+        // On a page of one column the page ends here all the same, and that end is the break the
+        // group asks for: breaking again on the next page would leave it empty.
+        if (Generation() && !Continuing() && engine_.ColumnCount() <= 1)
+            AlreadyPageBreak = true;
         return;
+    }
     applyBreakRules();
     if (!band_.OutOfSpace && !band_.OverFlow && (Generation() || engine_.IsPrintable(bkTitle))) {
         group.SetFirstPageNo(engine_.AbsolutePageNo);

@@ -99,9 +99,11 @@ void TppHorizontalBandEngine::EndBandGeneration() {
 void TppHorizontalBandEngine::PageEnded() {
     if ((engine_.HasStatus(esTitle) || engine_.HasStatus(esSummary)) && Count == 0)
         return;
+    // Every column of the page gets its footer, also one that no record reached: the footers
+    // frame the page's columns, not only the filled ones.
     const int current = engine_.CurrentColumn;
     for (int column = 0; column < engine_.ColumnCount(); ++column) {
-        if (engine_.ColumnOpened[size_t(column)] && !engine_.ColumnClosed[size_t(column)]) {
+        if (!engine_.ColumnClosed[size_t(column)]) {
             engine_.CurrentColumn = column;
             closeColumn(column);
         }

@@ -1,6 +1,7 @@
 #include "TppReportBandEngine.h"
 
 #include "TppEngine.h"
+#include "TppGroup.h"
 #include "TppReportBand.h"
 
 TppReportBandEngine::TppReportBandEngine(TppReportBand& band, TppEngine& engine)
@@ -21,6 +22,7 @@ unsigned TppReportBandEngine::KindCodes() const {
 void TppReportBandEngine::InitForReport() {
     TppBandEngine::InitForReport();
     AlreadyPageBreak = false;
+    breakNoTaken_ = false;
 }
 
 void TppReportBandEngine::PageEnded() {
@@ -31,6 +33,13 @@ void TppReportBandEngine::PageEnded() {
 void TppReportBandEngine::PrepareBand() {
     if (isSummary()) {
         engine_.SetStatus(esSummary, true);
+        // The summary belongs to the last group's page set: its footer has counted the break
+        // already, and what the summary shows for that group is the last instance's.
+        TppGroup* control = engine_.ControlGroup();
+        if (control && !breakNoTaken_ && !(reportBand_.NewPage() && AlreadyPageBreak) && !Continuing()) {
+            control->SetBreakNo(control->BreakNo() - 1);
+            breakNoTaken_ = true;
+        }
         return;
     }
     const bool done = reportBand_.NewPage() && AlreadyPageBreak;

@@ -23,10 +23,16 @@ protected:
     void PrepareBand() override;
     void CheckBandSpace() override;
     void EndBandGeneration() override;
-    int ExtraState() const override { return AlreadyPageBreak ? 1 : 0; }
-    void SetExtraState(int state) override { AlreadyPageBreak = state & 1; }
+    int ExtraState() const override { return (AlreadyPageBreak ? 1 : 0) | (breakNoTaken_ ? 2 : 0); }
+    void SetExtraState(int state) override {
+        AlreadyPageBreak = state & 1;
+        breakNoTaken_ = state & 2;
+    }
 
 private:
+    // The summary has given the control group's last break back; once, even when it is called
+    // again on the next page because it did not fit.
+    bool breakNoTaken_ = false;
     bool isSummary() const;
     TppEngineStatus status() const;
     TppReportBand& reportBand_;

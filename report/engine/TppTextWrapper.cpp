@@ -45,7 +45,8 @@ int TppTextWrapper::Wrap(const QString& text, const TppPrintRect& box, QStringLi
     lines.clear();
     const int width = box.Width() + (options_.autoSize ? autoSizeSlack_ : 0);
     // A box holds a line when the line reaches no lower than its bottom,
-    // the first line as much as the last.
+    // the first line as much as the last: a word-wrapped box drawn exactly
+    // one line high for its font shows that line rather than nothing.
     auto full = [&] { return box.Top + (lines.size() + 1) * qint64(lineHeight_) > box.Bottom; };
     if (full())
         return position;

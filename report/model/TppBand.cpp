@@ -209,6 +209,8 @@ void TppBand::ConvertLegacy(int versionNumber) {
         int lowest = 0;
         for (const TppComponent* component : Objects())
             lowest = std::max(lowest, component->mmBottom());
-        bottomOffset_ = height_ - lowest;
+        // A component that reaches below the band would give a negative offset, which would pull
+        // the next band up over this one.
+        bottomOffset_ = std::max(0, height_ - lowest);
     }
 }

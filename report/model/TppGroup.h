@@ -92,6 +92,7 @@ public:
     bool Breaking() const { return breaking_; }
     void SetBreaking(bool breaking) { breaking_ = breaking; }
     int BreakNo() const { return breakNo_; }
+    void SetBreakNo(int breakNo) { breakNo_ = breakNo; }
     int FirstPageNo() const { return firstPageNo_; }
     void SetFirstPageNo(int page) { firstPageNo_ = page; }
     int LastPageNo() const { return lastPageNo_; }

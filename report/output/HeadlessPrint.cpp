@@ -45,8 +45,22 @@ std::optional<PageOutput> PageOutput::take(QStringList& arguments, QString& erro
             arguments.remove(i);
         }
     }
-    if (!output)
+    if (!output) {
         error = QStringLiteral("say how to write the pages: --dump or --png DIR");
+        return output;
+    }
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--dpi")); at >= 0) {
+        bool ok = false;
+        const int dpi = arguments.value(at + 1).toInt(&ok);
+        // Beyond 1200 a Letter page alone is more than half a gigabyte of pixels.
+        if (output->kind != Kind::Pictures || !ok || dpi < 10 || dpi > 1200) {
+            error = output->kind != Kind::Pictures ? QStringLiteral("--dpi goes with --png DIR")
+                                                   : QStringLiteral("--dpi needs a resolution from 10 to 1200");
+            return std::nullopt;
+        }
+        output->pixelsPerInch = dpi;
+        arguments.remove(at, 2);
+    }
     return output;
 }
 
@@ -61,5 +75,5 @@ void writePages(const PageList& pages, const PageOutput& output, QTextStream& ou
     if (!pages.empty() && !QDir().mkpath(output.folder))
         throw EPagewrightError(QStringLiteral("Cannot create the folder \"%1\".").arg(output.folder));
     for (const auto& page : pages)
-        writePagePicture(*page, output.folder);
+        writePagePicture(*page, output.folder, output.pixelsPerInch);
 }

@@ -25,9 +25,11 @@ struct PageOutput {
     enum class Kind { Dump, Pictures };
     Kind kind = Kind::Dump;
     QString folder;
+    int pixelsPerInch = 96;
 
-    // Takes "--dump" or "--png DIR" out of `arguments`; exactly one of
-    // them must be there, otherwise `error` says what is wrong.
+    // Takes "--dump" or "--png DIR" (with "--dpi N" for pictures at another
+    // resolution) out of `arguments`; exactly one of them must be there,
+    // otherwise `error` says what is wrong.
     static std::optional<PageOutput> take(QStringList& arguments, QString& error);
 };
 

@@ -12,9 +12,16 @@ QImage pagePictureAt100Percent(const TppPage& page) {
     return device.PageBitmap();
 }
 
-QString writePagePicture(const TppPage& page, const QString& folder) {
+QImage pagePicture(const TppPage& page, int pixelsPerInch) {
+    TppScreenDevice device;
+    device.HorizontalPixelsPerInch = device.VerticalPixelsPerInch = pixelsPerInch;
+    device.ShowPage(page);
+    return device.PageBitmap().copy(device.PageRect());
+}
+
+QString writePagePicture(const TppPage& page, const QString& folder, int pixelsPerInch) {
     const QString path = QDir(folder).filePath(QString::asprintf("page-%04d.png", page.AbsolutePageNo));
-    if (!pagePictureAt100Percent(page).save(path, "PNG"))
+    if (!pagePicture(page, pixelsPerInch).save(path, "PNG"))
         throw EPrintError(LanguageStringFmt(67, {path}));
     return path;
 }

@@ -46,7 +46,8 @@ QList<int> tabStopsInPixels(const QStringList& stops, TppUnitType unit, const De
         bool ok = false;
         const int mm = stop.trimmed().toInt(&ok);
         if (ok)
-            pixels << int(UnitsFromMM(mm, unit, Axis::Horizontal, printer));
+            // Rounded: cut off, a stop of 1 mm lands almost a pixel short on a screen.
+            pixels << int(roundHalfEven(UnitsFromMM(mm, unit, Axis::Horizontal, printer)));
     }
     return pixels;
 }

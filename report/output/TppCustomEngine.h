@@ -42,6 +42,8 @@ public:
     virtual void GeneratePages(TppPageRequest& request, TppPublisher& publisher) = 0;
     // Forgets every page made, so that the next request starts afresh.
     virtual void Reset();
+    // The report's job has ended: the pipelines the engine opened are closed again.
+    virtual void ClosePipelines() {}
     // The report's PageLimit is reached at the end of the current page.
     virtual void PageLimitReached() { StopPrinting = true; }
     bool Busy() const { return Printing; }

@@ -386,6 +386,18 @@ void TppProducer::devicePath() {
     }
 }
 
+void TppProducer::SetLanguage(TppLanguageType value) {
+    if (Printing())
+        return;
+    TppResourceManager& languages = TppResourceManager::instance();
+    if (languages.SetLanguage(value)) {
+        language_ = value;
+    } else if (isLoading()) {
+        languages.SetLanguage(lgDefault);
+        language_ = lgDefault;
+    }
+}
+
 void TppProducer::RunPrintJob() {
     TppCustomEngine* engine = Engine();
     if (!engine || !engine->Busy())
@@ -415,6 +427,9 @@ void TppProducer::endJob() {
         return;
     AfterPrint(this);
     OnPrintingComplete(this);
+    // A preview keeps its pipelines open for the pages it asks for next.
+    if (TppCustomEngine* engine = Engine(); engine && !engine->Busy())
+        engine->ClosePipelines();
     cleanup();
 }
 

@@ -72,7 +72,9 @@ public:
     bool CachePages() const { return cachePages_; }
     void SetCachePages(bool value) { cachePages_ = value; }
     TppLanguageType Language() const { return language_; }
-    void SetLanguage(TppLanguageType value) { unlessPrinting(language_, value); }
+    // Loads the language's modules; a language without any keeps the old one, except while the
+    // report is read from a stream, where it falls back to the default texts.
+    void SetLanguage(TppLanguageType value);
 
     TppPreviewFormSettings& PreviewFormSettings() { return previewFormSettings_; }
     const TppPreviewFormSettings& PreviewFormSettings() const { return previewFormSettings_; }

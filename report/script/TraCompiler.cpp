@@ -11,8 +11,7 @@ namespace {
 
 // The tokens that may start a statement in a statement list; ";" alone is an
 // empty statement.
-constexpr TraTokenSet kStatementStart{ttIdentifier, ttType,   ttLParen, ttCase,  ttEnd,
-                                      ttFor,        ttIf,     ttRepeat, ttWhile, ttSemiColon};
+constexpr TraTokenSet kStatementStart{ttIdentifier, ttType, ttLParen, ttCase, ttEnd, ttFor, ttIf, ttRepeat, ttWhile};
 // What may follow "then", ":" in a case branch, or "do" ... as one statement.
 constexpr TraTokenSet kBranchStart{ttIdentifier, ttBegin, ttCase, ttFor, ttIf, ttRepeat, ttWhile};
 
@@ -304,10 +303,13 @@ void TraCompiler::compileConstants() {
 
 void TraCompiler::compileVariables() {
     TraTokenSet set{ttIdentifier};
+    bool typeExpected = false;
     std::vector<const TraToken*> names;
     for (;;) {
         const TraToken* token = next();
-        expect(token, set);
+        // After ":" a name that is no type is reported as such, as in a parameter list.
+        expect(token, set, typeExpected ? 9 : -1);
+        typeExpected = false;
         switch (token->type) {
         case ttIdentifier:
             checkNewName(token, names);
@@ -319,6 +321,7 @@ void TraCompiler::compileVariables() {
             break;
         case ttColon:
             set = {ttType};
+            typeExpected = true;
             break;
         case ttType:
             for (const TraToken* name : names)
@@ -342,20 +345,24 @@ TraStatementList TraCompiler::compileStatementList(TraTokenSet terminators) {
     TraStatementList list;
     const TraTokenSet start = kStatementStart | terminators;
     const TraTokenSet afterStatement = TraTokenSet{ttSemiColon} | terminators;
-    TraTokenSet set = start;
+    bool atStart = true;
     for (;;) {
         const TraToken* token = next();
-        expect(token, set);
+        // Where a statement may start an empty one is allowed too, though ";" is not named among
+        // the tokens expected there.
+        if (token && token->type == ttSemiColon && atStart)
+            continue;
+        expect(token, atStart ? start : afterStatement);
         if (terminators.contains(token->type) || token->type == ttEnd) {
             back();
             return list;
         }
         if (token->type == ttSemiColon) {
-            set = start;
+            atStart = true;
             continue;
         }
         list.push_back(compileStatement(token, afterStatement));
-        set = afterStatement;
+        atStart = false;
     }
 }
 
@@ -519,10 +526,13 @@ TraStatementPtr TraCompiler::compileCase() {
             continue;
         }
         if (token->type == ttElse) {
+            // One statement or a begin-end block, then "end", with an optional ";" before it.
             hasElse = true;
-            expect(peek(), kBranchStart);
-            elsePart = compileStatementList({ttEnd});
-            expect(next(), {ttEnd});
+            elsePart = compileCaseBranch(branchEnds);
+            const TraToken* after = next();
+            expect(after, branchEnds);
+            if (after->type == ttSemiColon)
+                expect(next(), {ttEnd});
             break;
         }
         back();

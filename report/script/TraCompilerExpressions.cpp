@@ -145,7 +145,9 @@ TraExpressionPtr TraCompiler::compileCall(TraProgram* script, std::shared_ptr<co
         for (size_t i = 0; i < formals.size(); ++i) {
             const TraTokenSet argumentEnds = i + 1 < formals.size() ? TraTokenSet{ttComma} : TraTokenSet{ttRParen};
             const TraToken* start = peek();
-            TraExpressionPtr argument = compileSimpleExpression(argumentEnds);
+            // A ")" before the last argument closes the list too early: the expression ends there
+            // and the check below names the "," that is missing, not an unmatched parenthesis.
+            TraExpressionPtr argument = compileSimpleExpression(argumentEnds | TraTokenSet{ttRParen});
             if (!typesCompatible(argument->dataType(), formals[i]))
                 fail(start, 1);
             arguments.push_back(std::move(argument));

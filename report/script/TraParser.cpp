@@ -190,6 +190,13 @@ void TraParser::readString(TraToken& token) {
         ++pos_;
         value += skipQuotes ? QByteArray("'") : QByteArray("''");
     }
+    // A string is closed by a quote followed by another byte; a source that ends right after the
+    // quote is cut off, as a program text never ends inside its last statement.
+    if (peek() < 0) {
+        token.malformed = true;
+        token.text = source_.mid(start, pos_ - start);
+        return;
+    }
     token.type = ttString;
     token.dataType = daString;
     token.text = skipQuotes ? value : source_.mid(start, pos_ - start);

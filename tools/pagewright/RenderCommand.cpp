@@ -23,13 +23,14 @@
 namespace {
 
 constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
-                                  "[--pages LIST] [--dump | --png DIR] [--text FILE] [--report-text FILE] "
-                                  "[--archive FILE]";
+                                  "[--pages LIST] [--dump | --png DIR [--dpi N]] [--text FILE] "
+                                  "[--report-text FILE] [--archive FILE]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
     "as text (\"page N of M\", then one line per draw command), --png DIR writes\n"
-    "page-0001.png ... at 100 %.\n"
+    "page-0001.png ...: the paper alone as the preview shows it at 100 %, or at\n"
+    "N pixels an inch with --dpi N (a Letter page is 816 x 1056 at 96).\n"
     "  --data NAME=SOURCE  the rows of the template's pipeline NAME: its user name,\n"
     "                      which the template refers to as \"pp\" and NAME (as the\n"
     "                      designer names pipelines) or as NAME itself. SOURCE is a\n"

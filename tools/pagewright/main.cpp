@@ -6,6 +6,10 @@
 #include "PagewrightCommand.h"
 #include "RenderCommand.h"
 #include "ScriptCommand.h"
+#include "TppPrinterSetup.h"
+#include "LanguageModules.h"
+
+#include <QLocale>
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -40,6 +44,9 @@ int main(int argc, char** argv) {
     // pagewright never opens a window; it draws pages off screen.
     prepareHeadlessPlatform();
     QGuiApplication app(argc, argv);
+    const LanguageModuleRegistration printTexts(kPrintLanguageModule);
+    // A template that names no paper takes the locale's: Letter with a decimal point, else A4.
+    TppPrinterSetup::SetLocaleDecimalSeparator(QLocale::system().decimalPoint().front());
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -116,6 +116,19 @@ TEST_F(BandEngineTest, LeftToRightColumnsFillRowsAndFrameEachColumn) {
                                    "CF 40000,85000", "CF 66666,85000", "CF 93332,85000"}));
 }
 
+TEST_F(BandEngineTest, LeftToRightColumnsThatNoRecordReachedGetTheirFooterAtThePageEnd) {
+    addNumber(detail);
+    detail->SetColumnTraversal(ctLeftToRight);
+    report->SetColumns(3);
+    report->ColumnHeaderBand()->SetVisible(false);
+    report->ColumnFooterBand()->SetmmHeight(5000);
+    addLabel(report->ColumnFooterBand(), "CF");
+    fill(1);
+    const auto pages = print();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(texts(*pages[0]), QStringList({"D@10000:1", "CF@85000:CF", "CF@85000:CF", "CF@85000:CF"}));
+}
+
 TEST_F(BandEngineTest, UnusablePositionsStopGenerationWithTheirMessage) {
     struct Case {
         const char* name;

@@ -7,6 +7,11 @@
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
 #include "TppHeaderBand.h"
+#include "TppImage.h"
+#include "LanguageModules.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -367,6 +372,75 @@ TEST_F(PageLoopTest, AfterAReportResetThePagesAreMadeAnewFromNewData) {
     const auto pages = print();
     ASSERT_EQ(pages.size(), 4);
     EXPECT_EQ(texts(*pages[3]).last(), "F@80000:20");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PageLoopTest, ClosingThePipelineOutsideAJobMakesThePagesAnew) {
+    buildListing(14);
+    ASSERT_EQ(print().size(), 3);
+    EXPECT_EQ(report->CachedPageCount(), 3);
+    pipeline->Close();
+    EXPECT_EQ(report->CachedPageCount(), 0) << "the cached pages hold data that is gone";
+    EXPECT_TRUE(table.isActive()) << "the pipeline does not close a data source it did not open";
+}
+
+TEST_F(PageLoopTest, AJobClosesThePipelinesItOpenedAndLeavesTheOthersOpen) {
+    buildListing(2);
+    pipeline->SetCloseDataSource(true);
+    print();
+    EXPECT_TRUE(pipeline->Active()) << "open before the job";
+    table.close();
+    ASSERT_FALSE(pipeline->Active());
+    print();
+    EXPECT_FALSE(pipeline->Active()) << "opened by the job, closed at its end";
+    EXPECT_FALSE(report->Printing());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PageLoopTest, APageMadeAgainFromTheCacheNamesNoNewPictures) {
+    buildListing(14);
+    auto* image = new TppImage(&form);
+    image->SetBand(detail);
+    image->SetBounds(50000, 0, 5000, 5000);
+    int shade = 0;
+    detail->BeforePrint.handler = [&](TppCommunicator*) {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(QColor(++shade % 256, 0, 0));
+        image->Picture().SetImage(picture);
+    };
+    ASSERT_EQ(print().size(), 3);
+    const int serial = image->PictureSerial();
+    EXPECT_GE(serial, 14) << "each page made for the first time names its pictures anew";
+    ASSERT_EQ(print(psSinglePage, 2).size(), 1);
+    EXPECT_EQ(image->PictureSerial(), serial);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PageLoopTest, AReportsLanguageLoadsTheModulesOfTheSubsystems) {
+    QTemporaryDir folder;
+    QFile module(folder.filePath(QStringLiteral("pwPrint.deu")));
+    ASSERT_TRUE(module.open(QIODevice::WriteOnly));
+    module.write("43018=Seite\n");
+    module.close();
+    TppResourceManager::instance().setSearchPaths({folder.path()});
+    const LanguageModuleRegistration printTexts(kPrintLanguageModule);
+    report->SetLanguage(lgGerman);
+    EXPECT_EQ(report->Language(), lgGerman);
+    EXPECT_EQ(LanguageString(18), "Seite");
+    report->SetLanguage(lgFrench);
+    EXPECT_EQ(report->Language(), lgGerman) << "without a module for it the language stays";
+    EXPECT_EQ(LanguageString(18), "Seite");
+    report->SetLanguage(lgDefault);
+    EXPECT_EQ(LanguageString(18), "Page");
 }
 
 } // namespace

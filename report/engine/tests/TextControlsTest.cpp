@@ -166,6 +166,35 @@ TEST_F(TextControlsTest, BlankWhenZeroBlanksNumbersAndDatesButNotText) {
     }
 }
 
+TEST_F(TextControlsTest, TheFormatHandlerSeesBlankEmptyAndNullValuesToo) {
+    const struct {
+        const char* name;
+        FieldType type;
+        QVariant value;
+        const char* seen;
+    } cases[] = {
+        {"a blank zero", FieldType::Integer, 0, "0|"},
+        {"an empty text", FieldType::String, QStringLiteral(""), "|"},
+        {"a null", FieldType::Integer, QVariant(), "|"},
+        {"a number", FieldType::Integer, 7, "7|7"},
+    };
+    for (const auto& c : cases) {
+        auto* text = add<TppDBText>(0, 0, 10000, 4000);
+        text->SetDataPipeline(pipelineOver(c.type, {c.value}));
+        text->SetDataField(QStringLiteral("F"));
+        text->SetBlankWhenZero(true);
+        QString seen;
+        text->OnFormat.handler = [&seen](TppCommunicator*, const QString&, TppDataType, const QVariant& value,
+                                         QString& shown) {
+            seen = value.toString() + u'|' + shown;
+            shown = QStringLiteral("n/a");
+        };
+        EXPECT_EQ(text->Text(), "n/a") << c.name;
+        EXPECT_EQ(seen, c.seen) << c.name;
+        delete text;
+    }
+}
+
 TEST_F(TextControlsTest, WithoutDataADataTextShowsWhatItWouldPrint) {
     auto* text = add<TppDBText>(0, 0, 10000, 4000);
     text->SetUserName(QStringLiteral("Amount"));

@@ -221,6 +221,17 @@ TEST_F(ReportModelTest, BandHeightRules) {
     EXPECT_TRUE(report->Modified());
 }
 
+TEST_F(ReportModelTest, AnOldDynamicBandKeepsTheSpaceBelowItsLowestComponentButNeverLess) {
+    detail->SetPrintHeight(phDynamic);
+    detail->SetmmHeight(10000);
+    TppLabel* l = label(detail, 0, 4000);
+    detail->ConvertLegacy(2500);
+    EXPECT_EQ(detail->mmBottomOffset(), 6000);
+    l->SetmmTop(8000);
+    detail->ConvertLegacy(2500);
+    EXPECT_EQ(detail->mmBottomOffset(), 0) << "a component reaching below the band gives no negative offset";
+}
+
 TEST_F(ReportModelTest, BandsAreKeptInPrintOrder) {
     auto add = [&](TppBand* band) { band->SetReport(report); };
     add(new TppSummaryBand(&form));

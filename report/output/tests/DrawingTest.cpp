@@ -1,3 +1,4 @@
+#include "TabbedText.h"
 #include "TppDrawLine.h"
 #include "TppDrawShape.h"
 #include "TppDrawText.h"
@@ -131,6 +132,25 @@ TEST_F(DrawingTest, TextFillsItsBackgroundAndCommandsOffThePaperAreSkipped) {
     EXPECT_EQ(image.pixel(75, 35), qRgb(0, 255, 0)) << "a text fills its box";
     EXPECT_EQ(image.pixel(105, 25), qRgb(255, 255, 255)) << "an empty text draws nothing";
     EXPECT_EQ(outside->DeviceLeft, 0) << "never drawn";
+}
+
+} // namespace
+
+namespace {
+
+class FixedResolution final : public DeviceResolution {
+public:
+    explicit FixedResolution(int ppi) : ppi_(ppi) {}
+    int pixelsPerInch(Axis) const override { return ppi_; }
+
+private:
+    int ppi_;
+};
+
+TEST(TabStops, AreRoundedToPixelsAndSkipWhatIsNoNumber) {
+    // At 600 pixels an inch: 1000 is 23.6 pixels, 3000 is 70.9, 500 is 11.8.
+    const FixedResolution printer(600);
+    EXPECT_EQ(tabStopsInPixels({"1000", " 3000 ", "x", "500"}, utPrinterPixels, &printer), QList<int>({24, 71, 12}));
 }
 
 } // namespace

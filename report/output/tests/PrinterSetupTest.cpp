@@ -50,6 +50,26 @@ TEST_F(PrinterSetupTest, WithoutPrintersTheScreenStandsInForDefault) {
     }
 }
 
+TEST_F(PrinterSetupTest, NewSetupsTakeTheirPaperFromTheLocale) {
+    const struct {
+        QChar decimalSeparator;
+        int width;
+        int height;
+        const char* paper;
+    } cases[] = {
+        {u'.', 215900, 279401, "Letter 8 1/2 x 11 in"},
+        {u',', 210000, 297000, "A4 210 x 297 mm"},
+    };
+    for (const auto& c : cases) {
+        TppPrinterSetup::SetLocaleDecimalSeparator(c.decimalSeparator);
+        const TppPrinterSetup setup;
+        EXPECT_EQ(setup.PageDef().mmWidth, c.width) << c.paper;
+        EXPECT_EQ(setup.PageDef().mmHeight, c.height) << c.paper;
+        EXPECT_EQ(setup.PaperName(), c.paper);
+    }
+    TppPrinterSetup::SetLocaleDecimalSeparator(u'.');
+}
+
 TEST_F(PrinterSetupTest, TheRealCatalogueListsDefaultAndScreenFirst) {
     TppPrinterList::instance().setCatalog(std::make_shared<QtPrinterCatalog>());
     const QStringList names = TppPrinterList::instance().PrinterNames();

@@ -272,13 +272,16 @@ TEST(PageDumpTest, OneLinePerCommandWithTextsAsJson) {
                                    }));
 }
 
-TEST(PagePictureTest, WritesNumberedPngsOfThePreviewAt100Percent) {
+TEST(PagePictureTest, WritesNumberedPngsOfThePaperAloneAtTheResolutionAsked) {
     QTemporaryDir folder;
     TppPage page;
     page.AbsolutePageNo = 7;
     const QString path = writePagePicture(page, folder.path());
     EXPECT_TRUE(path.endsWith("/page-0007.png")) << path.toStdString();
-    EXPECT_EQ(QImage(path).size(), QSize(864, 1104));
+    const QImage letter(path);
+    EXPECT_EQ(letter.size(), QSize(816, 1056)) << "Letter at 96 pixels an inch, without the preview's grey";
+    EXPECT_EQ(QColor(letter.pixel(408, 528)), QColor(Qt::white));
+    EXPECT_EQ(QImage(writePagePicture(page, folder.path(), 300)).size(), QSize(2550, 3300));
     EXPECT_THROW(writePagePicture(page, folder.filePath("missing/folder")), EPrintError);
 }
 

@@ -62,8 +62,8 @@ TEST_P(NumberTest, ReadsNumbers) {
 INSTANTIATE_TEST_SUITE_P(Numbers, NumberTest, testing::ValuesIn(kNumbers));
 
 TEST(TraParser, ReadsStringsWithDoubledQuotes) {
-    const std::vector<TraToken> tokens = tokensOf("'It''s' '' 'x'");
-    ASSERT_EQ(tokens.size(), 3u);
+    const std::vector<TraToken> tokens = tokensOf("'It''s' '' 'x';");
+    ASSERT_EQ(tokens.size(), 4u);
     EXPECT_EQ(tokens[0].text, "It's");
     EXPECT_EQ(tokens[1].text, "");
     EXPECT_EQ(tokens[2].dataType, daString) << "a one-character literal is a string, not a char";
@@ -78,6 +78,10 @@ TEST(TraParser, ReportsUnterminatedStringsAsSyntaxErrors) {
         EXPECT_EQ(malformed.type, ttError) << source;
         EXPECT_EQ(malformed.text, "'abc") << "a string ends at the end of its line";
     }
+    TraParser parser;
+    parser.parse("x := 'abc'");
+    ASSERT_EQ(parser.syntaxErrors().size(), 1u) << "a string closed by the end of the source is cut off";
+    EXPECT_EQ(parser.tokens()[size_t(parser.syntaxErrors()[0])].text, "'abc'");
 }
 
 TEST(TraParser, CountsLinesAtCrLfAndCrLfAlike) {

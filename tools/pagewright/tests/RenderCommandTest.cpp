@@ -245,6 +245,8 @@ TEST_F(RenderCommandTest, UsageMistakesShowTheUsage) {
         {{report, "--data", data, "--data", "orders=x.csv", "--dump"}, "twice"},
         {{report, "--pages", "none", "--dump"}, "is not a list of pages"},
         {{report, "--pass", "three", "--dump"}, "--pass is one or two"},
+        {{report, "--dump", "--dpi", "300"}, "--dpi goes with --png DIR"},
+        {{report, "--png", "out", "--dpi", "0"}, "--dpi needs a resolution from 10 to 1200"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandRun run = render(arguments);
