@@ -19,8 +19,8 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
             using R = TppCustomReport;
             c.property("AutoStop", &R::AutoStop, &R::SetAutoStop).withDefault(true);
             c.property(
-                "ColumnPositions", [](const R& r) { return r.ColumnPositions.join(u'\n'); },
-                [](R& r, const QString& v) { r.ColumnPositions = v.isEmpty() ? QStringList() : v.split(u'\n'); });
+                "ColumnPositions", [](const R& r) { return r.ColumnPositions; },
+                [](R& r, const QStringList& v) { r.ColumnPositions = v; });
             c.property("Columns", &R::Columns, &R::SetColumns).withDefault(1);
             c.property("ColumnWidth", &R::ColumnWidth, &R::SetColumnWidth).notStored();
             c.reference("DataPipeline", &R::DataPipeline, &R::SetDataPipeline);

@@ -19,7 +19,7 @@
 namespace {
 
 constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
-                                  "[--pages LIST] (--dump | --png DIR)";
+                                  "[--pages LIST] [--ignore-read-errors] (--dump | --png DIR)";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -34,6 +34,9 @@ constexpr const char* kDetails =
     "  --pass two          count all pages first, so \"Page n of m\" is known;\n"
     "                      --pass one overrides a template that asks for two\n"
     "  --pages LIST        only these pages, e.g. 1,3,5-12\n"
+    "  --ignore-read-errors  a template property or object that cannot be read is\n"
+    "                      skipped, as \"Ignore All\" does, and named on standard\n"
+    "                      error; without it the first one ends the render\n"
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
 
@@ -43,6 +46,7 @@ struct RenderOptions {
     std::optional<TppPassSettingType> passes; // the template's own when not given
     TppPageRequest request;
     PageOutput output;
+    bool ignoreReadErrors = false;
 };
 
 struct UsageError {
@@ -91,6 +95,8 @@ RenderOptions parseOptions(QStringList arguments) {
                     QStringLiteral("--pages: \"%1\" is not a list of pages such as 1,3,5-12").arg(list)};
             options.request.PageSetting = psPageList;
             options.request.PageList = pages;
+        } else if (argument == u"--ignore-read-errors") {
+            options.ignoreReadErrors = true;
         } else if (argument.startsWith(u"--") || !options.templatePath.isEmpty()) {
             throw UsageError{QStringLiteral("unexpected \"%1\"").arg(argument)};
         } else {
@@ -164,6 +170,11 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
         render.report->SetClock(&clock);
         TppReportTemplate& reportTemplate = ReportTemplate(*render.report);
         reportTemplate.SetFileName(options.templatePath);
+        if (options.ignoreReadErrors)
+            reportTemplate.OnReadError = [&err](const QString& message) {
+                err << "pagewright render: skipped: " << message << "\n";
+                return true;
+            };
         reportTemplate.LoadFromFile();
         if (options.passes)
             render.report->SetPassSetting(*options.passes);

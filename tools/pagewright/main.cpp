@@ -4,6 +4,7 @@
 #include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
 #include "RenderCommand.h"
+#include "ResaveCommand.h"
 #include "ScriptCommand.h"
 
 #include <QGuiApplication>
@@ -20,6 +21,7 @@ const std::vector<PagewrightCommand>& commands() {
         convertCommand,
         checkCommand,
         renderCommand,
+        resaveCommand,
     };
     return all;
 }

@@ -78,4 +78,36 @@ TEST(CheckCommand, ATemplateThatDoesNotLoadSaysWhyAndWhere) {
     EXPECT_EQ(check({}).status, 2);
 }
 
+// Every faulty object or property is named with where it stands, as the
+// rest of the template reads on; any of them fails the check.
+TEST(CheckCommand, EveryReadErrorIsNamedWithItsPlace) {
+    QTemporaryDir folder;
+    const QByteArray text = "object Report1: TppReport\r\n"
+                            "  Colour = 1\r\n"
+                            "  object ppHeaderBand1: TppHeaderBand\r\n"
+                            "    object ppLabel1: TppLabel\r\n"
+                            "      Font.Color = clChartreuse\r\n"
+                            "    end\r\n"
+                            "    object ppGizmo1: TppGizmo\r\n"
+                            "    end\r\n"
+                            "  end\r\n"
+                            "end\r\n";
+    const QString textPath = writeFile(folder, "text.rtm", text);
+    const CommandRun run = check({textPath});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    const QString prefix = "pagewright check: " + textPath + ": ";
+    EXPECT_EQ(run.err, prefix + "Error reading Report1.Colour: Property Colour does not exist (at line 2)\n" + prefix +
+                           "Error reading ppLabel1.Font.Color: Invalid property value: unknown name clChartreuse "
+                           "(at line 5)\n" +
+                           prefix + "Error reading ppGizmo1: Class TppGizmo not found (at line 7)\n");
+
+    // The binary form says the byte.
+    const QString binaryPath =
+        writeFile(folder, "binary.rtm", writeComponentStream(parseComponentStream(text), StreamForm::Binary));
+    const CommandRun binary = check({binaryPath});
+    EXPECT_EQ(binary.status, 1);
+    EXPECT_EQ(binary.err.count(QStringLiteral("(at byte ")), 3) << binary.err.toStdString();
+}
+
 } // namespace
