@@ -63,6 +63,10 @@ public:
 };
 
 struct StreamProperty {
+    StreamProperty() = default;
+    StreamProperty(QByteArray name, StreamValue value, QString place = QString())
+        : name(std::move(name)), value(std::move(value)), place(std::move(place)) {}
+
     QByteArray name; // dotted for nested objects: "Font.Name"
     StreamValue value;
     // Where the reader found it ("at byte 120", "at line 7"), for messages

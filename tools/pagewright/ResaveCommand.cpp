@@ -9,6 +9,7 @@
 #include "TppReportTemplate.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -92,13 +93,18 @@ int runResaveCommand(const QStringList& arguments, QTextStream&, QTextStream& er
 
     reportTemplate.SetFormat(format.value_or(reportTemplate.Format()));
     reportTemplate.SetOffset(0);
-    reportTemplate.SetSaveTo(stFile);
-    reportTemplate.SetFileName(paths[1]);
+    // Through a stream rather than SaveToFile: the template's file name is
+    // part of what is saved, and a resave should not plant OUT's path in it.
+    QSaveFile output(paths[1]);
     try {
-        reportTemplate.SaveToFile();
+        if (!output.open(QIODevice::WriteOnly))
+            return failure(err, QStringLiteral("cannot write %1: %2").arg(paths[1], output.errorString()));
+        reportTemplate.SaveToStream(output);
     } catch (const EPagewrightError& error) {
         return failure(err, error.message());
     }
+    if (!output.commit())
+        return failure(err, QStringLiteral("cannot write %1: %2").arg(paths[1], output.errorString()));
     return 0;
 }
 
