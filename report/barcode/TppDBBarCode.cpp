@@ -12,6 +12,7 @@ const ClassInfo& TppDBBarCode::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppDBBarCode>("TppDBBarCode", &TppCustomBarCode::staticClassInfo(), [](auto& c) {
             c.property("DataField", &TppDBBarCode::DataField, &TppDBBarCode::SetDataField);
+            c.reference("DataPipeline", &TppDBBarCode::DataPipeline, &TppDBBarCode::SetDataPipeline);
         });
     return info;
 }

@@ -10,29 +10,23 @@
 #include "TppReportModel.h"
 #include "TppTextMarkups.h"
 
-namespace {
-
-QStringList splitLines(const QString& text) { return text.isEmpty() ? QStringList() : text.split(u'\n'); }
-
-} // namespace
-
 const ClassInfo& TppCustomMemo::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppCustomMemo>("TppCustomMemo", &TppStretchable::staticClassInfo(), [](auto& c) {
             using T = TppCustomMemo;
+            c.property("Caption", &T::Caption, &T::SetCaption);
             c.property("CharWrap", &T::CharWrap, &T::SetCharWrap).withDefault(false);
-            c.property("Color", &T::Color, &T::SetColor).withDefault(clWhite);
+            c.property("Color", &T::Color, &T::SetColor).idents(colorIdents()).withDefault(clWhite);
             c.object("Font", [](T& t) -> Persistent* { return &t.font_; });
             c.property("ForceJustifyLastLine", &T::ForceJustifyLastLine, &T::SetForceJustifyLastLine)
                 .withDefault(false);
             c.property("Leading", &T::Leading, &T::SetLeading).notStored();
             c.property(
-                "Lines", [](const T& t) { return t.lines_.join(u'\n'); },
-                [](T& t, const QString& v) { t.SetLines(splitLines(v)); });
+                "Lines", [](const T& t) { return t.lines_; }, [](T& t, const QStringList& v) { t.SetLines(v); });
             c.property("mmLeading", &T::mmLeading, &T::SetmmLeading).withDefault(0);
             c.property(
-                "TabStopPositions", [](const T& t) { return t.tabStops_.join(u'\n'); },
-                [](T& t, const QString& v) { t.SetTabStopPositions(splitLines(v)); });
+                "TabStopPositions", [](const T& t) { return t.tabStops_; },
+                [](T& t, const QStringList& v) { t.SetTabStopPositions(v); });
             c.property("TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
                 .names(enumerationNames("TppTextAlignment"))
                 .withDefault(taLeftJustified);

@@ -18,6 +18,9 @@ public:
     ~TppCustomMemo() override;
 
     // The memo text; data-bound memos read it from their field.
+    // The name the designer shows on the memo; it never prints.
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption) { caption_ = caption; }
     virtual QStringList Lines() const { return lines_; }
     void SetLines(const QStringList& lines);
     // Lines as one text, cut at a terminator character (#0).
@@ -63,6 +66,7 @@ private:
     void measureStretching(const QString& text);
     bool pageOtherwiseEmpty() const;
 
+    QString caption_;
     QStringList lines_;
     int leading_ = 0;
     bool charWrap_ = false;

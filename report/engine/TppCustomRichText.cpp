@@ -11,7 +11,7 @@ const ClassInfo& TppCustomRichText::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppCustomRichText>("TppCustomRichText", &TppStretchable::staticClassInfo(), [](auto& c) {
             using T = TppCustomRichText;
-            c.property("Color", &T::Color, &T::SetColor).withDefault(clWhite);
+            c.property("Color", &T::Color, &T::SetColor).idents(colorIdents()).withDefault(clWhite);
             c.property(
                 "RichText", [](const T& t) { return QString::fromLatin1(t.richText_); },
                 [](T& t, const QString& v) { t.SetRichText(v.toLatin1()); });

@@ -21,7 +21,7 @@ const ClassInfo& TppCustomText::staticClassInfo() {
             });
             c.property("Caption", &T::Caption, &T::SetCaption);
             c.property("CharWrap", &T::CharWrap, &T::SetCharWrap).withDefault(false);
-            c.property("Color", &T::Color, &T::SetColor).withDefault(clWhite);
+            c.property("Color", &T::Color, &T::SetColor).idents(colorIdents()).withDefault(clWhite);
             c.property("DisplayFormat", &T::DisplayFormat, &T::SetDisplayFormat);
             c.object("Font", [](T& t) -> Persistent* { return &t.font_; });
             c.event("OnGetText", &T::OnGetText);

@@ -13,6 +13,7 @@ const ClassInfo& TppDBImage::staticClassInfo() {
         describeClass<TppDBImage>("TppDBImage", &TppCustomImage::staticClassInfo(), [](auto& c) {
             c.property("AutoDisplay", &TppDBImage::AutoDisplay, &TppDBImage::SetAutoDisplay).withDefault(true);
             c.property("DataField", &TppDBImage::DataField, &TppDBImage::SetDataField);
+            c.reference("DataPipeline", &TppDBImage::DataPipeline, &TppDBImage::SetDataPipeline);
             c.property("DirectDraw", &TppDBImage::DirectDraw, &TppDBImage::SetDirectDraw).withDefault(false);
             c.property("GraphicType", &TppDBImage::GraphicType, &TppDBImage::SetGraphicType)
                 .withDefault(QStringLiteral("Bitmap"));

@@ -15,6 +15,7 @@ const ClassInfo& TppDBMemo::staticClassInfo() {
             using T = TppDBMemo;
             c.property("AutoDisplay", &T::AutoDisplay, &T::SetAutoDisplay).withDefault(true);
             c.property("DataField", &T::DataField, &T::SetDataField);
+            c.reference("DataPipeline", &T::DataPipeline, &T::SetDataPipeline);
             c.event("OnGetMemo", &T::OnGetMemo);
             c.property("SuppressRepeatedValues", &T::SuppressRepeatedValues, &T::SetSuppressRepeatedValues)
                 .withDefault(false);

@@ -12,6 +12,7 @@ const ClassInfo& TppDBRichText::staticClassInfo() {
             using T = TppDBRichText;
             c.property("AutoDisplay", &T::AutoDisplay, &T::SetAutoDisplay).withDefault(true);
             c.property("DataField", &T::DataField, &T::SetDataField);
+            c.reference("DataPipeline", &T::DataPipeline, &T::SetDataPipeline);
             c.event("OnGetRichText", &T::OnGetRichText);
         });
     return info;

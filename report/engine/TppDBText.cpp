@@ -46,9 +46,11 @@ const ClassInfo& TppDBText::staticClassInfo() {
             using T = TppDBText;
             c.property("BlankWhenZero", &T::BlankWhenZero, &T::SetBlankWhenZero).withDefault(false);
             c.property("DataField", &T::DataField, &T::SetDataField);
+            c.reference("DataPipeline", &T::DataPipeline, &T::SetDataPipeline);
             c.event("OnFormat", &T::OnFormat);
             c.property("ReprintOnSubsequent", &T::ReprintOnSubsequent, &T::SetReprintOnSubsequent)
                 .withDefault(false);
+            c.reference("ResetGroup", &T::ResetGroup, &T::SetResetGroup);
             c.property("SuppressRepeatedValues", &T::SuppressRepeatedValues, &T::SetSuppressRepeatedValues)
                 .withDefault(false);
         });

@@ -5,6 +5,15 @@
 const ClassInfo& TppReport::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppReport>("TppReport", &TppBandedReport::staticClassInfo(), [](auto& c) {
+            // The report's settings in the order its templates list them:
+            // the layout's own first, then the printer, then the outputs.
+            c.republish({"AutoStop", "Columns", "ColumnPositions", "DataPipeline", "PrinterSetup",
+                         "AllowPrintToArchive", "AllowPrintToFile", "ArchiveFileName", "CachePages", "DeviceType",
+                         "Language", "ModalCancelDialog", "ModalPreview", "NoDataBehaviors"});
+            c.object("OutlineSettings", [](TppReport& r) -> Persistent* { return &r.OutlineSettings(); });
+            c.republish({"PageLimit", "PassSetting", "PreviewFormSettings", "SaveAsTemplate", "SavePrinterSetup",
+                         "ShowAutoSearchDialog", "ShowCancelDialog", "ShowPrintDialog", "Template", "TextFileName",
+                         "TextFileType", "Units"});
             // Older layouts kept the orientation on the report; the rest of
             // what they stored there is no longer a setting.
             c.defined("Orientation", PropertyKind::Enumeration, nullptr, [](TppReport& r, const QVariant& v) {
@@ -22,3 +31,9 @@ const ClassInfo& TppReport::staticClassInfo() {
 TppReport::TppReport(OwnedComponent* owner) : TppBandedReport(owner) {}
 
 TppReport::~TppReport() { markDestroying(); }
+
+void TppReport::TakeOverLayout(TppCustomReport& other) {
+    TppBandedReport::TakeOverLayout(other);
+    if (const auto* report = dynamic_cast<const TppReport*>(&other))
+        outlineSettings_ = report->outlineSettings_;
+}

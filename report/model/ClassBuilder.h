@@ -100,6 +100,18 @@ public:
         return *this;
     }
 
+    // Declares inherited published properties again, in this order after
+    // those declared before: templates list them where the class puts them.
+    ClassBuilder& republish(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            const PropertyInfo* inherited = info_.parent() ? info_.parent()->property(QString::fromLatin1(name)) : nullptr;
+            Q_ASSERT_X(inherited, "ClassBuilder::republish", name);
+            if (inherited)
+                info_.addProperty(*inherited);
+        }
+        return *this;
+    }
+
     // Modifiers of the property declared last.
     ClassBuilder& withDefault(const QVariant& value) {
         PropertyInfo& info = info_.lastProperty();

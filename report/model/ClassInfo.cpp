@@ -21,8 +21,12 @@ bool ClassInfo::inheritsFrom(const QString& className) const {
 
 QList<const PropertyInfo*> ClassInfo::properties() const {
     QList<const PropertyInfo*> list = parent_ ? parent_->properties() : QList<const PropertyInfo*>();
-    for (const PropertyInfo& property : ownProperties_)
+    for (const PropertyInfo& property : ownProperties_) {
+        list.removeIf([&](const PropertyInfo* inherited) {
+            return inherited->name.compare(property.name, Qt::CaseInsensitive) == 0;
+        });
         list.append(&property);
+    }
     return list;
 }
 

@@ -25,7 +25,8 @@ public:
     bool inheritsFrom(const QString& className) const;
 
     // Published properties in stream order: the base class's first, each
-    // class's in declaration order.
+    // class's in declaration order. A class that declares an inherited
+    // property again (ClassBuilder::republish) moves it to its own place.
     QList<const PropertyInfo*> properties() const;
     // By name without regard to case, own class first; none if unknown.
     const PropertyInfo* property(const QString& name) const;

@@ -26,3 +26,6 @@ private:
 // The colour names: RGB colours in the platform's blue-green-red byte order,
 // "clNone", and the system colours 0xFF000000 + the system colour index.
 const IntegerIdents& colorIdents();
+
+// The font character sets; "DEFAULT_CHARSET" (1) is a font's own.
+const IntegerIdents& charsetIdents();

@@ -34,6 +34,7 @@ const ClassInfo& TppGroup::staticClassInfo() {
         c.property("HeaderForOrphanedFooter", &TppGroup::HeaderForOrphanedFooter,
                    &TppGroup::SetHeaderForOrphanedFooter)
             .withDefault(true);
+        c.object("OutlineSettings", [](TppGroup& g) -> Persistent* { return &g.OutlineSettings(); });
         c.property("Tag", &TppGroup::Tag, &TppGroup::SetTag).withDefault(0);
         c.property("UserName", &TppGroup::UserName, &TppGroup::SetUserName);
         c.event("BeforeGroupBreak", &TppGroup::BeforeGroupBreak);

@@ -2,6 +2,7 @@
 
 #include "PendingPipelineName.h"
 #include "TppCacheable.h"
+#include "TppOutlineSettings.h"
 #include "TppTypes.h"
 
 class TppComponent;
@@ -67,6 +68,7 @@ public:
     void SetReprintOnSubsequentColumn(bool value);
     bool HeaderForOrphanedFooter() const { return headerForOrphanedFooter_; }
     void SetHeaderForOrphanedFooter(bool value);
+    TppOutlineSettings& OutlineSettings() { return outlineSettings_; }
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
     TppUnitType Units() const { return units_; }
@@ -144,6 +146,7 @@ private:
     bool reprintOnSubsequentColumn_ = true;
     bool headerForOrphanedFooter_ = true;
     int tag_ = 0;
+    TppOutlineSettings outlineSettings_;
     TppUnitType units_ = utInches;
 
     QString breakValue_;

@@ -22,6 +22,7 @@ const ClassInfo& TppPrintable::staticClassInfo() {
             c.property("StretchWithParent", &TppPrintable::StretchWithParent, &TppPrintable::SetStretchWithParent)
                 .withDefault(false);
             c.event("OnDrawCommandClick", &TppPrintable::OnDrawCommandClick);
+            c.event("OnPrint", &TppPrintable::OnPrint);
             c.event("OnDrawCommandCreate", &TppPrintable::OnDrawCommandCreate);
             c.defined(
                  "DataPipelineName", PropertyKind::String,

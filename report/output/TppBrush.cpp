@@ -7,6 +7,7 @@
 const ClassInfo& TppBrush::staticClassInfo() {
     static const ClassInfo info = describeClass<TppBrush>("TBrush", &Persistent::staticClassInfo(), [](auto& c) {
         c.property("Color", [](const TppBrush& b) { return b.color; }, [](TppBrush& b, int v) { b.color = v; })
+            .idents(colorIdents())
             .withDefault(0xFFFFFF);
         c.property(
              "Style", [](const TppBrush& b) { return b.style; }, [](TppBrush& b, Style v) { b.style = v; })

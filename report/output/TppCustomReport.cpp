@@ -19,8 +19,8 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
             using R = TppCustomReport;
             c.property("AutoStop", &R::AutoStop, &R::SetAutoStop).withDefault(true);
             c.property(
-                "ColumnPositions", [](const R& r) { return r.ColumnPositions.join(u'\n'); },
-                [](R& r, const QString& v) { r.ColumnPositions = v.isEmpty() ? QStringList() : v.split(u'\n'); });
+                "ColumnPositions", [](const R& r) { return r.ColumnPositions; },
+                [](R& r, const QStringList& v) { r.ColumnPositions = v; });
             c.property("Columns", &R::Columns, &R::SetColumns).withDefault(1);
             c.property("ColumnWidth", &R::ColumnWidth, &R::SetColumnWidth).notStored();
             c.reference("DataPipeline", &R::DataPipeline, &R::SetDataPipeline);
@@ -49,12 +49,12 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
             c.event("OnStartPage", &R::OnStartPage);
             c.event("OnStartSecondPass", &R::OnStartSecondPass);
             c.defined(
+                "mmColumnWidth", PropertyKind::Integer, [](const R& r) { return r.columnWidth_; },
+                [](R& r, const QVariant& v) { r.columnWidth_ = v.toInt(); });
+            c.defined(
                  "DataPipelineName", PropertyKind::String, [](const R& r) { return r.pipelineName(); },
                  [](R& r, const QVariant& v) { r.setPendingPipelineName(v.toString()); })
                 .writtenWhen([](const R& r) { return r.DataPipeline() != nullptr; });
-            c.defined(
-                "mmColumnWidth", PropertyKind::Integer, [](const R& r) { return r.columnWidth_; },
-                [](R& r, const QVariant& v) { r.columnWidth_ = v.toInt(); });
             // Older layouts stored these; the report's name and the designer's
             // rulers are not part of a layout now.
             for (const char* ignored : {"UserName", "RulerUnits"})

@@ -36,11 +36,13 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
                  [](B& b, TppBarCodeType v) { b.BarCodeType = v; })
                 .names(enumerationNames("TppBarCodeType"));
             integer("BarColor", &B::BarColor, clBlack);
+            c.idents(colorIdents());
             integer("BarWidth", &B::BarWidth, 0);
             boolean("BearerBars", &B::BearerBars, false);
             boolean("CalcCheckDigit", &B::CalcCheckDigit, true);
             boolean("CodeOK", &B::CodeOK, true);
             integer("Color", &B::Color, clWhite);
+            c.idents(colorIdents());
             text("Data", &B::Data);
             c.object("Font", [](B& b) -> Persistent* { return &b.Font; });
             c.property(

@@ -7,7 +7,9 @@ const ClassInfo& TppDrawRichText::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppDrawRichText>("TppDrawRichText", &TppDrawCommand::staticClassInfo(), [](auto& c) {
             using R = TppDrawRichText;
-            c.property("Color", [](const R& r) { return r.Color; }, [](R& r, int v) { r.Color = v; }).withDefault(clWhite);
+            c.property("Color", [](const R& r) { return r.Color; }, [](R& r, int v) { r.Color = v; })
+                .idents(colorIdents())
+                .withDefault(clWhite);
             c.property("EndCharPos", [](const R& r) { return r.EndCharPos; }, [](R& r, int v) { r.EndCharPos = v; })
                 .withDefault(-1);
             c.property("StartCharPos", [](const R& r) { return r.StartCharPos; }, [](R& r, int v) { r.StartCharPos = v; })

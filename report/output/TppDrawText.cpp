@@ -27,6 +27,7 @@ const ClassInfo& TppDrawText::staticClassInfo() {
             boolean("BandSave", &T::BandSave);
             integer("BandSaveNo", &T::BandSaveNo, 0);
             integer("Color", &T::Color, clWhite);
+            c.idents(colorIdents());
             boolean("ComponentSave", &T::ComponentSave);
             integer("ComponentSaveNo", &T::ComponentSaveNo, 0);
             c.object("Font", [](T& t) -> Persistent* { return &t.Font; });
@@ -35,10 +36,8 @@ const ClassInfo& TppDrawText::staticClassInfo() {
             integer("Leading", &T::Leading, 0);
             integer("SaveLength", &T::SaveLength, 0);
             c.property(
-                "TabStopPositions", [](const T& t) { return t.TabStopPositions.join(u'\n'); },
-                [](T& t, const QString& v) {
-                    t.TabStopPositions = v.isEmpty() ? QStringList() : v.split(u'\n');
-                });
+                "TabStopPositions", [](const T& t) { return t.TabStopPositions; },
+                [](T& t, const QStringList& v) { t.TabStopPositions = v; });
             c.property(
                 "Text", [](const T& t) { return t.Text; }, [](T& t, const QString& v) { t.Text = v; });
             c.property("TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
@@ -47,8 +46,8 @@ const ClassInfo& TppDrawText::staticClassInfo() {
             boolean("Transparent", &T::Transparent);
             boolean("WordWrap", &T::WordWrap);
             c.property(
-                "WrappedText", [](const T& t) { return t.WrappedText.join(u'\n'); },
-                [](T& t, const QString& v) { t.WrappedText = v.isEmpty() ? QStringList() : v.split(u'\n'); });
+                "WrappedText", [](const T& t) { return t.WrappedText; },
+                [](T& t, const QStringList& v) { t.WrappedText = v; });
         });
     return info;
 }

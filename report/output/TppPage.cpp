@@ -28,6 +28,7 @@ const ClassInfo& TppPage::staticClassInfo() {
             boolean("Calculation", &TppPage::Calculation);
             c.property(
                  "Color", [](const TppPage& p) { return p.Color; }, [](TppPage& p, int v) { p.Color = v; })
+                .idents(colorIdents())
                 .withDefault(0xFFFFFF);
             integer("ControlGroupBreakNo", &TppPage::ControlGroupBreakNo);
             c.property(

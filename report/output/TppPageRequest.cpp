@@ -9,8 +9,7 @@ const ClassInfo& TppPageRequest::staticClassInfo() {
         describeClass<TppPageRequest>("TppPageRequest", &Persistent::staticClassInfo(), [](auto& c) {
             using R = TppPageRequest;
             c.property(
-                "PageList", [](const R& r) { return r.PageList.join(u'\n'); },
-                [](R& r, const QString& v) { r.PageList = v.isEmpty() ? QStringList() : v.split(u'\n'); });
+                "PageList", [](const R& r) { return r.PageList; }, [](R& r, const QStringList& v) { r.PageList = v; });
             c.property(
                  "PageRange", [](const R& r) { return r.PageRange; },
                  [](R& r, TppPageRangeType v) { r.PageRange = v; })

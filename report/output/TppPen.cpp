@@ -6,6 +6,7 @@
 const ClassInfo& TppPen::staticClassInfo() {
     static const ClassInfo info = describeClass<TppPen>("TPen", &Persistent::staticClassInfo(), [](auto& c) {
         c.property("Color", [](const TppPen& p) { return p.color; }, [](TppPen& p, int v) { p.color = v; })
+            .idents(colorIdents())
             .withDefault(0);
         c.property(
              "Style", [](const TppPen& p) { return p.style; }, [](TppPen& p, Style v) { p.style = v; })

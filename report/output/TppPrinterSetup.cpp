@@ -205,6 +205,9 @@ float TppPrinterSetup::MarginTop() const { return toUnits(pageDef_.mmMarginTop, 
 float TppPrinterSetup::MarginBottom() const { return toUnits(pageDef_.mmMarginBottom, Axis::Vertical); }
 
 void TppPrinterSetup::setPaperSide(int TppPageDef::*side, float value, Axis axis) {
+    // A negative side is passed over as margins are; a zero one is refused.
+    if (value < 0)
+        return;
     const int mm = fromUnits(value, axis);
     refuseEmptyPaper(mm);
     TppPageDef pageDef = pageDef_;
@@ -223,11 +226,15 @@ void TppPrinterSetup::SetPaperWidth(float value) { setPaperSide(&TppPageDef::mmW
 void TppPrinterSetup::SetPaperHeight(float value) { setPaperSide(&TppPageDef::mmHeight, value, Axis::Vertical); }
 
 void TppPrinterSetup::SetmmPaperWidth(int value) {
+    if (value < 0)
+        return;
     refuseEmptyPaper(value);
     pageDef_.mmWidth = value;
 }
 
 void TppPrinterSetup::SetmmPaperHeight(int value) {
+    if (value < 0)
+        return;
     refuseEmptyPaper(value);
     pageDef_.mmHeight = value;
 }

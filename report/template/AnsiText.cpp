@@ -25,6 +25,16 @@ QString decodeAnsi(QByteArrayView bytes) {
     return text;
 }
 
+std::optional<char> encodeAnsi(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return char(code);
+    for (int i = 0; i < 32; ++i)
+        if (kHighControls[i] == code)
+            return char(0x80 + i);
+    return std::nullopt;
+}
+
 bool isAscii(QStringView text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }

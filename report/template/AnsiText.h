@@ -2,10 +2,13 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 // Templates from older programs store short texts as single bytes in the
 // Western Windows code page; this is the one code page they are read in.
 QString decodeAnsi(QByteArrayView bytes);
+// The code page's byte for a character; none for characters it lacks.
+std::optional<char> encodeAnsi(QChar c);
 
 bool isAscii(QStringView text);
 

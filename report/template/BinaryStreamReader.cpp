@@ -92,21 +92,25 @@ void BinaryStreamReader::readSignature() {
 
 std::vector<StreamObject> BinaryStreamReader::readComponents() {
     std::vector<StreamObject> objects;
-    while (!atEnd()) {
+    // The end-of-list byte is what tells a whole stream from one cut short
+    // after an object.
+    while (true) {
+        if (atEnd())
+            fail(QStringLiteral("the stream ends before its end-of-list byte"));
         if (peekByte() == 0) {
             ++position_;
-            break;
+            return objects;
         }
         readSignature();
         objects.push_back(readObject());
     }
-    return objects;
 }
 
 StreamObject BinaryStreamReader::readObject() {
     enter();
     NestingScope scope{depth_};
     StreamObject object;
+    object.place = QStringLiteral("at byte %1").arg(position_);
     const quint8 first = peekByte();
     if ((first & kObjectPrefixMask) == kObjectPrefixMask) {
         ++position_;
@@ -141,6 +145,7 @@ std::vector<StreamProperty> BinaryStreamReader::readProperties() {
     const QByteArray outer = property_;
     while (peekByte() != 0) {
         StreamProperty property;
+        property.place = QStringLiteral("at byte %1").arg(position_);
         property.name = readShortString("a property name");
         if (!isDottedIdentifier(property.name))
             fail(QStringLiteral("the property name \"%1\" is not an identifier")

@@ -201,10 +201,11 @@ ReadResult ComponentReader::read(const std::vector<StreamObject>& objects) {
     return result;
 }
 
-void ComponentReader::report(const QString& message) {
-    if (options_.onError && options_.onError(message))
+void ComponentReader::report(const QString& message, const QString& place) {
+    const QString text = place.isEmpty() ? message : message + QStringLiteral(" (") + place + u')';
+    if (options_.onError && options_.onError(text))
         return;
-    throw ETemplateLoadError(message);
+    throw ETemplateLoadError(text);
 }
 
 OwnedComponent* ComponentReader::create(const StreamObject& object) {
@@ -212,25 +213,25 @@ OwnedComponent* ComponentReader::create(const StreamObject& object) {
     const QString where = QStringLiteral("Error reading %1: ").arg(displayName(object));
     if (object.flags & (ofInherited | ofInline)) {
         report(where + QStringLiteral(
-                           "inherited and inline objects need an ancestor, which this stream does not have"));
+                           "inherited and inline objects need an ancestor, which this stream does not have"), object.place);
         return nullptr;
     }
     const ClassInfo* info = ClassRegistry::instance().find(className);
     if (!info) {
-        report(where + QStringLiteral("Class %1 not found").arg(className));
+        report(where + QStringLiteral("Class %1 not found").arg(className), object.place);
         return nullptr;
     }
     Persistent* created = nullptr;
     try {
         created = info->create(staging_.get());
     } catch (const std::exception& error) {
-        report(where + errorText(error));
+        report(where + errorText(error), object.place);
         return nullptr;
     }
     auto* component = dynamic_cast<OwnedComponent*>(created);
     if (!component) {
         delete created;
-        report(where + QStringLiteral("Cannot create an object of class %1").arg(className));
+        report(where + QStringLiteral("Cannot create an object of class %1").arg(className), object.place);
         return nullptr;
     }
     created_ << component;
@@ -251,7 +252,7 @@ OwnedComponent* ComponentReader::readObject(const StreamObject& object, OwnedCom
                                          .arg(component->className(), parent->Name(), parent->className()));
     } catch (const std::exception& error) {
         discard(component);
-        report(QStringLiteral("Error reading %1: %2").arg(objectName, errorText(error)));
+        report(QStringLiteral("Error reading %1: %2").arg(objectName, errorText(error)), object.place);
         return nullptr;
     }
     const Locator self = [component] { return static_cast<Persistent*>(component); };
@@ -260,7 +261,7 @@ OwnedComponent* ComponentReader::readObject(const StreamObject& object, OwnedCom
         try {
             assign(*component, self, property, where);
         } catch (const std::exception& error) {
-            report(QStringLiteral("Error reading %1: %2").arg(where, errorText(error)));
+            report(QStringLiteral("Error reading %1: %2").arg(where, errorText(error)), property.place);
         }
     }
     component->setState(OwnedComponent::Reading, false);

@@ -74,7 +74,8 @@ private:
     OwnedComponent* findReference(const QString& name) const;
     bool isTaken(const QString& name) const;
     // Reports an error: returns when the handler skips it, else throws.
-    void report(const QString& message);
+    // `place` says where in the stream the object or property was read.
+    void report(const QString& message, const QString& place = QString());
     void discard(OwnedComponent* component);
     void discardAll();
 

@@ -9,6 +9,7 @@ struct StreamObject {
     StreamValue childPosition; // an integer, when flags hold ofChildPosition
     QByteArray className;
     QByteArray name; // may be empty
+    QString place;   // where its header was read, as for properties
     std::vector<StreamProperty> properties;
     std::vector<StreamObject> children;
 };

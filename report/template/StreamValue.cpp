@@ -41,6 +41,12 @@ StreamValue StreamValue::fromString(const QString& text) {
     return value;
 }
 
+StreamValue StreamValue::fromAnsi(const QByteArray& bytes) {
+    StreamValue value = withTag(bytes.size() < 256 ? ValueTag::String : ValueTag::LongString);
+    value.bytes = bytes;
+    return value;
+}
+
 StreamValue StreamValue::fromIdent(const QByteArray& identifier) {
     const auto is = [&](const char* word) { return identifier.compare(word, Qt::CaseInsensitive) == 0; };
     if (is("False"))

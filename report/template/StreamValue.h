@@ -36,6 +36,9 @@ public:
     // Utf8String. With them it is a wide string: written as above when its
     // UTF-8 form is shorter than twice its length, else as WideString.
     static StreamValue fromString(const QString& text);
+    // Code page bytes as they are: String when shorter than 256 bytes, else
+    // LongString.
+    static StreamValue fromAnsi(const QByteArray& bytes);
     // False, True, nil and Null (in any case) get their own tags.
     static StreamValue fromIdent(const QByteArray& identifier);
     static StreamValue fromBoolean(bool value);
@@ -60,8 +63,15 @@ public:
 };
 
 struct StreamProperty {
+    StreamProperty() = default;
+    StreamProperty(QByteArray name, StreamValue value, QString place = QString())
+        : name(std::move(name)), value(std::move(value)), place(std::move(place)) {}
+
     QByteArray name; // dotted for nested objects: "Font.Name"
     StreamValue value;
+    // Where the reader found it ("at byte 120", "at line 7"), for messages
+    // about it; empty for properties that were not read.
+    QString place;
 };
 
 struct StreamCollectionItem {

@@ -190,13 +190,21 @@ void TextStreamReader::lexString(Token& token) {
                     // Two apostrophes inside a quoted run stand for one.
                     if (position_ + 1 < text_.size() && text_[position_ + 1] == u'\'') {
                         token.text += u'\'';
+                        token.ansi += '\'';
                         position_ += 2;
                         continue;
                     }
                     ++position_;
                     break;
                 }
-                token.text += text_[position_++];
+                const QChar character = text_[position_++];
+                token.text += character;
+                if (const std::optional<char> byte = encodeAnsi(character)) {
+                    token.ansi += *byte;
+                    token.rawAnsi = token.rawAnsi || character.unicode() >= 0x80;
+                } else {
+                    token.ansiOnly = false;
+                }
             }
         } else if (c == u'#') {
             ++position_;
@@ -213,6 +221,12 @@ void TextStreamReader::lexString(Token& token) {
                 failAt(token, QStringLiteral("Invalid property value: bad character code"));
             // Codes are UTF-16 units as the writer spells them, lone surrogates
             // included; a code past FFFFh becomes its surrogate pair.
+            // Writers spell the characters of ANSI strings above 127 as
+            // themselves; a code for one comes from a Unicode string.
+            if (code < 0x80)
+                token.ansi += char(code);
+            else
+                token.ansiOnly = false;
             if (code > 0xFFFF) {
                 token.text += QChar(QChar::highSurrogate(code));
                 token.text += QChar(QChar::lowSurrogate(code));
@@ -303,6 +317,7 @@ StreamObject TextStreamReader::readObject() {
     enter();
     NestingScope scope{depth_};
     StreamObject object;
+    object.place = QStringLiteral("at line %1").arg(peek().line);
     if (isKeyword("inherited"))
         object.flags = ofInherited;
     else if (isKeyword("inline"))
@@ -354,6 +369,7 @@ std::vector<StreamProperty> TextStreamReader::readProperties(const char* until) 
         if (peek().kind == TokenKind::End)
             fail(QStringLiteral("\"%1\" expected").arg(QLatin1String(until)));
         StreamProperty property;
+        property.place = QStringLiteral("at line %1").arg(peek().line);
         property.name = readDottedName();
         property_ = outer.isEmpty() ? property.name : outer + '.' + property.name;
         expectSymbol(u'=');
@@ -369,14 +385,20 @@ StreamValue TextStreamReader::readValue() {
     case TokenKind::Number:
         return readNumber(false);
     case TokenKind::String: {
-        QString text = next().text;
+        Token string = next();
         while (isSymbol(u'+')) {
             next();
             if (peek().kind != TokenKind::String)
                 fail(QStringLiteral("Invalid property value: a string must follow \"+\""));
-            text += next().text;
+            const Token more = next();
+            string.text += more.text;
+            string.ansi += more.ansi;
+            string.ansiOnly = string.ansiOnly && more.ansiOnly;
+            string.rawAnsi = string.rawAnsi || more.rawAnsi;
         }
-        return StreamValue::fromString(text);
+        if (string.ansiOnly && string.rawAnsi)
+            return StreamValue::fromAnsi(string.ansi);
+        return StreamValue::fromString(string.text);
     }
     case TokenKind::Binary:
         return StreamValue::fromBinary(next().bytes);

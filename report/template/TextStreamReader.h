@@ -29,6 +29,12 @@ private:
     struct Token {
         TokenKind kind = TokenKind::End;
         QString text;     // identifier, number (without suffix), string value
+        // A string as code page bytes, while every character of it has one
+        // and none came as a #code above 127; `rawAnsi` when some character
+        // above 127 stood in a quoted run, which makes it an ANSI string.
+        QByteArray ansi;
+        bool ansiOnly = true;
+        bool rawAnsi = false;
         QByteArray bytes; // binary data between braces
         char16_t symbol = 0;
         char16_t suffix = 0;   // s, c or d after a number, lower case

@@ -9,8 +9,10 @@ namespace {
 constexpr int kCharactersPerLine = 64;
 constexpr int kBytesPerLine = 32;
 
-bool isPrintable(char16_t c) {
-    return c >= 32 && c < 127 && c != u'\'';
+// The bytes of ANSI strings from 127 on stand in quoted runs as themselves,
+// as the code page has them; Unicode strings spell those as codes.
+bool isPrintable(char16_t c, bool ansi) {
+    return c >= 32 && (c < 127 || (ansi && c <= 0xFF)) && c != u'\'';
 }
 
 template <class Float> std::optional<QByteArray> shortestText(Float value) {
@@ -109,9 +111,12 @@ void TextStreamWriter::writeValue(const StreamValue& value, int level) {
     }
     case ValueTag::String:
     case ValueTag::LongString:
+        // Each byte as the character of that code, written back as the byte.
+        writeString(QString::fromLatin1(value.bytes), level, true);
+        break;
     case ValueTag::WideString:
     case ValueTag::Utf8String:
-        writeString(value.toString(), level);
+        writeString(value.toString(), level, false);
         break;
     case ValueTag::Ident:
         out_.append(value.bytes);
@@ -162,7 +167,7 @@ void TextStreamWriter::writeValue(const StreamValue& value, int level) {
     }
 }
 
-void TextStreamWriter::writeString(const QString& text, int level) {
+void TextStreamWriter::writeString(const QString& text, int level, bool ansi) {
     if (text.isEmpty()) {
         out_.append("''");
         return;
@@ -174,9 +179,9 @@ void TextStreamWriter::writeString(const QString& text, int level) {
     int onLine = 0;
     qsizetype i = 0;
     while (i < length) {
-        if (isPrintable(text[i].unicode())) {
+        if (isPrintable(text[i].unicode(), ansi)) {
             out_.append('\'');
-            while (i < length && isPrintable(text[i].unicode()) && onLine < kCharactersPerLine) {
+            while (i < length && isPrintable(text[i].unicode(), ansi) && onLine < kCharactersPerLine) {
                 out_.append(char(text[i].unicode()));
                 ++i;
                 ++onLine;

@@ -21,7 +21,8 @@ private:
     void newLine(int level);
     void writeProperties(const std::vector<StreamProperty>& properties, int level);
     void writeValue(const StreamValue& value, int level);
-    void writeString(const QString& text, int level);
+    // `ansi`: the text's characters are the bytes of an ANSI string.
+    void writeString(const QString& text, int level, bool ansi);
     void writeBinary(const QByteArray& data, int level);
     [[noreturn]] void fail(const QString& problem) const;
 

@@ -182,6 +182,8 @@ void TppTemplate::LoadFromBytes(QByteArray bytes) {
 }
 
 bool TppTemplate::ignoreReadError(const QString& message) {
+    if (OnReadError)
+        return OnReadError(message);
     if (ignoreAll_)
         return true;
     // Only a user at the screen can be asked.

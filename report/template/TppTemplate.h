@@ -93,6 +93,10 @@ public:
 
     TppTemplateHooks ApplicationHooks;
     TppTemplateHooks DesignerHooks;
+    // For programs with nobody to ask (the command line): sees every read
+    // error of a load, in place of the error dialog. True skips the faulty
+    // object or property and reads on; false lets the error end the load.
+    std::function<bool(const QString& message)> OnReadError;
     void SetBusyCursor(BusyCursor* cursor) { busyCursor_ = cursor; }
 
 protected:

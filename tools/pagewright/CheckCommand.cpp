@@ -16,7 +16,9 @@ constexpr const char* kDetails =
     "Loads FILE, a report template in either form, as a report does, and prints\n"
     "\"ok\" with the number of bands, groups and components it holds, and the\n"
     "names it refers to that live outside the template (the application's\n"
-    "pipelines). A template that does not load prints why and where, and the\n"
+    "pipelines). Every object or property that cannot be read is named with the\n"
+    "reason and where it stands in the file, the rest read on as \"Ignore All\"\n"
+    "would; with any such error, or a template that does not load at all, the\n"
     "status is 1.\n";
 
 QString plural(qsizetype count, const char* noun) {
@@ -42,10 +44,19 @@ int runCheckCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     report->SetName(QStringLiteral("Report1"));
     TppReportTemplate& reportTemplate = ReportTemplate(*report);
     reportTemplate.SetFileName(arguments[0]);
+    QStringList readErrors;
+    reportTemplate.OnReadError = [&readErrors](const QString& message) {
+        readErrors << message;
+        return true;
+    };
     try {
         reportTemplate.LoadFromFile();
     } catch (const EPagewrightError& error) {
-        err << "pagewright check: " << arguments[0] << ": " << error.message() << "\n";
+        readErrors << error.message();
+    }
+    if (!readErrors.isEmpty()) {
+        for (const QString& message : std::as_const(readErrors))
+            err << "pagewright check: " << arguments[0] << ": " << message << "\n";
         return 1;
     }
 

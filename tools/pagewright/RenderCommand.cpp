@@ -23,8 +23,8 @@
 namespace {
 
 constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
-                                  "[--pages LIST] [--dump | --png DIR [--dpi N]] [--text FILE] "
-                                  "[--report-text FILE] [--archive FILE]";
+                                  "[--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
+                                  "[--text FILE] [--report-text FILE] [--archive FILE]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -45,6 +45,9 @@ constexpr const char* kDetails =
     "                      tab, fixed-length or custom\n"
     "  --report-text FILE  each page as 66 lines of 80 characters\n"
     "  --archive FILE      the pages themselves, for pagewright archive\n"
+    "  --ignore-read-errors  a template property or object that cannot be read is\n"
+    "                      skipped, as \"Ignore All\" does, and named on standard\n"
+    "                      error; without it the first one ends the render\n"
     "Give --dump or --png DIR, a file option, or both.\n"
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
@@ -114,6 +117,7 @@ struct RenderOptions {
     TppPageRequest request;
     std::optional<PageOutput> output;
     FileOutputs files;
+    bool ignoreReadErrors = false;
 };
 
 struct HelpWanted {};
@@ -161,6 +165,8 @@ RenderOptions parseOptions(QStringList arguments) {
                     QStringLiteral("--pages: \"%1\" is not a list of pages such as 1,3,5-12").arg(list)};
             options.request.PageSetting = psPageList;
             options.request.PageList = pages;
+        } else if (argument == u"--ignore-read-errors") {
+            options.ignoreReadErrors = true;
         } else if (argument.startsWith(u"--") || !options.templatePath.isEmpty()) {
             throw UsageError{QStringLiteral("unexpected \"%1\"").arg(argument)};
         } else {
@@ -234,6 +240,11 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
         render.report->SetClock(&clock);
         TppReportTemplate& reportTemplate = ReportTemplate(*render.report);
         reportTemplate.SetFileName(options.templatePath);
+        if (options.ignoreReadErrors)
+            reportTemplate.OnReadError = [&err](const QString& message) {
+                err << "pagewright render: skipped: " << message << "\n";
+                return true;
+            };
         reportTemplate.LoadFromFile();
         if (options.passes)
             render.report->SetPassSetting(*options.passes);

@@ -5,6 +5,7 @@
 #include "HeadlessPlatform.h"
 #include "PagewrightCommand.h"
 #include "RenderCommand.h"
+#include "ResaveCommand.h"
 #include "ScriptCommand.h"
 #include "TppPrinterSetup.h"
 #include "LanguageModules.h"
@@ -26,6 +27,7 @@ const std::vector<PagewrightCommand>& commands() {
         checkCommand,
         renderCommand,
         archiveCommand,
+        resaveCommand,
     };
     return all;
 }

@@ -133,12 +133,13 @@ TEST(BinaryFormTest, EveryTagReadsAndWritesBackByteForByte) {
     EXPECT_EQ(written.toHex(), stream.toHex());
 }
 
-TEST(BinaryFormTest, ComponentStreamsEndWithTheEndOfListByteOrTheData) {
+TEST(BinaryFormTest, ComponentStreamsEndWithTheEndOfListByte) {
     const QByteArray one = header("TA", "A1") + kEnd + kEnd;
     const QByteArray two = header("TB", "") + kEnd + kEnd;
     EXPECT_EQ(BinaryStreamReader(one + two + kEnd + "trailing").readComponents().size(), 2u)
         << "what follows the end-of-list byte is not read";
-    EXPECT_EQ(BinaryStreamReader(one).readComponents().size(), 1u) << "a single object without the end byte";
+    EXPECT_THROW(BinaryStreamReader(one).readComponents(), ETemplateLoadError)
+        << "a stream cut short after an object is no whole stream";
     EXPECT_TRUE(BinaryStreamReader(kEnd).readComponents().empty());
 }
 

@@ -259,7 +259,7 @@ TEST(ReportTemplateTest, ReadErrorsAskTheRegisteredDialogForThatLoadOnly) {
             EXPECT_EQ(target.report->PageLimit(), row.loads ? 3 : 0) << row.name;
         }
         ASSERT_FALSE(asked.isEmpty());
-        EXPECT_EQ(asked[0], "Error reading Report1.Colour: Property Colour does not exist\r\n"
+        EXPECT_EQ(asked[0], "Error reading Report1.Colour: Property Colour does not exist (at line 2)\r\n"
                             "Ignore the error and continue?");
     }
 

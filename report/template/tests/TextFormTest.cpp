@@ -51,6 +51,9 @@ TEST(TextFormTest, ValuesAreWrittenAsTheFormSpellsThem) {
         {"apostrophe as #39 between quoted runs", StreamValue::fromString("Don't"), "'Don'#39't'"},
         {"control and non-ASCII characters as codes", StreamValue::fromString(QString::fromUtf8("a\tb€")),
          "'a'#9'b'#8364"},
+        {"ANSI bytes from 127 on as themselves", StreamValue::fromAnsi("Caf\xe9 \x80\x7f"), "'Caf\xe9 \x80\x7f'"},
+        {"the same text as a UTF-8 string spells them as codes",
+         StreamValue::fromString(QString::fromUtf8("Café")), "'Caf'#233"},
         {"set", StreamValue::fromSet({"fsBold", "fsItalic"}), "[fsBold, fsItalic]"},
         {"empty set", StreamValue::fromSet({}), "[]"},
         {"short binary data on the line", StreamValue::fromBinary(QByteArray::fromHex("00ff1a")), "{00FF1A}"},
@@ -232,6 +235,8 @@ TEST(TextFormTest, BinaryToTextToBinaryReproducesTheBytes) {
         {"Str", StreamValue::fromString("Don't")},
         {"LStr", StreamValue::fromString(QString(300, u'x'))},
         {"Utf8", StreamValue::fromString(QString::fromUtf8("Intérêt"))},
+        {"Ansi", StreamValue::fromAnsi("Int\xe9r\xeat \x80")},
+        {"LAnsi", StreamValue::fromAnsi(QByteArray(300, '\xe9'))},
         {"Wide", StreamValue::fromString(QString::fromUtf8("日本語"))},
         {"Ident", StreamValue::fromIdent("taCenter")},
         {"F", StreamValue::fromBoolean(false)},
@@ -263,6 +268,29 @@ TEST(TextFormTest, BinaryToTextToBinaryReproducesTheBytes) {
     const QByteArray text = ObjectBinaryToText(binary);
     EXPECT_EQ(ObjectTextToBinary(text).toHex(), binary.toHex()) << text.constData();
     EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
+}
+
+// Characters above 127 in quoted runs are an ANSI string's bytes, whether
+// the file holds them in the code page (as older programs write it) or in
+// UTF-8 (as an editor may save it); spelt as codes they are Unicode.
+TEST(TextFormTest, QuotedCharactersAbove127ReadAsAnAnsiString) {
+    const struct {
+        const char* name;
+        QByteArray text;
+        ValueTag tag;
+        QByteArray bytes;
+    } rows[] = {
+        {"code page bytes", "object A: TA\n  P = 'Caf\xe9 '#9'\x80'\nend", ValueTag::String, "Caf\xe9 \t\x80"},
+        {"UTF-8", "object A: TA\n  P = 'Caf\xc3\xa9 \xe2\x82\xac'\nend", ValueTag::String, "Caf\xe9 \x80"},
+        {"codes", "object A: TA\n  P = 'Caf'#233\nend", ValueTag::Utf8String, "Caf\xc3\xa9"},
+        {"a character the code page lacks", "object A: TA\n  P = 'Caf\xc3\xa9 \xe2\x86\x92'\nend",
+         ValueTag::Utf8String, "Caf\xc3\xa9 \xe2\x86\x92"},
+    };
+    for (const auto& row : rows) {
+        const StreamValue value = TextStreamReader(row.text).readObject().properties.at(0).value;
+        EXPECT_EQ(value.tag, row.tag) << row.name;
+        EXPECT_EQ(value.bytes.toHex(), row.bytes.toHex()) << row.name;
+    }
 }
 
 TEST(TextFormTest, StreamsAreRecognisedByTheirFirstWord) {

@@ -48,8 +48,11 @@ TEST(CheckCommand, ALoadingTemplateIsOkWithWhatItHolds) {
 TEST(CheckCommand, TheShippedAmortizationTemplateIsOk) {
     const CommandRun run = check({QStringLiteral(PW_SOURCE_DIR "/app/Amortization.rtm")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "ok: 3 bands, 0 groups, 30 components\n"
-                       "outside the template: Report1.DataPipeline: ppDBPipeline1\n");
+    QString expected = "ok: 3 bands, 0 groups, 30 components\n"
+                       "outside the template: Report1.DataPipeline: ppDBPipeline1\n";
+    for (int text = 1; text <= 6; ++text)
+        expected += QStringLiteral("outside the template: ppDBText%1.DataPipeline: ppDBPipeline1\n").arg(text);
+    EXPECT_EQ(run.out, expected);
 }
 
 TEST(CheckCommand, ATemplateThatDoesNotLoadSaysWhyAndWhere) {
@@ -76,6 +79,38 @@ TEST(CheckCommand, ATemplateThatDoesNotLoadSaysWhyAndWhere) {
             << row.name << ": " << run.err.toStdString();
     }
     EXPECT_EQ(check({}).status, 2);
+}
+
+// Every faulty object or property is named with where it stands, as the
+// rest of the template reads on; any of them fails the check.
+TEST(CheckCommand, EveryReadErrorIsNamedWithItsPlace) {
+    QTemporaryDir folder;
+    const QByteArray text = "object Report1: TppReport\r\n"
+                            "  Colour = 1\r\n"
+                            "  object ppHeaderBand1: TppHeaderBand\r\n"
+                            "    object ppLabel1: TppLabel\r\n"
+                            "      Font.Color = clChartreuse\r\n"
+                            "    end\r\n"
+                            "    object ppGizmo1: TppGizmo\r\n"
+                            "    end\r\n"
+                            "  end\r\n"
+                            "end\r\n";
+    const QString textPath = writeFile(folder, "text.rtm", text);
+    const CommandRun run = check({textPath});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    const QString prefix = "pagewright check: " + textPath + ": ";
+    EXPECT_EQ(run.err, prefix + "Error reading Report1.Colour: Property Colour does not exist (at line 2)\n" + prefix +
+                           "Error reading ppLabel1.Font.Color: Invalid property value: unknown name clChartreuse "
+                           "(at line 5)\n" +
+                           prefix + "Error reading ppGizmo1: Class TppGizmo not found (at line 7)\n");
+
+    // The binary form says the byte.
+    const QString binaryPath =
+        writeFile(folder, "binary.rtm", writeComponentStream(parseComponentStream(text), StreamForm::Binary));
+    const CommandRun binary = check({binaryPath});
+    EXPECT_EQ(binary.status, 1);
+    EXPECT_EQ(binary.err.count(QStringLiteral("(at byte ")), 3) << binary.err.toStdString();
 }
 
 } // namespace

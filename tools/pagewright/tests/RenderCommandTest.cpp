@@ -234,6 +234,29 @@ TEST_F(RenderCommandTest, TemplateAndDataErrorsSayWhatIsWrongAndFail) {
     }
 }
 
+// A property that does not read ends the render, unless the user asks to
+// go on without it; each skipped one is then named on standard error.
+TEST_F(RenderCommandTest, ReadErrorsEndTheRenderUnlessIgnored) {
+    const QString report =
+        write(QStringLiteral("faulty.rtm"), listing("ppOrders")
+                                                 .replace("      AutoSize = False\n",
+                                                          "      AutoSize = False\n      Colour = 1\n")
+                                                 .replace("  AutoStop = False\n", "  AutoStop = False\n  PageLimit = 'no'\n"));
+    const QString data = QStringLiteral("Orders=") + names(2);
+    const CommandRun stopped = render({report, "--data", data, "--dump"});
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(stopped.out, "");
+    EXPECT_TRUE(stopped.err.contains("Report1.PageLimit")) << stopped.err.toStdString();
+    EXPECT_FALSE(stopped.err.contains("Colour")) << "the first error ends it";
+
+    const CommandRun ignored = render({report, "--data", data, "--ignore-read-errors", "--dump"});
+    EXPECT_EQ(ignored.status, 0) << ignored.err.toStdString();
+    EXPECT_EQ(outline(ignored.out), QStringList({"page 1 of 1", "row 1", "row 2"}));
+    EXPECT_EQ(ignored.err.count(QStringLiteral("pagewright render: skipped: Error reading ")), 2)
+        << ignored.err.toStdString();
+    EXPECT_TRUE(ignored.err.contains("ppDBText1.Colour")) << ignored.err.toStdString();
+}
+
 TEST_F(RenderCommandTest, UsageMistakesShowTheUsage) {
     const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
     const QString data = QStringLiteral("Orders=") + names(2);
