@@ -1,6 +1,7 @@
 #include "ConvertCommand.h"
 
 #include "ComponentStream.h"
+#include "InOutArguments.h"
 #include "PagewrightErrors.h"
 
 #include <QFile>
@@ -30,30 +31,13 @@ int failure(QTextStream& err, const QString& problem) {
 } // namespace
 
 int runConvertCommand(const QStringList& arguments, QTextStream&, QTextStream& err) {
-    QStringList paths;
-    std::optional<StreamForm> form;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"--to") {
-            if (++i == arguments.size())
-                return usageError(err, QStringLiteral("--to needs text or binary"));
-            if (arguments[i] == u"text")
-                form = StreamForm::Text;
-            else if (arguments[i] == u"binary")
-                form = StreamForm::Binary;
-            else
-                return usageError(err,
-                                  QStringLiteral("--to takes text or binary, not \"%1\"").arg(arguments[i]));
-        } else if (argument.startsWith(u"--")) {
-            return usageError(err, QStringLiteral("unknown option \"%1\"").arg(argument));
-        } else {
-            paths << argument;
-        }
-    }
-    if (paths.size() != 2)
-        return usageError(err, QStringLiteral("expected IN and OUT"));
-    if (!form)
+    QString problem;
+    const std::optional<InOutArguments> parsed = parseInOutArguments(arguments, problem);
+    if (!parsed)
+        return usageError(err, problem);
+    if (!parsed->form)
         return usageError(err, QStringLiteral("say which form to write with --to text or --to binary"));
+    const QStringList paths{parsed->in, parsed->out};
 
     QFile input(paths[0]);
     if (!input.open(QIODevice::ReadOnly))
@@ -64,7 +48,7 @@ int runConvertCommand(const QStringList& arguments, QTextStream&, QTextStream& e
         const std::vector<StreamObject> objects = parseComponentStream(data);
         if (objects.empty())
             return failure(err, QStringLiteral("%1 holds no objects").arg(paths[0]));
-        converted = writeComponentStream(objects, *form);
+        converted = writeComponentStream(objects, *parsed->form);
     } catch (const EPagewrightError& error) {
         return failure(err, QStringLiteral("%1: %2").arg(paths[0], error.message()));
     }

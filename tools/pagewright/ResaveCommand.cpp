@@ -1,6 +1,7 @@
 #include "ResaveCommand.h"
 
 #include "BarCodeClasses.h"
+#include "InOutArguments.h"
 #include "PagewrightErrors.h"
 #include "TemplateClasses.h"
 #include "TemplatePipelineNames.h"
@@ -40,28 +41,11 @@ int failure(QTextStream& err, const QString& problem) {
 } // namespace
 
 int runResaveCommand(const QStringList& arguments, QTextStream&, QTextStream& err) {
-    QStringList paths;
-    std::optional<TppFormatType> format;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"--to") {
-            if (++i == arguments.size())
-                return usageError(err, QStringLiteral("--to needs text or binary"));
-            if (arguments[i] == u"text")
-                format = ftASCII;
-            else if (arguments[i] == u"binary")
-                format = ftBinary;
-            else
-                return usageError(err,
-                                  QStringLiteral("--to takes text or binary, not \"%1\"").arg(arguments[i]));
-        } else if (argument.startsWith(u"--")) {
-            return usageError(err, QStringLiteral("unknown option \"%1\"").arg(argument));
-        } else {
-            paths << argument;
-        }
-    }
-    if (paths.size() != 2)
-        return usageError(err, QStringLiteral("expected IN and OUT"));
+    QString problem;
+    const std::optional<InOutArguments> parsed = parseInOutArguments(arguments, problem);
+    if (!parsed)
+        return usageError(err, problem);
+    const QStringList paths{parsed->in, parsed->out};
 
     registerBarCodeClasses();
     registerTemplateClasses();
@@ -91,7 +75,8 @@ int runResaveCommand(const QStringList& arguments, QTextStream&, QTextStream& er
         return failure(err, QStringLiteral("%1 refers to what it does not hold, which a resave would lose: %2")
                                 .arg(paths[0], reportTemplate.UnresolvedReferences().join(QStringLiteral(", "))));
 
-    reportTemplate.SetFormat(format.value_or(reportTemplate.Format()));
+    if (parsed->form)
+        reportTemplate.SetFormat(*parsed->form == StreamForm::Text ? ftASCII : ftBinary);
     reportTemplate.SetOffset(0);
     // Through a stream rather than SaveToFile: the template's file name is
     // part of what is saved, and a resave should not plant OUT's path in it.
