@@ -2,6 +2,7 @@
 
 #include "BandPass.h"
 #include "BarCodeClasses.h"
+#include "FixedResolution.h"
 #include "RecordingPrompter.h"
 #include "TextMeasurer.h"
 #include "TppComponentPass.h"
@@ -23,15 +24,6 @@ public:
     int width(const TppFont& font, int ppi, const QString& text) const override {
         return int(std::lround(font.size * ppi / 72.0 * 0.6 * double(text.size())));
     }
-};
-
-class FixedResolution final : public DeviceResolution {
-public:
-    explicit FixedResolution(int ppi) : ppi_(ppi) {}
-    int pixelsPerInch(Axis) const override { return ppi_; }
-
-private:
-    int ppi_;
 };
 
 // A report with one detail band for barcodes; messages are recorded. The

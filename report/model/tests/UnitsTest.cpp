@@ -1,18 +1,9 @@
 #include "Units.h"
+#include "FixedResolution.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class FixedResolution final : public DeviceResolution {
-public:
-    FixedResolution(int horizontal, int vertical) : horizontal_(horizontal), vertical_(vertical) {}
-    int pixelsPerInch(Axis axis) const override { return axis == Axis::Horizontal ? horizontal_ : vertical_; }
-
-private:
-    int horizontal_;
-    int vertical_;
-};
 
 struct ToMMCase {
     const char* name;

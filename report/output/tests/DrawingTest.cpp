@@ -1,3 +1,4 @@
+#include "FixedResolution.h"
 #include "TabbedText.h"
 #include "TppDrawLine.h"
 #include "TppDrawShape.h"
@@ -133,19 +134,6 @@ TEST_F(DrawingTest, TextFillsItsBackgroundAndCommandsOffThePaperAreSkipped) {
     EXPECT_EQ(image.pixel(105, 25), qRgb(255, 255, 255)) << "an empty text draws nothing";
     EXPECT_EQ(outside->DeviceLeft, 0) << "never drawn";
 }
-
-} // namespace
-
-namespace {
-
-class FixedResolution final : public DeviceResolution {
-public:
-    explicit FixedResolution(int ppi) : ppi_(ppi) {}
-    int pixelsPerInch(Axis) const override { return ppi_; }
-
-private:
-    int ppi_;
-};
 
 TEST(TabStops, AreRoundedToPixelsAndSkipWhatIsNoNumber) {
     // At 600 pixels an inch: 1000 is 23.6 pixels, 3000 is 70.9, 500 is 11.8.
