@@ -1,5 +1,6 @@
 #include "ExportCommand.h"
 #include "HeadlessPlatform.h"
+#include "LanguageModules.h"
 #include "MessageBoxPrompter.h"
 #include "PageFetcher.h"
 #include "PreviewForms.h"
@@ -7,7 +8,6 @@
 #include "ScheduleCommand.h"
 #include "TfrmMain.h"
 #include "TppPrinterSetup.h"
-#include "LanguageModules.h"
 #include "Units.h"
 #include "WindowReportActions.h"
 
@@ -25,8 +25,10 @@ namespace {
 // (device-independent) pixels, so that a page at 100 % is as large as on paper. A screen that
 // reports no believable size keeps the density the desktop is set to.
 int windowPixelsPerInch(const QScreen& screen, Axis axis) {
-    const qreal physical = axis == Axis::Horizontal ? screen.physicalDotsPerInchX() : screen.physicalDotsPerInchY();
-    const qreal logical = axis == Axis::Horizontal ? screen.logicalDotsPerInchX() : screen.logicalDotsPerInchY();
+    const qreal physical =
+        axis == Axis::Horizontal ? screen.physicalDotsPerInchX() : screen.physicalDotsPerInchY();
+    const qreal logical =
+        axis == Axis::Horizontal ? screen.logicalDotsPerInchX() : screen.logicalDotsPerInchY();
     const qreal perWindowPixel = physical / std::max<qreal>(screen.devicePixelRatio(), 1);
     return qRound(perWindowPixel >= 50 && perWindowPixel <= 400 ? perWindowPixel : logical);
 }
@@ -39,7 +41,8 @@ int runWindow(int argc, char** argv) {
     // Screen pixels and the preview at 100 % follow the screen the window opens on, not the
     // 96 pixels an inch of a screen nobody has described.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setScreenPixelsPerInch(windowPixelsPerInch(*screen, Axis::Horizontal), windowPixelsPerInch(*screen, Axis::Vertical));
+        setScreenPixelsPerInch(windowPixelsPerInch(*screen, Axis::Horizontal),
+                               windowPixelsPerInch(*screen, Axis::Vertical));
     SystemClock clock;
     MessageBoxPrompter prompter;
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
@@ -71,7 +74,8 @@ int main(int argc, char** argv) {
     const LanguageModuleRegistration printTexts(kPrintLanguageModule);
     // New reports print on the paper of the user's part of the world: Letter where numbers are
     // written with a decimal point, A4 elsewhere.
-    TppPrinterSetup::SetLocaleDecimalSeparator(FormatSettings::fromLocale(QLocale::system()).decimalSeparator);
+    TppPrinterSetup::SetLocaleDecimalSeparator(
+        FormatSettings::fromLocale(QLocale::system()).decimalSeparator);
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (command == u"--help" || command == u"-h") {
         std::fputs(kestrelUsage().toLocal8Bit().constData(), stdout);

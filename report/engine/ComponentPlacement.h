@@ -25,5 +25,6 @@ int stretchedHeight(int top, int height, int parentCurrentPosition, int pageBott
 // A box that cannot fit below the page bottom is tried again on the next
 // page, unless nothing else is on this page and the body of an empty page
 // could not hold it either: then the next page would be no better, so the
-// component is placed, cut at the page bottom, and the report goes on. Returns the height to place, or -1 for "out of space".
+// component is placed, cut at the page bottom, and the report goes on. Returns the height to place, or -1 for
+// "out of space".
 int heightThatFits(const TppComponent& component, const TppPrintParent& parent, int top, int height, int pageBottom);

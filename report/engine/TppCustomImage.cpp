@@ -2,8 +2,8 @@
 
 #include "ClassBuilder.h"
 #include "ComponentNames.h"
-#include "TppDrawImage.h"
 #include "TppBandedReport.h"
+#include "TppDrawImage.h"
 #include "Units.h"
 
 const ClassInfo& TppCustomImage::staticClassInfo() {

@@ -54,8 +54,9 @@ std::optional<PageOutput> PageOutput::take(QStringList& arguments, QString& erro
         const int dpi = arguments.value(at + 1).toInt(&ok);
         // Beyond 1200 a Letter page alone is more than half a gigabyte of pixels.
         if (output->kind != Kind::Pictures || !ok || dpi < 10 || dpi > 1200) {
-            error = output->kind != Kind::Pictures ? QStringLiteral("--dpi goes with --png DIR")
-                                                   : QStringLiteral("--dpi needs a resolution from 10 to 1200");
+            error = output->kind != Kind::Pictures
+                        ? QStringLiteral("--dpi goes with --png DIR")
+                        : QStringLiteral("--dpi needs a resolution from 10 to 1200");
             return std::nullopt;
         }
         output->pixelsPerInch = dpi;

@@ -23,6 +23,14 @@ void drawLine(DrawSurface& surface, const TppDrawLine& command) {
     QPen pen = command.Pen.toQPen(1);
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::FlatCap);
+    // On a bitmap of several device pixels to each pixel (a high-resolution
+    // screen) a cosmetic pen strokes one device row of each pixel row and the
+    // line shows striped; there each stroke is a band one pixel wide laid over
+    // its pixel row instead, which covers the same pixels at any ratio.
+    const bool finerDevice = painter.device() && painter.device()->devicePixelRatio() != 1;
+    if (finerDevice)
+        pen.setCosmetic(false);
+    const qreal middle = finerDevice ? 0.5 : 0;
     painter.setPen(pen);
     const int left = command.DeviceLeft, top = command.DeviceTop;
     // The screen keeps bottom and right lines inside the box's last pixel.
@@ -32,16 +40,16 @@ void drawLine(DrawSurface& surface, const TppDrawLine& command) {
         // Strokes cover the side from its start up to, not including, its end.
         switch (command.LinePosition) {
         case lpTop:
-            painter.drawLine(left, top + k, command.DeviceRight - 1, top + k);
+            painter.drawLine(QLineF(left, top + k + middle, command.DeviceRight - 1, top + k + middle));
             break;
         case lpBottom:
-            painter.drawLine(left, bottom - k, command.DeviceRight - 1, bottom - k);
+            painter.drawLine(QLineF(left, bottom - k + middle, command.DeviceRight - 1, bottom - k + middle));
             break;
         case lpLeft:
-            painter.drawLine(left + k, top, left + k, command.DeviceBottom - 1);
+            painter.drawLine(QLineF(left + k + middle, top, left + k + middle, command.DeviceBottom - 1));
             break;
         case lpRight:
-            painter.drawLine(right - k, top, right - k, command.DeviceBottom - 1);
+            painter.drawLine(QLineF(right - k + middle, top, right - k + middle, command.DeviceBottom - 1));
             break;
         }
     };

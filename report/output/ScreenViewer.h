@@ -19,8 +19,11 @@ public:
     virtual TppZoomSettingType ZoomSetting() const = 0;
     virtual int ZoomPercentage() const = 0;
     virtual QColor PageColor() const = 0;
-    // The part of the viewer pages are shown in.
+    // The part of the viewer pages are shown in, in its own (logical) pixels.
     virtual QSize VisibleArea() const = 0;
+    // The screen's pixels for each of the viewer's: the page bitmap holds
+    // that many, so that a high-resolution screen shows the page sharp.
+    virtual qreal DevicePixelRatio() const { return 1; }
     // Whether the viewer's window exists yet (it is made on first need).
     virtual bool HasWindow() const = 0;
     // False while the viewer sits in a designer that previews nothing.

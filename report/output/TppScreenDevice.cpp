@@ -10,6 +10,8 @@
 #include "TppResourceManager.h"
 
 #include <QPainter>
+#include <QtMath>
+#include <cmath>
 
 namespace {
 
@@ -18,6 +20,20 @@ constexpr int kRedrawPageNotice = 87;
 
 // The grey around the page (the system's button-shadow colour).
 const QColor kSurroundColor(0x80, 0x80, 0x80);
+
+// A page at 250 % on a screen of ratio 4 would take hundreds of megabytes;
+// above this many pixels the ratio is lowered to fit, and the page shows a
+// little softer rather than not at all.
+constexpr qreal kMaxBitmapPixels = 32.0 * 1024 * 1024;
+
+qreal bitmapRatio(qreal wanted, QSize logical) {
+    if (!std::isfinite(wanted) || wanted <= 0)
+        return 1;
+    const qreal pixels = qreal(std::max(1, logical.width())) * std::max(1, logical.height());
+    if (pixels * wanted * wanted > kMaxBitmapPixels)
+        return std::max<qreal>(1, std::sqrt(kMaxBitmapPixels / pixels));
+    return wanted;
+}
 
 } // namespace
 
@@ -162,12 +178,24 @@ void TppScreenDevice::drawIntoBitmap(TppPage* page) {
     scaleX_ = (long double)pageWidthPx_ / std::max(1, full.width());
     scaleY_ = (long double)pageHeightPx_ / std::max(1, full.height());
 
-    bitmap_ = QImage(geometry.bitmap, QImage::Format_RGB32);
+    bitmapSize_ = geometry.bitmap;
+    const qreal ratio = bitmapRatio(viewer_ ? viewer_->DevicePixelRatio() : 1, bitmapSize_);
+    bitmap_ =
+        QImage(qCeil(bitmapSize_.width() * ratio), qCeil(bitmapSize_.height() * ratio), QImage::Format_RGB32);
+    bitmap_.setDevicePixelRatio(ratio);
     bitmap_.fill(kSurroundColor);
+    // From here on the painter works in logical pixels and scales by the ratio.
     QPainter painter(&bitmap_);
+    // The frame is one logical pixel wide: filled, not stroked, as a hairline
+    // is one device pixel thin and would leave the page's far edges grey.
+    const QColor pageColor = viewer_ ? viewer_->PageColor() : QColor(Qt::white);
+    const QRect pageRect = PageRect();
+    painter.fillRect(pageRect, Qt::black);
+    if (const QRect inside = pageRect.adjusted(1, 1, -1, -1); inside.isValid())
+        painter.fillRect(inside, pageColor);
+    // The renderers start from the pen and brush they always found.
     painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(viewer_ ? viewer_->PageColor() : QColor(Qt::white));
-    painter.drawRect(pageLeft_, pageTop_, pageWidthPx_ - 1, pageHeightPx_ - 1);
+    painter.setBrush(pageColor);
     if (page) {
         const SurfaceScope scope(*this, painter);
         DrawPage(*page);

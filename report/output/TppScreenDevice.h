@@ -14,6 +14,11 @@ class ScreenViewer;
 // page bitmap at the viewer's zoom (grey surround, the page rectangle, the
 // commands), keeps its own copy of that page, and reports progress as
 // status texts. Without a viewer it draws at 100 %.
+//
+// Geometry (the bitmap's and the page's size, device boxes, zoom) is in the
+// viewer's logical pixels. The bitmap itself holds the viewer's device pixel
+// ratio of pixels for each of them and carries that ratio, so the painter
+// draws text and lines at the screen's own resolution.
 class TppScreenDevice : public TppRasterDevice {
 public:
     PW_CLASS_INFO
@@ -34,7 +39,9 @@ public:
     TppPage& CurrentPage() { return currentPage_; }
     const TppPage& CurrentPage() const { return currentPage_; }
     const QImage& PageBitmap() const { return bitmap_; }
-    // The page rectangle inside the bitmap, in pixels.
+    // The bitmap's size in logical pixels.
+    QSize BitmapSize() const { return bitmapSize_; }
+    // The page rectangle inside the bitmap, in logical pixels.
     QRect PageRect() const { return QRect(pageLeft_, pageTop_, pageWidthPx_, pageHeightPx_); }
     long double ScaleX() const { return scaleX_; }
     long double ScaleY() const { return scaleY_; }
@@ -76,6 +83,7 @@ private:
     std::shared_ptr<const TextMeasurer> measurer_;
     TppPage currentPage_;
     QImage bitmap_;
+    QSize bitmapSize_;
     std::unique_ptr<DrawSurface> surface_;
     int pageLeft_ = 0;
     int pageTop_ = 0;

@@ -238,8 +238,12 @@ void TppViewer::ScrollView(ScrollDirection direction) {
 
 QSize TppViewer::VisibleArea() const { return scrollBox_->size(); }
 
+qreal TppViewer::DevicePixelRatio() const {
+    return paintBox_->devicePixelRatioF();
+}
+
 void TppViewer::updateScrollRanges() {
-    const QSize bitmap = device_->PageBitmap().size();
+    const QSize bitmap = device_->BitmapSize();
     const QSize area = scrollBox_->size();
     // A bar shows only when the bitmap is larger than the whole scroll box;
     // the page-width zoom has already left room for the vertical one.
@@ -285,6 +289,18 @@ void TppViewer::resizeEvent(QResizeEvent* event) {
         OnPageChange();
     paintBox_->update();
     --suspendCount_;
+}
+
+bool TppViewer::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Moved to a screen of another ratio: the page is drawn again for it, at
+    // the same logical size, so nothing scrolls.
+    if (event->type() == QEvent::ScreenChangeInternal &&
+        !qFuzzyCompare(device_->PageBitmap().devicePixelRatio(), DevicePixelRatio())) {
+        device_->RedrawPage();
+        paintBox_->update();
+    }
+    return handled;
 }
 
 void TppViewer::showEvent(QShowEvent* event) {

@@ -77,6 +77,8 @@ public:
 
     // ScreenViewer
     QSize VisibleArea() const override;
+    // The ratio of the screen the page is painted on.
+    qreal DevicePixelRatio() const override;
     bool HasWindow() const override { return true; }
     void StatusChanged() override;
     void PageShown() override;
@@ -86,6 +88,7 @@ public:
     void ReportGone() override;
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

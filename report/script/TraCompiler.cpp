@@ -11,7 +11,8 @@ namespace {
 
 // The tokens that may start a statement in a statement list; ";" alone is an
 // empty statement.
-constexpr TraTokenSet kStatementStart{ttIdentifier, ttType, ttLParen, ttCase, ttEnd, ttFor, ttIf, ttRepeat, ttWhile};
+constexpr TraTokenSet kStatementStart{ttIdentifier, ttType, ttLParen, ttCase, ttEnd,
+                                      ttFor,        ttIf,   ttRepeat, ttWhile};
 // What may follow "then", ":" in a case branch, or "do" ... as one statement.
 constexpr TraTokenSet kBranchStart{ttIdentifier, ttBegin, ttCase, ttFor, ttIf, ttRepeat, ttWhile};
 

@@ -3,12 +3,12 @@
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "HeadlessPlatform.h"
+#include "LanguageModules.h"
 #include "PagewrightCommand.h"
 #include "RenderCommand.h"
 #include "ResaveCommand.h"
 #include "ScriptCommand.h"
 #include "TppPrinterSetup.h"
-#include "LanguageModules.h"
 
 #include <QLocale>
 

@@ -170,4 +170,24 @@ TEST_F(BandEngineTest, UnusablePositionsStopGenerationWithTheirMessage) {
     }
 }
 
+// The summary belongs to the last page set of the control group and gives
+// back the break its footer counted. Too tall for what the footer leaves of
+// the page, it is prepared again on the next page; the break goes back once,
+// also when that page is made again from the state cached before it.
+TEST_F(BandEngineTest, ASummaryMovedToTheNextPageGivesTheControlGroupsBreakBackOnce) {
+    addNumber(detail);
+    TppGroup* group = addGroup(10000);
+    group->SetNewPage(true);
+    group->SetResetPageNo(true);
+    addLabel(addBand<TppSummaryBand>(30000), "Summary");
+    // Page 2 holds B's header, four details and its footer: 60000 of 80000.
+    fill(5, {"A", "B", "B", "B", "B"});
+    const auto pages = print();
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_EQ(texts(*pages[2]), QStringList({"S@10000:Summary"}));
+    EXPECT_EQ(group->BreakNo(), 1) << "B's break, the last";
+    ASSERT_EQ(print(psSinglePage, 3).size(), 1);
+    EXPECT_EQ(group->BreakNo(), 1) << "the summary's page made again";
+}
+
 } // namespace

@@ -444,3 +444,36 @@ TEST_F(PageLoopTest, AReportsLanguageLoadsTheModulesOfTheSubsystems) {
 }
 
 } // namespace
+
+namespace {
+
+// Two orders of three lines each: the detail band runs over the lines of
+// every order. The lines' cursor is put back where the user left it after
+// every request, the very first too, while the run itself starts from the
+// first line.
+TEST_F(PageLoopTest, TheFirstRequestAloneStartsFromTheFirstLineAndPutsTheLinesBack) {
+    buildListing(2);
+    MemoryTable lines;
+    lines.setFieldDefs({{"L", FieldType::Integer, 0, 0}});
+    lines.open();
+    for (int n = 1; n <= 3; ++n) {
+        lines.append();
+        lines.setValue(0, n * 10);
+        lines.post();
+    }
+    auto* linesPipeline = new TppDBPipeline(&form);
+    linesPipeline->SetDataSource(new DataSource(&form, &lines));
+    detail->SetDataPipeline(linesPipeline);
+    addNumber(detail, 0, QStringLiteral("L"))->SetDataPipeline(linesPipeline);
+    lines.first();
+    lines.moveBy(1);
+
+    const auto pages = print(psSinglePage, 1);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(texts(*pages[0]).mid(1, 4),
+              QStringList({"D@20000:1", "D@20000:10", "D@30000:1", "D@30000:20"}));
+    EXPECT_EQ(lines.value(0).toInt(), 20) << "back on the line it stood on";
+    EXPECT_EQ(current(), 1) << "the orders too";
+}
+
+} // namespace

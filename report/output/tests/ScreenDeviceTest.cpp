@@ -143,6 +143,7 @@ public:
     int ZoomPercentage() const override { return percentage; }
     QColor PageColor() const override { return Qt::white; }
     QSize VisibleArea() const override { return {100, 100}; }
+    qreal DevicePixelRatio() const override { return ratio; }
     bool HasWindow() const override { return true; }
     void StatusChanged() override { statuses << "status"; }
     void PageShown() override { ++pagesShown; }
@@ -151,6 +152,7 @@ public:
     void ProcessPendingMessages() override { ++pumps; }
     void ReportGone() override {}
     int percentage = 100;
+    qreal ratio = 1;
     QStringList statuses;
     QList<QRect> copied;
     int pagesShown = 0;
@@ -199,6 +201,100 @@ TEST(ScreenDeviceTest, BoxesAndLineWeightsScaleWithTheZoom) {
         }
         EXPECT_EQ(across, c.across) << c.name;
     }
+}
+
+// Whether a box of the bitmap holds detail finer than `ratio` device pixels,
+// as a picture drawn at logical pixels and scaled up never does.
+bool finerThan(const QImage& bitmap, const QRect& box, int ratio) {
+    for (int y = box.top(); y + ratio <= box.bottom(); y += ratio)
+        for (int x = box.left(); x + ratio <= box.right(); x += ratio)
+            for (int k = 1; k < ratio * ratio; ++k)
+                if (bitmap.pixel(x + k % ratio, y + k / ratio) != bitmap.pixel(x, y))
+                    return true;
+    return false;
+}
+
+// A screen with several device pixels to each of the viewer's gets a bitmap
+// of its own pixels, drawn finely, while sizes, the page and the device boxes
+// stay in the viewer's pixels.
+TEST(ScreenDeviceTest, AHighResolutionScreenGetsABitmapOfItsOwnPixels) {
+    struct Case {
+        const char* name;
+        qreal ratio;
+        int percentage;
+        int drawnAt;
+    };
+    const Case cases[] = {
+        {"ratio 2", 2, 100, 2},
+        {"ratio 3 at 50 %", 3, 50, 3},
+        {"a ratio that is none", 0, 100, 1},
+    };
+    TppPage page;
+    page.AbsolutePageNo = 1;
+    auto* line = new TppDrawLine();
+    line->SetBox(mm(100), mm(200), mm(300), mm(40));
+    line->Weight = 3;
+    page.AddDrawCommand(line);
+    auto* text = new TppDrawText();
+    text->SetBox(mm(100), mm(300), mm(300), mm(40));
+    text->Text = QStringLiteral("Payment 599.55");
+    page.AddDrawCommand(text);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeViewer plain, sharp;
+        plain.percentage = sharp.percentage = c.percentage;
+        sharp.ratio = c.ratio;
+        TppScreenDevice reference, device;
+        reference.SetViewer(&plain);
+        device.SetViewer(&sharp);
+        reference.ShowPage(page);
+        device.ShowPage(page);
+        const QImage& bitmap = device.PageBitmap();
+        EXPECT_EQ(bitmap.devicePixelRatio(), c.drawnAt);
+        EXPECT_EQ(device.BitmapSize(), reference.PageBitmap().size());
+        EXPECT_EQ(bitmap.size(), device.BitmapSize() * c.drawnAt);
+        EXPECT_EQ(device.PageRect(), reference.PageRect());
+        const TppDrawCommand& drawn = *device.CurrentPage().DrawCommand(0);
+        const TppDrawCommand& drawnPlain = *reference.CurrentPage().DrawCommand(0);
+        EXPECT_EQ(
+            QRect(QPoint(drawn.DeviceLeft, drawn.DeviceTop), QPoint(drawn.DeviceRight, drawn.DeviceBottom)),
+            QRect(QPoint(drawnPlain.DeviceLeft, drawnPlain.DeviceTop),
+                  QPoint(drawnPlain.DeviceRight, drawnPlain.DeviceBottom)));
+        // The line as heavy as at ratio 1, solid across every device pixel.
+        const int x = (drawn.DeviceLeft + drawn.DeviceRight) / 2 * c.drawnAt;
+        QString across, expected;
+        for (int k = 0; k < 10; ++k) {
+            const bool dark =
+                qGray(reference.PageBitmap().pixel(x / c.drawnAt, drawnPlain.DeviceTop + k)) < 128;
+            for (int sub = 0; sub < c.drawnAt; ++sub) {
+                expected += dark ? u'1' : u'0';
+                across += qGray(bitmap.pixel(x, (drawn.DeviceTop + k) * c.drawnAt + sub)) < 128 ? u'1' : u'0';
+            }
+        }
+        EXPECT_EQ(across, expected);
+        const TppDrawCommand& words = *device.CurrentPage().DrawCommand(1);
+        const QRect textBox(QPoint(words.DeviceLeft, words.DeviceTop) * c.drawnAt,
+                            QPoint(words.DeviceRight, words.DeviceBottom) * c.drawnAt);
+        EXPECT_EQ(finerThan(bitmap, textBox, c.drawnAt), c.drawnAt > 1)
+            << "the text drawn at the screen's pixels";
+    }
+}
+
+TEST(ScreenDeviceTest, ARatioThatWouldMakeAHugeBitmapIsLowered) {
+    TppPage page;
+    page.AbsolutePageNo = 1;
+    FakeViewer viewer;
+    viewer.percentage = 250;
+    viewer.ratio = 8;
+    TppScreenDevice device;
+    device.SetViewer(&viewer);
+    device.ShowPage(page);
+    const QImage& bitmap = device.PageBitmap();
+    ASSERT_FALSE(bitmap.isNull());
+    EXPECT_GT(bitmap.devicePixelRatio(), 2);
+    EXPECT_LT(bitmap.devicePixelRatio(), 8);
+    EXPECT_LE(qint64(bitmap.width()) * bitmap.height(), 33 * 1024 * 1024) << "about 130 MB, not 1.4 GB";
+    EXPECT_EQ(device.PageRect().size(), QSize(2040, 2640)) << "Letter at 250 %, in the viewer's pixels";
 }
 
 TEST(ScreenDeviceTest, StatusTextsAndCountsLearnedWhileGenerating) {

@@ -107,6 +107,29 @@ TEST_F(ViewerTest, ZoomSettings) {
     EXPECT_EQ(shown.last(), 1) << "the page on show stays";
 }
 
+// CTest runs the viewer's tests again on a screen scaled by two: the page
+// bitmap has the screen's pixels and reaches it one to one, while sizes and
+// scrolling stay in the viewer's pixels.
+TEST_F(ViewerTest, ThePageReachesTheScreenAtItsPixelRatio) {
+    viewer.show();
+    report->RunPrintJob();
+    viewer.SetZoomSetting(zs100Percent);
+    QWidget* paintBox = viewer.PaintBox();
+    const qreal ratio = paintBox->devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        ASSERT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    const TppScreenDevice& device = viewer.ScreenDevice();
+    const QImage& bitmap = device.PageBitmap();
+    EXPECT_EQ(bitmap.devicePixelRatio(), ratio);
+    EXPECT_EQ(bitmap.size(), device.BitmapSize() * ratio);
+    EXPECT_EQ(device.PageRect().size(), QSize(816, 1056)) << "100 % in the viewer's pixels";
+    EXPECT_EQ(paintBox->size(), device.BitmapSize());
+    const QImage onScreen = paintBox->grab().toImage().convertToFormat(bitmap.format());
+    EXPECT_EQ(onScreen.size(), bitmap.size());
+    EXPECT_TRUE(onScreen == bitmap) << "painted without scaling";
+}
+
 TEST_F(ViewerTest, ATinyOrHiddenViewerStillDrawsAPage) {
     for (const QSize size : {QSize(0, 0), QSize(3, 2), QSize(40, 1)}) {
         viewer.resize(size);
