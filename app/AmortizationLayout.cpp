@@ -36,10 +36,11 @@ TppFont arial(int size, unsigned style = 0) {
 }
 
 // Everything of a report's layout is owned where a template puts it.
-OwnedComponent* ownerOf(TppReport& report) { return report.Owner() ? report.Owner() : &report; }
+OwnedComponent* ownerOf(TppReport& report) {
+    return report.Owner() ? report.Owner() : &report;
+}
 
-template <class Band>
-Band* addBand(TppReport& report, const char* name, int height) {
+template <class Band> Band* addBand(TppReport& report, const char* name, int height) {
     auto* band = new Band(ownerOf(report));
     band->SetName(QLatin1String(name));
     band->SetReport(&report);
@@ -103,7 +104,8 @@ void buildHeader(TppReport& report) {
     // Column captions; two-line ones stand one line higher.
     constexpr int captionTop = 47361;
     constexpr int upperTop = captionTop - kTextHeight;
-    header.label(QStringLiteral("Month/Year"), {kDateColumn.left, captionTop, kDateColumn.width, kTextHeight});
+    header.label(QStringLiteral("Month/Year"),
+                 {kDateColumn.left, captionTop, kDateColumn.width, kTextHeight});
     const auto amountCaption = [&](int column, const char* upper, const char* lower) {
         const Box lowerBox{kAmountLefts[column], captionTop, kAmountWidth, kTextHeight};
         if (upper)
@@ -117,7 +119,8 @@ void buildHeader(TppReport& report) {
     amountCaption(3, "Total", "Interest");
     amountCaption(4, nullptr, "Balance");
 
-    header.label(QStringLiteral("[HEADER]"), {0, 1588, kFullWidth, 5821}, taCenter, arial(14, TppFont::fsBold));
+    header.label(QStringLiteral("[HEADER]"), {0, 1588, kFullWidth, 5821}, taCenter,
+                 arial(14, TppFont::fsBold));
 
     // The loan's figures in two columns of three: captions, then values.
     struct Figure {
@@ -141,7 +144,8 @@ void buildHeader(TppReport& report) {
         header.label(QLatin1String(figures[i].caption),
                      {captionLefts[i / 3], rowTops[i % 3], captionWidth, kTextHeight});
     for (int i = 0; i < 6; ++i)
-        header.valueLabel(figures[i].valueLabel, {valueLefts[i / 3], rowTops[i % 3], valueWidth, kTextHeight});
+        header.valueLabel(figures[i].valueLabel,
+                          {valueLefts[i / 3], rowTops[i % 3], valueWidth, kTextHeight});
 
     addRule(report, band, "ppLine1", 51594);
 }
@@ -184,9 +188,8 @@ void buildAmortizationLayout(TppReport& report, TppDataPipeline& pipeline) {
     // Letter is paper code 1. As in a template read, the code names the paper
     // the way the printer's list does, where the printer has the code.
     setup.SetPaperSize(1);
-    for (int TppPageDef::*margin :
-         {&TppPageDef::mmMarginTop, &TppPageDef::mmMarginBottom, &TppPageDef::mmMarginLeft,
-          &TppPageDef::mmMarginRight})
+    for (int TppPageDef::*margin : {&TppPageDef::mmMarginTop, &TppPageDef::mmMarginBottom,
+                                    &TppPageDef::mmMarginLeft, &TppPageDef::mmMarginRight})
         setup.SetmmMargin(margin, 6350);
 
     report.PreviewFormSettings().SetWindowState(wsMaximized);

@@ -38,7 +38,7 @@ void AmortizationReport::loadTemplate(const QString& path) {
 
 void AmortizationReport::setHeader(const ReportHeader& header) {
     const std::pair<const char*, const QString*> labels[] = {
-        {"pplblAutoLoanAmt", &header.loanAmount},  {"pplblLoanTerm", &header.loanTerm},
+        {"pplblAutoLoanAmt", &header.loanAmount},    {"pplblLoanTerm", &header.loanTerm},
         {"pplblInterestRate", &header.interestRate}, {"pplblMonthPay", &header.monthPay},
         {"pplblTotInterest", &header.totalInterest}, {"pplblTotPay", &header.totalPay},
     };

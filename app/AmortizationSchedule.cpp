@@ -36,7 +36,8 @@ std::variant<Loan, InputRefusal> readLoan(const LoanInputs& in, const FormatSett
         LoanInput input;
         const QString& text;
         long double& target;
-    } decimals[] = {{LoanInput::LoanAmount, in.loanAmount, loan.amount}, {LoanInput::Interest, in.interest, loan.rate}};
+    } decimals[] = {{LoanInput::LoanAmount, in.loanAmount, loan.amount},
+                    {LoanInput::Interest, in.interest, loan.rate}};
     for (const auto& d : decimals) {
         const auto value = readFloatInput(d.text, settings);
         if (!value)
@@ -68,8 +69,8 @@ std::variant<Loan, InputRefusal> readLoan(const LoanInputs& in, const FormatSett
 constexpr int kMaxRows = 120000;
 
 std::variant<std::vector<Row>, InputRefusal> buildRows(const LoanInputs& in, const Loan& loan, int months,
-                                                      long double monthlyRate, long double levelPayment,
-                                                      const FormatSettings& settings) {
+                                                       long double monthlyRate, long double levelPayment,
+                                                       const FormatSettings& settings) {
     std::vector<Row> rows;
     rows.reserve(std::min(months, kMaxRows));
     QDate date = in.startDate.date().addMonths(1);
@@ -78,8 +79,8 @@ std::variant<std::vector<Row>, InputRefusal> buildRows(const LoanInputs& in, con
     // Past the one-time payment, every twelve months repeat the same payments;
     // if the balance has not fallen over such a year it never will.
     long double balanceYearAgo = 0;
-    const QDate afterOnce = in.onceDate.isValid() ? QDate(in.onceDate.year(), in.onceDate.month(), 1).addMonths(1)
-                                                  : QDate();
+    const QDate afterOnce =
+        in.onceDate.isValid() ? QDate(in.onceDate.year(), in.onceDate.month(), 1).addMonths(1) : QDate();
     int periodicRows = 0;
 
     while (balance > 0) {
@@ -165,9 +166,12 @@ long double intPower(long double base, int exponent) {
 }
 
 FieldDefs AmortizationSchedule::fieldDefs() {
-    return {{QStringLiteral("DATE"), FieldType::String, 10},         {QStringLiteral("PAYMENT"), FieldType::Float},
-            {QStringLiteral("PRINCIPAL_PAID"), FieldType::Float},    {QStringLiteral("INTEREST_PAID"), FieldType::Float},
-            {QStringLiteral("TOTAL_INTEREST"), FieldType::Float},    {QStringLiteral("BALANCE"), FieldType::Float}};
+    return {{QStringLiteral("DATE"), FieldType::String, 10},
+            {QStringLiteral("PAYMENT"), FieldType::Float},
+            {QStringLiteral("PRINCIPAL_PAID"), FieldType::Float},
+            {QStringLiteral("INTEREST_PAID"), FieldType::Float},
+            {QStringLiteral("TOTAL_INTEREST"), FieldType::Float},
+            {QStringLiteral("BALANCE"), FieldType::Float}};
 }
 
 void AmortizationSchedule::defineTable(MemoryTable& table) {
@@ -176,9 +180,8 @@ void AmortizationSchedule::defineTable(MemoryTable& table) {
     table.open();
 }
 
-std::variant<ScheduleSummary, InputRefusal> AmortizationSchedule::compute(const LoanInputs& inputs,
-                                                                         MemoryTable& table,
-                                                                         const FormatSettings& settings) {
+std::variant<ScheduleSummary, InputRefusal>
+AmortizationSchedule::compute(const LoanInputs& inputs, MemoryTable& table, const FormatSettings& settings) {
     const auto read = readLoan(inputs, settings);
     if (const auto* refusal = std::get_if<InputRefusal>(&read))
         return *refusal;
@@ -186,7 +189,8 @@ std::variant<ScheduleSummary, InputRefusal> AmortizationSchedule::compute(const 
 
     const bool perYear = inputs.termTypeIndex == 1;
     if (loan.term <= 0 || (perYear && loan.term > std::numeric_limits<qint32>::max() / 12))
-        return InputRefusal{std::nullopt, loan.term <= 0 ? advisory::termNotPositive : advisory::paymentOverflow};
+        return InputRefusal{std::nullopt,
+                            loan.term <= 0 ? advisory::termNotPositive : advisory::paymentOverflow};
     const long double years = perYear ? loan.term : loan.term / 12.0L;
     const int months = perYear ? loan.term * 12 : loan.term;
     if (loan.rate == 0)

@@ -29,7 +29,7 @@ public:
     // Fills the table and answers the summary, leaving the table on its first
     // row; or refuses the inputs and leaves the table as it was.
     static std::variant<ScheduleSummary, InputRefusal> compute(const LoanInputs& inputs, MemoryTable& table,
-                                                                const FormatSettings& settings);
+                                                               const FormatSettings& settings);
 };
 
 // Rounds to three decimals, halves to the even neighbour, as the table stores values.

@@ -51,7 +51,9 @@ AppConfig AppConfig::read(const QString& iniPath) {
     return config;
 }
 
-QString AppConfig::windowTitle() const { return title.isEmpty() ? QStringLiteral("Kestrel") : title; }
+QString AppConfig::windowTitle() const {
+    return title.isEmpty() ? QStringLiteral("Kestrel") : title;
+}
 
 int AppConfig::rotationIntervalMs() const {
     const qint64 seconds = parseInt32(rotationSeconds).value_or(kDefaultRotationSeconds);

@@ -49,7 +49,8 @@ IniFile IniFile::parse(const QByteArray& bytes) {
         const qsizetype equals = line.indexOf('=');
         if (equals <= 0)
             continue;
-        ini.entries_.append({section, trimBlanks(line.left(equals)), unquote(trimBlanks(line.mid(equals + 1)))});
+        ini.entries_.append(
+            {section, trimBlanks(line.left(equals)), unquote(trimBlanks(line.mid(equals + 1)))});
     }
     return ini;
 }

@@ -6,4 +6,6 @@ std::optional<long double> readFloatInput(const QString& text, const FormatSetti
     return parseFloat(text.trimmed(), settings);
 }
 
-std::optional<qint32> readIntInput(const QString& text) { return parseInt32(text.trimmed()); }
+std::optional<qint32> readIntInput(const QString& text) {
+    return parseInt32(text.trimmed());
+}

@@ -6,7 +6,8 @@
 
 namespace {
 
-const QStringList kMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sept", "Oct", "Nov", "Dec"};
+const QStringList kMonthNames = {"Jan", "Feb", "Mar",  "Apr", "May", "Jun",
+                                 "Jul", "Aug", "Sept", "Oct", "Nov", "Dec"};
 
 // 1-12 or a name of the drop-down list ("Jan" ... "Sept" ... "Dec"); answers the list index.
 std::optional<int> monthIndex(const QString& text) {
@@ -42,9 +43,9 @@ LoanInputs parseLoanOptions(const QStringList& arguments, const Clock& clock) {
     LoanInputs in;
     in.startDate = clock.now();
     in.onceDate = in.startDate.date();
-    const QStringList valued = {"--amount",      "--term",        "--term-unit",  "--rate",
-                                "--start",       "--extra-monthly", "--extra-yearly", "--yearly-month",
-                                "--extra-once",  "--once-date"};
+    const QStringList valued = {"--amount",     "--term",          "--term-unit",    "--rate",
+                                "--start",      "--extra-monthly", "--extra-yearly", "--yearly-month",
+                                "--extra-once", "--once-date"};
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
         if (!valued.contains(option))

@@ -4,8 +4,9 @@
 
 #include <QFileInfo>
 
-std::optional<InputRefusal> showReport(const LoanInputs& inputs, Dataset& schedule, const QString& templatePath,
-                                       ReportActions& reports, const FormatSettings& settings) {
+std::optional<InputRefusal> showReport(const LoanInputs& inputs, Dataset& schedule,
+                                       const QString& templatePath, ReportActions& reports,
+                                       const FormatSettings& settings) {
     if (schedule.isEmpty())
         return InputRefusal{std::nullopt, advisory::noRecords};
     if (!QFileInfo(templatePath).isFile())

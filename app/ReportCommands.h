@@ -13,8 +13,9 @@
 // No rows, no template file, or an input that does not read: refused. Else
 // the template is loaded, the header values are read from the inputs as they
 // stand and from the table's rows, and the report is previewed.
-std::optional<InputRefusal> showReport(const LoanInputs& inputs, Dataset& schedule, const QString& templatePath,
-                                       ReportActions& reports, const FormatSettings& settings);
+std::optional<InputRefusal> showReport(const LoanInputs& inputs, Dataset& schedule,
+                                       const QString& templatePath, ReportActions& reports,
+                                       const FormatSettings& settings);
 
 // Needs only the template file; the table may be empty.
 std::optional<InputRefusal> designReport(const QString& templatePath, ReportActions& reports);

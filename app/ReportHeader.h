@@ -9,12 +9,12 @@
 // They come from the inputs as they stand now and from the table's first and
 // last rows; the table is not recomputed.
 struct ReportHeader {
-    QString loanAmount;   // pplblAutoLoanAmt
-    QString loanTerm;     // pplblLoanTerm
-    QString interestRate; // pplblInterestRate
-    QString monthPay;     // pplblMonthPay
+    QString loanAmount;    // pplblAutoLoanAmt
+    QString loanTerm;      // pplblLoanTerm
+    QString interestRate;  // pplblInterestRate
+    QString monthPay;      // pplblMonthPay
     QString totalInterest; // pplblTotInterest
-    QString totalPay;     // pplblTotPay
+    QString totalPay;      // pplblTotPay
 
     // Reads amount, rate and term (stopping at the first that does not parse)
     // and the table's rows; moves the table to its last row.

@@ -29,7 +29,9 @@ namespace {
 
 const QString kTemplateFileName = QStringLiteral("Amortization.rtm");
 
-QLabel* caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+QLabel* caption(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
 
 QLineEdit* edit(const char* name, const QString& text, QWidget* parent) {
     auto* e = new QLineEdit(text, parent);
@@ -113,7 +115,8 @@ void TfrmMain::buildWidgets() {
     edtAddSpecMonth_ = edit("edtAddSpecMonth", QStringLiteral("0"), extraPanel);
     cbxMonthPay_ = new QComboBox(extraPanel);
     cbxMonthPay_->setObjectName(QStringLiteral("cbxMonthPay"));
-    cbxMonthPay_->addItems({"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sept", "Oct", "Nov", "Dec"});
+    cbxMonthPay_->addItems(
+        {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sept", "Oct", "Nov", "Dec"});
     edtAddSpec_ = edit("edtAddSpec", QStringLiteral("0"), extraPanel);
     dtpDateSpec_ = datePicker("dtpDateSpec", extraPanel);
     extraGrid->addWidget(caption(QStringLiteral("Additional Monthly Payment"), extraPanel), 0, 0);
@@ -225,7 +228,8 @@ void TfrmMain::buildWidgets() {
     connect(showButton, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     connect(designButton, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     for (QComboBox* box : {cbxTermType_, cbxMonthPay_})
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { cbxTermTypeChange(); }); });
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this] { guarded([this] { cbxTermTypeChange(); }); });
 }
 
 void TfrmMain::FormCreate() {
@@ -263,12 +267,18 @@ LoanInputs TfrmMain::inputs() const {
 
 QLineEdit* TfrmMain::editFor(LoanInput input) const {
     switch (input) {
-    case LoanInput::LoanAmount: return edtLoanAmt_;
-    case LoanInput::Interest: return edtInterest_;
-    case LoanInput::Term: return edtTerm_;
-    case LoanInput::ExtraMonthly: return edtAddMPay_;
-    case LoanInput::ExtraYearly: return edtAddSpecMonth_;
-    case LoanInput::ExtraOnce: return edtAddSpec_;
+    case LoanInput::LoanAmount:
+        return edtLoanAmt_;
+    case LoanInput::Interest:
+        return edtInterest_;
+    case LoanInput::Term:
+        return edtTerm_;
+    case LoanInput::ExtraMonthly:
+        return edtAddMPay_;
+    case LoanInput::ExtraYearly:
+        return edtAddSpecMonth_;
+    case LoanInput::ExtraOnce:
+        return edtAddSpec_;
     }
     return nullptr;
 }
@@ -315,10 +325,13 @@ void TfrmMain::cbxTermTypeChange() {
     edtTerm_->setFocus();
 }
 
-QString TfrmMain::reportTemplatePath() const { return QDir(services_.appDir).filePath(kTemplateFileName); }
+QString TfrmMain::reportTemplatePath() const {
+    return QDir(services_.appDir).filePath(kTemplateFileName);
+}
 
 void TfrmMain::Button1Click() {
-    if (const auto refusal = showReport(inputs(), tblTemp_, reportTemplatePath(), *services_.reports, services_.settings))
+    if (const auto refusal =
+            showReport(inputs(), tblTemp_, reportTemplatePath(), *services_.reports, services_.settings))
         refuse(*refusal);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppConfig.h"
 #include "AmortizationSchedule.h"
+#include "AppConfig.h"
 #include "Clock.h"
 #include "FormatSettings.h"
 #include "Prompter.h"
@@ -27,7 +27,7 @@ class PageFetcher;
 struct MainWindowServices {
     Prompter* prompter = nullptr;
     const Clock* clock = nullptr;
-    QString appDir;            // where CONFIG.INI and Amortization.rtm live
+    QString appDir; // where CONFIG.INI and Amortization.rtm live
     FormatSettings settings;
     // The desktop's default opener (the shell's "open"); false when nothing opened the target.
     std::function<bool(const QUrl&)> openTarget;

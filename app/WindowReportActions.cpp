@@ -19,7 +19,9 @@ AmortizationReport& WindowReportActions::report() {
     return *report_;
 }
 
-void WindowReportActions::loadTemplate(const QString& path) { report().loadTemplate(path); }
+void WindowReportActions::loadTemplate(const QString& path) {
+    report().loadTemplate(path);
+}
 
 void WindowReportActions::preview(const ReportHeader& header) {
     report().setHeader(header);

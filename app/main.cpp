@@ -105,10 +105,12 @@ int main(int argc, char** argv) {
         QTextStream err(stderr);
         SystemClock clock;
         return runReportCommand(QCoreApplication::arguments().mid(2), out, err, clock,
-                                FormatSettings::fromLocale(QLocale::system()), QCoreApplication::applicationDirPath());
+                                FormatSettings::fromLocale(QLocale::system()),
+                                QCoreApplication::applicationDirPath());
     }
     if (!command.isEmpty()) {
-        std::fprintf(stderr, "kestrel: unknown command \"%s\"\n\n%s", argv[1], kestrelUsage().toLocal8Bit().constData());
+        std::fprintf(stderr, "kestrel: unknown command \"%s\"\n\n%s", argv[1],
+                     kestrelUsage().toLocal8Bit().constData());
         return 2;
     }
     return runWindow(argc, argv);

@@ -36,9 +36,15 @@ void runWorkload(benchmark::State& state, const char* name) {
         module.runProgram(*main);
 }
 
-void Arithmetic(benchmark::State& state) { runWorkload(state, "arithmetic"); }
-void Strings(benchmark::State& state) { runWorkload(state, "strings"); }
-void Calls(benchmark::State& state) { runWorkload(state, "calls"); }
+void Arithmetic(benchmark::State& state) {
+    runWorkload(state, "arithmetic");
+}
+void Strings(benchmark::State& state) {
+    runWorkload(state, "strings");
+}
+void Calls(benchmark::State& state) {
+    runWorkload(state, "calls");
+}
 
 } // namespace
 

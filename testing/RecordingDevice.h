@@ -38,6 +38,7 @@ public:
 };
 
 inline const ClassInfo& RecordingDevice::staticClassInfo() {
-    static const ClassInfo info = describeClass<RecordingDevice>("RecordingDevice", &TppDevice::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<RecordingDevice>("RecordingDevice", &TppDevice::staticClassInfo(), [](auto&) {});
     return info;
 }

@@ -1,5 +1,5 @@
-#include "AdvisoryMessages.h"
 #include "AmortizationSchedule.h"
+#include "AdvisoryMessages.h"
 #include "NumberFormat.h"
 
 #include <gtest/gtest.h>
@@ -148,22 +148,39 @@ struct RefusalCase {
 };
 
 const RefusalCase kRefusals[] = {
-    {"amount not a number", [](LoanInputs& in) { in.loanAmount = "abc"; }, LoanInput::LoanAmount, &advisory::notNumeric},
-    {"fractional term", [](LoanInputs& in) { in.term = "12.5"; }, LoanInput::Term, &advisory::notNumeric},
-    {"rate read before term", [](LoanInputs& in) { in.term = "x"; in.interest = "y"; }, LoanInput::Interest,
+    {"amount not a number", [](LoanInputs& in) { in.loanAmount = "abc"; }, LoanInput::LoanAmount,
      &advisory::notNumeric},
+    {"fractional term", [](LoanInputs& in) { in.term = "12.5"; }, LoanInput::Term, &advisory::notNumeric},
+    {"rate read before term",
+     [](LoanInputs& in) {
+         in.term = "x";
+         in.interest = "y";
+     },
+     LoanInput::Interest, &advisory::notNumeric},
     {"one-time extra not a number", [](LoanInputs& in) { in.extraOnce = "1,5"; }, LoanInput::ExtraOnce,
      &advisory::notNumeric},
     {"zero term", [](LoanInputs& in) { in.term = "0"; }, std::nullopt, &advisory::termNotPositive},
     {"negative term", [](LoanInputs& in) { in.term = "-12"; }, std::nullopt, &advisory::termNotPositive},
     {"zero rate", [](LoanInputs& in) { in.interest = "0"; }, std::nullopt, &advisory::zeroRate},
-    {"power overflows", [](LoanInputs& in) { in.term = "100000000"; in.interest = "600"; }, std::nullopt,
-     &advisory::paymentOverflow},
-    {"years overflow the month count", [](LoanInputs& in) { in.term = "200000000"; in.termTypeIndex = 1; },
+    {"power overflows",
+     [](LoanInputs& in) {
+         in.term = "100000000";
+         in.interest = "600";
+     },
+     std::nullopt, &advisory::paymentOverflow},
+    {"years overflow the month count",
+     [](LoanInputs& in) {
+         in.term = "200000000";
+         in.termTypeIndex = 1;
+     },
      std::nullopt, &advisory::paymentOverflow},
     {"monthly extra cancels the payment", [](LoanInputs& in) { in.extraMonthly = "-860"; }, std::nullopt,
      &advisory::neverPaidOff},
-    {"payment below interest after a yearly cut", [](LoanInputs& in) { in.extraMonthly = "-800"; in.interest = "50"; },
+    {"payment below interest after a yearly cut",
+     [](LoanInputs& in) {
+         in.extraMonthly = "-800";
+         in.interest = "50";
+     },
      std::nullopt, &advisory::neverPaidOff},
 };
 

@@ -33,8 +33,7 @@ struct AmortizationForm {
     // The report as a template stores it, one property a line: a difference
     // shows as a readable diff.
     std::string layout() const { return WriteComponents({report}, &form, StreamForm::Text).toStdString(); }
-    template <class T>
-    T* component(const char* name) const {
+    template <class T> T* component(const char* name) const {
         return dynamic_cast<T*>(form.FindComponent(QLatin1String(name)));
     }
 

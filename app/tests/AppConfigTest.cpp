@@ -61,7 +61,8 @@ TEST_F(AppConfigTest, EcrDecodesComplementedValues) {
 }
 
 TEST(IniFile, SectionsKeysAndComments) {
-    const IniFile ini = IniFile::parse("; comment\n[ONE]\nA=1\nA=2\n[Two]\nb = x = y\n  c\t=\t'q' \nnoequals\n");
+    const IniFile ini =
+        IniFile::parse("; comment\n[ONE]\nA=1\nA=2\n[Two]\nb = x = y\n  c\t=\t'q' \nnoequals\n");
     EXPECT_EQ(ini.value("one", "a"), "1") << "the first of two equal keys wins";
     EXPECT_EQ(ini.value("TWO", "B"), "x = y");
     EXPECT_EQ(ini.value("Two", "c"), "q");

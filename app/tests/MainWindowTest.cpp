@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QFocusEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

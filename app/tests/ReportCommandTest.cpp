@@ -1,5 +1,5 @@
-#include "CommandRun.h"
 #include "ReportCommand.h"
+#include "CommandRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,12 +23,13 @@ const QStringList kThirtyYears = {"--amount", "100000", "--term", "30", "--term-
 TEST(ReportCommand, ThirtyYearsPageWithTheHeaderOnEveryPage) {
     const CommandRun result = run(kThirtyYears + QStringList{"--dump"});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    const QStringList pages = result.out.split(QRegularExpression("^page ", QRegularExpression::MultilineOption),
-                                               Qt::SkipEmptyParts);
+    const QStringList pages = result.out.split(
+        QRegularExpression("^page ", QRegularExpression::MultilineOption), Qt::SkipEmptyParts);
     ASSERT_GT(pages.size(), 1);
     const QString count = QString::number(pages.size());
     for (int i = 0; i < pages.size(); ++i) {
-        EXPECT_TRUE(pages[i].startsWith(QStringLiteral("%1 of %2\n").arg(i + 1).arg(count))) << pages[i].left(20).toStdString();
+        EXPECT_TRUE(pages[i].startsWith(QStringLiteral("%1 of %2\n").arg(i + 1).arg(count)))
+            << pages[i].left(20).toStdString();
         EXPECT_TRUE(pages[i].contains("\"Month/Year\"")) << "the header on page " << i + 1;
     }
     EXPECT_TRUE(pages[0].contains("\"100,000.00\"")) << "the loan amount label";
@@ -42,7 +43,8 @@ TEST(ReportCommand, WritesOnePicturePerPage) {
     const CommandRun dump = run(kThirtyYears + QStringList{"--dump"});
     const CommandRun pictures = run(kThirtyYears + QStringList{"--png", folder.path()});
     ASSERT_EQ(pictures.status, 0) << pictures.err.toStdString();
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), dump.out.count(QRegularExpression("^page ", QRegularExpression::MultilineOption)));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(),
+              dump.out.count(QRegularExpression("^page ", QRegularExpression::MultilineOption)));
 }
 
 TEST(ReportCommand, RefusalsAndErrorsGoToStandardError) {

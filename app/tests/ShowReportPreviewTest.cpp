@@ -40,15 +40,18 @@ struct PreviewSeen {
     QImage firstPageAt100;
 };
 
-QStringList drawCommandLines(const TppPage& page) { return pageDumpLines(page).mid(1); }
+QStringList drawCommandLines(const TppPage& page) {
+    return pageDumpLines(page).mid(1);
+}
 
 // The window of a user: the real report actions and preview forms, the
 // shipped template beside the program, 100000 over 30 years at 6 %.
 class ShowReportPreviewTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QFile::copy(QFileInfo(QStringLiteral(KESTREL_EXECUTABLE)).dir().filePath("Amortization.rtm"),
-                                dir.filePath("Amortization.rtm")));
+        ASSERT_TRUE(
+            QFile::copy(QFileInfo(QStringLiteral(KESTREL_EXECUTABLE)).dir().filePath("Amortization.rtm"),
+                        dir.filePath("Amortization.rtm")));
         registerPreviewForms({&prompter, {}});
         MainWindowServices services;
         services.prompter = &prompter;
@@ -111,7 +114,8 @@ protected:
     CommandRun runReport(const QStringList& output) {
         const QStringList loan = {"--amount", "100000", "--term", "30", "--term-unit", "year", "--rate", "6"};
         return runCommand([&](QTextStream& out, QTextStream& err, const Clock& commandClock) {
-            return runReportCommand(loan + output, out, err, commandClock, FormatSettings::invariant(), dir.path());
+            return runReportCommand(loan + output, out, err, commandClock, FormatSettings::invariant(),
+                                    dir.path());
         });
     }
 
@@ -124,7 +128,8 @@ protected:
 
 TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
     const PreviewSeen seen = showReport();
-    ASSERT_TRUE(seen.found) << "no preview window opened; messages: " << prompter.messages.join("; ").toStdString();
+    ASSERT_TRUE(seen.found) << "no preview window opened; messages: "
+                            << prompter.messages.join("; ").toStdString();
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
     EXPECT_TRUE(seen.maximized);
     EXPECT_EQ(seen.zoom, zsPageWidth);
@@ -132,13 +137,14 @@ TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
 
     const CommandRun dump = runReport({"--dump"});
     ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
-    const QStringList pagesOfCommand =
-        dump.out.split(QRegularExpression("^page [^\n]*\n", QRegularExpression::MultilineOption), Qt::SkipEmptyParts);
+    const QStringList pagesOfCommand = dump.out.split(
+        QRegularExpression("^page [^\n]*\n", QRegularExpression::MultilineOption), Qt::SkipEmptyParts);
     ASSERT_EQ(seen.pages.size(), size_t(pagesOfCommand.size()));
     EXPECT_EQ(seen.lastPageNo, pagesOfCommand.size()) << "the last page button";
     for (size_t page = 0; page < seen.pages.size(); ++page) {
         EXPECT_EQ(seen.pages[page].join('\n') + '\n', pagesOfCommand[qsizetype(page)]) << "page " << page + 1;
-        EXPECT_TRUE(seen.pages[page].join('\n').contains("\"Month/Year\"")) << "the header on page " << page + 1;
+        EXPECT_TRUE(seen.pages[page].join('\n').contains("\"Month/Year\""))
+            << "the header on page " << page + 1;
     }
     qsizetype months = 0;
     for (const QStringList& page : seen.pages)
@@ -151,7 +157,8 @@ TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
     const QImage firstPicture(pictures.filePath("page-0001.png"));
     ASSERT_FALSE(firstPicture.isNull());
     EXPECT_EQ(seen.firstPageAt100.size(), firstPicture.size());
-    EXPECT_TRUE(seen.firstPageAt100.convertToFormat(QImage::Format_RGB32) == firstPicture.convertToFormat(QImage::Format_RGB32))
+    EXPECT_TRUE(seen.firstPageAt100.convertToFormat(QImage::Format_RGB32) ==
+                firstPicture.convertToFormat(QImage::Format_RGB32))
         << "the first page at 100 % is the picture the command writes";
 }
 

@@ -16,7 +16,8 @@ constexpr std::array<std::string_view, 10> kFiveDigitParities = {"BBAAA", "BABAA
 
 std::string_view paritiesOf(QStringView digits) {
     if (digits.size() == 2)
-        return kTwoDigitParities.at(static_cast<size_t>((digitValue(digits[0]) * 10 + digitValue(digits[1])) % 4));
+        return kTwoDigitParities.at(
+            static_cast<size_t>((digitValue(digits[0]) * 10 + digitValue(digits[1])) % 4));
     int sum = 0;
     for (qsizetype i = 0; i < digits.size(); ++i)
         sum += digitValue(digits[i]) * (i % 2 == 0 ? 3 : 9);
@@ -32,7 +33,8 @@ std::vector<BarElement> encodeAddOn(QStringView digits) {
     for (qsizetype i = 0; i < digits.size(); ++i) {
         if (i > 0)
             pattern.addModules("01");
-        pattern.addModules(upcEanDigitModules(paritySet(parities[static_cast<size_t>(i)]), digitValue(digits[i])));
+        pattern.addModules(
+            upcEanDigitModules(paritySet(parities[static_cast<size_t>(i)]), digitValue(digits[i])));
     }
     return pattern.take();
 }

@@ -38,7 +38,8 @@ void drawTurnedText(QPainter& painter, const BarCodeTextBox& box, int rotation, 
         painter.translate(r.topLeft());
         break;
     }
-    painter.drawText(QRect(QPoint(0, 0), upright), int(box.alignment | Qt::AlignTop | Qt::TextDontClip), box.text);
+    painter.drawText(QRect(QPoint(0, 0), upright), int(box.alignment | Qt::AlignTop | Qt::TextDontClip),
+                     box.text);
     painter.restore();
 }
 
@@ -95,14 +96,15 @@ void drawBarCode(DrawSurface& surface, TppDrawBarCode& command) {
     QImage picture(atFullSize, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    paintBarCode(painter, QRect(QPoint(0, 0), atFullSize), command, surface.pixelsPerInch(along), surface.measurer);
+    paintBarCode(painter, QRect(QPoint(0, 0), atFullSize), command, surface.pixelsPerInch(along),
+                 surface.measurer);
     painter.end();
     surface.painter.drawImage(box, picture);
 }
 
 void registerBarCodeRenderer() {
-    DrawCommandRenderers::instance().registerRenderer(TppDrawBarCode::staticClassInfo(),
-                                                      [](DrawSurface& surface, TppDrawCommand& command) {
-                                                          drawBarCode(surface, static_cast<TppDrawBarCode&>(command));
-                                                      });
+    DrawCommandRenderers::instance().registerRenderer(
+        TppDrawBarCode::staticClassInfo(), [](DrawSurface& surface, TppDrawCommand& command) {
+            drawBarCode(surface, static_cast<TppDrawBarCode&>(command));
+        });
 }

@@ -14,7 +14,8 @@ struct BarRun {
 
 // Adjacent bar elements of one height merge into one run, so module-based
 // symbols paint one rectangle per bar instead of one per module.
-std::vector<BarRun> barRuns(const std::vector<BarElement>& elements, const BarPixelWidths& widths, int& length) {
+std::vector<BarRun> barRuns(const std::vector<BarElement>& elements, const BarPixelWidths& widths,
+                            int& length) {
     std::vector<BarRun> runs;
     length = 0;
     bool previousWasBar = false;
@@ -149,7 +150,8 @@ public:
         }
         addHumanReadable(patternLength);
 
-        layout_.size = orientation() == orTopToBottom || orientation() == orBottomToTop ? size_.transposed() : size_;
+        layout_.size =
+            orientation() == orTopToBottom || orientation() == orBottomToTop ? size_.transposed() : size_;
         layout_.textRotation = textRotationOf(orientation());
         return std::move(layout_);
     }

@@ -23,4 +23,6 @@ std::optional<QString> autoSizeFontError(TppBarCodeType type, bool autoSizeFont)
 // `inUnits` writes a width given in inches in the component's units.
 std::optional<QString> barWidthError(double barWidthInches, const std::function<QString(double)>& inUnits);
 // Only Code 128 has code sets to choose.
-inline bool autoEncodeAllowed(TppBarCodeType type) { return type == bcCode128; }
+inline bool autoEncodeAllowed(TppBarCodeType type) {
+    return type == bcCode128;
+}

@@ -2,7 +2,8 @@
 
 namespace {
 
-void append(QString& text, const std::vector<BarElement>& elements, const BarPixelWidths& widths, bool heights) {
+void append(QString& text, const std::vector<BarElement>& elements, const BarPixelWidths& widths,
+            bool heights) {
     for (const BarElement& element : elements) {
         QChar c = u'0';
         if (element.isBar)

@@ -4,7 +4,9 @@
 
 namespace {
 
-int complementToTen(int sum) { return (10 - sum % 10) % 10; }
+int complementToTen(int sum) {
+    return (10 - sum % 10) % 10;
+}
 
 } // namespace
 

@@ -5,7 +5,9 @@
 // Digits here are the ASCII digits only: other Unicode digits would index
 // past the symbology tables.
 bool isAsciiDigits(QStringView text);
-inline int digitValue(QChar digit) { return digit.unicode() - u'0'; }
+inline int digitValue(QChar digit) {
+    return digit.unicode() - u'0';
+}
 
 // The modulo-10 check digit of UPC, EAN and Interleaved 2 of 5: the digits
 // weighted alternately from the left, starting with `firstWeight` (3 or 1);

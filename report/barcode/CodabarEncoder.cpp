@@ -27,7 +27,9 @@ std::optional<std::string_view> elementsOf(QChar character) {
     return std::nullopt;
 }
 
-bool isStartStop(QChar c) { return c >= u'A' && c <= u'D'; }
+bool isStartStop(QChar c) {
+    return c >= u'A' && c <= u'D';
+}
 
 } // namespace
 

@@ -8,13 +8,18 @@ namespace {
 
 enum class CodeSet { A, B, C };
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
-bool isFnc(char16_t u) { return u == Code128Char::Fnc1 || u == Code128Char::Fnc2 || u == Code128Char::Fnc3; }
+bool isFnc(char16_t u) {
+    return u == Code128Char::Fnc1 || u == Code128Char::Fnc2 || u == Code128Char::Fnc3;
+}
 
 bool inSetA(QChar c) {
     const char16_t u = c.unicode();
-    return (u >= 32 && u <= 95) || isFnc(u) || (u >= Code128Char::FirstControl && u <= Code128Char::LastControl);
+    return (u >= 32 && u <= 95) || isFnc(u) ||
+           (u >= Code128Char::FirstControl && u <= Code128Char::LastControl);
 }
 
 bool inSetB(QChar c) {
@@ -22,7 +27,9 @@ bool inSetB(QChar c) {
     return (u >= 32 && u <= 127) || isFnc(u);
 }
 
-bool inSet(CodeSet set, QChar c) { return set == CodeSet::A ? inSetA(c) : inSetB(c); }
+bool inSet(CodeSet set, QChar c) {
+    return set == CodeSet::A ? inSetA(c) : inSetB(c);
+}
 
 bool isSetChoice(char16_t u) {
     return u == Code128Char::Shift || u == Code128Char::CodeC || u == Code128Char::CodeB ||

@@ -11,7 +11,9 @@ namespace {
 
 enum class CodeSet { A, B, C };
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 class SymbolReader {
 public:
@@ -145,7 +147,9 @@ QString printableCharacters(const QString& data) {
 
 } // namespace
 
-Code128Symbols code128Symbols(QStringView data) { return SymbolReader(data).read(); }
+Code128Symbols code128Symbols(QStringView data) {
+    return SymbolReader(data).read();
+}
 
 int code128CheckValue(const std::vector<int>& values) {
     long long sum = values.empty() ? 0 : values.front();
@@ -158,8 +162,8 @@ BarCodeEncoding encodeCode128(const BarCodeSettings& settings) {
     QString manual = settings.data;
     if (settings.autoEncode) {
         if (const std::optional<QChar> bad = firstUnencodableCode128Character(settings.data))
-            return BarCodeEncoding::refused(bcCode128,
-                                            LanguageStringFmt(BarCodeMessage::Code128Unencodable, {QString(*bad)}));
+            return BarCodeEncoding::refused(
+                bcCode128, LanguageStringFmt(BarCodeMessage::Code128Unencodable, {QString(*bad)}));
         manual = autoEncodeCode128(settings.data);
     }
     const Code128Symbols symbols = code128Symbols(manual);

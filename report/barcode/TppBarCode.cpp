@@ -13,7 +13,9 @@ const ClassInfo& TppBarCode::staticClassInfo() {
 
 TppBarCode::TppBarCode(OwnedComponent* owner) : TppCustomBarCode(owner) {}
 
-TppBarCode::~TppBarCode() { markDestroying(); }
+TppBarCode::~TppBarCode() {
+    markDestroying();
+}
 
 void TppBarCode::SetData(const QString& data) {
     if (data == data_)

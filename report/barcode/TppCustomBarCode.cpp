@@ -14,8 +14,8 @@
 #include <cmath>
 
 const ClassInfo& TppCustomBarCode::staticClassInfo() {
-    static const ClassInfo info =
-        describeClass<TppCustomBarCode>("TppCustomBarCode", &TppCustomComponent::staticClassInfo(), [](auto& c) {
+    static const ClassInfo info = describeClass<TppCustomBarCode>(
+        "TppCustomBarCode", &TppCustomComponent::staticClassInfo(), [](auto& c) {
             using B = TppCustomBarCode;
             c.property("BarCodeType", &B::BarCodeType, &B::SetBarCodeType)
                 .names(enumerationNames("TppBarCodeType"))
@@ -30,7 +30,8 @@ const ClassInfo& TppCustomBarCode::staticClassInfo() {
             c.property("Orientation", &B::Orientation, &B::SetOrientation)
                 .names(enumerationNames("TppBarCodeOrientation"))
                 .withDefault(orLeftToRight);
-            c.property("PrintHumanReadable", &B::PrintHumanReadable, &B::SetPrintHumanReadable).withDefault(true);
+            c.property("PrintHumanReadable", &B::PrintHumanReadable, &B::SetPrintHumanReadable)
+                .withDefault(true);
             c.property("WideBarRatio", &B::WideBarRatio, &B::SetWideBarRatio).notStored();
             c.property("Alignment", &B::Alignment, &B::SetAlignment)
                 .names(enumerationNames("TAlignment"))
@@ -54,12 +55,17 @@ const ClassInfo& TppCustomBarCode::staticClassInfo() {
 TppCustomBarCode::TppCustomBarCode(OwnedComponent* owner)
     : TppCustomComponent(owner), mmBarWidth_(UnitsToMM(float(defaultBarWidthInches(bcCode39)), utInches)) {
     font_.name = QStringLiteral("Courier New");
-    storeBox(0, 0, UnitsToMM(1.53f, utInches, Axis::Horizontal), UnitsToMM(0.5083f, utInches, Axis::Vertical));
+    storeBox(0, 0, UnitsToMM(1.53f, utInches, Axis::Horizontal),
+             UnitsToMM(0.5083f, utInches, Axis::Vertical));
 }
 
-TppCustomBarCode::~TppCustomBarCode() { markDestroying(); }
+TppCustomBarCode::~TppCustomBarCode() {
+    markDestroying();
+}
 
-const ClassInfo* TppCustomBarCode::CommandClass() const { return &TppDrawBarCode::staticClassInfo(); }
+const ClassInfo* TppCustomBarCode::CommandClass() const {
+    return &TppDrawBarCode::staticClassInfo();
+}
 
 void TppCustomBarCode::SetBarCodeType(TppBarCodeType type) {
     if (type == type_ || !isBarCodeType(type))
@@ -110,9 +116,13 @@ void TppCustomBarCode::SetBarColor(int color) {
     Change();
 }
 
-float TppCustomBarCode::BarWidth() const { return UnitsFromMM(mmBarWidth_, Units()); }
+float TppCustomBarCode::BarWidth() const {
+    return UnitsFromMM(mmBarWidth_, Units());
+}
 
-void TppCustomBarCode::SetBarWidth(float width) { SetmmBarWidth(UnitsToMM(width, Units())); }
+void TppCustomBarCode::SetBarWidth(float width) {
+    SetmmBarWidth(UnitsToMM(width, Units()));
+}
 
 void TppCustomBarCode::SetmmBarWidth(int width) {
     if (!isLoading() &&
@@ -222,8 +232,8 @@ void TppCustomBarCode::followSymbol() {
     fillCommand(probe, DataToEncode().value_or(QString()), codeOK_);
     const TextCanvas canvas = textCanvasOf(*this);
     const bool vertical = barCodeAxis(orientation_) == Axis::Vertical;
-    const int across = vertical ? canvas.toPixels(mmWidth(), Axis::Horizontal)
-                                : canvas.toPixels(mmHeight(), Axis::Vertical);
+    const int across =
+        vertical ? canvas.toPixels(mmWidth(), Axis::Horizontal) : canvas.toPixels(mmHeight(), Axis::Vertical);
     const BarCodeSymbol symbol = layOutBarCodeCommand(
         probe, canvas.resolution().pixelsPerInch(barCodeAxis(orientation_)), across, canvas.measurer);
     if (symbol.layout.isEmpty())

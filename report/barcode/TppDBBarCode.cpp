@@ -19,7 +19,9 @@ const ClassInfo& TppDBBarCode::staticClassInfo() {
 
 TppDBBarCode::TppDBBarCode(OwnedComponent* owner) : TppCustomBarCode(owner) {}
 
-TppDBBarCode::~TppDBBarCode() { markDestroying(); }
+TppDBBarCode::~TppDBBarCode() {
+    markDestroying();
+}
 
 void TppDBBarCode::SetDataField(const QString& field) {
     if (field == dataField_)
@@ -35,8 +37,9 @@ void TppDBBarCode::SetDataPipeline(TppDataPipeline* pipeline) {
 
 void TppDBBarCode::Notify(TppCommunicator* sender, int operation) {
     TppCustomBarCode::Notify(sender, operation);
-    if (sender && sender == DataPipeline() && (operation == ppopDataChange || operation == ppopDataSourceChange) &&
-        !reportPrinting(*this) && !isDestroying())
+    if (sender && sender == DataPipeline() &&
+        (operation == ppopDataChange || operation == ppopDataSourceChange) && !reportPrinting(*this) &&
+        !isDestroying())
         DataRefreshed();
 }
 

@@ -10,4 +10,6 @@ enum class UpcEanSet { A, B, C };
 std::string_view upcEanDigitModules(UpcEanSet set, int digit);
 
 // 'A' or 'B' of a parity table entry such as "BBAABA".
-inline UpcEanSet paritySet(char letter) { return letter == 'B' ? UpcEanSet::B : UpcEanSet::A; }
+inline UpcEanSet paritySet(char letter) {
+    return letter == 'B' ? UpcEanSet::B : UpcEanSet::A;
+}

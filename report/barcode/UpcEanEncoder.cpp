@@ -12,8 +12,8 @@
 namespace {
 
 // The parity of digits 2-7 of EAN-13, chosen by its first digit.
-constexpr std::array<std::string_view, 10> kEan13Parities = {"AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB",
-                                                             "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
+constexpr std::array<std::string_view, 10> kEan13Parities = {
+    "AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB", "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA"};
 // The parity of UPC-E's six digits, chosen by its check digit.
 constexpr std::array<std::string_view, 10> kUpcEParities = {"BBBAAA", "BBABAA", "BBAABA", "BBAAAB", "BABBAA",
                                                             "BAABBA", "BAAABB", "BABABA", "BABAAB", "BAABAB"};
@@ -51,7 +51,8 @@ void addDigits(BarPatternBuilder& pattern, QStringView digits, UpcEanSet set) {
 
 void addDigits(BarPatternBuilder& pattern, QStringView digits, std::string_view parities) {
     for (qsizetype i = 0; i < digits.size(); ++i)
-        pattern.addModules(upcEanDigitModules(paritySet(parities[static_cast<size_t>(i)]), digitValue(digits[i])));
+        pattern.addModules(
+            upcEanDigitModules(paritySet(parities[static_cast<size_t>(i)]), digitValue(digits[i])));
 }
 
 // All digits of the symbol, the check digit last.
@@ -70,7 +71,8 @@ std::vector<BarElement> symbolPattern(TppBarCodeType type, QStringView digits) {
         pattern.addModules("010101");
         break;
     case bcEAN_13:
-        addDigits(pattern, digits.sliced(1, 6), kEan13Parities.at(static_cast<size_t>(digitValue(digits[0]))));
+        addDigits(pattern, digits.sliced(1, 6),
+                  kEan13Parities.at(static_cast<size_t>(digitValue(digits[0]))));
         pattern.addModules("01010");
         addDigits(pattern, digits.sliced(7), UpcEanSet::C);
         pattern.addModules("101");
@@ -115,7 +117,9 @@ QString expandUpcE(QStringView d) {
 BarCodeEncoding encodeUpcEan(const BarCodeSettings& settings) {
     const DigitRules rules = rulesFor(settings.type);
     const QString& data = settings.data;
-    const auto refuse = [&](int message) { return BarCodeEncoding::refused(settings.type, LanguageString(message)); };
+    const auto refuse = [&](int message) {
+        return BarCodeEncoding::refused(settings.type, LanguageString(message));
+    };
     if (data.size() != rules.dataDigits && data.size() != rules.dataDigits + 1)
         return refuse(rules.lengthMessage);
     if (!settings.calcCheckDigit && data.size() == rules.dataDigits)

@@ -11,7 +11,9 @@ const ClassInfo& DataSource::staticClassInfo() {
 
 DataSource::DataSource(OwnedComponent* owner, Dataset* dataset) : TppCommunicator(owner), dataset_(dataset) {}
 
-DataSource::~DataSource() { markDestroying(); }
+DataSource::~DataSource() {
+    markDestroying();
+}
 
 void DataSource::setDataset(Dataset* dataset) {
     if (dataset == dataset_)

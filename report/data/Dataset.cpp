@@ -48,7 +48,8 @@ bool valueMatches(const QVariant& value, const QVariant& wanted, int options) {
         return value.isNull() && wanted.isNull();
     if (wanted.typeId() != QMetaType::QString)
         return QVariant::compare(value, wanted) == QPartialOrdering::Equivalent;
-    const Qt::CaseSensitivity cs = options & Dataset::CaseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const Qt::CaseSensitivity cs =
+        options & Dataset::CaseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
     const QString text = value.toString();
     return options & Dataset::PartialKey ? text.startsWith(wanted.toString(), cs)
                                          : text.compare(wanted.toString(), cs) == 0;
@@ -110,9 +111,17 @@ bool Dataset::isRightAligned(int field) const {
     }
 }
 
-void Dataset::edit() { throw EDataError(QStringLiteral("Cannot modify a read-only dataset")); }
-void Dataset::insert() { edit(); }
-void Dataset::setValue(int, const QVariant&) { edit(); }
+void Dataset::edit() {
+    throw EDataError(QStringLiteral("Cannot modify a read-only dataset"));
+}
+void Dataset::insert() {
+    edit();
+}
+void Dataset::setValue(int, const QVariant&) {
+    edit();
+}
 void Dataset::post() {}
 void Dataset::cancel() {}
-void Dataset::deleteRecord() { edit(); }
+void Dataset::deleteRecord() {
+    edit();
+}

@@ -4,7 +4,19 @@
 #include <QString>
 
 // The column types a dataset can hold.
-enum class FieldType { String, Integer, LargeInt, Float, Currency, Boolean, Date, Time, DateTime, Memo, Blob };
+enum class FieldType {
+    String,
+    Integer,
+    LargeInt,
+    Float,
+    Currency,
+    Boolean,
+    Date,
+    Time,
+    DateTime,
+    Memo,
+    Blob
+};
 
 struct FieldDef {
     QString name;

@@ -42,7 +42,9 @@ void MemoryTable::requireField(int field) const {
         throw std::out_of_range("No such field");
 }
 
-int MemoryTable::recNo() const { return appending_ ? int(records_.size()) : current_; }
+int MemoryTable::recNo() const {
+    return appending_ ? int(records_.size()) : current_;
+}
 
 void MemoryTable::moveTo(int index) {
     const int previous = current_;
@@ -105,7 +107,9 @@ int MemoryTable::indexOf(const Bookmark& bookmark) const {
     return found != records_.end() && found->id == bookmark.id ? int(found - records_.begin()) : -1;
 }
 
-bool MemoryTable::bookmarkValid(const Bookmark& bookmark) const { return bookmark.isValid() && indexOf(bookmark) >= 0; }
+bool MemoryTable::bookmarkValid(const Bookmark& bookmark) const {
+    return bookmark.isValid() && indexOf(bookmark) >= 0;
+}
 
 void MemoryTable::gotoBookmark(const Bookmark& bookmark) {
     requireActive();
@@ -191,7 +195,9 @@ void MemoryTable::post() {
     notifyCurrent();
 }
 
-void MemoryTable::cancel() { appending_ = editing_ = false; }
+void MemoryTable::cancel() {
+    appending_ = editing_ = false;
+}
 
 void MemoryTable::emptyTable() {
     requireActive();

@@ -187,7 +187,8 @@ void TppCustomDataPipeline::Notify(TppCommunicator* sender, int operation) {
     TppDataPipeline::Notify(sender, operation);
     if (operation != ppopRemove)
         return;
-    if (links_.removeIf([&](const TppMasterFieldLink* link) { return link == static_cast<const void*>(sender); }) > 0)
+    if (links_.removeIf(
+            [&](const TppMasterFieldLink* link) { return link == static_cast<const void*>(sender); }) > 0)
         resetLinkState();
 }
 
@@ -206,7 +207,9 @@ void TppCustomDataPipeline::Loaded() {
 
 // Links -------------------------------------------------------------------------
 
-void TppCustomDataPipeline::AddLink(TppMasterFieldLink* link) { InsertLink(LinkCount(), link); }
+void TppCustomDataPipeline::AddLink(TppMasterFieldLink* link) {
+    InsertLink(LinkCount(), link);
+}
 
 TppMasterFieldLink* TppCustomDataPipeline::AddLink(const QString& masterField, const QString& detailField) {
     auto* link = new TppMasterFieldLink(Owner() ? Owner() : this);

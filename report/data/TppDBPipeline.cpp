@@ -14,9 +14,11 @@ const ClassInfo& TppDBPipeline::staticClassInfo() {
                 .withDefault(true);
             c.property("CloseDataSource", &TppDBPipeline::CloseDataSource, &TppDBPipeline::SetCloseDataSource)
                 .withDefault(false);
-            c.property("RefreshAfterPost", &TppDBPipeline::RefreshAfterPost, &TppDBPipeline::SetRefreshAfterPost)
+            c.property("RefreshAfterPost", &TppDBPipeline::RefreshAfterPost,
+                       &TppDBPipeline::SetRefreshAfterPost)
                 .withDefault(false);
-            c.property("AutoCreateFields", &TppDBPipeline::AutoCreateFields, &TppDBPipeline::SetAutoCreateFields)
+            c.property("AutoCreateFields", &TppDBPipeline::AutoCreateFields,
+                       &TppDBPipeline::SetAutoCreateFields)
                 .withDefault(true);
             // Stored as "MasterDataPipelineName", resolved after loading.
             c.reference("MasterDataPipeline", &TppDBPipeline::MasterDataPipeline,
@@ -31,7 +33,8 @@ const ClassInfo& TppDBPipeline::staticClassInfo() {
                 .withDefault(reLastRecord);
             c.property("RangeEndCount", &TppDBPipeline::RangeEndCount, &TppDBPipeline::SetRangeEndCount)
                 .withDefault(0);
-            c.property("SkipWhenNoRecords", &TppDBPipeline::SkipWhenNoRecords, &TppDBPipeline::SetSkipWhenNoRecords)
+            c.property("SkipWhenNoRecords", &TppDBPipeline::SkipWhenNoRecords,
+                       &TppDBPipeline::SetSkipWhenNoRecords)
                 .withDefault(true);
             c.property("UserName", &TppDBPipeline::UserName, &TppDBPipeline::SetUserName);
             c.property("Visible", &TppDBPipeline::Visible, &TppDBPipeline::SetVisible).withDefault(true);
@@ -59,7 +62,9 @@ TppDBPipeline::~TppDBPipeline() {
     watch(nullptr);
 }
 
-Dataset* TppDBPipeline::dataset() const { return dataSource_ ? dataSource_->dataset() : nullptr; }
+Dataset* TppDBPipeline::dataset() const {
+    return dataSource_ ? dataSource_->dataset() : nullptr;
+}
 
 void TppDBPipeline::SetDataSource(DataSource* source) {
     if (source == dataSource_)
@@ -130,7 +135,9 @@ void TppDBPipeline::Notify(TppCommunicator* sender, int operation) {
 
 // The source ----------------------------------------------------------------------
 
-bool TppDBPipeline::Active() const { return watched_ && watched_->isActive(); }
+bool TppDBPipeline::Active() const {
+    return watched_ && watched_->isActive();
+}
 
 void TppDBPipeline::SourceOpen() {
     opened_ = dataset();
@@ -162,13 +169,21 @@ void TppDBPipeline::SourceLast() {
         watched_->last();
 }
 
-int TppDBPipeline::SourceMoveBy(int n) { return Active() ? watched_->moveBy(n) : 0; }
+int TppDBPipeline::SourceMoveBy(int n) {
+    return Active() ? watched_->moveBy(n) : 0;
+}
 
-bool TppDBPipeline::SourceBOF() const { return !Active() || watched_->bof(); }
+bool TppDBPipeline::SourceBOF() const {
+    return !Active() || watched_->bof();
+}
 
-bool TppDBPipeline::SourceEOF() const { return !Active() || watched_->eof(); }
+bool TppDBPipeline::SourceEOF() const {
+    return !Active() || watched_->eof();
+}
 
-Bookmark TppDBPipeline::SourceBookmark() const { return Active() ? watched_->bookmark() : Bookmark(); }
+Bookmark TppDBPipeline::SourceBookmark() const {
+    return Active() ? watched_->bookmark() : Bookmark();
+}
 
 bool TppDBPipeline::SourceBookmarkValid(const Bookmark& bookmark) const {
     return Active() && watched_->bookmarkValid(bookmark);
@@ -188,7 +203,8 @@ int TppDBPipeline::CompareBookmarks(const Bookmark& a, const Bookmark& b) const 
     return watched_ ? watched_->compareBookmarks(a, b) : TppCustomDataPipeline::CompareBookmarks(a, b);
 }
 
-void TppDBPipeline::AddAutomaticDetails(const QList<TppDataPipeline*>& pipelines, QList<TppDataPipeline*>& details) {
+void TppDBPipeline::AddAutomaticDetails(const QList<TppDataPipeline*>& pipelines,
+                                        QList<TppDataPipeline*>& details) {
     if (!dataSource_)
         return;
     for (TppDataPipeline* pipeline : pipelines) {
@@ -303,7 +319,8 @@ TppDataType TppDBPipeline::GetFieldDataType(const QString& fieldName) {
         }
     }
     const int index = fieldIndex(fieldName);
-    return index < 0 ? (field ? field->DataType() : dtNotKnown) : dataTypeOf(watched_->fieldDefs().at(index).type);
+    return index < 0 ? (field ? field->DataType() : dtNotKnown)
+                     : dataTypeOf(watched_->fieldDefs().at(index).type);
 }
 
 int TppDBPipeline::GetFieldDisplayWidth(const QString& fieldName) {
@@ -352,7 +369,8 @@ QByteArray TppDBPipeline::GetFieldBytes(const QString& fieldName) {
     if (index < 0 || HasState(NoRecords) || !Active())
         return QByteArray();
     const QVariant value = watched_->value(index);
-    return watched_->fieldDefs().at(index).type == FieldType::Blob ? value.toByteArray() : value.toString().toUtf8();
+    return watched_->fieldDefs().at(index).type == FieldType::Blob ? value.toByteArray()
+                                                                   : value.toString().toUtf8();
 }
 
 void TppDBPipeline::SetFieldBytes(const QString& fieldName, const QByteArray& bytes) {

@@ -75,7 +75,8 @@ protected:
     bool SourceBookmarkValid(const Bookmark& bookmark) const override;
     void SourceGotoBookmark(const Bookmark& bookmark) override;
     void AfterGotoBookmark() override;
-    void AddAutomaticDetails(const QList<TppDataPipeline*>& pipelines, QList<TppDataPipeline*>& details) override;
+    void AddAutomaticDetails(const QList<TppDataPipeline*>& pipelines,
+                             QList<TppDataPipeline*>& details) override;
 
 private:
     int fieldIndex(const QString& fieldName) const;

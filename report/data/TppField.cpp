@@ -48,7 +48,9 @@ const ClassInfo& TppField::staticClassInfo() {
 
 TppField::TppField(OwnedComponent* owner) : TppRelative(owner) {}
 
-TppField::~TppField() { markDestroying(); }
+TppField::~TppField() {
+    markDestroying();
+}
 
 bool TppField::SetParentComponent(OwnedComponent* parent) {
     auto* pipeline = dynamic_cast<TppCustomDataPipeline*>(parent);
@@ -58,7 +60,9 @@ bool TppField::SetParentComponent(OwnedComponent* parent) {
     return true;
 }
 
-TppCustomDataPipeline* TppField::DataPipeline() const { return dynamic_cast<TppCustomDataPipeline*>(Parent()); }
+TppCustomDataPipeline* TppField::DataPipeline() const {
+    return dynamic_cast<TppCustomDataPipeline*>(Parent());
+}
 
 void TppField::SetFieldName(const QString& name) {
     if (fieldAlias_ == fieldName_)
@@ -67,7 +71,8 @@ void TppField::SetFieldName(const QString& name) {
 }
 
 void TppField::SetDataType(TppDataType type) {
-    if (const TppCustomDataPipeline* pipeline = DataPipeline(); pipeline && !pipeline->IsDataTypeSupported(type))
+    if (const TppCustomDataPipeline* pipeline = DataPipeline();
+        pipeline && !pipeline->IsDataTypeSupported(type))
         throw EInvalidPropertyError(QStringLiteral("DataType not supported by ") + pipeline->className());
     dataType_ = type;
 }

@@ -19,7 +19,9 @@ public:
     TppLinkRange range(int masterIndex) const { return ranges_.value(masterIndex); }
     void setBegin(int masterIndex, int begin) { ranges_[masterIndex].begin = begin; }
     void setEnd(int masterIndex, int end) { ranges_[masterIndex].end = end; }
-    void setNoDetails(int masterIndex) { ranges_[masterIndex] = {TppLinkRange::kNoDetails, TppLinkRange::kNoDetails}; }
+    void setNoDetails(int masterIndex) {
+        ranges_[masterIndex] = {TppLinkRange::kNoDetails, TppLinkRange::kNoDetails};
+    }
     void clear() { ranges_.clear(); }
 
 private:

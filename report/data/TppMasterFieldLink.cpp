@@ -28,7 +28,9 @@ const ClassInfo& TppMasterFieldLink::staticClassInfo() {
 
 TppMasterFieldLink::TppMasterFieldLink(OwnedComponent* owner) : TppRelative(owner) {}
 
-TppMasterFieldLink::~TppMasterFieldLink() { markDestroying(); }
+TppMasterFieldLink::~TppMasterFieldLink() {
+    markDestroying();
+}
 
 bool TppMasterFieldLink::SetParentComponent(OwnedComponent* parent) {
     auto* pipeline = dynamic_cast<TppCustomDataPipeline*>(parent);
@@ -40,7 +42,9 @@ bool TppMasterFieldLink::SetParentComponent(OwnedComponent* parent) {
 
 namespace {
 
-int sign(int value) { return value < 0 ? -1 : value > 0 ? 1 : 0; }
+int sign(int value) {
+    return value < 0 ? -1 : value > 0 ? 1 : 0;
+}
 
 bool isText(const QVariant& value) {
     return value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QChar;

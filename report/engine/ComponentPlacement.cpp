@@ -15,7 +15,8 @@ ParentGrowth parentGrowth(const TppPrintParent& parent) {
 
 int shiftedTop(const TppComponent& component, int top, const ParentGrowth& grown) {
     if (const TppPrintable* lowest = grown.maxStretchable)
-        return lowest->PrintRect.Top + lowest->SpaceUsed + component.mmTop() - lowest->mmTop() - lowest->mmHeight();
+        return lowest->PrintRect.Top + lowest->SpaceUsed + component.mmTop() - lowest->mmTop() -
+               lowest->mmHeight();
     return top + grown.growth;
 }
 
@@ -38,7 +39,8 @@ bool pageHasOtherContent(const TppComponent& component, const TppPrintParent& pa
 
 } // namespace
 
-int heightThatFits(const TppComponent& component, const TppPrintParent& parent, int top, int height, int pageBottom) {
+int heightThatFits(const TppComponent& component, const TppPrintParent& parent, int top, int height,
+                   int pageBottom) {
     // One unit of slack absorbs the rounding of converted lengths.
     if (top + height <= pageBottom + 1)
         return height;

@@ -27,4 +27,5 @@ int stretchedHeight(int top, int height, int parentCurrentPosition, int pageBott
 // could not hold it either: then the next page would be no better, so the
 // component is placed, cut at the page bottom, and the report goes on. Returns the height to place, or -1 for
 // "out of space".
-int heightThatFits(const TppComponent& component, const TppPrintParent& parent, int top, int height, int pageBottom);
+int heightThatFits(const TppComponent& component, const TppPrintParent& parent, int top, int height,
+                   int pageBottom);

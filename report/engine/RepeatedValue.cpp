@@ -6,7 +6,9 @@
 
 namespace {
 
-qint64 textHash(const QString& text) { return qint64(qHash(text, size_t(0))); }
+qint64 textHash(const QString& text) {
+    return qint64(qHash(text, size_t(0)));
+}
 
 } // namespace
 

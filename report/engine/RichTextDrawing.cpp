@@ -20,8 +20,8 @@ void drawRichText(DrawSurface& surface, TppDrawRichText& command) {
 }
 
 void registerRichTextRenderer() {
-    DrawCommandRenderers::instance().registerRenderer(TppDrawRichText::staticClassInfo(),
-                                                      [](DrawSurface& surface, TppDrawCommand& command) {
-                                                          drawRichText(surface, static_cast<TppDrawRichText&>(command));
-                                                      });
+    DrawCommandRenderers::instance().registerRenderer(
+        TppDrawRichText::staticClassInfo(), [](DrawSurface& surface, TppDrawCommand& command) {
+            drawRichText(surface, static_cast<TppDrawRichText&>(command));
+        });
 }

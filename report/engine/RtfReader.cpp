@@ -10,10 +10,10 @@
 namespace {
 
 // Windows code page 1252 where it differs from Latin-1 (0x80 to 0x9F).
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                      0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 QChar fromCp1252(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? QChar(kCp1252High[byte - 0x80]) : QChar(byte);
@@ -21,12 +21,37 @@ QChar fromCp1252(unsigned char byte) {
 
 // Groups whose contents are no text of the document.
 bool isSkippedDestination(const QByteArray& word) {
-    static const QByteArray kSkipped[] = {"info",    "stylesheet", "pict",      "object",   "header",  "footer",
-                                          "headerl", "headerr",    "headerf",   "footerl",  "footerr", "footerf",
-                                          "fldinst", "listtable",  "listoverridetable",     "revtbl",  "filetbl",
-                                          "themedata", "colorschememapping", "latentstyles", "datastore",
-                                          "xmlnstbl", "rsidtbl",   "generator", "listtext", "pntext",  "bkmkstart",
-                                          "bkmkend",  "nonshppict", "shp",      "template"};
+    static const QByteArray kSkipped[] = {"info",
+                                          "stylesheet",
+                                          "pict",
+                                          "object",
+                                          "header",
+                                          "footer",
+                                          "headerl",
+                                          "headerr",
+                                          "headerf",
+                                          "footerl",
+                                          "footerr",
+                                          "footerf",
+                                          "fldinst",
+                                          "listtable",
+                                          "listoverridetable",
+                                          "revtbl",
+                                          "filetbl",
+                                          "themedata",
+                                          "colorschememapping",
+                                          "latentstyles",
+                                          "datastore",
+                                          "xmlnstbl",
+                                          "rsidtbl",
+                                          "generator",
+                                          "listtext",
+                                          "pntext",
+                                          "bkmkstart",
+                                          "bkmkend",
+                                          "nonshppict",
+                                          "shp",
+                                          "template"};
     for (const QByteArray& skipped : kSkipped)
         if (word == skipped)
             return true;
@@ -64,7 +89,8 @@ struct GroupState {
 
 class RtfParser {
 public:
-    RtfParser(const QByteArray& rtf, QTextDocument& document) : rtf_(rtf), document_(document), cursor_(&document) {}
+    RtfParser(const QByteArray& rtf, QTextDocument& document)
+        : rtf_(rtf), document_(document), cursor_(&document) {}
 
     void parse() {
         document_.clear();
@@ -121,7 +147,8 @@ private:
         const qsizetype numberStart = i_;
         if (i_ < rtf_.size() && (rtf_[i_] == '-' || std::isdigit(static_cast<unsigned char>(rtf_[i_])))) {
             ++i_;
-            while (i_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[i_])) && i_ - numberStart < 10)
+            while (i_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[i_])) &&
+                   i_ - numberStart < 10)
                 ++i_;
             bool ok = false;
             parameter = rtf_.mid(numberStart, i_ - numberStart).toInt(&ok);
@@ -302,8 +329,9 @@ private:
 
     void setChars(const CharState& next) {
         const CharState& ch = state_.chars;
-        if (next.font != ch.font || next.size != ch.size || next.bold != ch.bold || next.italic != ch.italic ||
-            next.underline != ch.underline || next.strike != ch.strike || next.color != ch.color)
+        if (next.font != ch.font || next.size != ch.size || next.bold != ch.bold ||
+            next.italic != ch.italic || next.underline != ch.underline || next.strike != ch.strike ||
+            next.color != ch.color)
             flush();
         state_.chars = next;
     }

@@ -71,7 +71,8 @@ private:
             fonts_ << family;
         }
         const qreal points = format.fontPointSize() > 0 ? format.fontPointSize() : 12;
-        QByteArray out = "\\plain\\f" + QByteArray::number(font) + "\\fs" + QByteArray::number(qRound(points * 2));
+        QByteArray out =
+            "\\plain\\f" + QByteArray::number(font) + "\\fs" + QByteArray::number(qRound(points * 2));
         if (format.fontWeight() >= QFont::Bold)
             out += "\\b";
         if (format.fontItalic())
@@ -120,4 +121,6 @@ private:
 
 } // namespace
 
-QByteArray writeRtf(const QTextDocument& document) { return RtfComposer(document).compose(); }
+QByteArray writeRtf(const QTextDocument& document) {
+    return RtfComposer(document).compose();
+}

@@ -39,7 +39,9 @@ void listenToGeneration(TppComponent& component) {
         engine->SubscribeEvents(&component);
 }
 
-bool reportPrinting(const TppComponent& component) { return component.Report() && component.Report()->Printing(); }
+bool reportPrinting(const TppComponent& component) {
+    return component.Report() && component.Report()->Printing();
+}
 
 int reportBandCountOf(const TppComponent& component) {
     auto* report = dynamic_cast<TppCustomReport*>(component.Report());

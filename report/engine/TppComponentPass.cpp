@@ -41,7 +41,8 @@ TppComponentPass::TppComponentPass(TppBand& band) : band_(band) {}
 QList<TppComponentPass::GenerationList> TppComponentPass::buildLists(const QList<TppComponent*>& objects,
                                                                      const TppComponent* region) {
     std::array<QList<TppComponent*>, 4> members;
-    const std::array<QString, 4> keys = {kStaticList, kStretchList, kStretchWithParentList, kShiftWithParentList};
+    const std::array<QString, 4> keys = {kStaticList, kStretchList, kStretchWithParentList,
+                                         kShiftWithParentList};
     for (TppComponent* component : objects) {
         if (component->Region() != region)
             continue;
@@ -93,7 +94,8 @@ void TppComponentPass::GenerateComponents() {
             component->DrawComponent = true;
     marks.partialAdjustment = band_.PartialAdjustment != 0 ? band_.PartialAdjustment : band_.mmHeight();
 
-    const bool resumesPastStatics = !lists_.isEmpty() && lists_.first().key == kStaticList && resumeListIndex_ > 0;
+    const bool resumesPastStatics =
+        !lists_.isEmpty() && lists_.first().key == kStaticList && resumeListIndex_ > 0;
     if (band_.OverFlow && resumesPastStatics && !PrintingSection && !band_.PartialGeneration)
         generateList(0, 0, marks);
 

@@ -6,8 +6,8 @@
 #include "TppPrintParent.h"
 
 const ClassInfo& TppCustomComponent::staticClassInfo() {
-    static const ClassInfo info =
-        describeClass<TppCustomComponent>("TppCustomComponent", &TppComponent::staticClassInfo(), [](auto& c) {
+    static const ClassInfo info = describeClass<TppCustomComponent>(
+        "TppCustomComponent", &TppComponent::staticClassInfo(), [](auto& c) {
             // The band was the only parent older layouts knew.
             c.defined("ShiftWithBand", PropertyKind::Boolean, nullptr,
                       [](TppCustomComponent& t, const QVariant& v) { t.SetShiftWithParent(v.toBool()); });
@@ -19,7 +19,9 @@ const ClassInfo& TppCustomComponent::staticClassInfo() {
 
 TppCustomComponent::TppCustomComponent(OwnedComponent* owner) : TppComponent(owner) {}
 
-TppCustomComponent::~TppCustomComponent() { markDestroying(); }
+TppCustomComponent::~TppCustomComponent() {
+    markDestroying();
+}
 
 void TppCustomComponent::Generate() {
     TppPrintParent* parent = PrintParent();
@@ -63,8 +65,14 @@ void TppCustomComponent::placeInParent(const TppPrintParent& parent) {
     PrintRect.Bottom = top + SpaceUsed;
 }
 
-void TppCustomComponent::CreateDrawCommand(TppPage& page) { createDrawCommand(*this, page); }
+void TppCustomComponent::CreateDrawCommand(TppPage& page) {
+    createDrawCommand(*this, page);
+}
 
-void TppCustomComponent::PropertiesToDrawCommand(TppDrawCommand& command) { copyComponentProperties(*this, command); }
+void TppCustomComponent::PropertiesToDrawCommand(TppDrawCommand& command) {
+    copyComponentProperties(*this, command);
+}
 
-void TppCustomComponent::DrawCommandClick(TppDrawCommand& command) { fireDrawCommandClick(*this, command); }
+void TppCustomComponent::DrawCommandClick(TppDrawCommand& command) {
+    fireDrawCommandClick(*this, command);
+}

@@ -4,8 +4,8 @@
 #include "Units.h"
 
 const ClassInfo& TppCustomGraphic::staticClassInfo() {
-    static const ClassInfo info =
-        describeClass<TppCustomGraphic>("TppCustomGraphic", &TppCustomComponent::staticClassInfo(), [](auto& c) {
+    static const ClassInfo info = describeClass<TppCustomGraphic>(
+        "TppCustomGraphic", &TppCustomComponent::staticClassInfo(), [](auto& c) {
             c.object("Brush", [](TppCustomGraphic& g) -> Persistent* { return &g.brush_; });
             c.property("ParentHeight", &TppCustomGraphic::ParentHeight, &TppCustomGraphic::SetParentHeight)
                 .withDefault(false);
@@ -21,7 +21,9 @@ TppCustomGraphic::TppCustomGraphic(OwnedComponent* owner) : TppCustomComponent(o
     storeBox(0, 0, side, side);
 }
 
-TppCustomGraphic::~TppCustomGraphic() { markDestroying(); }
+TppCustomGraphic::~TppCustomGraphic() {
+    markDestroying();
+}
 
 void TppCustomGraphic::SetPen(const TppPen& pen) {
     if (pen == pen_)

@@ -31,8 +31,7 @@ TppCustomImage::~TppCustomImage() {
     picture_.OnChange = nullptr;
 }
 
-template <class T>
-void TppCustomImage::setOption(T& field, T value) {
+template <class T> void TppCustomImage::setOption(T& field, T value) {
     if (field == value)
         return;
     field = value;
@@ -40,12 +39,24 @@ void TppCustomImage::setOption(T& field, T value) {
     Change();
 }
 
-void TppCustomImage::SetAutoSize(bool value) { setOption(autoSize_, value); }
-void TppCustomImage::SetCenter(bool value) { setOption(center_, value); }
-void TppCustomImage::SetStretch(bool value) { setOption(stretch_, value); }
-void TppCustomImage::SetMaintainAspectRatio(bool value) { setOption(maintainAspectRatio_, value); }
-void TppCustomImage::SetTransparent(bool value) { setOption(transparent_, value); }
-void TppCustomImage::SetDirectDraw(bool value) { setOption(directDraw_, value); }
+void TppCustomImage::SetAutoSize(bool value) {
+    setOption(autoSize_, value);
+}
+void TppCustomImage::SetCenter(bool value) {
+    setOption(center_, value);
+}
+void TppCustomImage::SetStretch(bool value) {
+    setOption(stretch_, value);
+}
+void TppCustomImage::SetMaintainAspectRatio(bool value) {
+    setOption(maintainAspectRatio_, value);
+}
+void TppCustomImage::SetTransparent(bool value) {
+    setOption(transparent_, value);
+}
+void TppCustomImage::SetDirectDraw(bool value) {
+    setOption(directDraw_, value);
+}
 
 void TppCustomImage::pictureChanged() {
     if (isLoading() || isDestroying())
@@ -71,7 +82,9 @@ void TppCustomImage::InitForReport() {
     pictureSerial_ = 0;
 }
 
-const ClassInfo* TppCustomImage::CommandClass() const { return &TppDrawImage::staticClassInfo(); }
+const ClassInfo* TppCustomImage::CommandClass() const {
+    return &TppDrawImage::staticClassInfo();
+}
 
 QString TppCustomImage::ImageName() {
     if (Name().isEmpty())

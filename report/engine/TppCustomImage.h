@@ -47,8 +47,7 @@ protected:
     void pictureChanged();
 
 private:
-    template <class T>
-    void setOption(T& field, T value);
+    template <class T> void setOption(T& field, T value);
 
     TppPicture picture_;
     bool autoSize_ = false;

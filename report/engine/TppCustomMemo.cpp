@@ -22,7 +22,8 @@ const ClassInfo& TppCustomMemo::staticClassInfo() {
                 .withDefault(false);
             c.property("Leading", &T::Leading, &T::SetLeading).notStored();
             c.property(
-                "Lines", [](const T& t) { return t.lines_; }, [](T& t, const QStringList& v) { t.SetLines(v); });
+                "Lines", [](const T& t) { return t.lines_; },
+                [](T& t, const QStringList& v) { t.SetLines(v); });
             c.property("mmLeading", &T::mmLeading, &T::SetmmLeading).withDefault(0);
             c.property(
                 "TabStopPositions", [](const T& t) { return t.tabStops_; },
@@ -37,9 +38,13 @@ const ClassInfo& TppCustomMemo::staticClassInfo() {
 
 TppCustomMemo::TppCustomMemo(OwnedComponent* owner) : TppStretchable(owner) {}
 
-TppCustomMemo::~TppCustomMemo() { markDestroying(); }
+TppCustomMemo::~TppCustomMemo() {
+    markDestroying();
+}
 
-const ClassInfo* TppCustomMemo::CommandClass() const { return &TppDrawText::staticClassInfo(); }
+const ClassInfo* TppCustomMemo::CommandClass() const {
+    return &TppDrawText::staticClassInfo();
+}
 
 void TppCustomMemo::SetLines(const QStringList& lines) {
     lines_ = lines;
@@ -59,9 +64,13 @@ void TppCustomMemo::SetmmLeading(int value) {
     Change();
 }
 
-float TppCustomMemo::Leading() const { return UnitsFromMM(leading_, Units(), Axis::Vertical); }
+float TppCustomMemo::Leading() const {
+    return UnitsFromMM(leading_, Units(), Axis::Vertical);
+}
 
-void TppCustomMemo::SetLeading(float value) { SetmmLeading(UnitsToMM(value, Units(), Axis::Vertical)); }
+void TppCustomMemo::SetLeading(float value) {
+    SetmmLeading(UnitsToMM(value, Units(), Axis::Vertical));
+}
 
 void TppCustomMemo::SetCharWrap(bool value) {
     charWrap_ = value;

@@ -8,8 +8,8 @@
 #include "TppRichTextDocument.h"
 
 const ClassInfo& TppCustomRichText::staticClassInfo() {
-    static const ClassInfo info =
-        describeClass<TppCustomRichText>("TppCustomRichText", &TppStretchable::staticClassInfo(), [](auto& c) {
+    static const ClassInfo info = describeClass<TppCustomRichText>(
+        "TppCustomRichText", &TppStretchable::staticClassInfo(), [](auto& c) {
             using T = TppCustomRichText;
             c.property("Color", &T::Color, &T::SetColor).idents(colorIdents()).withDefault(clWhite);
             c.property(
@@ -22,12 +22,17 @@ const ClassInfo& TppCustomRichText::staticClassInfo() {
 
 TppCustomRichText::TppCustomRichText(OwnedComponent* owner) : TppStretchable(owner) {
     // 185 x 89 screen pixels, the size a new rich text gets.
-    storeBox(0, 0, UnitsToMM(185, utScreenPixels, Axis::Horizontal), UnitsToMM(89, utScreenPixels, Axis::Vertical));
+    storeBox(0, 0, UnitsToMM(185, utScreenPixels, Axis::Horizontal),
+             UnitsToMM(89, utScreenPixels, Axis::Vertical));
 }
 
-TppCustomRichText::~TppCustomRichText() { markDestroying(); }
+TppCustomRichText::~TppCustomRichText() {
+    markDestroying();
+}
 
-const ClassInfo* TppCustomRichText::CommandClass() const { return &TppDrawRichText::staticClassInfo(); }
+const ClassInfo* TppCustomRichText::CommandClass() const {
+    return &TppDrawRichText::staticClassInfo();
+}
 
 void TppCustomRichText::SetRichText(const QByteArray& rtf) {
     richText_ = rtf;
@@ -84,8 +89,8 @@ void TppCustomRichText::measureStretching(TppRichTextDocument& document) {
     }
     const int width = TppRichTextDocument::ToLayout(PrintRect.Width(), Axis::Horizontal);
     const int available = std::max(0, PageBottom - PrintRect.Top);
-    TppRichTextDocument::RangeFit fit =
-        document.FitRange(StartCharPos, EndCharPos, width, TppRichTextDocument::ToLayout(available, Axis::Vertical));
+    TppRichTextDocument::RangeFit fit = document.FitRange(
+        StartCharPos, EndCharPos, width, TppRichTextDocument::ToLayout(available, Axis::Vertical));
     // Only the closing paragraph mark left over counts as done.
     if (fit.firstUnfit < 0 || document.OnlyBreaksFrom(fit.firstUnfit)) {
         OverFlow = false;

@@ -41,9 +41,13 @@ const ClassInfo& TppCustomText::staticClassInfo() {
 
 TppCustomText::TppCustomText(OwnedComponent* owner) : TppCustomComponent(owner) {}
 
-TppCustomText::~TppCustomText() { markDestroying(); }
+TppCustomText::~TppCustomText() {
+    markDestroying();
+}
 
-const ClassInfo* TppCustomText::CommandClass() const { return &TppDrawText::staticClassInfo(); }
+const ClassInfo* TppCustomText::CommandClass() const {
+    return &TppDrawText::staticClassInfo();
+}
 
 void TppCustomText::SetCaption(const QString& caption) {
     if (caption == caption_)
@@ -59,7 +63,8 @@ QString TppCustomText::Text() const {
         return text;
     OnGetText(const_cast<TppCustomText*>(this), text);
     TppEventParams params{text};
-    const_cast<TppCustomText*>(this)->BroadcastEvent(const_cast<TppCustomText*>(this), ciTextGetText, &params);
+    const_cast<TppCustomText*>(this)->BroadcastEvent(const_cast<TppCustomText*>(this), ciTextGetText,
+                                                     &params);
     return params.value(0).toString();
 }
 
@@ -86,7 +91,9 @@ void TppCustomText::SetCharWrap(bool value) {
 
 void TppCustomText::SetAlignment(TAlignment value) {
     alignment_ = value;
-    textAlignment_ = value == taRightJustify ? taRightJustified : value == taCenter ? taCentered : taLeftJustified;
+    textAlignment_ = value == taRightJustify ? taRightJustified
+                     : value == taCenter     ? taCentered
+                                             : taLeftJustified;
     Change();
 }
 
@@ -123,8 +130,8 @@ void TppCustomText::AdjustBounds() {
     if (isLoading() || reportPrinting(*this) || (!autoSize_ && wordWrap_))
         return;
     const TextCanvas canvas = textCanvasOf(*this);
-    const QSize extent = measureTextExtent(caption_, font_, canvas, canvas.toPixels(mmWidth(), Axis::Horizontal),
-                                           wordWrap_);
+    const QSize extent =
+        measureTextExtent(caption_, font_, canvas, canvas.toPixels(mmWidth(), Axis::Horizontal), wordWrap_);
     const int height = canvas.toMM(extent.height(), Axis::Vertical);
     if (!autoSize_) {
         SetmmHeight(height);

@@ -11,7 +11,8 @@
 const ClassInfo& TppDBImage::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppDBImage>("TppDBImage", &TppCustomImage::staticClassInfo(), [](auto& c) {
-            c.property("AutoDisplay", &TppDBImage::AutoDisplay, &TppDBImage::SetAutoDisplay).withDefault(true);
+            c.property("AutoDisplay", &TppDBImage::AutoDisplay, &TppDBImage::SetAutoDisplay)
+                .withDefault(true);
             c.property("DataField", &TppDBImage::DataField, &TppDBImage::SetDataField);
             c.reference("DataPipeline", &TppDBImage::DataPipeline, &TppDBImage::SetDataPipeline);
             c.property("DirectDraw", &TppDBImage::DirectDraw, &TppDBImage::SetDirectDraw).withDefault(false);
@@ -24,7 +25,9 @@ const ClassInfo& TppDBImage::staticClassInfo() {
 
 TppDBImage::TppDBImage(OwnedComponent* owner) : TppCustomImage(owner) {}
 
-TppDBImage::~TppDBImage() { markDestroying(); }
+TppDBImage::~TppDBImage() {
+    markDestroying();
+}
 
 void TppDBImage::SetDataField(const QString& field) {
     dataField_ = field;
@@ -88,8 +91,8 @@ void TppDBImage::pictureFromField(TppDataPipeline& pipeline) {
     case dtString:
         // The path comes from the data: only a regular file of bounded
         // size is read, and anything else shows no picture.
-        Picture().SetGraphic(GraphicTypes::instance().Decode(QStringLiteral("Bitmap"),
-                                                             readImageFile(pipeline.GetFieldAsString(dataField_))));
+        Picture().SetGraphic(GraphicTypes::instance().Decode(
+            QStringLiteral("Bitmap"), readImageFile(pipeline.GetFieldAsString(dataField_))));
         return;
     default:
         return;

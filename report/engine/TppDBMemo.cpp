@@ -25,7 +25,9 @@ const ClassInfo& TppDBMemo::staticClassInfo() {
 
 TppDBMemo::TppDBMemo(OwnedComponent* owner) : TppCustomMemo(owner) {}
 
-TppDBMemo::~TppDBMemo() { markDestroying(); }
+TppDBMemo::~TppDBMemo() {
+    markDestroying();
+}
 
 void TppDBMemo::SetDataField(const QString& field) {
     dataField_ = field;
@@ -42,7 +44,9 @@ void TppDBMemo::SetSuppressRepeatedValues(bool value) {
     Change();
 }
 
-bool TppDBMemo::hasMemoHandler() const { return bool(OnGetMemo) || HasEventSubscriber(ciDBMemoGetMemo); }
+bool TppDBMemo::hasMemoHandler() const {
+    return bool(OnGetMemo) || HasEventSubscriber(ciDBMemoGetMemo);
+}
 
 QStringList TppDBMemo::Lines() const {
     if (!autoDisplay_ && !hasMemoHandler())

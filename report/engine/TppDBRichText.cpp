@@ -20,7 +20,9 @@ const ClassInfo& TppDBRichText::staticClassInfo() {
 
 TppDBRichText::TppDBRichText(OwnedComponent* owner) : TppCustomRichText(owner) {}
 
-TppDBRichText::~TppDBRichText() { markDestroying(); }
+TppDBRichText::~TppDBRichText() {
+    markDestroying();
+}
 
 void TppDBRichText::SetDataField(const QString& field) {
     dataField_ = field;

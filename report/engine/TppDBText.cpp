@@ -14,8 +14,16 @@ namespace {
 
 bool isZeroable(TppDataType type) {
     switch (type) {
-    case dtInteger: case dtLongint: case dtLargeInt: case dtSingle: case dtDouble: case dtExtended:
-    case dtCurrency: case dtDate: case dtTime: case dtDateTime:
+    case dtInteger:
+    case dtLongint:
+    case dtLargeInt:
+    case dtSingle:
+    case dtDouble:
+    case dtExtended:
+    case dtCurrency:
+    case dtDate:
+    case dtTime:
+    case dtDateTime:
         return true;
     default:
         return false;
@@ -59,7 +67,9 @@ const ClassInfo& TppDBText::staticClassInfo() {
 
 TppDBText::TppDBText(OwnedComponent* owner) : TppCustomText(owner) {}
 
-TppDBText::~TppDBText() { markDestroying(); }
+TppDBText::~TppDBText() {
+    markDestroying();
+}
 
 void TppDBText::SetDataField(const QString& field) {
     dataField_ = field;
@@ -141,7 +151,9 @@ void TppDBText::RecordAdvanced() {
     ResetOnCompute = false;
 }
 
-void TppDBText::PageStarted() { Repeated.PageStarted(reprintOnSubsequent_); }
+void TppDBText::PageStarted() {
+    Repeated.PageStarted(reprintOnSubsequent_);
+}
 
 void TppDBText::ResetGroupBroke() {
     ResetOnCompute = true;

@@ -14,17 +14,26 @@ namespace {
 
 bool isNumeric(TppDataType type) {
     switch (type) {
-    case dtInteger: case dtSingle: case dtDouble: case dtExtended: case dtLongint: case dtLargeInt: case dtCurrency:
+    case dtInteger:
+    case dtSingle:
+    case dtDouble:
+    case dtExtended:
+    case dtLongint:
+    case dtLargeInt:
+    case dtCurrency:
         return true;
     default:
         return false;
     }
 }
 
-bool isDateOrTime(TppDataType type) { return type == dtDate || type == dtTime || type == dtDateTime; }
+bool isDateOrTime(TppDataType type) {
+    return type == dtDate || type == dtTime || type == dtDateTime;
+}
 
 [[noreturn]] void cannotConvert(const QVariant& value, const char* target) {
-    throw EConvertError(QStringLiteral("'%1' is not a valid %2").arg(value.toString(), QLatin1String(target)));
+    throw EConvertError(
+        QStringLiteral("'%1' is not a valid %2").arg(value.toString(), QLatin1String(target)));
 }
 
 // What a value reads as when no format applies to it.
@@ -114,10 +123,13 @@ QString formatBoolean(const QString& format, const QVariant& value, const Format
     return value.toBool() ? trueText : falseText;
 }
 
-QString formatDate(const QString& format, TppDataType type, const QVariant& value, const FormatSettings& settings) {
+QString formatDate(const QString& format, TppDataType type, const QVariant& value,
+                   const FormatSettings& settings) {
     QString picture = format;
     if (picture.isEmpty())
-        picture = type == dtDate ? settings.shortDateFormat : type == dtTime ? settings.longTimeFormat : QStringLiteral("c");
+        picture = type == dtDate   ? settings.shortDateFormat
+                  : type == dtTime ? settings.longTimeFormat
+                                   : QStringLiteral("c");
     return formatDateTime(picture, toDateTime(value), settings);
 }
 
@@ -129,7 +141,8 @@ int currencyDecimals(const QString& format) {
     return point < 0 ? 0 : int(first.size() - point - 1);
 }
 
-QString formatNumber(const QString& format, TppDataType type, const QVariant& value, const FormatSettings& settings) {
+QString formatNumber(const QString& format, TppDataType type, const QVariant& value,
+                     const FormatSettings& settings) {
     const long double number = toNumber(value, settings);
     if (format.isEmpty())
         return type == dtCurrency ? formatCurrency(number, settings.currencyDecimals, settings)
@@ -146,18 +159,22 @@ struct Entry {
     const char* format;
 };
 
-const Entry kBooleanFormats[] = {{"Yes", "Yes;No"}, {"Y", "Y;N"},     {"True", "True;False"}, {"T", "T;F"},
-                                 {"OK", "OK;"},     {"Done", "Done;"}, {"", ";Not OK"},        {"", ";Not Done"}};
-const Entry kDateFormats[] = {{"3/4/95", "m/d/yy"},          {"03/04/95", "mm/dd/yy"},
-                              {"03/04/1995", "mm/dd/yyyy"},  {"4-Mar-95 ", "d-mmm-yy"},
-                              {"04-Mar-95 ", "dd-mmm-yy"},   {"March 4, 1995", "mmmm d, yyyy"},
-                              {"3/4", "m/d"},                {"Mar-95", "mmm-yy"},
+const Entry kBooleanFormats[] = {{"Yes", "Yes;No"}, {"Y", "Y;N"},     {"True", "True;False"},
+                                 {"T", "T;F"},      {"OK", "OK;"},    {"Done", "Done;"},
+                                 {"", ";Not OK"},   {"", ";Not Done"}};
+const Entry kDateFormats[] = {{"3/4/95", "m/d/yy"},
+                              {"03/04/95", "mm/dd/yy"},
+                              {"03/04/1995", "mm/dd/yyyy"},
+                              {"4-Mar-95 ", "d-mmm-yy"},
+                              {"04-Mar-95 ", "dd-mmm-yy"},
+                              {"March 4, 1995", "mmmm d, yyyy"},
+                              {"3/4", "m/d"},
+                              {"Mar-95", "mmm-yy"},
                               {"March-95", "mmmm-yy"}};
-const Entry kTimeFormats[] = {{"1:30 PM", "h:nn AM/PM"},
-                              {"13:30", "h:nn"},
-                              {"1:30:55 PM", "h:nn:ss AM/PM"},
-                              {"13:30:55", "h:nn:ss"}};
-const Entry kDateTimeFormats[] = {{"3/4/95 1:30:55 PM", "m/d/yy h:nn:ss AM/PM"}, {"3/4/95 13:30:55", "m/d/yy h:nn:ss"}};
+const Entry kTimeFormats[] = {
+    {"1:30 PM", "h:nn AM/PM"}, {"13:30", "h:nn"}, {"1:30:55 PM", "h:nn:ss AM/PM"}, {"13:30:55", "h:nn:ss"}};
+const Entry kDateTimeFormats[] = {{"3/4/95 1:30:55 PM", "m/d/yy h:nn:ss AM/PM"},
+                                  {"3/4/95 13:30:55", "m/d/yy h:nn:ss"}};
 const Entry kNumberFormats[] = {{"-1,234", "#,0;-#,0"},
                                 {"-1,234.40", "#,0.00;-#,0.00"},
                                 {"(1,234.40)", "#,0.00;(#,0.00)"},
@@ -167,19 +184,15 @@ const Entry kNumberFormats[] = {{"-1,234", "#,0;-#,0"},
                                 {"($1,234)", "$#,0;($#,0)"},
                                 {"-1234.4 %", "0 %"},
                                 {"-1234.40 %", "0.00 %"}};
-const Entry kStringFormats[] = {{"Phone", "!\\(999\\)\\ 000\\-0000;0; "},
-                                {"Extension", "!99999;0; "},
-                                {"Social Security", "000\\-00\\-0000;0; "},
-                                {"Short Zip Code", "00000;0; "},
-                                {"Long Zip Code", "00000\\-9999;0; "},
-                                {"Date", "!99/99/00;0; "},
-                                {"Long Time", "!90:00:00\\ >LL;0; "},
-                                {"Short Time", "!90:00;0; "}};
+const Entry kStringFormats[] = {{"Phone", "!\\(999\\)\\ 000\\-0000;0; "},   {"Extension", "!99999;0; "},
+                                {"Social Security", "000\\-00\\-0000;0; "}, {"Short Zip Code", "00000;0; "},
+                                {"Long Zip Code", "00000\\-9999;0; "},      {"Date", "!99/99/00;0; "},
+                                {"Long Time", "!90:00:00\\ >LL;0; "},       {"Short Time", "!90:00;0; "}};
 
-template <std::size_t N>
-void addEntries(QStringList& list, const Entry (&entries)[N]) {
+template <std::size_t N> void addEntries(QStringList& list, const Entry (&entries)[N]) {
     for (const Entry& e : entries)
-        list << QString::fromLatin1(e.sample) + TppDisplayFormat::kSampleSeparator + QString::fromLatin1(e.format);
+        list << QString::fromLatin1(e.sample) + TppDisplayFormat::kSampleSeparator +
+                    QString::fromLatin1(e.format);
 }
 
 const TppDisplayFormat kStandardFormat;
@@ -222,7 +235,12 @@ void TppDisplayFormat::GetDisplayFormats(TppDataType dataType, QStringList* list
         addEntries(*list, kDateTimeFormats);
         addEntries(*list, kDateFormats);
         break;
-    case dtInteger: case dtSingle: case dtDouble: case dtExtended: case dtCurrency: case dtLongint:
+    case dtInteger:
+    case dtSingle:
+    case dtDouble:
+    case dtExtended:
+    case dtCurrency:
+    case dtLongint:
         addEntries(*list, kNumberFormats);
         break;
     case dtString:
@@ -247,4 +265,6 @@ QString FormatValue(const QString& format, TppDataType dataType, const QVariant&
     return DisplayFormatClass().FormatValue(format, dataType, value, settings);
 }
 
-void GetDisplayFormats(TppDataType dataType, QStringList* list) { DisplayFormatClass().GetDisplayFormats(dataType, list); }
+void GetDisplayFormats(TppDataType dataType, QStringList* list) {
+    DisplayFormatClass().GetDisplayFormats(dataType, list);
+}

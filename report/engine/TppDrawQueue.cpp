@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-void TppDrawQueue::Add(TppPrintable* component) { entries_.append(component); }
+void TppDrawQueue::Add(TppPrintable* component) {
+    entries_.append(component);
+}
 
 QList<TppPrintable*> TppDrawQueue::Sorted() const {
     QList<TppPrintable*> sorted = entries_;

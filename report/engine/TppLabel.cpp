@@ -8,6 +8,10 @@ const ClassInfo& TppLabel::staticClassInfo() {
     return info;
 }
 
-TppLabel::TppLabel(OwnedComponent* owner) : TppCustomText(owner) { initAutoSize(true); }
+TppLabel::TppLabel(OwnedComponent* owner) : TppCustomText(owner) {
+    initAutoSize(true);
+}
 
-TppLabel::~TppLabel() { markDestroying(); }
+TppLabel::~TppLabel() {
+    markDestroying();
+}

@@ -7,7 +7,9 @@
 
 namespace {
 
-int screenPixelsPerInch() { return screenResolution().pixelsPerInch(Axis::Vertical); }
+int screenPixelsPerInch() {
+    return screenResolution().pixelsPerInch(Axis::Vertical);
+}
 
 } // namespace
 
@@ -26,10 +28,13 @@ const ClassInfo& TppLine::staticClassInfo() {
 }
 
 TppLine::TppLine(OwnedComponent* owner) : TppCustomGraphic(owner) {
-    storeBox(0, 0, UnitsToMM(50, utScreenPixels, Axis::Horizontal), UnitsToMM(15, utScreenPixels, Axis::Vertical));
+    storeBox(0, 0, UnitsToMM(50, utScreenPixels, Axis::Horizontal),
+             UnitsToMM(15, utScreenPixels, Axis::Vertical));
 }
 
-TppLine::~TppLine() { markDestroying(); }
+TppLine::~TppLine() {
+    markDestroying();
+}
 
 void TppLine::SetPosition(TppLinePositionType position) {
     position_ = position;
@@ -56,14 +61,18 @@ void TppLine::SetPen(const TppPen& pen) {
         weightFromPenWidth();
 }
 
-void TppLine::weightFromPenWidth() { weight_ = float(Pen().width) / float(screenPixelsPerInch()) * 72.0f; }
+void TppLine::weightFromPenWidth() {
+    weight_ = float(Pen().width) / float(screenPixelsPerInch()) * 72.0f;
+}
 
 void TppLine::ConvertLegacy(int versionNumber) {
     if (versionNumber < 3000)
         weightFromPenWidth();
 }
 
-const ClassInfo* TppLine::CommandClass() const { return &TppDrawLine::staticClassInfo(); }
+const ClassInfo* TppLine::CommandClass() const {
+    return &TppDrawLine::staticClassInfo();
+}
 
 void TppLine::PropertiesToDrawCommand(TppDrawCommand& command) {
     TppCustomGraphic::PropertiesToDrawCommand(command);

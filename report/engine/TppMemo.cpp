@@ -3,10 +3,13 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppMemo::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppMemo>("TppMemo", &TppCustomMemo::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppMemo>("TppMemo", &TppCustomMemo::staticClassInfo(), [](auto&) {});
     return info;
 }
 
 TppMemo::TppMemo(OwnedComponent* owner) : TppCustomMemo(owner) {}
 
-TppMemo::~TppMemo() { markDestroying(); }
+TppMemo::~TppMemo() {
+    markDestroying();
+}

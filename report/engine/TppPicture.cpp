@@ -8,7 +8,9 @@
 namespace {
 
 // Graphic classes whose data starts with a 32-bit byte count.
-bool countsItsBytes(const QByteArray& className) { return className == "TBitmap" || className == "TJPEGImage"; }
+bool countsItsBytes(const QByteArray& className) {
+    return className == "TBitmap" || className == "TJPEGImage";
+}
 
 QByteArray withoutByteCount(const QByteArray& payload) {
     if (payload.size() < 4)
@@ -31,11 +33,12 @@ QByteArray withByteCount(const QByteArray& bytes) {
 } // namespace
 
 const ClassInfo& TppPicture::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppPicture>("TPicture", &Persistent::staticClassInfo(), [](auto& c) {
-        c.defined("Data", PropertyKind::Binary, &TppPicture::Data,
-                  [](TppPicture& p, const QVariant& v) { p.SetData(v.toByteArray()); })
-            .writtenWhen([](const TppPicture& p) { return !p.IsEmpty(); });
-    });
+    static const ClassInfo info =
+        describeClass<TppPicture>("TPicture", &Persistent::staticClassInfo(), [](auto& c) {
+            c.defined("Data", PropertyKind::Binary, &TppPicture::Data, [](TppPicture& p, const QVariant& v) {
+                 p.SetData(v.toByteArray());
+             }).writtenWhen([](const TppPicture& p) { return !p.IsEmpty(); });
+        });
     return info;
 }
 

@@ -9,8 +9,8 @@ void TppPlainText::WrapText(const QString& text, const TppPrintRect& box, QStrin
     position = wrapper.Wrap(text, box, lines, position);
 }
 
-TppPlainText::LineHeightResult TppPlainText::LineHeight(const TppFont& font, int leading, const TextCanvas& canvas,
-                                                        int availableHeight) {
+TppPlainText::LineHeightResult TppPlainText::LineHeight(const TppFont& font, int leading,
+                                                        const TextCanvas& canvas, int availableHeight) {
     const int cell = canvas.measurer.metrics(font, canvas.verticalPixelsPerInch()).height;
     const int linePixels = cell + canvas.toPixels(leading, Axis::Vertical);
     LineHeightResult result;
@@ -26,6 +26,7 @@ int TppPlainText::TabbedTextWidth(const TppFont& font, const TextCanvas& canvas,
     return TabbedText(canvas.measurer, font, canvas.verticalPixelsPerInch(), tabStops).width(text);
 }
 
-QList<int> TppPlainText::ConvertTabStops(const QStringList& stops, TppUnitType unit, const DeviceResolution* printer) {
+QList<int> TppPlainText::ConvertTabStops(const QStringList& stops, TppUnitType unit,
+                                         const DeviceResolution* printer) {
     return tabStopsInPixels(stops, unit, printer);
 }

@@ -44,5 +44,6 @@ public:
     // Stored tab stops (thousandths of a millimetre) in pixels of the unit
     // (utScreenPixels or utPrinterPixels of the printer); entries that are
     // not whole numbers are skipped, at most 100 are kept.
-    static QList<int> ConvertTabStops(const QStringList& stops, TppUnitType unit, const DeviceResolution* printer);
+    static QList<int> ConvertTabStops(const QStringList& stops, TppUnitType unit,
+                                      const DeviceResolution* printer);
 };

@@ -2,7 +2,9 @@
 
 #include "TppTextMarkups.h"
 
-TppPlainTextParser::TppPlainTextParser(const QString& text) : text_(text) { end_ = text_.isEmpty(); }
+TppPlainTextParser::TppPlainTextParser(const QString& text) : text_(text) {
+    end_ = text_.isEmpty();
+}
 
 void TppPlainTextParser::SetPosition(int position) {
     position_ = std::clamp(position, 0, Length());

@@ -8,12 +8,12 @@ const ClassInfo& TppReport::staticClassInfo() {
             // The report's settings in the order its templates list them:
             // the layout's own first, then the printer, then the outputs.
             c.republish({"AutoStop", "Columns", "ColumnPositions", "DataPipeline", "PrinterSetup",
-                         "AllowPrintToArchive", "AllowPrintToFile", "ArchiveFileName", "CachePages", "DeviceType",
-                         "Language", "ModalCancelDialog", "ModalPreview", "NoDataBehaviors"});
+                         "AllowPrintToArchive", "AllowPrintToFile", "ArchiveFileName", "CachePages",
+                         "DeviceType", "Language", "ModalCancelDialog", "ModalPreview", "NoDataBehaviors"});
             c.object("OutlineSettings", [](TppReport& r) -> Persistent* { return &r.OutlineSettings(); });
-            c.republish({"PageLimit", "PassSetting", "PreviewFormSettings", "SaveAsTemplate", "SavePrinterSetup",
-                         "ShowAutoSearchDialog", "ShowCancelDialog", "ShowPrintDialog", "Template", "TextFileName",
-                         "TextFileType", "Units"});
+            c.republish({"PageLimit", "PassSetting", "PreviewFormSettings", "SaveAsTemplate",
+                         "SavePrinterSetup", "ShowAutoSearchDialog", "ShowCancelDialog", "ShowPrintDialog",
+                         "Template", "TextFileName", "TextFileType", "Units"});
             // Older layouts kept the orientation on the report; the rest of
             // what they stored there is no longer a setting.
             c.defined("Orientation", PropertyKind::Enumeration, nullptr, [](TppReport& r, const QVariant& v) {
@@ -21,8 +21,8 @@ const ClassInfo& TppReport::staticClassInfo() {
                                                                                              : poPortrait);
             });
             for (const char* ignored :
-                 {"AllowPrintCancel", "DataSource", "NoDataPages", "PreviewPages", "RowSpacing", "SuppressFormFeed",
-                  "Viewer", "OnAutoSearchDialogCreate"})
+                 {"AllowPrintCancel", "DataSource", "NoDataPages", "PreviewPages", "RowSpacing",
+                  "SuppressFormFeed", "Viewer", "OnAutoSearchDialogCreate"})
                 c.defined(ignored, PropertyKind::Integer, nullptr, [](TppReport&, const QVariant&) {});
         });
     return info;
@@ -30,7 +30,9 @@ const ClassInfo& TppReport::staticClassInfo() {
 
 TppReport::TppReport(OwnedComponent* owner) : TppBandedReport(owner) {}
 
-TppReport::~TppReport() { markDestroying(); }
+TppReport::~TppReport() {
+    markDestroying();
+}
 
 void TppReport::TakeOverLayout(TppCustomReport& other) {
     TppBandedReport::TakeOverLayout(other);

@@ -15,7 +15,9 @@ const ClassInfo& TppRichText::staticClassInfo() {
 
 TppRichText::TppRichText(OwnedComponent* owner) : TppCustomRichText(owner) {}
 
-TppRichText::~TppRichText() { markDestroying(); }
+TppRichText::~TppRichText() {
+    markDestroying();
+}
 
 void TppRichText::SetMailMerge(bool value) {
     mailMerge_ = value;

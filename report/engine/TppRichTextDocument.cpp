@@ -13,7 +13,9 @@
 namespace {
 
 // One inch is 0.0254 m.
-int dotsPerMeter(int pixelsPerInch) { return qRound(pixelsPerInch / 0.0254); }
+int dotsPerMeter(int pixelsPerInch) {
+    return qRound(pixelsPerInch / 0.0254);
+}
 
 class LayoutResolution final : public DeviceResolution {
 public:
@@ -40,17 +42,28 @@ TppRichTextDocument::TppRichTextDocument() : layoutDevice_(1, 1, QImage::Format_
     document_.setUndoRedoEnabled(false);
 }
 
-TppRichTextDocument::TppRichTextDocument(const QByteArray& rtf) : TppRichTextDocument() { Load(rtf); }
+TppRichTextDocument::TppRichTextDocument(const QByteArray& rtf) : TppRichTextDocument() {
+    Load(rtf);
+}
 
-void TppRichTextDocument::Load(const QByteArray& rtf) { readRtf(rtf, document_); }
+void TppRichTextDocument::Load(const QByteArray& rtf) {
+    readRtf(rtf, document_);
+}
 
-void TppRichTextDocument::LoadPlainText(const QString& text) { document_.setPlainText(text); }
+void TppRichTextDocument::LoadPlainText(const QString& text) {
+    document_.setPlainText(text);
+}
 
-QByteArray TppRichTextDocument::ToRtf() const { return writeRtf(document_); }
+QByteArray TppRichTextDocument::ToRtf() const {
+    return writeRtf(document_);
+}
 
-int TppRichTextDocument::Length() const { return std::max(0, document_.characterCount() - 1); }
+int TppRichTextDocument::Length() const {
+    return std::max(0, document_.characterCount() - 1);
+}
 
-void TppRichTextDocument::MailMerge(const std::function<std::optional<QString>(const QString& name)>& lookup) {
+void TppRichTextDocument::MailMerge(
+    const std::function<std::optional<QString>(const QString& name)>& lookup) {
     static const QRegularExpression field(QStringLiteral("<([^<>]+)>"));
     QTextCursor found = document_.find(field);
     while (!found.isNull()) {
@@ -83,8 +96,10 @@ QList<TppRichTextDocument::LineSpan> TppRichTextDocument::lines() const {
             const QTextLine line = textLayout->lineAt(i);
             const int first = block.position() + line.textStart();
             // The last line of a block also holds the paragraph mark.
-            const int last = i + 1 == count ? block.position() + block.length() - 1 : first + line.textLength() - 1;
-            spans << LineSpan{first, std::max(first, last), blockTop + line.y(), blockTop + line.y() + line.height()};
+            const int last =
+                i + 1 == count ? block.position() + block.length() - 1 : first + line.textLength() - 1;
+            spans << LineSpan{first, std::max(first, last), blockTop + line.y(),
+                              blockTop + line.y() + line.height()};
         }
     }
     return spans;

@@ -8,8 +8,12 @@
 
 namespace {
 
-int toScreenPixels(int mm, Axis axis) { return int(roundHalfEven(UnitsFromMM(mm, utScreenPixels, axis))); }
-int fromScreenPixels(int pixels, Axis axis) { return UnitsToMM(float(pixels), utScreenPixels, axis); }
+int toScreenPixels(int mm, Axis axis) {
+    return int(roundHalfEven(UnitsFromMM(mm, utScreenPixels, axis)));
+}
+int fromScreenPixels(int pixels, Axis axis) {
+    return UnitsToMM(float(pixels), utScreenPixels, axis);
+}
 
 } // namespace
 
@@ -25,7 +29,9 @@ const ClassInfo& TppShape::staticClassInfo() {
 
 TppShape::TppShape(OwnedComponent* owner) : TppCustomGraphic(owner) {}
 
-TppShape::~TppShape() { markDestroying(); }
+TppShape::~TppShape() {
+    markDestroying();
+}
 
 void TppShape::SetShape(TShapeType shape) {
     if (shape == shape_)
@@ -34,7 +40,9 @@ void TppShape::SetShape(TShapeType shape) {
     GraphicChanged();
 }
 
-const ClassInfo* TppShape::CommandClass() const { return &TppDrawShape::staticClassInfo(); }
+const ClassInfo* TppShape::CommandClass() const {
+    return &TppDrawShape::staticClassInfo();
+}
 
 // The geometry is worked out in screen pixels, as the designer draws it, so
 // the page shows what the designer showed.

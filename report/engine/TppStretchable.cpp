@@ -18,12 +18,15 @@ const ClassInfo& TppStretchable::staticClassInfo() {
         describeClass<TppStretchable>("TppStretchable", &TppComponent::staticClassInfo(), [](auto& c) {
             c.property("KeepTogether", &TppStretchable::KeepTogether, &TppStretchable::SetKeepTogether)
                 .withDefault(false);
-            c.reference("ShiftRelativeTo", &TppStretchable::ShiftRelativeTo, &TppStretchable::SetShiftRelativeTo);
+            c.reference("ShiftRelativeTo", &TppStretchable::ShiftRelativeTo,
+                        &TppStretchable::SetShiftRelativeTo);
             c.property("Stretch", &TppStretchable::Stretch, &TppStretchable::SetStretch).withDefault(false);
-            c.property("BottomOffset", &TppStretchable::BottomOffset, &TppStretchable::SetBottomOffset).notStored();
+            c.property("BottomOffset", &TppStretchable::BottomOffset, &TppStretchable::SetBottomOffset)
+                .notStored();
             c.property("OverFlowOffset", &TppStretchable::OverFlowOffset, &TppStretchable::SetOverFlowOffset)
                 .notStored();
-            c.property("StopPosition", &TppStretchable::StopPosition, &TppStretchable::SetStopPosition).notStored();
+            c.property("StopPosition", &TppStretchable::StopPosition, &TppStretchable::SetStopPosition)
+                .notStored();
             c.defined("mmBottomOffset", PropertyKind::Integer, &TppStretchable::mmBottomOffset,
                       [](TppStretchable& s, const QVariant& v) { s.SetmmBottomOffset(v.toInt()); })
                 .writtenWhen([](const TppStretchable& s) { return s.bottomOffset_ != 0; });
@@ -158,14 +161,24 @@ void TppStretchable::SetmmStopPosition(int value) {
     Change();
 }
 
-float TppStretchable::BottomOffset() const { return UnitsFromMM(bottomOffset_, Units(), Axis::Vertical); }
-void TppStretchable::SetBottomOffset(float value) { SetmmBottomOffset(UnitsToMM(value, Units(), Axis::Vertical)); }
-float TppStretchable::OverFlowOffset() const { return UnitsFromMM(overFlowOffset_, Units(), Axis::Vertical); }
+float TppStretchable::BottomOffset() const {
+    return UnitsFromMM(bottomOffset_, Units(), Axis::Vertical);
+}
+void TppStretchable::SetBottomOffset(float value) {
+    SetmmBottomOffset(UnitsToMM(value, Units(), Axis::Vertical));
+}
+float TppStretchable::OverFlowOffset() const {
+    return UnitsFromMM(overFlowOffset_, Units(), Axis::Vertical);
+}
 void TppStretchable::SetOverFlowOffset(float value) {
     SetmmOverFlowOffset(UnitsToMM(value, Units(), Axis::Vertical));
 }
-float TppStretchable::StopPosition() const { return UnitsFromMM(stopPosition_, Units(), Axis::Vertical); }
-void TppStretchable::SetStopPosition(float value) { SetmmStopPosition(UnitsToMM(value, Units(), Axis::Vertical)); }
+float TppStretchable::StopPosition() const {
+    return UnitsFromMM(stopPosition_, Units(), Axis::Vertical);
+}
+void TppStretchable::SetStopPosition(float value) {
+    SetmmStopPosition(UnitsToMM(value, Units(), Axis::Vertical));
+}
 
 bool TppStretchable::StretchingMode() const {
     const TppPrintParent* parent = PrintParent();
@@ -182,8 +195,7 @@ bool TppStretchable::KeepTogetherApplies() const {
         return used != 0;
     }
     TppReportModel* report = Report();
-    return (report && report->MainReport()->PageHasContent()) ||
-           (Band() && Band()->SpaceUsed != 0);
+    return (report && report->MainReport()->PageHasContent()) || (Band() && Band()->SpaceUsed != 0);
 }
 
 void TppStretchable::InitForReport() {
@@ -347,11 +359,17 @@ void TppStretchable::processMessages() const {
         report->MainReport()->ProcessMessages();
 }
 
-void TppStretchable::CreateDrawCommand(TppPage& page) { createDrawCommand(*this, page); }
+void TppStretchable::CreateDrawCommand(TppPage& page) {
+    createDrawCommand(*this, page);
+}
 
-void TppStretchable::PropertiesToDrawCommand(TppDrawCommand& command) { copyComponentProperties(*this, command); }
+void TppStretchable::PropertiesToDrawCommand(TppDrawCommand& command) {
+    copyComponentProperties(*this, command);
+}
 
-void TppStretchable::DrawCommandClick(TppDrawCommand& command) { fireDrawCommandClick(*this, command); }
+void TppStretchable::DrawCommandClick(TppDrawCommand& command) {
+    fireDrawCommandClick(*this, command);
+}
 
 void TppStretchable::Notify(TppCommunicator* sender, int operation) {
     TppComponent::Notify(sender, operation);

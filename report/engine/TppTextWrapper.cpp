@@ -10,23 +10,27 @@ constexpr int kDroppedLeadingBlanks = 2;
 
 // Characters of `token` from `from`, one code point (a surrogate pair counts once).
 qsizetype codePointLength(const QString& token, qsizetype from) {
-    return from + 1 < token.size() && token[from].isHighSurrogate() && token[from + 1].isLowSurrogate() ? 2 : 1;
+    return from + 1 < token.size() && token[from].isHighSurrogate() && token[from + 1].isLowSurrogate() ? 2
+                                                                                                        : 1;
 }
 
 QList<int> stopsInPixels(const TppPlainText::WrapOptions& options, const TextCanvas& canvas) {
-    return options.tabStops ? tabStopsInPixels(*options.tabStops, utPrinterPixels, canvas.printer) : QList<int>();
+    return options.tabStops ? tabStopsInPixels(*options.tabStops, utPrinterPixels, canvas.printer)
+                            : QList<int>();
 }
 
 } // namespace
 
-TppTextWrapper::TppTextWrapper(const TppFont& font, const TextCanvas& canvas, const TppPlainText::WrapOptions& options)
+TppTextWrapper::TppTextWrapper(const TppFont& font, const TextCanvas& canvas,
+                               const TppPlainText::WrapOptions& options)
     : canvas_(canvas), options_(options),
       tabbed_(canvas.measurer, font, canvas.verticalPixelsPerInch(), stopsInPixels(options, canvas)) {
     // The height of "W" is the font's cell height.
     lineHeight_ = canvas.toMM(tabbed_.metrics().height, Axis::Vertical) + options.leading;
     // An auto-sized box was measured to its text; the slack keeps rounding
     // from pushing its last word onto a line of its own.
-    autoSizeSlack_ = int(roundHalfEven(0.3L * canvas.toMM(tabbed_.plainWidth(QStringLiteral(" ")), Axis::Horizontal)));
+    autoSizeSlack_ =
+        int(roundHalfEven(0.3L * canvas.toMM(tabbed_.plainWidth(QStringLiteral(" ")), Axis::Horizontal)));
 }
 
 int TppTextWrapper::WidthOf(const QString& piece) const {

@@ -8,7 +8,9 @@ CacheRecord CacheRecord::unpacking(const QByteArray& bytes) {
     return record;
 }
 
-int CacheRecord::size() const { return (offset_ + alignment_ - 1) / alignment_ * alignment_; }
+int CacheRecord::size() const {
+    return (offset_ + alignment_ - 1) / alignment_ * alignment_;
+}
 
 QByteArray CacheRecord::bytes() const {
     QByteArray padded = bytes_;

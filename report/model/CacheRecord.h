@@ -23,7 +23,7 @@ public:
     void field(qint64& value) { raw(value); }
     void field(double& value) { raw(value); }
     template <class E>
-        requires std::is_enum_v<E>
+    requires std::is_enum_v<E>
     void field(E& value) {
         int number = int(value);
         raw(number);
@@ -41,8 +41,7 @@ private:
     enum class Mode { Measure, Pack, Unpack };
     explicit CacheRecord(Mode mode) : mode_(mode) {}
 
-    template <class T>
-    void raw(T& value) {
+    template <class T> void raw(T& value) {
         constexpr int width = int(sizeof(T));
         offset_ = (offset_ + width - 1) / width * width;
         alignment_ = std::max(alignment_, width);

@@ -13,8 +13,7 @@
 //   describeClass<TppBand>("TppBand", &TppCacheable::staticClassInfo(), [](auto& c) {
 //       c.property("Visible", &TppBand::Visible, &TppBand::SetVisible).withDefault(true);
 //   });
-template <class T>
-class ClassBuilder {
+template <class T> class ClassBuilder {
 public:
     explicit ClassBuilder(ClassInfo& info) : info_(info) {}
 
@@ -22,13 +21,14 @@ public:
     // QString, QStringList, QByteArray, an enumeration (give its names),
     // unsigned (a set, give its names). `as()` picks Extended, Currency or
     // DateTime for a double.
-    template <class Get, class Set>
-    ClassBuilder& property(const char* name, Get get, Set set) {
+    template <class Get, class Set> ClassBuilder& property(const char* name, Get get, Set set) {
         using V = std::decay_t<std::invoke_result_t<Get, const T&>>;
         PropertyInfo info;
         info.name = QString::fromLatin1(name);
         info.kind = kindOf<V>();
-        info.get = [get](const Persistent& object) { return toVariant(std::invoke(get, static_cast<const T&>(object))); };
+        info.get = [get](const Persistent& object) {
+            return toVariant(std::invoke(get, static_cast<const T&>(object)));
+        };
         info.set = [set](Persistent& object, const QVariant& value) {
             std::invoke(set, static_cast<T&>(object), fromVariant<V>(value));
         };
@@ -36,29 +36,30 @@ public:
         return *this;
     }
     // Read-only properties are offered to scripts but never stored.
-    template <class Get>
-    ClassBuilder& readOnly(const char* name, Get get) {
+    template <class Get> ClassBuilder& readOnly(const char* name, Get get) {
         using V = std::decay_t<std::invoke_result_t<Get, const T&>>;
         PropertyInfo info;
         info.name = QString::fromLatin1(name);
         info.kind = kindOf<V>();
-        info.get = [get](const Persistent& object) { return toVariant(std::invoke(get, static_cast<const T&>(object))); };
+        info.get = [get](const Persistent& object) {
+            return toVariant(std::invoke(get, static_cast<const T&>(object)));
+        };
         info.stored = [](const Persistent&) { return false; };
         info_.addProperty(std::move(info));
         return *this;
     }
-    template <class Get>
-    ClassBuilder& object(const char* name, Get get) {
+    template <class Get> ClassBuilder& object(const char* name, Get get) {
         PropertyInfo info;
         info.name = QString::fromLatin1(name);
         info.kind = PropertyKind::Object;
-        info.object = [get](Persistent& object) -> Persistent* { return std::invoke(get, static_cast<T&>(object)); };
+        info.object = [get](Persistent& object) -> Persistent* {
+            return std::invoke(get, static_cast<T&>(object));
+        };
         info_.addProperty(std::move(info));
         return *this;
     }
     // A collection the holder owns; the stream walks its items.
-    template <class Get>
-    ClassBuilder& collection(const char* name, Get get) {
+    template <class Get> ClassBuilder& collection(const char* name, Get get) {
         PropertyInfo info;
         info.name = QString::fromLatin1(name);
         info.kind = PropertyKind::Collection;
@@ -68,8 +69,7 @@ public:
         info_.addProperty(std::move(info));
         return *this;
     }
-    template <class Get, class Set>
-    ClassBuilder& reference(const char* name, Get get, Set set) {
+    template <class Get, class Set> ClassBuilder& reference(const char* name, Get get, Set set) {
         using R = std::remove_pointer_t<std::decay_t<std::invoke_result_t<Get, const T&>>>;
         PropertyInfo info;
         info.name = QString::fromLatin1(name);
@@ -84,8 +84,7 @@ public:
         return *this;
     }
     // An event member (TppEvent<...>): stored as the handler's method name.
-    template <class Event, class Holder>
-    ClassBuilder& event(const char* name, Event Holder::*member) {
+    template <class Event, class Holder> ClassBuilder& event(const char* name, Event Holder::*member) {
         static_assert(std::is_base_of_v<Holder, T>);
         PropertyInfo info;
         info.name = QString::fromLatin1(name);
@@ -104,7 +103,8 @@ public:
     // those declared before: templates list them where the class puts them.
     ClassBuilder& republish(std::initializer_list<const char*> names) {
         for (const char* name : names) {
-            const PropertyInfo* inherited = info_.parent() ? info_.parent()->property(QString::fromLatin1(name)) : nullptr;
+            const PropertyInfo* inherited =
+                info_.parent() ? info_.parent()->property(QString::fromLatin1(name)) : nullptr;
             Q_ASSERT_X(inherited, "ClassBuilder::republish", name);
             if (inherited)
                 info_.addProperty(*inherited);
@@ -139,8 +139,7 @@ public:
         info_.lastProperty().stored = [](const Persistent&) { return false; };
         return *this;
     }
-    template <class Pred>
-    ClassBuilder& storedWhen(Pred pred) {
+    template <class Pred> ClassBuilder& storedWhen(Pred pred) {
         info_.lastProperty().stored = [pred](const Persistent& object) {
             return std::invoke(pred, static_cast<const T&>(object));
         };
@@ -157,12 +156,13 @@ public:
             property.value = [value](const Persistent& object) {
                 return toVariant(std::invoke(value, static_cast<const T&>(object)));
             };
-        property.assign = [assign](Persistent& object, const QVariant& v) { assign(static_cast<T&>(object), v); };
+        property.assign = [assign](Persistent& object, const QVariant& v) {
+            assign(static_cast<T&>(object), v);
+        };
         info_.addDefinedProperty(std::move(property));
         return *this;
     }
-    template <class Pred>
-    ClassBuilder& writtenWhen(Pred pred) {
+    template <class Pred> ClassBuilder& writtenWhen(Pred pred) {
         info_.lastDefinedProperty().written = [pred](const Persistent& object) {
             return std::invoke(pred, static_cast<const T&>(object));
         };
@@ -170,8 +170,7 @@ public:
     }
 
 private:
-    template <class V>
-    static constexpr PropertyKind kindOf() {
+    template <class V> static constexpr PropertyKind kindOf() {
         if constexpr (std::is_same_v<V, bool>)
             return PropertyKind::Boolean;
         else if constexpr (std::is_enum_v<V>)
@@ -193,15 +192,13 @@ private:
         else
             return PropertyKind::String;
     }
-    template <class V>
-    static QVariant toVariant(const V& value) {
+    template <class V> static QVariant toVariant(const V& value) {
         if constexpr (std::is_enum_v<V>)
             return QVariant(int(value));
         else
             return QVariant::fromValue(value);
     }
-    template <class V>
-    static V fromVariant(const QVariant& value) {
+    template <class V> static V fromVariant(const QVariant& value) {
         if constexpr (std::is_enum_v<V>)
             return V(value.toInt());
         else

@@ -3,7 +3,9 @@
 ClassInfo::ClassInfo(QString name, const ClassInfo* parent, Factory create)
     : name_(std::move(name)), parent_(parent), create_(std::move(create)) {}
 
-Persistent* ClassInfo::create(OwnedComponent* owner) const { return create_ ? create_(owner) : nullptr; }
+Persistent* ClassInfo::create(OwnedComponent* owner) const {
+    return create_ ? create_(owner) : nullptr;
+}
 
 bool ClassInfo::inheritsFrom(const ClassInfo& other) const {
     for (const ClassInfo* info = this; info; info = info->parent_)
@@ -39,7 +41,8 @@ const PropertyInfo* ClassInfo::property(const QString& name) const {
 }
 
 QList<const DefinedProperty*> ClassInfo::definedProperties() const {
-    QList<const DefinedProperty*> list = parent_ ? parent_->definedProperties() : QList<const DefinedProperty*>();
+    QList<const DefinedProperty*> list =
+        parent_ ? parent_->definedProperties() : QList<const DefinedProperty*>();
     for (const DefinedProperty& property : ownDefined_)
         list.append(&property);
     return list;

@@ -4,7 +4,8 @@
 
 #include <set>
 
-QString UniqueComponentName(const OwnedComponent* owner, const QString& base, const OwnedComponent* component) {
+QString UniqueComponentName(const OwnedComponent* owner, const QString& base,
+                            const OwnedComponent* component) {
     if (!owner)
         return base;
     std::set<int> taken;
@@ -27,6 +28,10 @@ QString UniqueComponentName(const OwnedComponent* owner, const QString& base, co
     return base + QString::number(free);
 }
 
-QString ClassNameWithoutT(const Persistent& object) { return object.className().mid(1); }
+QString ClassNameWithoutT(const Persistent& object) {
+    return object.className().mid(1);
+}
 
-QString ClassNameWithoutTpp(const Persistent& object) { return object.className().mid(3); }
+QString ClassNameWithoutTpp(const Persistent& object) {
+    return object.className().mid(3);
+}

@@ -6,7 +6,9 @@ namespace {
 
 constexpr qint64 kMsecsPerDay = 86400000;
 
-QDate dayZero() { return QDate(1899, 12, 30); }
+QDate dayZero() {
+    return QDate(1899, 12, 30);
+}
 
 // The whole days and the milliseconds into the day, the fraction rounded to
 // the nearest millisecond (a time typed as 0.5 must not print as 11:59:59).

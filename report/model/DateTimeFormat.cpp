@@ -6,7 +6,9 @@ bool startsWithNoCase(const QString& text, qsizetype at, QLatin1StringView word)
     return text.mid(at, word.size()).compare(word, Qt::CaseInsensitive) == 0;
 }
 
-QString twoDigits(int n) { return QString::number(n).rightJustified(2, u'0'); }
+QString twoDigits(int n) {
+    return QString::number(n).rightJustified(2, u'0');
+}
 
 class DateTimeWriter {
 public:
@@ -65,7 +67,8 @@ private:
             writeMonth(count);
             return i + std::min<qsizetype>(count, 4);
         case u'Y':
-            out_ += count <= 2 ? twoDigits(date_.year() % 100) : QString::number(date_.year()).rightJustified(4, u'0');
+            out_ += count <= 2 ? twoDigits(date_.year() % 100)
+                               : QString::number(date_.year()).rightJustified(4, u'0');
             return i + count;
         case u'H': {
             int hour = time_.hour();
@@ -84,7 +87,8 @@ private:
             out_ += count == 1 ? QString::number(time_.second()) : twoDigits(time_.second());
             return i + std::min<qsizetype>(count, 2);
         case u'Z':
-            out_ += count < 3 ? QString::number(time_.msec()) : QString::number(time_.msec()).rightJustified(3, u'0');
+            out_ += count < 3 ? QString::number(time_.msec())
+                              : QString::number(time_.msec()).rightJustified(3, u'0');
             return i + std::min<qsizetype>(count, 3);
         case u'T':
             append(count == 1 ? settings_.shortTimeFormat : settings_.longTimeFormat, level + 1);
@@ -106,22 +110,42 @@ private:
     void writeDay(qsizetype count, int level) {
         const int weekday = date_.dayOfWeek() % 7; // Sunday first
         switch (std::min<qsizetype>(count, 6)) {
-        case 1: out_ += QString::number(date_.day()); break;
-        case 2: out_ += twoDigits(date_.day()); break;
-        case 3: out_ += settings_.shortDayNames.value(weekday); break;
-        case 4: out_ += settings_.longDayNames.value(weekday); break;
-        case 5: append(settings_.shortDateFormat, level + 1); break;
-        default: append(settings_.longDateFormat, level + 1); break;
+        case 1:
+            out_ += QString::number(date_.day());
+            break;
+        case 2:
+            out_ += twoDigits(date_.day());
+            break;
+        case 3:
+            out_ += settings_.shortDayNames.value(weekday);
+            break;
+        case 4:
+            out_ += settings_.longDayNames.value(weekday);
+            break;
+        case 5:
+            append(settings_.shortDateFormat, level + 1);
+            break;
+        default:
+            append(settings_.longDateFormat, level + 1);
+            break;
         }
     }
 
     void writeMonth(qsizetype count) {
         const int month = date_.month();
         switch (std::min<qsizetype>(count, 4)) {
-        case 1: out_ += QString::number(month); break;
-        case 2: out_ += twoDigits(month); break;
-        case 3: out_ += settings_.shortMonthNames.value(month - 1); break;
-        default: out_ += settings_.longMonthNames.value(month - 1); break;
+        case 1:
+            out_ += QString::number(month);
+            break;
+        case 2:
+            out_ += twoDigits(month);
+            break;
+        case 3:
+            out_ += settings_.shortMonthNames.value(month - 1);
+            break;
+        default:
+            out_ += settings_.longMonthNames.value(month - 1);
+            break;
         }
     }
 

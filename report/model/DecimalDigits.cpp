@@ -74,7 +74,9 @@ DecimalDigits DecimalDigits::roundedToDecimals(int decimals) const {
     return roundedAt(exponent + decimals);
 }
 
-DecimalDigits DecimalDigits::roundedToSignificant(int count) const { return roundedAt(count); }
+DecimalDigits DecimalDigits::roundedToSignificant(int count) const {
+    return roundedAt(count);
+}
 
 QString DecimalDigits::integerDigits(int minimum) const {
     QString result;

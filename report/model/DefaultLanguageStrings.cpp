@@ -12,7 +12,8 @@ const QHash<int, QString>& defaultLanguageStrings() {
         {8, QStringLiteral("There are no printers connected to your computer.")},
         {9, QStringLiteral("Current Page")},
         {10, QStringLiteral("Drawing page <page> of <pagecount> for report <documentname>")},
-        {11, QStringLiteral("Enter page numbers and/or page ranges separated by commas.  For example, 1,3,5-12.")},
+        {11, QStringLiteral(
+                 "Enter page numbers and/or page ranges separated by commas.  For example, 1,3,5-12.")},
         {12, QStringLiteral("Report Emulation Text File")},
         {13, QStringLiteral("First Page")},
         {14, QStringLiteral("Last Page")},
@@ -28,7 +29,8 @@ const QHash<int, QString>& defaultLanguageStrings() {
         {25, QStringLiteral("Printer")},
         {26, QStringLiteral("Print to File")},
         {27, QStringLiteral("Printing page <page> for report <documentname> on the <printername>")},
-        {28, QStringLiteral("Printing page <page> of <pagecount> for report <documentname> on the <printername>")},
+        {28, QStringLiteral(
+                 "Printing page <page> of <pagecount> for report <documentname> on the <printername>")},
         {29, QStringLiteral("Prior Page")},
         {30, QStringLiteral("Whole Page")},
         {31, QStringLiteral("Page Width")},

@@ -20,7 +20,15 @@ struct ParsedMask {
 
 bool isDataCharacter(QChar c) {
     switch (c.unicode()) {
-    case u'L': case u'l': case u'A': case u'a': case u'C': case u'c': case u'0': case u'9': case u'#':
+    case u'L':
+    case u'l':
+    case u'A':
+    case u'a':
+    case u'C':
+    case u'c':
+    case u'0':
+    case u'9':
+    case u'#':
         return true;
     default:
         return false;
@@ -82,9 +90,12 @@ ParsedMask parse(const QString& editMask, const FormatSettings& settings) {
 
 QChar applyCase(QChar c, CaseRule rule) {
     switch (rule) {
-    case CaseRule::Upper: return c.toUpper();
-    case CaseRule::Lower: return c.toLower();
-    case CaseRule::AsTyped: break;
+    case CaseRule::Upper:
+        return c.toUpper();
+    case CaseRule::Lower:
+        return c.toLower();
+    case CaseRule::AsTyped:
+        break;
     }
     return c;
 }

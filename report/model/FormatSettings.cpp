@@ -58,8 +58,8 @@ FormatSettings FormatSettings::invariant() {
     FormatSettings s;
     s.shortMonthNames =
         englishNames({"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
-    s.longMonthNames = englishNames({"January", "February", "March", "April", "May", "June", "July",
-                                     "August", "September", "October", "November", "December"});
+    s.longMonthNames = englishNames({"January", "February", "March", "April", "May", "June", "July", "August",
+                                     "September", "October", "November", "December"});
     s.shortDayNames = englishNames({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"});
     s.longDayNames =
         englishNames({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});

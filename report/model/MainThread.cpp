@@ -15,5 +15,9 @@ bool IsMainThread() {
     return app && QThread::currentThread() == app->thread();
 }
 
-BackgroundWorkScope::BackgroundWorkScope() { ++sanctionedWork; }
-BackgroundWorkScope::~BackgroundWorkScope() { --sanctionedWork; }
+BackgroundWorkScope::BackgroundWorkScope() {
+    ++sanctionedWork;
+}
+BackgroundWorkScope::~BackgroundWorkScope() {
+    --sanctionedWork;
+}

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <new>
 
-MemoryRecordStream::~MemoryRecordStream() { budget_.used -= bytes_.size(); }
+MemoryRecordStream::~MemoryRecordStream() {
+    budget_.used -= bytes_.size();
+}
 
 bool MemoryRecordStream::read(qint64 offset, char* data, qint64 length) {
     if (offset < 0 || length < 0 || offset + length > bytes_.size())

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool isQuote(QChar c) { return c == u'\'' || c == u'"'; }
+bool isQuote(QChar c) {
+    return c == u'\'' || c == u'"';
+}
 
 // Index just past the quoted run that starts at `i`.
 qsizetype skipQuoted(const QString& text, qsizetype i) {
@@ -151,7 +153,8 @@ private:
         out_ += integer_[written_];
         ++written_;
         const qsizetype remaining = integer_.size() - written_;
-        if (picture_.thousands && remaining > 0 && remaining % 3 == 0 && !settings_.thousandSeparator.isNull())
+        if (picture_.thousands && remaining > 0 && remaining % 3 == 0 &&
+            !settings_.thousandSeparator.isNull())
             out_ += settings_.thousandSeparator;
     }
 
@@ -286,7 +289,7 @@ namespace {
 
 // Where the symbol ("$") and the digits ("1") go, by the settings' style numbers.
 const char* const kPositiveCurrency[] = {"$1", "1$", "$ 1", "1 $"};
-const char* const kNegativeCurrency[] = {"($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+const char* const kNegativeCurrency[] = {"($1)", "-$1",  "$-1",  "$1-",  "(1$)", "-1$",  "1-$",   "1$-",
                                          "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
 
 QString groupedDigits(const QString& digits, QChar separator) {
@@ -315,9 +318,9 @@ QString formatCurrency(long double value, int decimals, const FormatSettings& se
 
     // A value that rounds to nothing shows no minus sign.
     const bool negative = rounded.negative && !rounded.isZero();
-    const QString layout = QString::fromLatin1(
-        negative ? kNegativeCurrency[std::clamp(settings.negCurrencyFormat, 0, 15)]
-                 : kPositiveCurrency[std::clamp(settings.currencyFormat, 0, 3)]);
+    const QString layout =
+        QString::fromLatin1(negative ? kNegativeCurrency[std::clamp(settings.negCurrencyFormat, 0, 15)]
+                                     : kPositiveCurrency[std::clamp(settings.currencyFormat, 0, 3)]);
     QString out;
     for (QChar c : layout) {
         if (c == u'$')

@@ -6,7 +6,9 @@
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Copies a run of ASCII digits to `out`; returns how many there were.
 qsizetype takeDigits(const QString& text, qsizetype& i, std::string& out) {

@@ -8,7 +8,9 @@ const ClassInfo& OwnedComponent::staticClassInfo() {
         PropertyInfo name;
         name.name = QStringLiteral("Name");
         name.kind = PropertyKind::String;
-        name.get = [](const Persistent& object) { return QVariant(static_cast<const OwnedComponent&>(object).Name()); };
+        name.get = [](const Persistent& object) {
+            return QVariant(static_cast<const OwnedComponent&>(object).Name());
+        };
         name.set = [](Persistent& object, const QVariant& value) {
             static_cast<OwnedComponent&>(object).SetName(value.toString());
         };
@@ -78,7 +80,9 @@ void OwnedComponent::Loaded() {
     setState(Reading, false);
 }
 
-bool OwnedComponent::SetParentComponent(OwnedComponent*) { return false; }
+bool OwnedComponent::SetParentComponent(OwnedComponent*) {
+    return false;
+}
 
 void OwnedComponent::insertComponent(OwnedComponent* component) {
     if (!component->name_.isEmpty() && FindComponent(component->name_))
@@ -95,8 +99,11 @@ void OwnedComponent::removeComponent(OwnedComponent* component) {
 bool isValidIdentifier(const QString& text) {
     if (text.isEmpty())
         return false;
-    const auto isLetter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_'; };
+    const auto isLetter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+    };
     if (!isLetter(text[0]))
         return false;
-    return std::all_of(text.begin() + 1, text.end(), [&](QChar c) { return isLetter(c) || (c >= u'0' && c <= u'9'); });
+    return std::all_of(text.begin() + 1, text.end(),
+                       [&](QChar c) { return isLetter(c) || (c >= u'0' && c <= u'9'); });
 }

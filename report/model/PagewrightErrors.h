@@ -6,17 +6,18 @@
 // The base of every error the program raises itself: a message text for the user.
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit Exception(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:
     QString message_;
 };
 
-#define PW_DECLARE_ERROR(Name, Base)                                                                           \
-    class Name : public Base {                                                                                 \
-    public:                                                                                                    \
-        using Base::Base;                                                                                      \
+#define PW_DECLARE_ERROR(Name, Base)                                                                         \
+    class Name : public Base {                                                                               \
+    public:                                                                                                  \
+        using Base::Base;                                                                                    \
     }
 
 // The report engine's exception family; callers pick the class that says what failed.

@@ -15,6 +15,8 @@ public:
 };
 
 // Declares the class's registry entry; the .cpp builds it with describeClass().
-#define PW_CLASS_INFO                                                                                          \
-    static const ClassInfo& staticClassInfo();                                                                 \
-    const ClassInfo& classInfo() const override { return staticClassInfo(); }
+#define PW_CLASS_INFO                                                                                        \
+    static const ClassInfo& staticClassInfo();                                                               \
+    const ClassInfo& classInfo() const override {                                                            \
+        return staticClassInfo();                                                                            \
+    }

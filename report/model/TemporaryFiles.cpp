@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QTemporaryFile>
 
-QString TemporaryFolder() { return QDir::tempPath(); }
+QString TemporaryFolder() {
+    return QDir::tempPath();
+}
 
 QString UniqueTemporaryFileName(const QString& folder, const QString& prefix) {
     QTemporaryFile file(QDir(folder).filePath(prefix + QStringLiteral("XXXXXX.tmp")));

@@ -8,34 +8,37 @@
 #include "Units.h"
 
 const ClassInfo& TppBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppBand>("TppBand", &TppCacheable::staticClassInfo(), [](auto& c) {
-        c.property("Height", &TppBand::Height, &TppBand::SetHeight).notStored();
-        c.property("PrintHeight", &TppBand::PrintHeight, &TppBand::SetPrintHeight)
-            .names(enumerationNames("TppPrintHeightType"))
-            .withDefault(phStatic);
-        c.property("Save", &TppBand::Save, &TppBand::SetSave).withDefault(false);
-        c.property("Visible", &TppBand::Visible, &TppBand::SetVisible).withDefault(true);
-        c.event("BeforePrint", &TppBand::BeforePrint);
-        c.event("AfterPrint", &TppBand::AfterPrint);
-        c.event("BeforeGenerate", &TppBand::BeforeGenerate);
-        c.event("AfterGenerate", &TppBand::AfterGenerate);
-        c.defined("mmBottomOffset", PropertyKind::Integer, &TppBand::mmBottomOffset,
-                  [](TppBand& b, const QVariant& v) { b.SetmmBottomOffset(v.toInt()); });
-        c.defined("mmHeight", PropertyKind::Integer, &TppBand::mmHeight,
-                  [](TppBand& b, const QVariant& v) { b.SetmmHeight(v.toInt()); });
-        c.defined("mmPrintPosition", PropertyKind::Integer, &TppBand::mmPrintPosition,
-                  [](TppBand& b, const QVariant& v) { b.SetmmPrintPosition(v.toInt()); });
-        // Read from older templates: the handler name is converted after
-        // loading, the others were never used.
-        c.defined("OnPrint", PropertyKind::Event, nullptr,
-                  [](TppBand& b, const QVariant& v) { b.legacyOnPrint_ = v.toString(); });
-        for (const char* ignored : {"OnSaveLineEnd", "OnSaveLineStart", "Left", "Top"})
-            c.defined(ignored, PropertyKind::Integer, nullptr, [](TppBand&, const QVariant&) {});
-    });
+    static const ClassInfo info =
+        describeClass<TppBand>("TppBand", &TppCacheable::staticClassInfo(), [](auto& c) {
+            c.property("Height", &TppBand::Height, &TppBand::SetHeight).notStored();
+            c.property("PrintHeight", &TppBand::PrintHeight, &TppBand::SetPrintHeight)
+                .names(enumerationNames("TppPrintHeightType"))
+                .withDefault(phStatic);
+            c.property("Save", &TppBand::Save, &TppBand::SetSave).withDefault(false);
+            c.property("Visible", &TppBand::Visible, &TppBand::SetVisible).withDefault(true);
+            c.event("BeforePrint", &TppBand::BeforePrint);
+            c.event("AfterPrint", &TppBand::AfterPrint);
+            c.event("BeforeGenerate", &TppBand::BeforeGenerate);
+            c.event("AfterGenerate", &TppBand::AfterGenerate);
+            c.defined("mmBottomOffset", PropertyKind::Integer, &TppBand::mmBottomOffset,
+                      [](TppBand& b, const QVariant& v) { b.SetmmBottomOffset(v.toInt()); });
+            c.defined("mmHeight", PropertyKind::Integer, &TppBand::mmHeight,
+                      [](TppBand& b, const QVariant& v) { b.SetmmHeight(v.toInt()); });
+            c.defined("mmPrintPosition", PropertyKind::Integer, &TppBand::mmPrintPosition,
+                      [](TppBand& b, const QVariant& v) { b.SetmmPrintPosition(v.toInt()); });
+            // Read from older templates: the handler name is converted after
+            // loading, the others were never used.
+            c.defined("OnPrint", PropertyKind::Event, nullptr,
+                      [](TppBand& b, const QVariant& v) { b.legacyOnPrint_ = v.toString(); });
+            for (const char* ignored : {"OnSaveLineEnd", "OnSaveLineStart", "Left", "Top"})
+                c.defined(ignored, PropertyKind::Integer, nullptr, [](TppBand&, const QVariant&) {});
+        });
     return info;
 }
 
-QString sortKeyNumber(int number) { return QStringLiteral("%1").arg(number, 8); }
+QString sortKeyNumber(int number) {
+    return QStringLiteral("%1").arg(number, 8);
+}
 
 TppBand::TppBand(OwnedComponent* owner) : TppCacheable(owner) {}
 
@@ -62,7 +65,9 @@ void TppBand::joinReport(TppReportModel* report, bool asChild) {
     }
 }
 
-void TppBand::SetReport(TppReportModel* report) { joinReport(report, true); }
+void TppBand::SetReport(TppReportModel* report) {
+    joinReport(report, true);
+}
 
 bool TppBand::SetParentComponent(OwnedComponent* parent) {
     auto* report = dynamic_cast<TppReportModel*>(parent);
@@ -72,7 +77,9 @@ bool TppBand::SetParentComponent(OwnedComponent* parent) {
     return true;
 }
 
-TppDataPipeline* TppBand::DataPipeline() const { return report_ ? report_->DataPipeline() : nullptr; }
+TppDataPipeline* TppBand::DataPipeline() const {
+    return report_ ? report_->DataPipeline() : nullptr;
+}
 
 void TppBand::warn(int languageString) const {
     if (report_)
@@ -100,8 +107,12 @@ void TppBand::SetmmHeight(int value) {
     Change();
 }
 
-float TppBand::Height() const { return UnitsFromMM(height_, units_, Axis::Vertical); }
-void TppBand::SetHeight(float value) { SetmmHeight(UnitsToMM(value, units_, Axis::Vertical)); }
+float TppBand::Height() const {
+    return UnitsFromMM(height_, units_, Axis::Vertical);
+}
+void TppBand::SetHeight(float value) {
+    SetmmHeight(UnitsToMM(value, units_, Axis::Vertical));
+}
 
 void TppBand::SetmmBottomOffset(int value) {
     bottomOffset_ = value;

@@ -114,16 +114,14 @@ void TppCacheManager::assignStreams() {
     }
 }
 
-template <class Step>
-void TppCacheManager::serve(Registration& registration, Step step) {
+template <class Step> void TppCacheManager::serve(Registration& registration, Step step) {
     TppCacheable& member = *registration.member;
     member.slot_ = registration.slot;
     step(member);
     registration.slot.pageCount = member.slot_.pageCount;
 }
 
-template <class Step>
-void TppCacheManager::serveEach(Step step) {
+template <class Step> void TppCacheManager::serveEach(Step step) {
     const QList<TppCacheable*> members = Members();
     for (TppCacheable* member : members) {
         const auto registration = std::find_if(registrations_.begin(), registrations_.end(),

@@ -88,12 +88,10 @@ private:
     void release();
     // Points the member at its place in this cache, runs `step`, and keeps
     // the pages it now holds.
-    template <class Step>
-    void serve(Registration& registration, Step step);
+    template <class Step> void serve(Registration& registration, Step step);
     // Runs `step` for every member still registered when its turn comes:
     // a member's callback may free another member.
-    template <class Step>
-    void serveEach(Step step);
+    template <class Step> void serveEach(Step step);
     bool holds(const RecordStream* stream) const;
     void moveToFiles();
     [[noreturn]] void outOfSpace();

@@ -3,6 +3,7 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppColumnFooterBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppColumnFooterBand>("TppColumnFooterBand", &TppBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppColumnFooterBand>("TppColumnFooterBand", &TppBand::staticClassInfo(), [](auto&) {});
     return info;
 }

@@ -3,6 +3,7 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppColumnHeaderBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppColumnHeaderBand>("TppColumnHeaderBand", &TppBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppColumnHeaderBand>("TppColumnHeaderBand", &TppBand::staticClassInfo(), [](auto&) {});
     return info;
 }

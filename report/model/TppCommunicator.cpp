@@ -64,9 +64,10 @@ void TppCommunicator::SubscribeEvents(TppCommunicator* subscriber) {
         subscribers_.append(subscriber);
     } else {
         subscribers_.append(subscriber);
-        std::stable_sort(subscribers_.begin(), subscribers_.end(), [](TppCommunicator* a, TppCommunicator* b) {
-            return a->SubscriberSortKey() < b->SubscriberSortKey();
-        });
+        std::stable_sort(subscribers_.begin(), subscribers_.end(),
+                         [](TppCommunicator* a, TppCommunicator* b) {
+                             return a->SubscriberSortKey() < b->SubscriberSortKey();
+                         });
     }
     LinkTo(subscriber);
 }
@@ -90,7 +91,8 @@ void TppCommunicator::BroadcastEvent(TppCommunicator* sender, int kind, TppEvent
 }
 
 bool TppCommunicator::HasEventSubscriber(int kind) const {
-    return std::any_of(links_.begin(), links_.end(), [&](const TppCommunicator* c) { return c->ListensTo(kind); });
+    return std::any_of(links_.begin(), links_.end(),
+                       [&](const TppCommunicator* c) { return c->ListensTo(kind); });
 }
 
 void TppCommunicator::EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) {

@@ -50,7 +50,9 @@ public:
     virtual void EventNotify(TppCommunicator* sender, int kind, TppEventParams* params);
     void AddEventKind(int kind);
     void RemoveEventKind(int kind);
-    bool ListensTo(int kind) const { return kind >= 0 && kind < kEventKindCount && eventMask_.test(size_t(kind)); }
+    bool ListensTo(int kind) const {
+        return kind >= 0 && kind < kEventKindCount && eventMask_.test(size_t(kind));
+    }
     // Subscribers with a key are kept sorted by it; the key orders who hears
     // an event first (script handlers use it).
     virtual QString SubscriberSortKey() const { return QString(); }

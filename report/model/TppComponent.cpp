@@ -2,13 +2,14 @@
 
 #include "ClassBuilder.h"
 #include "TppBand.h"
-#include "TppReportModel.h"
 #include "TppGroup.h"
+#include "TppReportModel.h"
 
 const ClassInfo& TppComponent::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppComponent>("TppComponent", &TppPrintable::staticClassInfo(), [](auto& c) {
-            c.property("ParentDataPipeline", &TppComponent::ParentDataPipeline, &TppComponent::SetParentDataPipeline)
+            c.property("ParentDataPipeline", &TppComponent::ParentDataPipeline,
+                       &TppComponent::SetParentDataPipeline)
                 .withDefault(true);
             // The holding band decides the type; a stored one counts only until then.
             c.defined("BandType", PropertyKind::Integer, &TppComponent::BandType,
@@ -110,7 +111,9 @@ void TppComponent::RefreshBandType() {
     groupNo_ = band_->GroupIndex();
 }
 
-int TppComponent::Index() const { return band_ ? band_->IndexOfObject(this) : -1; }
+int TppComponent::Index() const {
+    return band_ ? band_->IndexOfObject(this) : -1;
+}
 
 int TppComponent::HolderIndex() const {
     const TppComponentHolder* holder = Holder();
@@ -129,7 +132,9 @@ void TppComponent::SendToBack() {
     Change();
 }
 
-TppReportModel* TppComponent::Report() const { return band_ ? band_->Report() : nullptr; }
+TppReportModel* TppComponent::Report() const {
+    return band_ ? band_->Report() : nullptr;
+}
 
 void TppComponent::SetParentDataPipeline(bool follow) {
     parentDataPipeline_ = follow;

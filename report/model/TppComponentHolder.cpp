@@ -12,4 +12,6 @@ void TppComponentHolder::AddObject(TppComponent* component) {
         objects_.append(component);
 }
 
-void TppComponentHolder::RemoveObject(TppComponent* component) { objects_.removeOne(component); }
+void TppComponentHolder::RemoveObject(TppComponent* component) {
+    objects_.removeOne(component);
+}

@@ -19,7 +19,9 @@ TppDataPipeline::TppDataPipeline(OwnedComponent* owner) : TppRelative(owner) {
     AddEventKind(ciPipelineRecordPositionChange);
 }
 
-TppDataPipeline::~TppDataPipeline() { markDestroying(); }
+TppDataPipeline::~TppDataPipeline() {
+    markDestroying();
+}
 
 void TppDataPipeline::raise(const TppNotifyEvent& event, int kind) {
     event(this);
@@ -120,9 +122,13 @@ int TppDataPipeline::RawMoveBy(int n) {
     return moved;
 }
 
-int TppDataPipeline::stepForward() { return IsLinked() ? LinkedMoveBy(moveBy_) : RawMoveBy(moveBy_); }
+int TppDataPipeline::stepForward() {
+    return IsLinked() ? LinkedMoveBy(moveBy_) : RawMoveBy(moveBy_);
+}
 
-int TppDataPipeline::stepBackward() { return IsLinked() ? LinkedMoveBy(-moveBy_) : RawMoveBy(-moveBy_); }
+int TppDataPipeline::stepBackward() {
+    return IsLinked() ? LinkedMoveBy(-moveBy_) : RawMoveBy(-moveBy_);
+}
 
 void TppDataPipeline::PositionAtRangeBegin() {
     switch (rangeBegin_) {
@@ -432,7 +438,8 @@ void TppDataPipeline::InitializeTraversal(const QList<TppDataPipeline*>& pipelin
         if (pipeline != this && pipeline->master_ == this && !details_.contains(pipeline))
             details_.append(pipeline);
     AddAutomaticDetails(pipelines, details_);
-    if (std::any_of(details_.begin(), details_.end(), [](const TppDataPipeline* d) { return !d->skipWhenNoRecords_; }))
+    if (std::any_of(details_.begin(), details_.end(),
+                    [](const TppDataPipeline* d) { return !d->skipWhenNoRecords_; }))
         details_.clear();
     skipping_ = !details_.isEmpty();
 }
@@ -465,14 +472,30 @@ void TppDataPipeline::skipBackward() {
 
 // Fields --------------------------------------------------------------------------
 
-QVariant TppDataPipeline::GetFieldValue(const QString&) { return QVariant(); }
-QString TppDataPipeline::GetFieldAsString(const QString&) { return QString(); }
-double TppDataPipeline::GetFieldAsDouble(const QString&) { return 0; }
-bool TppDataPipeline::GetFieldIsNull(const QString&) { return true; }
-TppDataType TppDataPipeline::GetFieldDataType(const QString&) { return dtNotKnown; }
-int TppDataPipeline::GetFieldDisplayWidth(const QString&) { return 0; }
-int TppDataPipeline::GetFieldSize(const QString&) { return 0; }
-TppFieldAlignment TppDataPipeline::GetFieldAlignment(const QString&) { return taLeftJustify; }
+QVariant TppDataPipeline::GetFieldValue(const QString&) {
+    return QVariant();
+}
+QString TppDataPipeline::GetFieldAsString(const QString&) {
+    return QString();
+}
+double TppDataPipeline::GetFieldAsDouble(const QString&) {
+    return 0;
+}
+bool TppDataPipeline::GetFieldIsNull(const QString&) {
+    return true;
+}
+TppDataType TppDataPipeline::GetFieldDataType(const QString&) {
+    return dtNotKnown;
+}
+int TppDataPipeline::GetFieldDisplayWidth(const QString&) {
+    return 0;
+}
+int TppDataPipeline::GetFieldSize(const QString&) {
+    return 0;
+}
+TppFieldAlignment TppDataPipeline::GetFieldAlignment(const QString&) {
+    return taLeftJustify;
+}
 
 bool TppDataPipeline::GetFieldNames(QStringList& names) {
     names.clear();

@@ -26,7 +26,9 @@ const ClassInfo& TppDetailBand::staticClassInfo() {
     return info;
 }
 
-TppDataPipeline* TppDetailBand::DataPipeline() const { return pipeline_ ? pipeline_ : TppBand::DataPipeline(); }
+TppDataPipeline* TppDetailBand::DataPipeline() const {
+    return pipeline_ ? pipeline_ : TppBand::DataPipeline();
+}
 
 void TppDetailBand::SetDataPipeline(TppDataPipeline* pipeline) {
     if (pipeline == pipeline_)

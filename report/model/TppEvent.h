@@ -8,8 +8,7 @@ class TppCommunicator;
 
 // A published event: the name of the handler method that templates store,
 // and the handler itself, bound by code or by the script module.
-template <class... Args>
-struct TppEvent {
+template <class... Args> struct TppEvent {
     QString methodName;
     std::function<void(Args...)> handler;
 

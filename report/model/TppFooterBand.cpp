@@ -3,6 +3,7 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppFooterBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppFooterBand>("TppFooterBand", &TppPageBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppFooterBand>("TppFooterBand", &TppPageBand::staticClassInfo(), [](auto&) {});
     return info;
 }

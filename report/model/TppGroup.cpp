@@ -12,51 +12,54 @@
 #include "Units.h"
 
 const ClassInfo& TppGroup::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppGroup>("TppGroup", &TppCacheable::staticClassInfo(), [](auto& c) {
-        c.property("BreakName", &TppGroup::BreakName, &TppGroup::SetBreakName);
-        c.property("BreakType", &TppGroup::BreakType, &TppGroup::SetBreakType)
-            .names(enumerationNames("TppBreakType"))
-            .withDefault(btDataField);
-        c.reference("DataPipeline", &TppGroup::DataPipeline, &TppGroup::SetDataPipeline);
-        c.property("KeepTogether", &TppGroup::KeepTogether, &TppGroup::SetKeepTogether).withDefault(false);
-        c.property("NewColumn", &TppGroup::NewColumn, &TppGroup::SetNewColumn).withDefault(false);
-        c.property("NewColumnThreshold", &TppGroup::NewColumnThreshold, &TppGroup::SetNewColumnThreshold)
-            .notStored();
-        c.property("NewPage", &TppGroup::NewPage, &TppGroup::SetNewPage).withDefault(false);
-        c.property("NewPageThreshold", &TppGroup::NewPageThreshold, &TppGroup::SetNewPageThreshold).notStored();
-        c.property("ResetPageNo", &TppGroup::ResetPageNo, &TppGroup::SetResetPageNo).withDefault(false);
-        c.property("ReprintOnSubsequentColumn", &TppGroup::ReprintOnSubsequentColumn,
-                   &TppGroup::SetReprintOnSubsequentColumn)
-            .withDefault(true);
-        c.property("ReprintOnSubsequentPage", &TppGroup::ReprintOnSubsequentPage,
-                   &TppGroup::SetReprintOnSubsequentPage)
-            .withDefault(true);
-        c.property("HeaderForOrphanedFooter", &TppGroup::HeaderForOrphanedFooter,
-                   &TppGroup::SetHeaderForOrphanedFooter)
-            .withDefault(true);
-        c.object("OutlineSettings", [](TppGroup& g) -> Persistent* { return &g.OutlineSettings(); });
-        c.property("Tag", &TppGroup::Tag, &TppGroup::SetTag).withDefault(0);
-        c.property("UserName", &TppGroup::UserName, &TppGroup::SetUserName);
-        c.event("BeforeGroupBreak", &TppGroup::BeforeGroupBreak);
-        c.event("AfterGroupBreak", &TppGroup::AfterGroupBreak);
-        c.event("OnGetBreakValue", &TppGroup::OnGetBreakValue);
-        c.defined("mmNewColumnThreshold", PropertyKind::Integer, &TppGroup::mmNewColumnThreshold,
-                  [](TppGroup& g, const QVariant& v) { g.newColumnThreshold_ = v.toInt(); });
-        c.defined("mmNewPageThreshold", PropertyKind::Integer, &TppGroup::mmNewPageThreshold,
-                  [](TppGroup& g, const QVariant& v) { g.newPageThreshold_ = v.toInt(); });
-        c.defined(
-            "DataPipelineName", PropertyKind::String,
-            [](const TppGroup& g) { return g.pipeline_ ? g.pipeline_->Name() : QString(); },
-            [](TppGroup& g, const QVariant& v) { g.pendingPipelineName_.set(v.toString()); });
-        c.defined("FieldName", PropertyKind::String, nullptr,
-                  [](TppGroup& g, const QVariant& v) { g.legacyFieldName_ = v.toString(); });
-        c.defined("ReprintOnSubsequent", PropertyKind::Boolean, nullptr,
-                  [](TppGroup& g, const QVariant& v) { g.legacyReprintOnSubsequent_ = v.toBool(); });
-        c.defined("Threshold", PropertyKind::Single, nullptr,
-                  [](TppGroup& g, const QVariant& v) { g.legacyThreshold_ = v.toFloat(); });
-        for (const char* ignored : {"Left", "Top"})
-            c.defined(ignored, PropertyKind::Integer, nullptr, [](TppGroup&, const QVariant&) {});
-    });
+    static const ClassInfo info =
+        describeClass<TppGroup>("TppGroup", &TppCacheable::staticClassInfo(), [](auto& c) {
+            c.property("BreakName", &TppGroup::BreakName, &TppGroup::SetBreakName);
+            c.property("BreakType", &TppGroup::BreakType, &TppGroup::SetBreakType)
+                .names(enumerationNames("TppBreakType"))
+                .withDefault(btDataField);
+            c.reference("DataPipeline", &TppGroup::DataPipeline, &TppGroup::SetDataPipeline);
+            c.property("KeepTogether", &TppGroup::KeepTogether, &TppGroup::SetKeepTogether)
+                .withDefault(false);
+            c.property("NewColumn", &TppGroup::NewColumn, &TppGroup::SetNewColumn).withDefault(false);
+            c.property("NewColumnThreshold", &TppGroup::NewColumnThreshold, &TppGroup::SetNewColumnThreshold)
+                .notStored();
+            c.property("NewPage", &TppGroup::NewPage, &TppGroup::SetNewPage).withDefault(false);
+            c.property("NewPageThreshold", &TppGroup::NewPageThreshold, &TppGroup::SetNewPageThreshold)
+                .notStored();
+            c.property("ResetPageNo", &TppGroup::ResetPageNo, &TppGroup::SetResetPageNo).withDefault(false);
+            c.property("ReprintOnSubsequentColumn", &TppGroup::ReprintOnSubsequentColumn,
+                       &TppGroup::SetReprintOnSubsequentColumn)
+                .withDefault(true);
+            c.property("ReprintOnSubsequentPage", &TppGroup::ReprintOnSubsequentPage,
+                       &TppGroup::SetReprintOnSubsequentPage)
+                .withDefault(true);
+            c.property("HeaderForOrphanedFooter", &TppGroup::HeaderForOrphanedFooter,
+                       &TppGroup::SetHeaderForOrphanedFooter)
+                .withDefault(true);
+            c.object("OutlineSettings", [](TppGroup& g) -> Persistent* { return &g.OutlineSettings(); });
+            c.property("Tag", &TppGroup::Tag, &TppGroup::SetTag).withDefault(0);
+            c.property("UserName", &TppGroup::UserName, &TppGroup::SetUserName);
+            c.event("BeforeGroupBreak", &TppGroup::BeforeGroupBreak);
+            c.event("AfterGroupBreak", &TppGroup::AfterGroupBreak);
+            c.event("OnGetBreakValue", &TppGroup::OnGetBreakValue);
+            c.defined("mmNewColumnThreshold", PropertyKind::Integer, &TppGroup::mmNewColumnThreshold,
+                      [](TppGroup& g, const QVariant& v) { g.newColumnThreshold_ = v.toInt(); });
+            c.defined("mmNewPageThreshold", PropertyKind::Integer, &TppGroup::mmNewPageThreshold,
+                      [](TppGroup& g, const QVariant& v) { g.newPageThreshold_ = v.toInt(); });
+            c.defined(
+                "DataPipelineName", PropertyKind::String,
+                [](const TppGroup& g) { return g.pipeline_ ? g.pipeline_->Name() : QString(); },
+                [](TppGroup& g, const QVariant& v) { g.pendingPipelineName_.set(v.toString()); });
+            c.defined("FieldName", PropertyKind::String, nullptr,
+                      [](TppGroup& g, const QVariant& v) { g.legacyFieldName_ = v.toString(); });
+            c.defined("ReprintOnSubsequent", PropertyKind::Boolean, nullptr,
+                      [](TppGroup& g, const QVariant& v) { g.legacyReprintOnSubsequent_ = v.toBool(); });
+            c.defined("Threshold", PropertyKind::Single, nullptr,
+                      [](TppGroup& g, const QVariant& v) { g.legacyThreshold_ = v.toFloat(); });
+            for (const char* ignored : {"Left", "Top"})
+                c.defined(ignored, PropertyKind::Integer, nullptr, [](TppGroup&, const QVariant&) {});
+        });
     return info;
 }
 
@@ -79,7 +82,8 @@ void TppGroup::SetReport(TppReportModel* report) {
         units_ = report_->Units();
         report_->AddGroup(this);
     }
-    for (TppGroupBand* band : {static_cast<TppGroupBand*>(headerBand_), static_cast<TppGroupBand*>(footerBand_)})
+    for (TppGroupBand* band :
+         {static_cast<TppGroupBand*>(headerBand_), static_cast<TppGroupBand*>(footerBand_)})
         if (band)
             band->SetReport(report);
 }
@@ -92,7 +96,9 @@ bool TppGroup::SetParentComponent(OwnedComponent* parent) {
     return true;
 }
 
-int TppGroup::GroupNo() const { return report_ ? int(report_->Groups().indexOf(this)) : -1; }
+int TppGroup::GroupNo() const {
+    return report_ ? int(report_->Groups().indexOf(this)) : -1;
+}
 
 void TppGroup::SetHeaderBand(TppGroupHeaderBand* band) {
     if (band == headerBand_)
@@ -205,9 +211,15 @@ void TppGroup::SetmmNewColumnThreshold(int value) {
     Change();
 }
 
-float TppGroup::NewPageThreshold() const { return UnitsFromMM(newPageThreshold_, units_, Axis::Vertical); }
-void TppGroup::SetNewPageThreshold(float value) { SetmmNewPageThreshold(UnitsToMM(value, units_, Axis::Vertical)); }
-float TppGroup::NewColumnThreshold() const { return UnitsFromMM(newColumnThreshold_, units_, Axis::Vertical); }
+float TppGroup::NewPageThreshold() const {
+    return UnitsFromMM(newPageThreshold_, units_, Axis::Vertical);
+}
+void TppGroup::SetNewPageThreshold(float value) {
+    SetmmNewPageThreshold(UnitsToMM(value, units_, Axis::Vertical));
+}
+float TppGroup::NewColumnThreshold() const {
+    return UnitsFromMM(newColumnThreshold_, units_, Axis::Vertical);
+}
 void TppGroup::SetNewColumnThreshold(float value) {
     SetmmNewColumnThreshold(UnitsToMM(value, units_, Axis::Vertical));
 }
@@ -288,9 +300,13 @@ void TppGroup::DoAfterGroupBreak() {
     ++breakNo_;
 }
 
-void TppGroup::DoBeforeHeader() { BroadcastEvent(this, ciGroupBeforeHeader); }
+void TppGroup::DoBeforeHeader() {
+    BroadcastEvent(this, ciGroupBeforeHeader);
+}
 
-void TppGroup::DoBeforeFooter() { BroadcastEvent(this, ciGroupBeforeFooter); }
+void TppGroup::DoBeforeFooter() {
+    BroadcastEvent(this, ciGroupBeforeFooter);
+}
 
 QString TppGroup::Description() {
     QString what;

@@ -1,8 +1,8 @@
 #include "TppGroupBand.h"
 
 #include "ClassBuilder.h"
-#include "TppReportModel.h"
 #include "TppGroup.h"
+#include "TppReportModel.h"
 
 const ClassInfo& TppGroupBand::staticClassInfo() {
     static const ClassInfo info =
@@ -12,7 +12,9 @@ const ClassInfo& TppGroupBand::staticClassInfo() {
 
 TppGroupBand::TppGroupBand(OwnedComponent* owner) : TppBand(owner) {}
 
-TppGroupBand::~TppGroupBand() { markDestroying(); }
+TppGroupBand::~TppGroupBand() {
+    markDestroying();
+}
 
 void TppGroupBand::attachTo(TppGroup* group) {
     if (group == group_)
@@ -34,7 +36,9 @@ bool TppGroupBand::SetParentComponent(OwnedComponent* parent) {
     return true;
 }
 
-int TppGroupBand::GroupIndex() const { return group_ ? group_->GroupNo() : -1; }
+int TppGroupBand::GroupIndex() const {
+    return group_ ? group_->GroupNo() : -1;
+}
 
 void TppGroupBand::Notify(TppCommunicator* sender, int operation) {
     TppBand::Notify(sender, operation);

@@ -4,8 +4,8 @@
 #include "TppGroup.h"
 
 const ClassInfo& TppGroupFooterBand::staticClassInfo() {
-    static const ClassInfo info =
-        describeClass<TppGroupFooterBand>("TppGroupFooterBand", &TppGroupBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info = describeClass<TppGroupFooterBand>(
+        "TppGroupFooterBand", &TppGroupBand::staticClassInfo(), [](auto&) {});
     return info;
 }
 

@@ -4,8 +4,8 @@
 #include "TppGroup.h"
 
 const ClassInfo& TppGroupHeaderBand::staticClassInfo() {
-    static const ClassInfo info =
-        describeClass<TppGroupHeaderBand>("TppGroupHeaderBand", &TppGroupBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info = describeClass<TppGroupHeaderBand>(
+        "TppGroupHeaderBand", &TppGroupBand::staticClassInfo(), [](auto&) {});
     return info;
 }
 

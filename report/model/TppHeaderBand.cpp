@@ -3,6 +3,7 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppHeaderBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppHeaderBand>("TppHeaderBand", &TppPageBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppHeaderBand>("TppHeaderBand", &TppPageBand::staticClassInfo(), [](auto&) {});
     return info;
 }

@@ -6,7 +6,9 @@ const ClassInfo& TppOutlineSettings::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppOutlineSettings>("TppOutlineSettings", &Persistent::staticClassInfo(), [](auto& c) {
             using S = TppOutlineSettings;
-            c.property("CreateNode", [](const S& s) { return s.CreateNode; }, [](S& s, bool v) { s.CreateNode = v; })
+            c.property(
+                 "CreateNode", [](const S& s) { return s.CreateNode; },
+                 [](S& s, bool v) { s.CreateNode = v; })
                 .withDefault(true);
         });
     return info;
@@ -20,7 +22,8 @@ const ClassInfo& TppOutlineReportSettings::staticClassInfo() {
                  "CreatePageNodes", [](const S& s) { return s.CreatePageNodes; },
                  [](S& s, bool v) { s.CreatePageNodes = v; })
                 .withDefault(true);
-            c.property("Enabled", [](const S& s) { return s.Enabled; }, [](S& s, bool v) { s.Enabled = v; })
+            c.property(
+                 "Enabled", [](const S& s) { return s.Enabled; }, [](S& s, bool v) { s.Enabled = v; })
                 .withDefault(true);
         });
     return info;

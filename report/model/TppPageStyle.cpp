@@ -6,21 +6,24 @@
 #include "TppReportModel.h"
 
 const ClassInfo& TppPageStyle::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppPageStyle>("TppPageStyle", &TppBand::staticClassInfo(), [](auto& c) {
-        using S = TppPageStyle;
-        c.property("EndPage", &S::EndPage, &S::SetEndPage).withDefault(0);
-        c.property("PageList", &S::PageList, &S::SetPageList);
-        c.property("PageSetting", &S::PageSetting, &S::SetPageSetting)
-            .names(enumerationNames("TppPageSettingType"))
-            .withDefault(psAll);
-        c.property("SinglePage", &S::SinglePage, &S::SetSinglePage).withDefault(0);
-        c.property("StartPage", &S::StartPage, &S::SetStartPage).withDefault(0);
-        c.property("ValidPages", &S::ValidPages, &S::SetValidPages);
-    });
+    static const ClassInfo info =
+        describeClass<TppPageStyle>("TppPageStyle", &TppBand::staticClassInfo(), [](auto& c) {
+            using S = TppPageStyle;
+            c.property("EndPage", &S::EndPage, &S::SetEndPage).withDefault(0);
+            c.property("PageList", &S::PageList, &S::SetPageList);
+            c.property("PageSetting", &S::PageSetting, &S::SetPageSetting)
+                .names(enumerationNames("TppPageSettingType"))
+                .withDefault(psAll);
+            c.property("SinglePage", &S::SinglePage, &S::SetSinglePage).withDefault(0);
+            c.property("StartPage", &S::StartPage, &S::SetStartPage).withDefault(0);
+            c.property("ValidPages", &S::ValidPages, &S::SetValidPages);
+        });
     return info;
 }
 
-QString TppPageStyle::SortKey() const { return sortKeyNumber(Report() && Report()->Printing() ? 0 : 10); }
+QString TppPageStyle::SortKey() const {
+    return sortKeyNumber(Report() && Report()->Printing() ? 0 : 10);
+}
 
 void TppPageStyle::SetPageSetting(TppPageSettingType value) {
     pageSetting_ = value;

@@ -2,8 +2,8 @@
 
 #include "CacheRecord.h"
 #include "ClassBuilder.h"
-#include "TppEventKind.h"
 #include "TppDataPipeline.h"
+#include "TppEventKind.h"
 #include "Units.h"
 
 const ClassInfo& TppPrintable::staticClassInfo() {
@@ -15,11 +15,13 @@ const ClassInfo& TppPrintable::staticClassInfo() {
             c.property("Top", &TppPrintable::Top, &TppPrintable::SetTop).notStored();
             c.property("Width", &TppPrintable::Width, &TppPrintable::SetWidth).notStored();
             c.property("Height", &TppPrintable::Height, &TppPrintable::SetHeight).notStored();
-            c.property("ReprintOnOverFlow", &TppPrintable::ReprintOnOverFlow, &TppPrintable::SetReprintOnOverFlow)
+            c.property("ReprintOnOverFlow", &TppPrintable::ReprintOnOverFlow,
+                       &TppPrintable::SetReprintOnOverFlow)
                 .withDefault(false);
             c.property("ShiftWithParent", &TppPrintable::ShiftWithParent, &TppPrintable::SetShiftWithParent)
                 .withDefault(false);
-            c.property("StretchWithParent", &TppPrintable::StretchWithParent, &TppPrintable::SetStretchWithParent)
+            c.property("StretchWithParent", &TppPrintable::StretchWithParent,
+                       &TppPrintable::SetStretchWithParent)
                 .withDefault(false);
             c.event("OnDrawCommandClick", &TppPrintable::OnDrawCommandClick);
             c.event("OnPrint", &TppPrintable::OnPrint);
@@ -47,7 +49,9 @@ const ClassInfo& TppPrintable::staticClassInfo() {
 
 TppPrintable::TppPrintable(OwnedComponent* owner) : TppCacheable(owner) {}
 
-TppPrintable::~TppPrintable() { markDestroying(); }
+TppPrintable::~TppPrintable() {
+    markDestroying();
+}
 
 void TppPrintable::SetVisible(bool visible) {
     if (visible == visible_)
@@ -61,24 +65,48 @@ void TppPrintable::storeBox(int left, int top, int width, int height) {
     BoundsChanged();
 }
 
-void TppPrintable::SetmmLeft(int value) { SetBounds(value, box_.top, box_.width, box_.height); }
-void TppPrintable::SetmmTop(int value) { SetBounds(box_.left, value, box_.width, box_.height); }
-void TppPrintable::SetmmWidth(int value) { SetBounds(box_.left, box_.top, value, box_.height); }
-void TppPrintable::SetmmHeight(int value) { SetBounds(box_.left, box_.top, box_.width, value); }
+void TppPrintable::SetmmLeft(int value) {
+    SetBounds(value, box_.top, box_.width, box_.height);
+}
+void TppPrintable::SetmmTop(int value) {
+    SetBounds(box_.left, value, box_.width, box_.height);
+}
+void TppPrintable::SetmmWidth(int value) {
+    SetBounds(box_.left, box_.top, value, box_.height);
+}
+void TppPrintable::SetmmHeight(int value) {
+    SetBounds(box_.left, box_.top, box_.width, value);
+}
 
 void TppPrintable::SetBounds(int left, int top, int width, int height) {
     storeBox(left, top, std::max(width, 0), std::max(height, 0));
     Change();
 }
 
-float TppPrintable::Left() const { return UnitsFromMM(box_.left, units_, Axis::Horizontal); }
-float TppPrintable::Top() const { return UnitsFromMM(box_.top, units_, Axis::Vertical); }
-float TppPrintable::Width() const { return UnitsFromMM(box_.width, units_, Axis::Horizontal); }
-float TppPrintable::Height() const { return UnitsFromMM(box_.height, units_, Axis::Vertical); }
-void TppPrintable::SetLeft(float value) { SetmmLeft(UnitsToMM(value, units_, Axis::Horizontal)); }
-void TppPrintable::SetTop(float value) { SetmmTop(UnitsToMM(value, units_, Axis::Vertical)); }
-void TppPrintable::SetWidth(float value) { SetmmWidth(UnitsToMM(value, units_, Axis::Horizontal)); }
-void TppPrintable::SetHeight(float value) { SetmmHeight(UnitsToMM(value, units_, Axis::Vertical)); }
+float TppPrintable::Left() const {
+    return UnitsFromMM(box_.left, units_, Axis::Horizontal);
+}
+float TppPrintable::Top() const {
+    return UnitsFromMM(box_.top, units_, Axis::Vertical);
+}
+float TppPrintable::Width() const {
+    return UnitsFromMM(box_.width, units_, Axis::Horizontal);
+}
+float TppPrintable::Height() const {
+    return UnitsFromMM(box_.height, units_, Axis::Vertical);
+}
+void TppPrintable::SetLeft(float value) {
+    SetmmLeft(UnitsToMM(value, units_, Axis::Horizontal));
+}
+void TppPrintable::SetTop(float value) {
+    SetmmTop(UnitsToMM(value, units_, Axis::Vertical));
+}
+void TppPrintable::SetWidth(float value) {
+    SetmmWidth(UnitsToMM(value, units_, Axis::Horizontal));
+}
+void TppPrintable::SetHeight(float value) {
+    SetmmHeight(UnitsToMM(value, units_, Axis::Vertical));
+}
 
 void TppPrintable::SetDataPipeline(TppDataPipeline* pipeline) {
     if (pipeline == pipeline_)
@@ -128,7 +156,9 @@ void TppPrintable::SetStretchWithParent(bool value) {
     Change();
 }
 
-void TppPrintable::InitForReport() { OverFlow = false; }
+void TppPrintable::InitForReport() {
+    OverFlow = false;
+}
 
 void TppPrintable::CacheFields(CacheRecord& record) {
     TppCacheable::CacheFields(record);
@@ -143,7 +173,9 @@ void TppPrintable::ResetForBand() {
 
 // A printable that places nothing completes at once; the component classes
 // place themselves.
-void TppPrintable::Generate() { GenerationComplete = true; }
+void TppPrintable::Generate() {
+    GenerationComplete = true;
+}
 
 void TppPrintable::MarkForReprint() {
     if (Visible())

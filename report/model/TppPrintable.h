@@ -77,7 +77,7 @@ public:
     bool OverFlow = false;           // has content left for the next page
     int SpaceUsed = 0;
     TppPrintRect PrintRect;
-    int ZOrder = 0;                  // index among its band's objects: the drawing order
+    int ZOrder = 0; // index among its band's objects: the drawing order
     bool ResetOnCompute = false;
 
     // The draw command class the component creates; none draws nothing itself.

@@ -112,7 +112,8 @@ void TppReportModel::SetDataPipeline(TppDataPipeline* pipeline) {
     }
     for (TppGroup* group : groups_)
         if (group->BreakType() == btDataField &&
-            (group->DataPipeline() == old || group->BreakName().isEmpty() || fitsNewPipeline(group->BreakName())))
+            (group->DataPipeline() == old || group->BreakName().isEmpty() ||
+             fitsNewPipeline(group->BreakName())))
             group->SetDataPipeline(pipeline);
     autoStop_ = pipeline == nullptr;
     Change();
@@ -132,7 +133,9 @@ void TppReportModel::SetUnits(TppUnitType units) {
     Change();
 }
 
-QString TppReportModel::pipelineName() const { return pipeline_ ? pipeline_->Name() : QString(); }
+QString TppReportModel::pipelineName() const {
+    return pipeline_ ? pipeline_->Name() : QString();
+}
 
 void TppReportModel::SetPrinting(bool printing) {
     printing_ = printing;
@@ -171,7 +174,9 @@ void TppReportModel::InitializePipelines() {
 }
 
 TppCommunicator* TppReportModel::FindUserName(const QString& text) const {
-    const auto matches = [&](const TppCommunicator* c) { return c->UserName().compare(text, Qt::CaseInsensitive) == 0; };
+    const auto matches = [&](const TppCommunicator* c) {
+        return c->UserName().compare(text, Qt::CaseInsensitive) == 0;
+    };
     if (matches(this))
         return const_cast<TppReportModel*>(this);
     for (TppBand* band : bands_) {

@@ -25,9 +25,10 @@ QString unescape(const QString& text) {
     return out;
 }
 
-const QStringList kPlaceholders = {"<page>",     "<pagecount>",   "<documentname>", "<printername>", "<columnno>",
-                                   "<filename>", "<minbarwidth>", "<maxbarwidth>",  "<character>",   "<identifier>",
-                                   "<name>",     "<count>",       "<message>",      "<length>",      "<no>"};
+const QStringList kPlaceholders = {
+    "<page>",     "<pagecount>",   "<documentname>", "<printername>", "<columnno>",
+    "<filename>", "<minbarwidth>", "<maxbarwidth>",  "<character>",   "<identifier>",
+    "<name>",     "<count>",       "<message>",      "<length>",      "<no>"};
 
 } // namespace
 
@@ -138,15 +139,17 @@ QString TppResourceManager::LoadString(int identifier) const {
     return defaultLanguageStrings().value(identifier - kIdentifierBase);
 }
 
-QString LanguageString(int n) { return TppResourceManager::instance().LoadString(kIdentifierBase + n); }
+QString LanguageString(int n) {
+    return TppResourceManager::instance().LoadString(kIdentifierBase + n);
+}
 
 QString fillPlaceholders(const QString& text, const QStringList& arguments) {
     QString out;
     qsizetype argument = 0;
     for (qsizetype i = 0; i < text.size();) {
-        const auto placeholder = std::find_if(kPlaceholders.begin(), kPlaceholders.end(), [&](const QString& p) {
-            return QStringView(text).sliced(i).startsWith(p);
-        });
+        const auto placeholder =
+            std::find_if(kPlaceholders.begin(), kPlaceholders.end(),
+                         [&](const QString& p) { return QStringView(text).sliced(i).startsWith(p); });
         if (placeholder == kPlaceholders.end()) {
             out += text[i++];
             continue;
@@ -157,4 +160,6 @@ QString fillPlaceholders(const QString& text, const QStringList& arguments) {
     return out;
 }
 
-QString LanguageStringFmt(int n, const QStringList& arguments) { return fillPlaceholders(LanguageString(n), arguments); }
+QString LanguageStringFmt(int n, const QStringList& arguments) {
+    return fillPlaceholders(LanguageString(n), arguments);
+}

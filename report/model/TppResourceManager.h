@@ -60,7 +60,8 @@ private:
         QString baseName;
         std::optional<QHash<int, QString>> strings;
     };
-    std::optional<QHash<int, QString>> loadModuleFile(const QString& baseName, TppLanguageType language) const;
+    std::optional<QHash<int, QString>> loadModuleFile(const QString& baseName,
+                                                      TppLanguageType language) const;
     int reloadModules();
 
     mutable QReadWriteLock lock_;

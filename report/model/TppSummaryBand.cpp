@@ -3,6 +3,7 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppSummaryBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppSummaryBand>("TppSummaryBand", &TppReportBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppSummaryBand>("TppSummaryBand", &TppReportBand::staticClassInfo(), [](auto&) {});
     return info;
 }

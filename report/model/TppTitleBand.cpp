@@ -3,6 +3,7 @@
 #include "ClassBuilder.h"
 
 const ClassInfo& TppTitleBand::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppTitleBand>("TppTitleBand", &TppReportBand::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppTitleBand>("TppTitleBand", &TppReportBand::staticClassInfo(), [](auto&) {});
     return info;
 }

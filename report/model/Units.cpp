@@ -29,12 +29,15 @@ long double pixelsPerInch(TppUnitType unit, Axis axis, const DeviceResolution* p
 }
 
 int toInt(long double value) {
-    return int(std::clamp<long double>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return int(
+        std::clamp<long double>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace
 
-const DeviceResolution& screenResolution() { return screen(); }
+const DeviceResolution& screenResolution() {
+    return screen();
+}
 
 void setScreenPixelsPerInch(int horizontal, int vertical) {
     screen().horizontal = horizontal;

@@ -28,7 +28,8 @@ void setScreenPixelsPerInch(int horizontal, int vertical);
 float UnitsFromMM(int value, TppUnitType unit, Axis axis = Axis::Horizontal,
                   const DeviceResolution* printer = nullptr);
 // A length in `unit` expressed in thousandths of a millimetre.
-int UnitsToMM(float value, TppUnitType unit, Axis axis = Axis::Horizontal, const DeviceResolution* printer = nullptr);
+int UnitsToMM(float value, TppUnitType unit, Axis axis = Axis::Horizontal,
+              const DeviceResolution* printer = nullptr);
 
 // The same for tenths of a millimetre, the unit in which printers report paper.
 float TenthsMMToUnits(int value, TppUnitType unit, Axis axis = Axis::Horizontal,

@@ -12,7 +12,9 @@ const ClassInfo& CollectingDevice::staticClassInfo() {
 
 CollectingDevice::CollectingDevice(OwnedComponent* owner) : TppDevice(owner) {}
 
-CollectingDevice::~CollectingDevice() { markDestroying(); }
+CollectingDevice::~CollectingDevice() {
+    markDestroying();
+}
 
 void CollectingDevice::AcceptPage(TppPage& page) {
     TppDevice::AcceptPage(page);
@@ -24,8 +26,9 @@ void CollectingDevice::AcceptPage(TppPage& page) {
 void CollectingDevice::keep(const TppPage& page) {
     auto copy = std::make_unique<TppPage>();
     copy->Assign(page);
-    const auto at = std::lower_bound(pages_.begin(), pages_.end(), page.AbsolutePageNo,
-                                     [](const auto& kept, int number) { return kept->AbsolutePageNo < number; });
+    const auto at =
+        std::lower_bound(pages_.begin(), pages_.end(), page.AbsolutePageNo,
+                         [](const auto& kept, int number) { return kept->AbsolutePageNo < number; });
     if (at != pages_.end() && (*at)->AbsolutePageNo == page.AbsolutePageNo)
         *at = std::move(copy);
     else

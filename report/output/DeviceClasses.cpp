@@ -10,13 +10,16 @@ DeviceClasses& DeviceClasses::instance() {
 void DeviceClasses::RegisterDevice(const QString& deviceName, const ClassInfo& deviceClass) {
     ClassRegistry::instance().registerClass(deviceClass);
     QMutexLocker lock(&mutex_);
-    devices_.removeIf([&](const auto& entry) { return entry.first.compare(deviceName, Qt::CaseInsensitive) == 0; });
+    devices_.removeIf(
+        [&](const auto& entry) { return entry.first.compare(deviceName, Qt::CaseInsensitive) == 0; });
     devices_.append({deviceName, &deviceClass});
 }
 
 void DeviceClasses::UnregisterDevice(const QString& deviceName) {
     QMutexLocker lock(&mutex_);
-    const auto named = [&](const auto& entry) { return entry.first.compare(deviceName, Qt::CaseInsensitive) == 0; };
+    const auto named = [&](const auto& entry) {
+        return entry.first.compare(deviceName, Qt::CaseInsensitive) == 0;
+    };
     devices_.removeIf(named);
     fileDevices_.removeIf(named);
 }
@@ -25,7 +28,8 @@ void DeviceClasses::RegisterFileDevice(const QString& deviceName, const ClassInf
                                        const FileDeviceTraits& traits) {
     RegisterDevice(deviceName, deviceClass);
     QMutexLocker lock(&mutex_);
-    fileDevices_.removeIf([&](const auto& entry) { return entry.first.compare(deviceName, Qt::CaseInsensitive) == 0; });
+    fileDevices_.removeIf(
+        [&](const auto& entry) { return entry.first.compare(deviceName, Qt::CaseInsensitive) == 0; });
     fileDevices_.append({deviceName, &traits});
 }
 

@@ -31,7 +31,8 @@ public:
 
     // A device that writes to a file, listed by the print dialog in the
     // order of registration.
-    void RegisterFileDevice(const QString& deviceName, const ClassInfo& deviceClass, const FileDeviceTraits& traits);
+    void RegisterFileDevice(const QString& deviceName, const ClassInfo& deviceClass,
+                            const FileDeviceTraits& traits);
     QStringList FileDeviceNames() const;
     // None when no file device has that name.
     const FileDeviceTraits* FileTraits(const QString& deviceName) const;

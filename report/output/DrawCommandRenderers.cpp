@@ -16,18 +16,14 @@ DrawCommandRenderers& DrawCommandRenderers::instance() {
 }
 
 DrawCommandRenderers::DrawCommandRenderers() {
-    renderers_.insert(&TppDrawText::staticClassInfo(), [](DrawSurface& s, TppDrawCommand& c) {
-        drawText(s, static_cast<TppDrawText&>(c));
-    });
-    renderers_.insert(&TppDrawLine::staticClassInfo(), [](DrawSurface& s, TppDrawCommand& c) {
-        drawLine(s, static_cast<TppDrawLine&>(c));
-    });
-    renderers_.insert(&TppDrawShape::staticClassInfo(), [](DrawSurface& s, TppDrawCommand& c) {
-        drawShape(s, static_cast<TppDrawShape&>(c));
-    });
-    renderers_.insert(&TppDrawImage::staticClassInfo(), [](DrawSurface& s, TppDrawCommand& c) {
-        drawImage(s, static_cast<TppDrawImage&>(c));
-    });
+    renderers_.insert(&TppDrawText::staticClassInfo(),
+                      [](DrawSurface& s, TppDrawCommand& c) { drawText(s, static_cast<TppDrawText&>(c)); });
+    renderers_.insert(&TppDrawLine::staticClassInfo(),
+                      [](DrawSurface& s, TppDrawCommand& c) { drawLine(s, static_cast<TppDrawLine&>(c)); });
+    renderers_.insert(&TppDrawShape::staticClassInfo(),
+                      [](DrawSurface& s, TppDrawCommand& c) { drawShape(s, static_cast<TppDrawShape&>(c)); });
+    renderers_.insert(&TppDrawImage::staticClassInfo(),
+                      [](DrawSurface& s, TppDrawCommand& c) { drawImage(s, static_cast<TppDrawImage&>(c)); });
 }
 
 void DrawCommandRenderers::registerRenderer(const ClassInfo& commandClass, Renderer renderer) {

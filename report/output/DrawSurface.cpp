@@ -1,7 +1,8 @@
 #include "DrawSurface.h"
 
 int DrawSurface::fromScreenPixels(int pixels, Axis axis) const {
-    return int(roundHalfEven((long double)pixels * pixelsPerInch(axis) / screenResolution().pixelsPerInch(axis)));
+    return int(
+        roundHalfEven((long double)pixels * pixelsPerInch(axis) / screenResolution().pixelsPerInch(axis)));
 }
 
 int DrawSurface::zoomed(int pixels, Axis axis) const {

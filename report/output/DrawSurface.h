@@ -11,7 +11,8 @@
 // pixels rounded half to even.
 class DrawSurface final : public DeviceResolution {
 public:
-    DrawSurface(QPainter& painter, int horizontalPpi, int verticalPpi, const TextMeasurer& measurer, bool isPrinter)
+    DrawSurface(QPainter& painter, int horizontalPpi, int verticalPpi, const TextMeasurer& measurer,
+                bool isPrinter)
         : painter(painter), measurer(measurer), isPrinter(isPrinter), horizontal_(horizontalPpi),
           vertical_(verticalPpi) {}
 

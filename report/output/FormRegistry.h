@@ -21,8 +21,7 @@ public:
     bool IsRegistered(const QString& abstractName) const;
 
     // A new form of the class registered for F; none when there is none.
-    template <class F>
-    F* CreateForm() const {
+    template <class F> F* CreateForm() const {
         const Factory factory = find(F::abstractName());
         return factory ? dynamic_cast<F*>(factory()) : nullptr;
     }

@@ -7,15 +7,16 @@ namespace {
 
 // Places the picture in `box` as the command asks (stretched, kept in
 // proportion, centred or at its natural size, which is `natural` pixels).
-void placeImage(QPainter& painter, const TppDrawImage& command, const QRect& box, QSize natural, bool andMode) {
+void placeImage(QPainter& painter, const TppDrawImage& command, const QRect& box, QSize natural,
+                bool andMode) {
     QRect target;
     if (command.Stretch && !command.MaintainAspectRatio) {
         target = box;
     } else {
         int width = natural.width(), height = natural.height();
         if (command.Stretch) {
-            const float scale =
-                FitScale(float(natural.width()), float(natural.height()), float(box.width()), float(box.height()));
+            const float scale = FitScale(float(natural.width()), float(natural.height()), float(box.width()),
+                                         float(box.height()));
             width = int(natural.width() * scale);
             height = int(natural.height() * scale);
         }

@@ -41,8 +41,8 @@ void registerOutputClasses() {
     DeviceClasses::instance().RegisterDevice(QStringLiteral("Screen"), TppScreenDevice::staticClassInfo());
     // The print dialog lists file devices in this order; the archive
     // device follows from the template layer, which streams its pages.
-    DeviceClasses::instance().RegisterFileDevice(QStringLiteral("TextFile"), TppTextFileDevice::staticClassInfo(),
-                                                 TppTextFileDevice::Traits());
+    DeviceClasses::instance().RegisterFileDevice(
+        QStringLiteral("TextFile"), TppTextFileDevice::staticClassInfo(), TppTextFileDevice::Traits());
     DeviceClasses::instance().RegisterFileDevice(QStringLiteral("ReportTextFile"),
                                                  TppReportTextFileDevice::staticClassInfo(),
                                                  TppReportTextFileDevice::Traits());

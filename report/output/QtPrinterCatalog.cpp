@@ -11,7 +11,9 @@ QList<InstalledPrinter> QtPrinterCatalog::printers() const {
     return result;
 }
 
-QString QtPrinterCatalog::defaultPrinterName() const { return QPrinterInfo::defaultPrinterName(); }
+QString QtPrinterCatalog::defaultPrinterName() const {
+    return QPrinterInfo::defaultPrinterName();
+}
 
 PrinterCapabilities QtPrinterCatalog::capabilities(const QString& printerName) const {
     PrinterCapabilities result;

@@ -6,7 +6,9 @@
 
 namespace {
 
-int roundToInt(long double value) { return int(roundHalfEven(value)); }
+int roundToInt(long double value) {
+    return int(roundHalfEven(value));
+}
 
 } // namespace
 

@@ -16,7 +16,9 @@ int lineHeightOf(const TextMeasurer& measurer, const TppFont& font, int leading)
     return measurer.metrics(font, kFontPixelsPerInch).height + leading;
 }
 
-bool fitsBox(int boxHeight, qsizetype lineCount, int lineHeight) { return boxHeight / lineCount >= lineHeight; }
+bool fitsBox(int boxHeight, qsizetype lineCount, int lineHeight) {
+    return boxHeight / lineCount >= lineHeight;
+}
 
 } // namespace
 

@@ -23,10 +23,10 @@ QString fontName(const QString& name);
 TppFont zoomedFont(const TppFont& font, int pixelsPerInch, long double scaleY);
 
 struct MemoFit {
-    TppFont font;        // perhaps smaller than asked for
-    int leading = 0;     // pixels, perhaps less than asked for
-    int lineHeight = 0;  // pixels from one line's top to the next
-    int linesShown = 0;  // the lines that fit, at most all of them
+    TppFont font;       // perhaps smaller than asked for
+    int leading = 0;    // pixels, perhaps less than asked for
+    int lineHeight = 0; // pixels from one line's top to the next
+    int linesShown = 0; // the lines that fit, at most all of them
 };
 
 // Fits `lines` into a box of `boxWidth` x `boxHeight` pixels: a step smaller

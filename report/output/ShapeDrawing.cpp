@@ -31,15 +31,19 @@ void drawShape(DrawSurface& surface, const TppDrawShape& command) {
         return;
     }
     painter.setPen(outlined ? command.Pen.toQPen(penWidth) : QPen(Qt::NoPen));
-    painter.setBrush(command.Brush.style == TppBrush::bsClear ? QBrush(Qt::NoBrush) : command.Brush.toQBrush());
+    painter.setBrush(command.Brush.style == TppBrush::bsClear ? QBrush(Qt::NoBrush)
+                                                              : command.Brush.toQBrush());
     // The pen is centred on its path: inset by half its width keeps it inside.
     const qreal inset = outlined ? penWidth / 2.0 : 0;
-    const QRectF path = QRectF(box.left(), box.top(), box.width(), box.height()).adjusted(inset, inset, -inset, -inset);
+    const QRectF path =
+        QRectF(box.left(), box.top(), box.width(), box.height()).adjusted(inset, inset, -inset, -inset);
     if (command.ShapeType == stEllipse || command.ShapeType == stCircle) {
         painter.drawEllipse(path);
     } else {
-        const qreal rx = surface.zoomed(surface.toPixels(command.XCornerRound, Axis::Horizontal), Axis::Horizontal) / 2.0;
-        const qreal ry = surface.zoomed(surface.toPixels(command.YCornerRound, Axis::Vertical), Axis::Vertical) / 2.0;
+        const qreal rx =
+            surface.zoomed(surface.toPixels(command.XCornerRound, Axis::Horizontal), Axis::Horizontal) / 2.0;
+        const qreal ry =
+            surface.zoomed(surface.toPixels(command.YCornerRound, Axis::Vertical), Axis::Vertical) / 2.0;
         painter.drawRoundedRect(path, rx, ry);
     }
     painter.restore();

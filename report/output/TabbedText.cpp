@@ -1,6 +1,7 @@
 #include "TabbedText.h"
 
-TabbedText::TabbedText(const TextMeasurer& measurer, const TppFont& font, int verticalPpi, QList<int> tabStops)
+TabbedText::TabbedText(const TextMeasurer& measurer, const TppFont& font, int verticalPpi,
+                       QList<int> tabStops)
     : measurer_(measurer), font_(font), ppi_(verticalPpi), stops_(std::move(tabStops)),
       metrics_(measurer.metrics(font, verticalPpi)),
       defaultTab_(std::max(1, 8 * measurer.width(font, verticalPpi, QStringLiteral("x")))) {}

@@ -11,12 +11,15 @@ namespace {
 
 const QString kParagraphEnd = TppTextMarkups::ParagraphEnd.toString();
 
-int roundHalfEvenInt(long double value) { return int(roundHalfEven(value)); }
+int roundHalfEvenInt(long double value) {
+    return int(roundHalfEven(value));
+}
 
 // Draws the line with `extra` pixels spread over its blanks, the first
 // blanks taking one more while a remainder lasts. A line without blanks
 // is spread between its letters.
-void drawJustified(DrawSurface& surface, const TabbedText& text, QString line, int left, int top, int boxWidth) {
+void drawJustified(DrawSurface& surface, const TabbedText& text, QString line, int left, int top,
+                   int boxWidth) {
     line = line.trimmed().isEmpty() ? QString() : line;
     qsizetype start = 0;
     while (start < line.size() && line[start] == u' ')
@@ -86,9 +89,10 @@ void drawText(DrawSurface& surface, TppDrawText& command) {
         lines = lines.mid(0, fit.linesShown);
     }
     const TabbedText text(surface.measurer, font, fontPpi, stops);
-    const int lineHeight = lineHeightOverride > 0
-                               ? lineHeightOverride
-                               : text.metrics().height + (leading >= 0 ? leading : text.metrics().externalLeading);
+    const int lineHeight =
+        lineHeightOverride > 0
+            ? lineHeightOverride
+            : text.metrics().height + (leading >= 0 ? leading : text.metrics().externalLeading);
     if (command.AutoSize && !command.WordWrap && !command.Text.isEmpty() && boxBottom - boxTop < lineHeight)
         boxBottom = boxTop + lineHeight;
 

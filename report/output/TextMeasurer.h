@@ -9,7 +9,7 @@
 class TextMeasurer {
 public:
     struct Metrics {
-        int height = 0;          // ascent + descent, in device pixels
+        int height = 0; // ascent + descent, in device pixels
         int ascent = 0;
         int externalLeading = 0; // the font's recommended gap between lines
     };

@@ -21,7 +21,9 @@ enum TppBarCodeType : int {
 constexpr int kBarCodeTypeCount = bcMSI + 1;
 
 // Stored ordinals outside the list (a damaged template) name no symbology.
-constexpr bool isBarCodeType(int value) { return value >= 0 && value < kBarCodeTypeCount; }
+constexpr bool isBarCodeType(int value) {
+    return value >= 0 && value < kBarCodeTypeCount;
+}
 
 // "bcEAN_13" for bcEAN_13.
 QString barCodeTypeName(TppBarCodeType type);

@@ -9,7 +9,16 @@ class TppBrush : public Persistent {
 public:
     PW_CLASS_INFO
 
-    enum Style : int { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+    enum Style : int {
+        bsSolid,
+        bsClear,
+        bsHorizontal,
+        bsVertical,
+        bsFDiagonal,
+        bsBDiagonal,
+        bsCross,
+        bsDiagCross
+    };
 
     int color = 0xFFFFFF;
     Style style = bsSolid;
@@ -17,5 +26,7 @@ public:
     QBrush toQBrush() const;
 
     // Persistent has no comparison, so the defaulted one would be deleted.
-    friend bool operator==(const TppBrush& a, const TppBrush& b) { return a.color == b.color && a.style == b.style; }
+    friend bool operator==(const TppBrush& a, const TppBrush& b) {
+        return a.color == b.color && a.style == b.style;
+    }
 };

@@ -3,7 +3,9 @@
 TppCustomEngine::TppCustomEngine(OwnedComponent* owner)
     : TppCacheable(owner), page_(std::make_unique<TppPage>()) {}
 
-TppCustomEngine::~TppCustomEngine() { markDestroying(); }
+TppCustomEngine::~TppCustomEngine() {
+    markDestroying();
+}
 
 void TppCustomEngine::Reset() {
     page_->ResetPage();

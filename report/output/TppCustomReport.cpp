@@ -10,7 +10,9 @@
 #include "TppGroup.h"
 
 namespace {
-constexpr unsigned bit(TppNoDataBehavior b) { return 1u << b; }
+constexpr unsigned bit(TppNoDataBehavior b) {
+    return 1u << b;
+}
 } // namespace
 
 const ClassInfo& TppCustomReport::staticClassInfo() {
@@ -66,7 +68,9 @@ const ClassInfo& TppCustomReport::staticClassInfo() {
 TppCustomReport::TppCustomReport(OwnedComponent* owner)
     : TppProducer(owner), template_(CreateReportTemplate(*this)) {}
 
-TppCustomReport::~TppCustomReport() { markDestroying(); }
+TppCustomReport::~TppCustomReport() {
+    markDestroying();
+}
 
 void TppCustomReport::TakeOverLayout(TppCustomReport& other) {
     // As while reading: setters keep their side effects (column bands,
@@ -85,10 +89,14 @@ void TppCustomReport::TakeOverLayout(TppCustomReport& other) {
     SetAutoStop(other.AutoStop());
     template_->Assign(*other.template_);
     const std::pair<TppNotifyEvent*, const TppNotifyEvent*> events[] = {
-        {&OnStartFirstPass, &other.OnStartFirstPass},   {&OnEndFirstPass, &other.OnEndFirstPass},
-        {&OnStartSecondPass, &other.OnStartSecondPass}, {&OnEndSecondPass, &other.OnEndSecondPass},
-        {&OnStartPage, &other.OnStartPage},             {&OnEndPage, &other.OnEndPage},
-        {&OnStartColumn, &other.OnStartColumn},         {&OnEndColumn, &other.OnEndColumn}};
+        {&OnStartFirstPass, &other.OnStartFirstPass},
+        {&OnEndFirstPass, &other.OnEndFirstPass},
+        {&OnStartSecondPass, &other.OnStartSecondPass},
+        {&OnEndSecondPass, &other.OnEndSecondPass},
+        {&OnStartPage, &other.OnStartPage},
+        {&OnEndPage, &other.OnEndPage},
+        {&OnStartColumn, &other.OnStartColumn},
+        {&OnEndColumn, &other.OnEndColumn}};
     for (const auto& [event, from] : events)
         event->TakeOver(*from);
     OnNoData.TakeOver(other.OnNoData);
@@ -130,7 +138,9 @@ void TppCustomReport::SetColumns(int columns) {
     Change();
 }
 
-float TppCustomReport::ColumnWidth() const { return UnitsFromMM(columnWidth_, Units()); }
+float TppCustomReport::ColumnWidth() const {
+    return UnitsFromMM(columnWidth_, Units());
+}
 
 void TppCustomReport::SetColumnWidth(float width) {
     columnWidth_ = UnitsToMM(width, Units());
@@ -161,10 +171,18 @@ void TppCustomReport::SetPassSetting(TppPassSettingType setting) {
     Change();
 }
 
-int TppCustomReport::AbsolutePageNo() { return Engine() ? Engine()->AbsolutePageNo : 0; }
-int TppCustomReport::AbsolutePageCount() { return Engine() ? Engine()->AbsolutePageCount : 0; }
-int TppCustomReport::PageNo() { return Engine() ? Engine()->PageNo : 0; }
-int TppCustomReport::PageCount() { return Engine() ? Engine()->PageCount : 0; }
+int TppCustomReport::AbsolutePageNo() {
+    return Engine() ? Engine()->AbsolutePageNo : 0;
+}
+int TppCustomReport::AbsolutePageCount() {
+    return Engine() ? Engine()->AbsolutePageCount : 0;
+}
+int TppCustomReport::PageNo() {
+    return Engine() ? Engine()->PageNo : 0;
+}
+int TppCustomReport::PageCount() {
+    return Engine() ? Engine()->PageCount : 0;
+}
 
 void TppCustomReport::EndOfPage() {
     OnEndPage(this);
@@ -173,4 +191,6 @@ void TppCustomReport::EndOfPage() {
         Engine()->PageLimitReached();
 }
 
-void TppCustomReport::EngineCreated(TppCustomEngine& engine) { engine.OnReportEndPage = [this] { EndOfPage(); }; }
+void TppCustomReport::EngineCreated(TppCustomEngine& engine) {
+    engine.OnReportEndPage = [this] { EndOfPage(); };
+}

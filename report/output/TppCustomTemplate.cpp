@@ -47,7 +47,9 @@ void TppCustomTemplate::Assign(const TppCustomTemplate& other) {
     showBusyCursor_ = other.showBusyCursor_;
 }
 
-void SetReportTemplateFactory(ReportTemplateFactory factory) { reportTemplateFactory = factory; }
+void SetReportTemplateFactory(ReportTemplateFactory factory) {
+    reportTemplateFactory = factory;
+}
 
 std::unique_ptr<TppCustomTemplate> CreateReportTemplate(TppCustomReport& report) {
     if (const ReportTemplateFactory factory = reportTemplateFactory)

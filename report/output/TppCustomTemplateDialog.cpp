@@ -8,9 +8,15 @@ QString TppCustomTemplateDialog::Caption() const {
     return LanguageString(362) + u' ' + TemplateName + u' ' + LanguageString(38);
 }
 
-QString TppCustomTemplateDialog::OkCaption() const { return LanguageString(Mode == dmOpen ? 134 : 138); }
-QString TppCustomTemplateDialog::CancelCaption() const { return LanguageString(5); }
-QString TppCustomTemplateDialog::NameCaption() const { return LanguageString(39); }
+QString TppCustomTemplateDialog::OkCaption() const {
+    return LanguageString(Mode == dmOpen ? 134 : 138);
+}
+QString TppCustomTemplateDialog::CancelCaption() const {
+    return LanguageString(5);
+}
+QString TppCustomTemplateDialog::NameCaption() const {
+    return LanguageString(39);
+}
 
 TppCustomTemplateDialog::OkOutcome TppCustomTemplateDialog::CheckName(const QString& name) const {
     if (name.isEmpty())

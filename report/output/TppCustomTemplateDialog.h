@@ -27,10 +27,10 @@ public:
 
     // What pressing OK with `name` in the box leads to.
     enum OkOutcome {
-        okAccept,     // close with OK
-        okStay,       // an empty name: the dialog stays
-        okNotFound,   // opening a name the table lacks: show OkMessage, stay
-        okAskReplace  // saving over a name the table has: ask OkMessage; No stays
+        okAccept,    // close with OK
+        okStay,      // an empty name: the dialog stays
+        okNotFound,  // opening a name the table lacks: show OkMessage, stay
+        okAskReplace // saving over a name the table has: ask OkMessage; No stays
     };
     OkOutcome CheckName(const QString& name) const;
     // The message that goes with okNotFound and okAskReplace.

@@ -6,7 +6,8 @@
 #include "TppPublisher.h"
 
 const ClassInfo& TppDevice::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppDevice>("TppDevice", &TppCommunicator::staticClassInfo(), [](auto&) {});
+    static const ClassInfo info =
+        describeClass<TppDevice>("TppDevice", &TppCommunicator::staticClassInfo(), [](auto&) {});
     return info;
 }
 
@@ -44,7 +45,9 @@ void TppDevice::SetExclusiveGroup(const QString& name) {
         exclusiveGroup_ = name;
 }
 
-void TppDevice::SetStatusText(const QString& text) { statusText_ = text; }
+void TppDevice::SetStatusText(const QString& text) {
+    statusText_ = text;
+}
 
 void TppDevice::BeginJob() {
     if (inJob_)
@@ -88,9 +91,13 @@ void TppDevice::AcceptPage(TppPage& page) {
         awaitingPages_ = !request_.IsRequestComplete(page);
 }
 
-bool TppDevice::DrawCommand(TppDrawCommand&) { return false; }
+bool TppDevice::DrawCommand(TppDrawCommand&) {
+    return false;
+}
 
-bool TppDevice::RedrawCommand(TppDrawCommand&) { return false; }
+bool TppDevice::RedrawCommand(TppDrawCommand&) {
+    return false;
+}
 
 void TppDevice::RequestPages() {
     if (!publisher_)

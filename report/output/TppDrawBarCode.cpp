@@ -10,17 +10,20 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
             using B = TppDrawBarCode;
             const auto boolean = [&c](const char* name, bool B::*member, bool fallback) {
                 c.property(
-                     name, [member](const B& b) { return b.*member; }, [member](B& b, bool v) { b.*member = v; })
+                     name, [member](const B& b) { return b.*member; },
+                     [member](B& b, bool v) { b.*member = v; })
                     .withDefault(fallback);
             };
             const auto integer = [&c](const char* name, int B::*member, int fallback) {
                 c.property(
-                     name, [member](const B& b) { return b.*member; }, [member](B& b, int v) { b.*member = v; })
+                     name, [member](const B& b) { return b.*member; },
+                     [member](B& b, int v) { b.*member = v; })
                     .withDefault(fallback);
             };
             const auto text = [&c](const char* name, QString B::*member) {
                 c.property(
-                    name, [member](const B& b) { return b.*member; }, [member](B& b, const QString& v) { b.*member = v; });
+                    name, [member](const B& b) { return b.*member; },
+                    [member](B& b, const QString& v) { b.*member = v; });
             };
             text("AddOnCode", &B::AddOnCode);
             c.property(
@@ -52,12 +55,16 @@ const ClassInfo& TppDrawBarCode::staticClassInfo() {
                 .withDefault(orLeftToRight);
             boolean("PrintHumanReadable", &B::PrintHumanReadable, true);
             boolean("Transparent", &B::Transparent, false);
-            c.property("WideBarRatio", [](const B& b) { return b.WideBarRatio; }, [](B& b, float v) { b.WideBarRatio = v; });
+            c.property(
+                "WideBarRatio", [](const B& b) { return b.WideBarRatio; },
+                [](B& b, float v) { b.WideBarRatio = v; });
         });
     return info;
 }
 
-TppDrawBarCode::TppDrawBarCode(OwnedComponent* owner) : TppDrawCommand(owner) { SetDataType(dtGraphic); }
+TppDrawBarCode::TppDrawBarCode(OwnedComponent* owner) : TppDrawCommand(owner) {
+    SetDataType(dtGraphic);
+}
 
 // Only raster devices (screen, printer) render barcodes.
 void TppDrawBarCode::Draw(TppDevice& device) {

@@ -39,12 +39,15 @@ const ClassInfo& TppDrawImage::staticClassInfo() {
             using I = TppDrawImage;
             const auto boolean = [&c](const char* name, bool I::*member) {
                 c.property(
-                     name, [member](const I& i) { return i.*member; }, [member](I& i, bool v) { i.*member = v; })
+                     name, [member](const I& i) { return i.*member; },
+                     [member](I& i, bool v) { i.*member = v; })
                     .withDefault(false);
             };
             boolean("Center", &I::Center);
             boolean("DirectDraw", &I::DirectDraw);
-            c.property("ImageName", [](const I& i) { return i.ImageName; }, [](I& i, const QString& v) { i.ImageName = v; });
+            c.property(
+                "ImageName", [](const I& i) { return i.ImageName; },
+                [](I& i, const QString& v) { i.ImageName = v; });
             boolean("MaintainAspectRatio", &I::MaintainAspectRatio);
             boolean("Scale", &I::Scale);
             boolean("Stretch", &I::Stretch);
@@ -57,7 +60,9 @@ const ClassInfo& TppDrawImage::staticClassInfo() {
     return info;
 }
 
-TppDrawImage::TppDrawImage(OwnedComponent* owner) : TppDrawCommand(owner) { SetDataType(dtGraphic); }
+TppDrawImage::TppDrawImage(OwnedComponent* owner) : TppDrawCommand(owner) {
+    SetDataType(dtGraphic);
+}
 
 void TppDrawImage::SetPicture(const QImage& image) {
     // Kept device-independent: one pixel format whatever the source had.
@@ -68,7 +73,9 @@ void TppDrawImage::SetPicture(const QPicture& picture) {
     picture_ = picture.isNull() ? Graphic() : Graphic(picture);
 }
 
-bool TppDrawImage::HasPicture() const { return !std::holds_alternative<std::monostate>(picture_); }
+bool TppDrawImage::HasPicture() const {
+    return !std::holds_alternative<std::monostate>(picture_);
+}
 
 QSize TppDrawImage::PictureSize() const {
     if (const auto* image = std::get_if<QImage>(&picture_))

@@ -18,12 +18,15 @@ const ClassInfo& TppDrawLine::staticClassInfo() {
                 .names(enumerationNames("TppLineStyleType"))
                 .withDefault(lsSingle);
             c.object("Pen", [](L& l) -> Persistent* { return &l.Pen; });
-            c.property("Weight", [](const L& l) { return l.Weight; }, [](L& l, float v) { l.Weight = v; });
+            c.property(
+                "Weight", [](const L& l) { return l.Weight; }, [](L& l, float v) { l.Weight = v; });
         });
     return info;
 }
 
-TppDrawLine::TppDrawLine(OwnedComponent* owner) : TppDrawCommand(owner) { SetDataType(dtGraphic); }
+TppDrawLine::TppDrawLine(OwnedComponent* owner) : TppDrawCommand(owner) {
+    SetDataType(dtGraphic);
+}
 
 void TppDrawLine::Assign(const TppDrawCommand& source) {
     TppDrawCommand::Assign(source);

@@ -7,14 +7,20 @@ const ClassInfo& TppDrawRichText::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppDrawRichText>("TppDrawRichText", &TppDrawCommand::staticClassInfo(), [](auto& c) {
             using R = TppDrawRichText;
-            c.property("Color", [](const R& r) { return r.Color; }, [](R& r, int v) { r.Color = v; })
+            c.property(
+                 "Color", [](const R& r) { return r.Color; }, [](R& r, int v) { r.Color = v; })
                 .idents(colorIdents())
                 .withDefault(clWhite);
-            c.property("EndCharPos", [](const R& r) { return r.EndCharPos; }, [](R& r, int v) { r.EndCharPos = v; })
+            c.property(
+                 "EndCharPos", [](const R& r) { return r.EndCharPos; }, [](R& r, int v) { r.EndCharPos = v; })
                 .withDefault(-1);
-            c.property("StartCharPos", [](const R& r) { return r.StartCharPos; }, [](R& r, int v) { r.StartCharPos = v; })
+            c.property(
+                 "StartCharPos", [](const R& r) { return r.StartCharPos; },
+                 [](R& r, int v) { r.StartCharPos = v; })
                 .withDefault(-1);
-            c.property("Transparent", [](const R& r) { return r.Transparent; }, [](R& r, bool v) { r.Transparent = v; })
+            c.property(
+                 "Transparent", [](const R& r) { return r.Transparent; },
+                 [](R& r, bool v) { r.Transparent = v; })
                 .withDefault(false);
             c.defined(
                  "RTFStream", PropertyKind::Binary, [](const R& r) { return r.RichTextStream; },
@@ -24,7 +30,9 @@ const ClassInfo& TppDrawRichText::staticClassInfo() {
     return info;
 }
 
-TppDrawRichText::TppDrawRichText(OwnedComponent* owner) : TppDrawCommand(owner) { SetDataType(dtBLOB); }
+TppDrawRichText::TppDrawRichText(OwnedComponent* owner) : TppDrawCommand(owner) {
+    SetDataType(dtBLOB);
+}
 
 // Only raster devices (screen, printer) render rich text.
 void TppDrawRichText::Draw(TppDevice& device) {

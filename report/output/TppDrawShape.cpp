@@ -14,15 +14,21 @@ const ClassInfo& TppDrawShape::staticClassInfo() {
                  [](S& s, TShapeType v) { s.ShapeType = v; })
                 .names(enumerationNames("TShapeType"))
                 .withDefault(stRectangle);
-            c.property("XCornerRound", [](const S& s) { return s.XCornerRound; }, [](S& s, int v) { s.XCornerRound = v; })
+            c.property(
+                 "XCornerRound", [](const S& s) { return s.XCornerRound; },
+                 [](S& s, int v) { s.XCornerRound = v; })
                 .withDefault(0);
-            c.property("YCornerRound", [](const S& s) { return s.YCornerRound; }, [](S& s, int v) { s.YCornerRound = v; })
+            c.property(
+                 "YCornerRound", [](const S& s) { return s.YCornerRound; },
+                 [](S& s, int v) { s.YCornerRound = v; })
                 .withDefault(0);
         });
     return info;
 }
 
-TppDrawShape::TppDrawShape(OwnedComponent* owner) : TppDrawCommand(owner) { SetDataType(dtGraphic); }
+TppDrawShape::TppDrawShape(OwnedComponent* owner) : TppDrawCommand(owner) {
+    SetDataType(dtGraphic);
+}
 
 void TppDrawShape::Assign(const TppDrawCommand& source) {
     TppDrawCommand::Assign(source);

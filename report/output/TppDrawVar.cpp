@@ -17,7 +17,9 @@ const ClassInfo& TppDrawVar::staticClassInfo() {
     return info;
 }
 
-bool TppDrawVar::IsUpdatable() const { return VarType >= vtPageCount && VarType <= vtPageNoDesc; }
+bool TppDrawVar::IsUpdatable() const {
+    return VarType >= vtPageCount && VarType <= vtPageNoDesc;
+}
 
 bool TppDrawVar::UpdateText() {
     if (!IsUpdatable() || !Page())

@@ -8,8 +8,12 @@ const ClassInfo& TppDrawVariable::staticClassInfo() {
         describeClass<TppDrawVariable>("TppDrawVariable", &TppDrawText::staticClassInfo(), [](auto& c) {
             using V = TppDrawVariable;
             c.property("AwaitsValue", &V::AwaitsValue, &V::SetAwaitsValue).withDefault(false);
-            c.property("ValueKey", [](const V& v) { return v.ValueKey; }, [](V& v, const QString& k) { v.ValueKey = k; });
-            c.property("ValueSerial", [](const V& v) { return v.ValueSerial; }, [](V& v, int s) { v.ValueSerial = s; })
+            c.property(
+                "ValueKey", [](const V& v) { return v.ValueKey; },
+                [](V& v, const QString& k) { v.ValueKey = k; });
+            c.property(
+                 "ValueSerial", [](const V& v) { return v.ValueSerial; },
+                 [](V& v, int s) { v.ValueSerial = s; })
                 .withDefault(0);
         });
     return info;
@@ -17,7 +21,9 @@ const ClassInfo& TppDrawVariable::staticClassInfo() {
 
 TppDrawVariable::TppDrawVariable(OwnedComponent* owner) : TppDrawText(owner) {}
 
-TppDrawVariable::~TppDrawVariable() { markDestroying(); }
+TppDrawVariable::~TppDrawVariable() {
+    markDestroying();
+}
 
 void TppDrawVariable::SetAwaitsValue(bool value) {
     awaitsValue_ = value;
@@ -43,7 +49,9 @@ void TppDrawVariable::ReceiveValue(const QString& key, int serial, const QString
     }
 }
 
-bool TppDrawVariable::UpdateText() { return awaitsValue_ && listener_ && listener_->HasFilter(); }
+bool TppDrawVariable::UpdateText() {
+    return awaitsValue_ && listener_ && listener_->HasFilter();
+}
 
 void TppDrawVariable::Assign(const TppDrawCommand& source) {
     TppDrawText::Assign(source);

@@ -5,30 +5,40 @@
 #include "Units.h"
 
 const ClassInfo& TppFont::staticClassInfo() {
-    static const ClassInfo info = describeClass<TppFont>("TFont", &Persistent::staticClassInfo(), [](auto& c) {
-        c.property("Charset", [](const TppFont& f) { return f.charset; }, [](TppFont& f, int v) { f.charset = v; })
-            .idents(charsetIdents())
-            .withDefault(1);
-        c.property("Color", [](const TppFont& f) { return f.color; }, [](TppFont& f, int v) { f.color = v; })
-            .idents(colorIdents());
-        // The size in points is what is kept: a pixel height would tie the layout
-        // to the resolution it was made at. Older templates that hold only the
-        // height still read it.
-        c.property("Height", &TppFont::Height, &TppFont::SetHeight).notStored();
-        c.property("Name", [](const TppFont& f) { return f.name; }, [](TppFont& f, const QString& v) { f.name = v; });
-        c.property(
-             "Pitch", [](const TppFont& f) { return f.pitch; }, [](TppFont& f, Pitch v) { f.pitch = v; })
-            .names(enumerationNames("TFontPitch"))
-            .withDefault(fpDefault);
-        c.property("Size", [](const TppFont& f) { return f.size; }, [](TppFont& f, int v) { f.size = v; });
-        c.property(
-             "Style", [](const TppFont& f) { return f.style; }, [](TppFont& f, unsigned v) { f.style = v; })
-            .names(enumerationNames("TFontStyle"));
-    });
+    static const ClassInfo info =
+        describeClass<TppFont>("TFont", &Persistent::staticClassInfo(), [](auto& c) {
+            c.property(
+                 "Charset", [](const TppFont& f) { return f.charset; },
+                 [](TppFont& f, int v) { f.charset = v; })
+                .idents(charsetIdents())
+                .withDefault(1);
+            c.property(
+                 "Color", [](const TppFont& f) { return f.color; }, [](TppFont& f, int v) { f.color = v; })
+                .idents(colorIdents());
+            // The size in points is what is kept: a pixel height would tie the layout
+            // to the resolution it was made at. Older templates that hold only the
+            // height still read it.
+            c.property("Height", &TppFont::Height, &TppFont::SetHeight).notStored();
+            c.property(
+                "Name", [](const TppFont& f) { return f.name; },
+                [](TppFont& f, const QString& v) { f.name = v; });
+            c.property(
+                 "Pitch", [](const TppFont& f) { return f.pitch; }, [](TppFont& f, Pitch v) { f.pitch = v; })
+                .names(enumerationNames("TFontPitch"))
+                .withDefault(fpDefault);
+            c.property(
+                "Size", [](const TppFont& f) { return f.size; }, [](TppFont& f, int v) { f.size = v; });
+            c.property(
+                 "Style", [](const TppFont& f) { return f.style; },
+                 [](TppFont& f, unsigned v) { f.style = v; })
+                .names(enumerationNames("TFontStyle"));
+        });
     return info;
 }
 
-int TppFont::Height() const { return -int(roundHalfEven(size * 96.0L / 72)); }
+int TppFont::Height() const {
+    return -int(roundHalfEven(size * 96.0L / 72));
+}
 
 void TppFont::SetHeight(int height) {
     // A positive height includes the internal leading; both are taken as

@@ -9,13 +9,16 @@ const ClassInfo& TppPageRequest::staticClassInfo() {
         describeClass<TppPageRequest>("TppPageRequest", &Persistent::staticClassInfo(), [](auto& c) {
             using R = TppPageRequest;
             c.property(
-                "PageList", [](const R& r) { return r.PageList; }, [](R& r, const QStringList& v) { r.PageList = v; });
+                "PageList", [](const R& r) { return r.PageList; },
+                [](R& r, const QStringList& v) { r.PageList = v; });
             c.property(
                  "PageRange", [](const R& r) { return r.PageRange; },
                  [](R& r, TppPageRangeType v) { r.PageRange = v; })
                 .names(enumerationNames("TppPageRangeType"))
                 .withDefault(prAll);
-            c.property("PageRequested", [](const R& r) { return r.PageRequested; }, [](R& r, int v) { r.PageRequested = v; })
+            c.property(
+                 "PageRequested", [](const R& r) { return r.PageRequested; },
+                 [](R& r, int v) { r.PageRequested = v; })
                 .withDefault(1);
             c.property(
                  "PageSetting", [](const R& r) { return r.PageSetting; },

@@ -101,7 +101,9 @@ TppPrinterSetup TppPrinter::CurrentSetup() const {
     return result;
 }
 
-bool TppPrinter::HasUsableContext() const { return !info_->isScreen() && info_->isValid(); }
+bool TppPrinter::HasUsableContext() const {
+    return !info_->isScreen() && info_->isValid();
+}
 
 int TppPrinter::pixelsPerInch(Axis axis) const {
     if (printer_)
@@ -134,7 +136,8 @@ void TppPrinter::configure(QPrinter& printer) const {
     if (setup_.Orientation() == poLandscape)
         std::swap(width, height);
     printer.setPageSize(QPageSize(QSizeF(width / 1000.0, height / 1000.0), QPageSize::Millimeter));
-    printer.setPageOrientation(setup_.Orientation() == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(setup_.Orientation() == poLandscape ? QPageLayout::Landscape
+                                                                   : QPageLayout::Portrait);
     // Report pages carry their own margins; the paper is used edge to edge.
     printer.setFullPage(true);
     printer.setCopyCount(settings_.copies);
@@ -168,7 +171,9 @@ void TppPrinter::NewPage() {
     inPage_ = true;
 }
 
-void TppPrinter::EndPage() { inPage_ = false; }
+void TppPrinter::EndPage() {
+    inPage_ = false;
+}
 
 void TppPrinter::EndDoc() {
     EndPage();

@@ -26,9 +26,9 @@ const TppPrinterInfo& TppPrinterInfo::screen() {
 }
 
 const TppPrinterInfo& TppPrinterInfo::noPrinter() {
-    static const TppPrinterInfo info(
-        {QStringLiteral("No Printer Installed"), QStringLiteral("None"), QStringLiteral("None"), QStringLiteral("None")},
-        [] { return normalisedCapabilities({}); });
+    static const TppPrinterInfo info({QStringLiteral("No Printer Installed"), QStringLiteral("None"),
+                                      QStringLiteral("None"), QStringLiteral("None")},
+                                     [] { return normalisedCapabilities({}); });
     return info;
 }
 
@@ -42,7 +42,8 @@ const PrinterCapabilities& TppPrinterInfo::capabilities() const {
 QString TppPrinterInfo::paperNameForSize(int widthTenths, int heightTenths) const {
     const PrinterCapabilities& c = capabilities();
     for (qsizetype i = 0; i < c.paperNames.size(); ++i)
-        if (std::abs(c.paperWidths[i] - widthTenths) <= 10 && std::abs(c.paperHeights[i] - heightTenths) <= 10)
+        if (std::abs(c.paperWidths[i] - widthTenths) <= 10 &&
+            std::abs(c.paperHeights[i] - heightTenths) <= 10)
             return c.paperNames[i];
     return QStringLiteral("Custom");
 }

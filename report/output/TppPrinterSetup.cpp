@@ -66,7 +66,9 @@ const ClassInfo& TppPrinterSetup::staticClassInfo() {
     return info;
 }
 
-void TppPrinterSetup::SetLocaleDecimalSeparator(QChar separator) { localeDecimalSeparator = separator.unicode(); }
+void TppPrinterSetup::SetLocaleDecimalSeparator(QChar separator) {
+    localeDecimalSeparator = separator.unicode();
+}
 
 TppPageDef TppPrinterSetup::InitialPageDef() {
     TppPageDef pageDef;
@@ -81,16 +83,22 @@ TppPrinterSetup::TppPrinterSetup(OwnedComponent* owner) : owner_(owner), pageDef
     resolvePrinter();
 }
 
-TppPrinterSetup::TppPrinterSetup(const TppPrinterSetup& other) : Persistent() { Assign(other); }
+TppPrinterSetup::TppPrinterSetup(const TppPrinterSetup& other) : Persistent() {
+    Assign(other);
+}
 
 TppPrinterSetup& TppPrinterSetup::operator=(const TppPrinterSetup& other) {
     Assign(other);
     return *this;
 }
 
-bool TppPrinterSetup::reading() const { return owner_ && owner_->isLoading(); }
+bool TppPrinterSetup::reading() const {
+    return owner_ && owner_->isLoading();
+}
 
-bool TppPrinterSetup::announcing() const { return active_ && !reading(); }
+bool TppPrinterSetup::announcing() const {
+    return active_ && !reading();
+}
 
 bool TppPrinterSetup::offerPageDef(const TppPageDef& pageDef) {
     bool accept = true;
@@ -111,7 +119,9 @@ void TppPrinterSetup::settingsChanged() {
         OnSettingsChanged(this);
 }
 
-void TppPrinterSetup::resolvePrinter() { printerInfo_ = TppPrinterList::instance().FindPrinter(printerName_); }
+void TppPrinterSetup::resolvePrinter() {
+    printerInfo_ = TppPrinterList::instance().FindPrinter(printerName_);
+}
 
 const TppPrinterInfo& TppPrinterSetup::PrinterInfo() const {
     return printerInfo_ ? *printerInfo_ : TppPrinterInfo::noPrinter();
@@ -123,14 +133,21 @@ QString TppPrinterSetup::PrinterDescription() const {
 }
 
 QString TppPrinterSetup::EffectivePrinterName() const {
-    return printerName_ == QLatin1String("Default") ? TppPrinterList::instance().DefaultPrinterName() : printerName_;
+    return printerName_ == QLatin1String("Default") ? TppPrinterList::instance().DefaultPrinterName()
+                                                    : printerName_;
 }
 
-QStringList TppPrinterSetup::PrinterNames() const { return TppPrinterList::instance().PrinterNames(); }
+QStringList TppPrinterSetup::PrinterNames() const {
+    return TppPrinterList::instance().PrinterNames();
+}
 
-float TppPrinterSetup::toUnits(int mm, Axis axis) const { return UnitsFromMM(mm, units_, axis); }
+float TppPrinterSetup::toUnits(int mm, Axis axis) const {
+    return UnitsFromMM(mm, units_, axis);
+}
 
-int TppPrinterSetup::fromUnits(float value, Axis axis) const { return UnitsToMM(value, units_, axis); }
+int TppPrinterSetup::fromUnits(float value, Axis axis) const {
+    return UnitsToMM(value, units_, axis);
+}
 
 void TppPrinterSetup::resolvePendingPaper() const {
     if (pendingPaperCode_ == 0)
@@ -197,12 +214,24 @@ void TppPrinterSetup::SetPaperName(const QString& name) {
     pageDefChanged();
 }
 
-float TppPrinterSetup::PaperWidth() const { return toUnits(pageDef_.mmWidth, Axis::Horizontal); }
-float TppPrinterSetup::PaperHeight() const { return toUnits(pageDef_.mmHeight, Axis::Vertical); }
-float TppPrinterSetup::MarginLeft() const { return toUnits(pageDef_.mmMarginLeft, Axis::Horizontal); }
-float TppPrinterSetup::MarginRight() const { return toUnits(pageDef_.mmMarginRight, Axis::Horizontal); }
-float TppPrinterSetup::MarginTop() const { return toUnits(pageDef_.mmMarginTop, Axis::Vertical); }
-float TppPrinterSetup::MarginBottom() const { return toUnits(pageDef_.mmMarginBottom, Axis::Vertical); }
+float TppPrinterSetup::PaperWidth() const {
+    return toUnits(pageDef_.mmWidth, Axis::Horizontal);
+}
+float TppPrinterSetup::PaperHeight() const {
+    return toUnits(pageDef_.mmHeight, Axis::Vertical);
+}
+float TppPrinterSetup::MarginLeft() const {
+    return toUnits(pageDef_.mmMarginLeft, Axis::Horizontal);
+}
+float TppPrinterSetup::MarginRight() const {
+    return toUnits(pageDef_.mmMarginRight, Axis::Horizontal);
+}
+float TppPrinterSetup::MarginTop() const {
+    return toUnits(pageDef_.mmMarginTop, Axis::Vertical);
+}
+float TppPrinterSetup::MarginBottom() const {
+    return toUnits(pageDef_.mmMarginBottom, Axis::Vertical);
+}
 
 void TppPrinterSetup::setPaperSide(int TppPageDef::*side, float value, Axis axis) {
     // A negative side is passed over as margins are; a zero one is refused.
@@ -222,8 +251,12 @@ void TppPrinterSetup::setPaperSide(int TppPageDef::*side, float value, Axis axis
     pageDefChanged();
 }
 
-void TppPrinterSetup::SetPaperWidth(float value) { setPaperSide(&TppPageDef::mmWidth, value, Axis::Horizontal); }
-void TppPrinterSetup::SetPaperHeight(float value) { setPaperSide(&TppPageDef::mmHeight, value, Axis::Vertical); }
+void TppPrinterSetup::SetPaperWidth(float value) {
+    setPaperSide(&TppPageDef::mmWidth, value, Axis::Horizontal);
+}
+void TppPrinterSetup::SetPaperHeight(float value) {
+    setPaperSide(&TppPageDef::mmHeight, value, Axis::Vertical);
+}
 
 void TppPrinterSetup::SetmmPaperWidth(int value) {
     if (value < 0)
@@ -255,10 +288,18 @@ void TppPrinterSetup::setMargin(int TppPageDef::*margin, float value, Axis axis)
         pageDefChanged();
 }
 
-void TppPrinterSetup::SetMarginLeft(float value) { setMargin(&TppPageDef::mmMarginLeft, value, Axis::Horizontal); }
-void TppPrinterSetup::SetMarginRight(float value) { setMargin(&TppPageDef::mmMarginRight, value, Axis::Horizontal); }
-void TppPrinterSetup::SetMarginTop(float value) { setMargin(&TppPageDef::mmMarginTop, value, Axis::Vertical); }
-void TppPrinterSetup::SetMarginBottom(float value) { setMargin(&TppPageDef::mmMarginBottom, value, Axis::Vertical); }
+void TppPrinterSetup::SetMarginLeft(float value) {
+    setMargin(&TppPageDef::mmMarginLeft, value, Axis::Horizontal);
+}
+void TppPrinterSetup::SetMarginRight(float value) {
+    setMargin(&TppPageDef::mmMarginRight, value, Axis::Horizontal);
+}
+void TppPrinterSetup::SetMarginTop(float value) {
+    setMargin(&TppPageDef::mmMarginTop, value, Axis::Vertical);
+}
+void TppPrinterSetup::SetMarginBottom(float value) {
+    setMargin(&TppPageDef::mmMarginBottom, value, Axis::Vertical);
+}
 
 void TppPrinterSetup::SetOrientation(TPrinterOrientation orientation) {
     if (orientation == orientation_ || (orientation != poPortrait && orientation != poLandscape))
@@ -339,9 +380,13 @@ void TppPrinterSetup::SetUnits(TppUnitType units) {
     pageDefChanged();
 }
 
-float TppPrinterSetup::PrintableWidth() const { return toUnits(pageDef_.printableWidth(), Axis::Horizontal); }
+float TppPrinterSetup::PrintableWidth() const {
+    return toUnits(pageDef_.printableWidth(), Axis::Horizontal);
+}
 
-float TppPrinterSetup::PrintableHeight() const { return toUnits(pageDef_.printableHeight(), Axis::Vertical); }
+float TppPrinterSetup::PrintableHeight() const {
+    return toUnits(pageDef_.printableHeight(), Axis::Vertical);
+}
 
 int TppPrinterSetup::PaperSize() const {
     if (!printerInfo_)
@@ -363,9 +408,10 @@ bool TppPrinterSetup::SameLayout(const TppPrinterSetup& other) const {
 
 bool TppPrinterSetup::SameSettings(const TppPrinterSetup& other) const {
     return EffectivePrinterName() == other.EffectivePrinterName() && binName_ == other.binName_ &&
-           collation_ == other.collation_ && copies_ == other.copies_ && delegateCopies_ == other.delegateCopies_ &&
-           documentName_ == other.documentName_ && outputFileName_ == other.outputFileName_ &&
-           duplex_ == other.duplex_ && orientation_ == other.orientation_ && pageDef_ == other.pageDef_;
+           collation_ == other.collation_ && copies_ == other.copies_ &&
+           delegateCopies_ == other.delegateCopies_ && documentName_ == other.documentName_ &&
+           outputFileName_ == other.outputFileName_ && duplex_ == other.duplex_ &&
+           orientation_ == other.orientation_ && pageDef_ == other.pageDef_;
 }
 
 void TppPrinterSetup::Assign(const TppPrinterSetup& other) {

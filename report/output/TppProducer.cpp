@@ -18,7 +18,8 @@ const ClassInfo& TppProducer::staticClassInfo() {
     static const ClassInfo info =
         describeClass<TppProducer>("TppProducer", &TppReportModel::staticClassInfo(), [](auto& c) {
             using P = TppProducer;
-            c.property("AllowPrintToArchive", &P::AllowPrintToArchive, &P::SetAllowPrintToArchive).withDefault(false);
+            c.property("AllowPrintToArchive", &P::AllowPrintToArchive, &P::SetAllowPrintToArchive)
+                .withDefault(false);
             c.property("AllowPrintToFile", &P::AllowPrintToFile, &P::SetAllowPrintToFile).withDefault(false);
             c.property("ArchiveFileName", &P::ArchiveFileName, &P::SetArchiveFileName);
             c.property("CachePages", &P::CachePages, &P::SetCachePages).withDefault(false);
@@ -26,7 +27,8 @@ const ClassInfo& TppProducer::staticClassInfo() {
             c.property("Language", &P::Language, &P::SetLanguage)
                 .names(enumerationNames("TppLanguageType"))
                 .withDefault(lgDefault);
-            c.property("ModalCancelDialog", &P::ModalCancelDialog, &P::SetModalCancelDialog).withDefault(true);
+            c.property("ModalCancelDialog", &P::ModalCancelDialog, &P::SetModalCancelDialog)
+                .withDefault(true);
             c.property("ModalPreview", &P::ModalPreview, &P::SetModalPreview).withDefault(true);
             c.object("PreviewFormSettings", [](P& p) -> Persistent* { return &p.previewFormSettings_; });
             c.object("PrinterSetup", [](P& p) -> Persistent* { return &p.printerSetup_; });
@@ -60,11 +62,11 @@ const ClassInfo& TppProducer::staticClassInfo() {
                 });
             // Older layouts named the output by an identifier.
             c.defined("Device", PropertyKind::Enumeration, nullptr, [](P& p, const QVariant& v) {
-                static const QHash<QString, QString> devices = {{QStringLiteral("dvScreen"), QStringLiteral("Screen")},
-                                                                {QStringLiteral("dvPrinter"), QStringLiteral("Printer")},
-                                                                {QStringLiteral("dvFile"), QStringLiteral("TextFile")},
-                                                                {QStringLiteral("dvArchive"),
-                                                                 QStringLiteral("ArchiveFile")}};
+                static const QHash<QString, QString> devices = {
+                    {QStringLiteral("dvScreen"), QStringLiteral("Screen")},
+                    {QStringLiteral("dvPrinter"), QStringLiteral("Printer")},
+                    {QStringLiteral("dvFile"), QStringLiteral("TextFile")},
+                    {QStringLiteral("dvArchive"), QStringLiteral("ArchiveFile")}};
                 p.deviceType_ = devices.value(v.toString(), p.deviceType_);
             });
         });
@@ -72,7 +74,9 @@ const ClassInfo& TppProducer::staticClassInfo() {
 }
 
 TppProducer::TppProducer(OwnedComponent* owner) : TppReportModel(owner) {
-    publisher_.PageRequestHandler = [this](TppPublisher*, TppPageRequest& request) { handlePageRequest(request); };
+    publisher_.PageRequestHandler = [this](TppPublisher*, TppPageRequest& request) {
+        handlePageRequest(request);
+    };
     previewFormSettings_.OnChange = [this] { applyPreviewFormSettings(); };
 }
 
@@ -151,7 +155,9 @@ TppCustomEngine* TppProducer::Engine() {
     return engine_;
 }
 
-void TppProducer::notify(int kind) { BroadcastEvent(this, kind); }
+void TppProducer::notify(int kind) {
+    BroadcastEvent(this, kind);
+}
 
 void TppProducer::PrepareFileDevice(TppDevice& device, const QString& fileName) {
     if (auto* file = dynamic_cast<TppFileDevice*>(&device))
@@ -250,7 +256,8 @@ void TppProducer::devicePath() {
     const ClassInfo* deviceClass = DeviceClasses::instance().Find(deviceType_);
     if (!deviceClass) {
         producing_ = false;
-        throw EPrintError(QStringLiteral("No output device is registered under the name \"%1\".").arg(deviceType_));
+        throw EPrintError(
+            QStringLiteral("No output device is registered under the name \"%1\".").arg(deviceType_));
     }
     setupChanged_ = false;
     savedPrinterSetup_ = std::make_unique<TppPrinterSetup>(printerSetup_);
@@ -299,7 +306,8 @@ void TppProducer::devicePath() {
             }
         } else if (deviceClass->inheritsFrom(QStringLiteral("TppFileDevice"))) {
             fileClass = deviceClass;
-            fileName = deviceClass->inheritsFrom(QStringLiteral("TppArchiveDevice")) ? archiveFileName_ : textFileName_;
+            fileName = deviceClass->inheritsFrom(QStringLiteral("TppArchiveDevice")) ? archiveFileName_
+                                                                                     : textFileName_;
         }
 
         TppDevice* chosen = nullptr;
@@ -326,7 +334,8 @@ void TppProducer::devicePath() {
 
         if (TppPrinter* printer = chosen == printerDevice_ ? printerDevice_->Printer() : nullptr)
             printerSetup_.Assign(printer->CurrentSetup());
-        if (!printerSetup_.SameSettings(*savedPrinterSetup_) || !printerSetup_.SameLayout(*savedPrinterSetup_)) {
+        if (!printerSetup_.SameSettings(*savedPrinterSetup_) ||
+            !printerSetup_.SameLayout(*savedPrinterSetup_)) {
             // Pages made for the old paper are made again.
             setupChanged_ = true;
             producing_ = false;

@@ -78,7 +78,9 @@ public:
 
     TppPreviewFormSettings& PreviewFormSettings() { return previewFormSettings_; }
     const TppPreviewFormSettings& PreviewFormSettings() const { return previewFormSettings_; }
-    void SetPreviewFormSettings(const TppPreviewFormSettings& settings) { previewFormSettings_.Assign(settings); }
+    void SetPreviewFormSettings(const TppPreviewFormSettings& settings) {
+        previewFormSettings_.Assign(settings);
+    }
 
     TppPrinterSetup& PrinterSetup() { return printerSetup_; }
     const TppPrinterSetup& PrinterSetup() const { return printerSetup_; }
@@ -147,8 +149,7 @@ protected:
     void TakeOverSettings(const TppProducer& other);
 
 private:
-    template <class T>
-    void unlessPrinting(T& field, const T& value) {
+    template <class T> void unlessPrinting(T& field, const T& value) {
         if (!Printing())
             field = value;
     }

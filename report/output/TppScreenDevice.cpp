@@ -51,7 +51,9 @@ TppScreenDevice::TppScreenDevice(OwnedComponent* owner)
     DeviceRequest().PageRequested = 1;
 }
 
-TppScreenDevice::~TppScreenDevice() { markDestroying(); }
+TppScreenDevice::~TppScreenDevice() {
+    markDestroying();
+}
 
 QSize TppScreenDevice::FullPageSize(const TppPageDef& pageDef) const {
     QPainter none;
@@ -111,8 +113,8 @@ void TppScreenDevice::AcceptPage(TppPage& page) {
     TppRasterDevice::AcceptPage(page);
     if (viewer_ && !viewer_->ShowsPages())
         return;
-    const QStringList numbers = {QString::number(page.AbsolutePageNo), QString::number(page.AbsolutePageCount),
-                                 page.DocumentName};
+    const QStringList numbers = {QString::number(page.AbsolutePageNo),
+                                 QString::number(page.AbsolutePageCount), page.DocumentName};
     const bool lastPageKnown = Publisher() && Publisher()->LastPageKnown();
     if (WantedPage() && StatusOnlyPage()) {
         SetStatusText(lastPageKnown ? LanguageStringFmt(10, numbers)
@@ -143,8 +145,8 @@ void TppScreenDevice::AcceptPage(TppPage& page) {
 // a renderer throws.
 struct TppScreenDevice::SurfaceScope {
     SurfaceScope(TppScreenDevice& device, QPainter& painter) : device(device) {
-        device.surface_ = std::make_unique<DrawSurface>(painter, device.HorizontalPixelsPerInch,
-                                                        device.VerticalPixelsPerInch, *device.measurer_, false);
+        device.surface_ = std::make_unique<DrawSurface>(
+            painter, device.HorizontalPixelsPerInch, device.VerticalPixelsPerInch, *device.measurer_, false);
         device.surface_->screenZoom = DrawSurface::Zoom{device.scaleX_, device.scaleY_};
     }
     ~SurfaceScope() { device.surface_.reset(); }
@@ -156,7 +158,9 @@ void TppScreenDevice::ShowPage(const TppPage& page) {
     drawIntoBitmap(&currentPage_);
 }
 
-void TppScreenDevice::RedrawPage() { drawIntoBitmap(currentPage_.AbsolutePageNo > 0 ? &currentPage_ : nullptr); }
+void TppScreenDevice::RedrawPage() {
+    drawIntoBitmap(currentPage_.AbsolutePageNo > 0 ? &currentPage_ : nullptr);
+}
 
 void TppScreenDevice::drawIntoBitmap(TppPage* page) {
     const TppPageDef& pageDef = currentPage_.PageDef();
@@ -167,9 +171,9 @@ void TppScreenDevice::drawIntoBitmap(TppPage* page) {
     if (viewer_)
         area = viewer_->VisibleArea();
     const QSize full = FullPageSize(pageDef);
-    const ScreenPageGeometry geometry =
-        computeScreenPageGeometry(viewer_ ? viewer_->ZoomSetting() : zs100Percent,
-                                  viewer_ ? viewer_->ZoomPercentage() : 100, full, area, HorizontalPixelsPerInch);
+    const ScreenPageGeometry geometry = computeScreenPageGeometry(
+        viewer_ ? viewer_->ZoomSetting() : zs100Percent, viewer_ ? viewer_->ZoomPercentage() : 100, full,
+        area, HorizontalPixelsPerInch);
     pageWidthPx_ = geometry.pageWidthPx;
     pageHeightPx_ = geometry.pageHeightPx;
     zoomPercent_ = geometry.zoomPercent;

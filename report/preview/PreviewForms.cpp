@@ -14,4 +14,6 @@ void registerPreviewForms(const PreviewEnvironment& environment) {
     });
 }
 
-void unregisterPreviewForms() { FormRegistry::instance().UnregisterForm(TppCustomPreviewer::abstractName()); }
+void unregisterPreviewForms() {
+    FormRegistry::instance().UnregisterForm(TppCustomPreviewer::abstractName());
+}

@@ -12,8 +12,9 @@ void registerTemplateDialogs(std::function<QWidget*()> parent) {
                           [parentWindow]() -> TppForm* { return new TppFileDialog(parentWindow()); });
     registry.RegisterForm(TppCustomTemplateDialog::abstractName(),
                           [parentWindow]() -> TppForm* { return new TppTemplateDialog(parentWindow()); });
-    registry.RegisterForm(TppCustomTemplateErrorDialog::abstractName(),
-                          [parentWindow]() -> TppForm* { return new TppTemplateErrorDialog(parentWindow()); });
+    registry.RegisterForm(TppCustomTemplateErrorDialog::abstractName(), [parentWindow]() -> TppForm* {
+        return new TppTemplateErrorDialog(parentWindow());
+    });
 }
 
 void unregisterTemplateDialogs() {

@@ -18,7 +18,9 @@ TppCustomPreview::TppCustomPreview(QWidget* parent, QStatusBar* statusBar)
     viewer_->OnError = [this](const QString& message) { showError(message); };
 }
 
-TppCustomPreview::~TppCustomPreview() { SetReport(nullptr); }
+TppCustomPreview::~TppCustomPreview() {
+    SetReport(nullptr);
+}
 
 void TppCustomPreview::SetReport(TppProducer* report) {
     if (report_ == report)

@@ -8,7 +8,8 @@ QStringList TppFileDialog::NameFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString description = parts[i].trimmed();
         const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
-        filters << (description.endsWith(u')') ? description : QStringLiteral("%1 (%2)").arg(description, patterns));
+        filters << (description.endsWith(u')') ? description
+                                               : QStringLiteral("%1 (%2)").arg(description, patterns));
     }
     return filters;
 }

@@ -59,7 +59,8 @@ TppPreview::TppPreview(QWidget* parent, QStatusBar* statusBar) : TppCustomPrevie
     searchButton_ = addButton(toolbar_, kSearchLeft, PreviewGlyph::Search, paAutoSearch);
 
     innerPanel_ = new QWidget(toolbar_);
-    innerPanel_->setGeometry(scaled(kInnerPanelLeftWithSearch), 0, scaled(kInnerPanelWidth), scaled(kToolbarHeight));
+    innerPanel_->setGeometry(scaled(kInnerPanelLeftWithSearch), 0, scaled(kInnerPanelWidth),
+                             scaled(kToolbarHeight));
     wholePageButton_ = addButton(innerPanel_, 0, PreviewGlyph::WholePage, paWholePage);
     pageWidthButton_ = addButton(innerPanel_, kButtonWidth, PreviewGlyph::PageWidth, paPageWidth);
     zoom100Button_ = addButton(innerPanel_, 2 * kButtonWidth, PreviewGlyph::Zoom100, pa100Percent);
@@ -103,7 +104,9 @@ TppPreview::TppPreview(QWidget* parent, QStatusBar* statusBar) : TppCustomPrevie
     syncZoomControls();
 }
 
-TppPreview::~TppPreview() { SetReport(nullptr); }
+TppPreview::~TppPreview() {
+    SetReport(nullptr);
+}
 
 int TppPreview::scaled(int designPixels) const {
     const int screen = Parent() ? Parent()->logicalDpiX() : kDesignPixelsPerInch;
@@ -169,7 +172,9 @@ void TppPreview::syncZoomControls() {
     zoomBox_->setText(QStringLiteral("%1 %").arg(Viewer()->ZoomPercent(), 3));
 }
 
-void TppPreview::ZoomChanged() { syncZoomControls(); }
+void TppPreview::ZoomChanged() {
+    syncZoomControls();
+}
 
 void TppPreview::zoomBoxEntered() {
     bool ok = false;
@@ -219,7 +224,8 @@ void TppPreview::updateCancelButton() {
     const bool busy = Viewer()->Busy();
     const QString caption = busy || Embedded ? LanguageString(5) : QStringLiteral("Close");
     cancelButton_->setText(caption);
-    cancelButton_->resize(cancelButton_->fontMetrics().horizontalAdvance(caption) + scaled(30), scaled(kButtonHeight));
+    cancelButton_->resize(cancelButton_->fontMetrics().horizontalAdvance(caption) + scaled(30),
+                          scaled(kButtonHeight));
     if (Embedded) {
         cancelButton_->setEnabled(busy);
         cancelButton_->setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);

@@ -66,7 +66,9 @@ TppPrintPreview::~TppPrintPreview() {
     preview_.reset();
 }
 
-TppViewer* TppPrintPreview::Viewer() const { return preview_->Viewer(); }
+TppViewer* TppPrintPreview::Viewer() const {
+    return preview_->Viewer();
+}
 
 void TppPrintPreview::SetErrorPrompter(Prompter* prompter) {
     preview_->ErrorPrompter = prompter;
@@ -108,7 +110,9 @@ bool TppPrintPreview::ShowModal() {
     return result == QDialog::Accepted;
 }
 
-void TppPrintPreview::Close() { close(); }
+void TppPrintPreview::Close() {
+    close();
+}
 
 bool TppPrintPreview::event(QEvent* event) {
     const bool handled = QDialog::event(event);

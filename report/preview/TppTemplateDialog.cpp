@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 TppTemplateDialog::TppTemplateDialog(QWidget* parent)
-    : QDialog(parent), list_(new QTreeWidget(this)), nameLabel_(new QLabel(this)), nameBox_(new QLineEdit(this)),
-      ok_(new QPushButton(this)), cancel_(new QPushButton(this)) {
+    : QDialog(parent), list_(new QTreeWidget(this)), nameLabel_(new QLabel(this)),
+      nameBox_(new QLineEdit(this)), ok_(new QPushButton(this)), cancel_(new QPushButton(this)) {
     Tell = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
     Confirm = [this](const QString& question) {
         return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) ==
@@ -73,7 +73,9 @@ bool TppTemplateDialog::ShowModal() {
     return exec() == QDialog::Accepted;
 }
 
-void TppTemplateDialog::Close() { close(); }
+void TppTemplateDialog::Close() {
+    close();
+}
 
 void TppTemplateDialog::accept() {
     const QString name = nameBox_->text();

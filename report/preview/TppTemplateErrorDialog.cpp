@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 TppTemplateErrorDialog::TppTemplateErrorDialog(QWidget* parent)
-    : QDialog(parent), message_(new QLabel(this)), ignore_(new QPushButton(this)), cancel_(new QPushButton(this)),
-      ignoreAll_(new QPushButton(this)) {
+    : QDialog(parent), message_(new QLabel(this)), ignore_(new QPushButton(this)),
+      cancel_(new QPushButton(this)), ignoreAll_(new QPushButton(this)) {
     message_->setWordWrap(true);
     message_->setTextFormat(Qt::PlainText);
     auto* buttons = new QHBoxLayout;
@@ -53,4 +53,6 @@ bool TppTemplateErrorDialog::ShowModal() {
     return Result != erCancel;
 }
 
-void TppTemplateErrorDialog::Close() { close(); }
+void TppTemplateErrorDialog::Close() {
+    close();
+}

@@ -16,7 +16,8 @@
 #include <QtDebug>
 
 TppViewer::TppViewer(QWidget* parent)
-    : QWidget(parent), pageColor_(palette().color(QPalette::Base)), device_(std::make_unique<TppScreenDevice>()) {
+    : QWidget(parent), pageColor_(palette().color(QPalette::Base)),
+      device_(std::make_unique<TppScreenDevice>()) {
     resize(320, 120);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Dark);
@@ -101,19 +102,33 @@ void TppViewer::redrawAtZoom() {
     paintBox_->show();
 }
 
-QWidget* TppViewer::PaintBox() const { return paintBox_; }
+QWidget* TppViewer::PaintBox() const {
+    return paintBox_;
+}
 
-const TppPage& TppViewer::CurrentPage() const { return device_->CurrentPage(); }
+const TppPage& TppViewer::CurrentPage() const {
+    return device_->CurrentPage();
+}
 
-int TppViewer::AbsolutePageNo() const { return device_->CurrentPage().AbsolutePageNo; }
+int TppViewer::AbsolutePageNo() const {
+    return device_->CurrentPage().AbsolutePageNo;
+}
 
-int TppViewer::ZoomPercent() const { return device_->ZoomPercent(); }
+int TppViewer::ZoomPercent() const {
+    return device_->ZoomPercent();
+}
 
-QString TppViewer::Status() const { return device_->StatusText(); }
+QString TppViewer::Status() const {
+    return device_->StatusText();
+}
 
-bool TppViewer::Busy() const { return device_->InJob(); }
+bool TppViewer::Busy() const {
+    return device_->InJob();
+}
 
-bool TppViewer::canTurnPages() const { return device_->Publisher() && !device_->InJob() && !device_->JobCancelled(); }
+bool TppViewer::canTurnPages() const {
+    return device_->Publisher() && !device_->InJob() && !device_->JobCancelled();
+}
 
 void TppViewer::requestPages() {
     // The device ends its job only once its page has come. A cancelled or
@@ -236,7 +251,9 @@ void TppViewer::ScrollView(ScrollDirection direction) {
     }
 }
 
-QSize TppViewer::VisibleArea() const { return scrollBox_->size(); }
+QSize TppViewer::VisibleArea() const {
+    return scrollBox_->size();
+}
 
 qreal TppViewer::DevicePixelRatio() const {
     return paintBox_->devicePixelRatioF();
@@ -272,7 +289,9 @@ void TppViewer::BitmapReset() {
     paintBox_->update();
 }
 
-void TppViewer::CopyToScreen(const QRect& box) { paintBox_->repaint(box); }
+void TppViewer::CopyToScreen(const QRect& box) {
+    paintBox_->repaint(box);
+}
 
 void TppViewer::ProcessPendingMessages() {
     if (ProcessMessages)

@@ -40,8 +40,9 @@ TraScriptCallNode::TraScriptCallNode(TraProgram* callee, std::vector<TraExpressi
         Passing passing = Passing::Value;
         if (parameter == daInteger && argument.alwaysInteger())
             passing = Passing::Integer;
-        else if (argument.alwaysNumber() && (parameter == daSingle || parameter == daDouble ||
-                                             parameter == daExtended || parameter == daInteger) &&
+        else if (argument.alwaysNumber() &&
+                 (parameter == daSingle || parameter == daDouble || parameter == daExtended ||
+                  parameter == daInteger) &&
                  (argument.valueType() == daInteger || argument.valueType() == daSingle ||
                   argument.valueType() == daDouble || argument.valueType() == daExtended))
             passing = Passing::Number;
@@ -55,8 +56,7 @@ TraScriptCallNode::TraScriptCallNode(TraProgram* callee, std::vector<TraExpressi
 // the same routine must not overwrite a parameter already passed. The result
 // is read before the activation ends, since a nested run restores its
 // caller's storage, Result included, when it leaves.
-template <typename ReadResult>
-auto TraScriptCallNode::call(ReadResult readResult) {
+template <typename ReadResult> auto TraScriptCallNode::call(ReadResult readResult) {
     constexpr size_t kInline = 4;
     const size_t count = arguments_.size();
     if (allNumbers_ && count <= kInline) {
@@ -115,7 +115,8 @@ long double TraScriptCallNode::evalNumber() {
 }
 
 TraBuiltinCallNode::TraBuiltinCallNode(std::shared_ptr<const TraSystemFunction> function,
-                                       std::vector<TraExpressionPtr> arguments, const TraEnvironment& environment)
+                                       std::vector<TraExpressionPtr> arguments,
+                                       const TraEnvironment& environment)
     : TraExpressionNode(function->resultType, function->resultType,
                         function->isFunction ? traitsOfResult(function->resultType) : quint8(0)),
       function_(std::move(function)), arguments_(std::move(arguments)), environment_(environment) {}

@@ -16,7 +16,8 @@ class TraProgram;
 // result, so two calls in one expression keep their own results.
 class TraScriptCallNode final : public TraExpressionNode {
 public:
-    TraScriptCallNode(TraProgram* callee, std::vector<TraExpressionPtr> arguments, const TraEnvironment& environment);
+    TraScriptCallNode(TraProgram* callee, std::vector<TraExpressionPtr> arguments,
+                      const TraEnvironment& environment);
     void evaluate(TraValue& out) override;
     qint32 evalInteger() override;
     long double evalNumber() override;
@@ -26,8 +27,7 @@ private:
     // sides are numbers, else as a value converted by the parameter's type.
     enum class Passing : quint8 { Integer, Number, Value };
 
-    template <typename ReadResult>
-    auto call(ReadResult readResult);
+    template <typename ReadResult> auto call(ReadResult readResult);
 
     TraProgram* callee_;
     std::vector<TraExpressionPtr> arguments_;
@@ -41,8 +41,8 @@ private:
 // routine's declared types that live only for the call.
 class TraBuiltinCallNode final : public TraExpressionNode {
 public:
-    TraBuiltinCallNode(std::shared_ptr<const TraSystemFunction> function, std::vector<TraExpressionPtr> arguments,
-                       const TraEnvironment& environment);
+    TraBuiltinCallNode(std::shared_ptr<const TraSystemFunction> function,
+                       std::vector<TraExpressionPtr> arguments, const TraEnvironment& environment);
     void evaluate(TraValue& out) override;
 
     static constexpr int kMaxParameters = 8;

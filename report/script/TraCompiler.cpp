@@ -16,13 +16,17 @@ constexpr TraTokenSet kStatementStart{ttIdentifier, ttType, ttLParen, ttCase, tt
 // What may follow "then", ":" in a case branch, or "do" ... as one statement.
 constexpr TraTokenSet kBranchStart{ttIdentifier, ttBegin, ttCase, ttFor, ttIf, ttRepeat, ttWhile};
 
-QByteArray key(const QByteArray& name) { return name.toLower(); }
+QByteArray key(const QByteArray& name) {
+    return name.toLower();
+}
 
 } // namespace
 
 TraCompiler::TraCompiler(TraProgram& program) : program_(program) {}
 
-const TraEnvironment& TraCompiler::environment() const { return program_.environment(); }
+const TraEnvironment& TraCompiler::environment() const {
+    return program_.environment();
+}
 
 // ---- token cursor ----------------------------------------------------------
 
@@ -167,7 +171,8 @@ void TraCompiler::checkNewName(const TraToken* name, const std::vector<const Tra
         throw Stop{};
 }
 
-TraVariable* TraCompiler::declare(const TraToken* name, const TraToken* type, QHash<QByteArray, TraVariable*>& names) {
+TraVariable* TraCompiler::declare(const TraToken* name, const TraToken* type,
+                                  QHash<QByteArray, TraVariable*>& names) {
     TraValue value = TraValue::initial(type->dataType, environment().nowInDays(), type->enumType);
     if (value.isNone())
         fail(type, 2);
@@ -210,7 +215,8 @@ void TraCompiler::compileParameters(const TraToken* entry) {
             break;
         case ttType:
             if (resultNext) {
-                TraValue value = TraValue::initial(token->dataType, environment().nowInDays(), token->enumType);
+                TraValue value =
+                    TraValue::initial(token->dataType, environment().nowInDays(), token->enumType);
                 if (value.isNone())
                     fail(token, 2);
                 program_.result_ = program_.addVariable(QByteArrayLiteral("Result"), value);
@@ -369,11 +375,16 @@ TraStatementList TraCompiler::compileStatementList(TraTokenSet terminators) {
 
 TraStatementPtr TraCompiler::compileStatement(const TraToken* first, TraTokenSet ends) {
     switch (first->type) {
-    case ttIf: return compileIf(ends);
-    case ttWhile: return compileWhile(ends);
-    case ttRepeat: return compileRepeat(ends);
-    case ttFor: return compileFor(ends);
-    case ttCase: return compileCase();
+    case ttIf:
+        return compileIf(ends);
+    case ttWhile:
+        return compileWhile(ends);
+    case ttRepeat:
+        return compileRepeat(ends);
+    case ttFor:
+        return compileFor(ends);
+    case ttCase:
+        return compileCase();
     case ttLParen: {
         back();
         return std::make_unique<TraExpressionStatement>(compileExpression(daUnknown, ends));
@@ -503,8 +514,8 @@ TraStatementPtr TraCompiler::compileFor(TraTokenSet ends) {
     TraExpressionPtr end = compileExpression(daInteger, {ttDo});
     expect(next(), {ttDo});
     TraStatementList body = compileLoopBody(ends);
-    return std::make_unique<TraForStatement>(control, std::move(start), std::move(end), direction->type == ttDownTo,
-                                             std::move(body), environment());
+    return std::make_unique<TraForStatement>(control, std::move(start), std::move(end),
+                                             direction->type == ttDownTo, std::move(body), environment());
 }
 
 // A branch's statement ends at ";" or at the "end" of the case.
@@ -544,8 +555,8 @@ TraStatementPtr TraCompiler::compileCase() {
         branches.push_back(std::move(branch));
         set = branchEnds;
     }
-    return std::make_unique<TraCaseStatement>(std::move(selector), std::move(branches), std::move(elsePart), hasElse,
-                                              environment());
+    return std::make_unique<TraCaseStatement>(std::move(selector), std::move(branches), std::move(elsePart),
+                                              hasElse, environment());
 }
 
 std::vector<TraCaseLabel> TraCompiler::compileCaseLabels() {

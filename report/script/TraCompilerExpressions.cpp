@@ -11,10 +11,16 @@ namespace {
 
 constexpr TraTokenSet kOperandStart{ttIdentifier, ttNumber, ttString, ttType, ttLParen, ttUnary};
 
-QByteArray key(const QByteArray& name) { return name.toLower(); }
+QByteArray key(const QByteArray& name) {
+    return name.toLower();
+}
 
-bool takesUnaryMinus(TraDataType type) { return isRealLike(type) || type == daVariant || type == daUnknown; }
-bool takesLogic(TraDataType type) { return type == daBoolean || type == daVariant || type == daUnknown; }
+bool takesUnaryMinus(TraDataType type) {
+    return isRealLike(type) || type == daVariant || type == daUnknown;
+}
+bool takesLogic(TraDataType type) {
+    return type == daBoolean || type == daVariant || type == daUnknown;
+}
 
 } // namespace
 
@@ -66,10 +72,13 @@ TraExpressionPtr TraCompiler::compileFactor(TraTokenSet ends) {
     case ttPlus:
     case ttNot: {
         TraExpressionPtr operand = compileFactor(ends);
-        const bool fits = token->type == ttNot ? takesLogic(operand->dataType()) : takesUnaryMinus(operand->dataType());
+        const bool fits =
+            token->type == ttNot ? takesLogic(operand->dataType()) : takesUnaryMinus(operand->dataType());
         if (!fits)
             fail(token, 1);
-        const TraTokenType op = token->type == ttMinus ? ttUnaryMinus : token->type == ttPlus ? ttUnaryPlus : ttNot;
+        const TraTokenType op = token->type == ttMinus  ? ttUnaryMinus
+                                : token->type == ttPlus ? ttUnaryPlus
+                                                        : ttNot;
         return makeUnaryNode(op, std::move(operand), environment());
     }
     case ttLParen: {
@@ -78,8 +87,9 @@ TraExpressionPtr TraCompiler::compileFactor(TraTokenSet ends) {
         return inner;
     }
     case ttNumber:
-        return std::make_unique<TraLiteralNode>(token->dataType == daInteger ? TraValue::ofInteger(token->intValue)
-                                                                             : TraValue::ofExtended(token->floatValue));
+        return std::make_unique<TraLiteralNode>(token->dataType == daInteger
+                                                    ? TraValue::ofInteger(token->intValue)
+                                                    : TraValue::ofExtended(token->floatValue));
     case ttString:
         return std::make_unique<TraLiteralNode>(TraValue::ofString(token->text));
     case ttType: {
@@ -130,7 +140,8 @@ TraExpressionPtr TraCompiler::compileValueName(const TraToken* name) {
     fail(name, 11);
 }
 
-TraExpressionPtr TraCompiler::compileCall(TraProgram* script, std::shared_ptr<const TraSystemFunction> builtin) {
+TraExpressionPtr TraCompiler::compileCall(TraProgram* script,
+                                          std::shared_ptr<const TraSystemFunction> builtin) {
     std::vector<TraDataType> formals;
     if (script) {
         for (int i = 0; i < script->parameterCount(); ++i)
@@ -143,7 +154,8 @@ TraExpressionPtr TraCompiler::compileCall(TraProgram* script, std::shared_ptr<co
     if (!formals.empty()) {
         expect(next(), {ttLParen});
         for (size_t i = 0; i < formals.size(); ++i) {
-            const TraTokenSet argumentEnds = i + 1 < formals.size() ? TraTokenSet{ttComma} : TraTokenSet{ttRParen};
+            const TraTokenSet argumentEnds =
+                i + 1 < formals.size() ? TraTokenSet{ttComma} : TraTokenSet{ttRParen};
             const TraToken* start = peek();
             // A ")" before the last argument closes the list too early: the expression ends there
             // and the check below names the "," that is missing, not an unmatched parenthesis.

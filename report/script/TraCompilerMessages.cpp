@@ -16,21 +16,32 @@ constexpr int kFoundInstead = 1216;
 
 QString kindName(TraTokenType kind) {
     switch (kind) {
-    case ttIdentifier: return QStringLiteral("identifier");
-    case ttNumber: return QStringLiteral("number");
-    case ttString: return QStringLiteral("string");
-    case ttType: return QStringLiteral("type");
-    case ttUnary: return QStringLiteral("unary operator");
-    case ttOperator: return QStringLiteral("operator");
-    default: return u'\'' + QString::fromLatin1(TraReservedWords::textOf(kind)) + u'\'';
+    case ttIdentifier:
+        return QStringLiteral("identifier");
+    case ttNumber:
+        return QStringLiteral("number");
+    case ttString:
+        return QStringLiteral("string");
+    case ttType:
+        return QStringLiteral("type");
+    case ttUnary:
+        return QStringLiteral("unary operator");
+    case ttOperator:
+        return QStringLiteral("operator");
+    default:
+        return u'\'' + QString::fromLatin1(TraReservedWords::textOf(kind)) + u'\'';
     }
 }
 
-QString quoted(const QByteArray& text) { return u'\'' + QString::fromLatin1(text) + u'\''; }
+QString quoted(const QByteArray& text) {
+    return u'\'' + QString::fromLatin1(text) + u'\'';
+}
 
 } // namespace
 
-int compilerMessageString(int code) { return kFirstMessage + code; }
+int compilerMessageString(int code) {
+    return kFirstMessage + code;
+}
 
 QString compilerMessage(int code, const QByteArray& tokenText, TraTokenSet expected) {
     if (code >= 0) {

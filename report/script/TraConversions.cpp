@@ -20,7 +20,8 @@ QByteArray general(long double value, const TraEnvironment& environment, int pre
 QByteArray dateText(const char* picture, double days, const TraEnvironment& environment) {
     if (days == 0)
         return {};
-    return formatDateTime(QString::fromLatin1(picture), dateTimeFromDays(days), environment.settings).toLatin1();
+    return formatDateTime(QString::fromLatin1(picture), dateTimeFromDays(days), environment.settings)
+        .toLatin1();
 }
 
 // The numeric source of an assignment, if the target type accepts it. The
@@ -29,20 +30,24 @@ std::optional<long double> acceptedNumber(TraDataType target, const TraValue& so
                                           const TraEnvironment& environment) {
     const TraDataType s = source.type();
     switch (s) {
-    case daInteger: return source.integer();
+    case daInteger:
+        return source.integer();
     case daSingle:
         if (target == daDateTime || target == daDate || target == daTime)
             return std::nullopt;
         return source.single();
-    case daDouble: return source.real();
-    case daExtended: return source.extended();
+    case daDouble:
+        return source.real();
+    case daExtended:
+        return source.extended();
     case daCurrency:
         if (target == daDateTime || target == daDate || target == daTime)
             return std::nullopt;
         return source.currencyAmount();
     case daDateTime:
-        return target == daInteger || target == daSingle || target == daCurrency ? std::nullopt
-                                                                                   : std::optional<long double>(source.real());
+        return target == daInteger || target == daSingle || target == daCurrency
+                   ? std::nullopt
+                   : std::optional<long double>(source.real());
     case daDate:
         if (target == daDateTime || target == daDate || target == daTime)
             return source.real();
@@ -69,15 +74,21 @@ void raiseNotFinite(long double value) {
 void storeNumber(TraValue& target, long double value) {
     checkFinite(value);
     switch (target.type()) {
-    case daInteger: target.setInteger(truncateToInteger(value)); break;
+    case daInteger:
+        target.setInteger(truncateToInteger(value));
+        break;
     case daSingle: {
         const float f = float(value);
         checkFinite(f);
         target.setSingle(f);
         break;
     }
-    case daExtended: target.setExtended(value); break;
-    case daCurrency: target.setCurrencyScaled(currencyFromAmount(value)); break;
+    case daExtended:
+        target.setExtended(value);
+        break;
+    case daCurrency:
+        target.setCurrencyScaled(currencyFromAmount(value));
+        break;
     case daDouble: {
         const double d = double(value);
         checkFinite(d);
@@ -92,7 +103,8 @@ void storeNumber(TraValue& target, long double value) {
         target.setDateValue(target.type(), d);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -128,23 +140,32 @@ qint64 currencyFromAmount(long double amount) {
 
 std::optional<long double> readNumber(const TraValue& value) {
     switch (value.type()) {
-    case daInteger: return value.integer();
-    case daSingle: return value.single();
+    case daInteger:
+        return value.integer();
+    case daSingle:
+        return value.single();
     case daDouble:
     case daDateTime:
     case daDate:
-    case daTime: return value.real();
-    case daExtended: return value.extended();
-    case daCurrency: return value.currencyAmount();
+    case daTime:
+        return value.real();
+    case daExtended:
+        return value.extended();
+    case daCurrency:
+        return value.currencyAmount();
     case daVariant:
         switch (value.variantKind()) {
         case TraVariantKind::Smallint:
-        case TraVariantKind::Integer: return value.integer();
+        case TraVariantKind::Integer:
+            return value.integer();
         case TraVariantKind::Single:
         case TraVariantKind::Double:
-        case TraVariantKind::Date: return value.real();
-        case TraVariantKind::Currency: return value.currencyAmount();
-        default: return std::nullopt;
+        case TraVariantKind::Date:
+            return value.real();
+        case TraVariantKind::Currency:
+            return value.currencyAmount();
+        default:
+            return std::nullopt;
         }
     default:
         return std::nullopt;
@@ -153,23 +174,43 @@ std::optional<long double> readNumber(const TraValue& value) {
 
 bool readVariant(const TraValue& value, TraValue& variant) {
     switch (value.type()) {
-    case daInteger: variant.setVariantInteger(value.integer()); return true;
-    case daSingle: variant.setVariantDouble(value.single()); return true;
-    case daDouble: variant.setVariantDouble(value.real()); return true;
-    case daExtended: variant.setVariantDouble(double(value.extended())); return true;
-    case daCurrency: variant.setVariantCurrency(value.currencyScaled()); return true;
-    case daChar: variant.setVariantString(QByteArray(1, value.character())); return true;
-    case daString: variant.setVariantString(value.text()); return true;
+    case daInteger:
+        variant.setVariantInteger(value.integer());
+        return true;
+    case daSingle:
+        variant.setVariantDouble(value.single());
+        return true;
+    case daDouble:
+        variant.setVariantDouble(value.real());
+        return true;
+    case daExtended:
+        variant.setVariantDouble(double(value.extended()));
+        return true;
+    case daCurrency:
+        variant.setVariantCurrency(value.currencyScaled());
+        return true;
+    case daChar:
+        variant.setVariantString(QByteArray(1, value.character()));
+        return true;
+    case daString:
+        variant.setVariantString(value.text());
+        return true;
     case daDateTime:
     case daDate:
-    case daTime: variant.setVariantDate(value.real()); return true;
-    case daBoolean: variant.setVariantBoolean(value.boolean()); return true;
+    case daTime:
+        variant.setVariantDate(value.real());
+        return true;
+    case daBoolean:
+        variant.setVariantBoolean(value.boolean());
+        return true;
     case daVariant:
         variant = value;
         if (value.variantKind() == TraVariantKind::Empty)
             variant.setVariantNull();
         return true;
-    case daEnum: variant.setVariantByte(quint8(value.ordinal())); return true;
+    case daEnum:
+        variant.setVariantByte(quint8(value.ordinal()));
+        return true;
     default:
         // An object has no variant form: a number must never stand in for it.
         return false;
@@ -299,18 +340,30 @@ bool assignConverted(TraValue& target, const TraValue& source, const TraEnvironm
 
 QByteArray valueText(const TraValue& value, const TraEnvironment& environment) {
     switch (value.type()) {
-    case daInteger: return QByteArray::number(value.integer());
-    case daSingle: return general(value.single(), environment, 8);
-    case daDouble: return general(value.real(), environment, 15);
-    case daExtended: return general(value.extended(), environment, 18);
-    case daCurrency: return general(value.currencyAmount(), environment, 18);
-    case daChar: return QByteArray(1, value.character());
-    case daString: return value.text();
-    case daDateTime: return dateText("c", value.real(), environment);
-    case daDate: return dateText("ddddd", value.real(), environment);
-    case daTime: return dateText("tt", value.real(), environment);
-    case daBoolean: return value.boolean() ? QByteArray("True") : QByteArray("False");
-    case daVariant: return variantToString(value, environment);
+    case daInteger:
+        return QByteArray::number(value.integer());
+    case daSingle:
+        return general(value.single(), environment, 8);
+    case daDouble:
+        return general(value.real(), environment, 15);
+    case daExtended:
+        return general(value.extended(), environment, 18);
+    case daCurrency:
+        return general(value.currencyAmount(), environment, 18);
+    case daChar:
+        return QByteArray(1, value.character());
+    case daString:
+        return value.text();
+    case daDateTime:
+        return dateText("c", value.real(), environment);
+    case daDate:
+        return dateText("ddddd", value.real(), environment);
+    case daTime:
+        return dateText("tt", value.real(), environment);
+    case daBoolean:
+        return value.boolean() ? QByteArray("True") : QByteArray("False");
+    case daVariant:
+        return variantToString(value, environment);
     case daObject:
     case daClass:
         if (!value.object())
@@ -318,9 +371,11 @@ QByteArray valueText(const TraValue& value, const TraEnvironment& environment) {
         if (!value.object()->objectName().isEmpty())
             return value.object()->objectName().toLatin1();
         return QByteArray(value.object()->metaObject()->className());
-    case daEnum: return TraEnumerations::valueName(value.enumType(), value.ordinal());
+    case daEnum:
+        return TraEnumerations::valueName(value.enumType(), value.ordinal());
     case daUnknown:
-    case daMethod: break;
+    case daMethod:
+        break;
     }
     return {};
 }

@@ -2,8 +2,14 @@
 
 bool isRealLike(TraDataType type) {
     switch (type) {
-    case daInteger: case daSingle: case daDouble: case daExtended: case daCurrency:
-    case daDateTime: case daDate: case daTime:
+    case daInteger:
+    case daSingle:
+    case daDouble:
+    case daExtended:
+    case daCurrency:
+    case daDateTime:
+    case daDate:
+    case daTime:
         return true;
     default:
         return false;
@@ -31,8 +37,8 @@ bool typesCompatible(TraDataType a, TraDataType b) {
 }
 
 QByteArray dataTypeName(TraDataType type) {
-    static const char* const names[] = {"Unknown",  "Integer", "Single", "Double",  "Extended", "Currency",
-                                        "Char",     "String",  "DateTime", "Date",  "Time",     "Boolean",
-                                        "Variant",  "Object",  "Class",  "Enum",    "Method"};
+    static const char* const names[] = {"Unknown", "Integer", "Single",   "Double", "Extended", "Currency",
+                                        "Char",    "String",  "DateTime", "Date",   "Time",     "Boolean",
+                                        "Variant", "Object",  "Class",    "Enum",   "Method"};
     return QByteArray(names[type]);
 }

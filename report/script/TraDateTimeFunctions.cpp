@@ -9,16 +9,22 @@
 // environment's clock.
 namespace {
 
-void currentDate(TraBuiltinCall& call) { call.result.setDateValue(daDate, std::trunc(call.environment.nowInDays())); }
+void currentDate(TraBuiltinCall& call) {
+    call.result.setDateValue(daDate, std::trunc(call.environment.nowInDays()));
+}
 
-void currentDateTime(TraBuiltinCall& call) { call.result.setDateValue(daDateTime, call.environment.nowInDays()); }
+void currentDateTime(TraBuiltinCall& call) {
+    call.result.setDateValue(daDateTime, call.environment.nowInDays());
+}
 
 void currentTime(TraBuiltinCall& call) {
     const double now = call.environment.nowInDays();
     call.result.setDateValue(daDateTime, std::fabs(now - std::trunc(now)));
 }
 
-void dayOfWeek(TraBuiltinCall& call) { call.result.setInteger(decodeDate(call.dateTime(0)).dayOfWeek); }
+void dayOfWeek(TraBuiltinCall& call) {
+    call.result.setInteger(decodeDate(call.dateTime(0)).dayOfWeek);
+}
 
 void decodeDateParts(TraBuiltinCall& call) {
     const DecodedDate date = decodeDate(call.dateTime(0));
@@ -46,7 +52,8 @@ void encodeDateParts(TraBuiltinCall& call) {
 }
 
 void encodeTimeParts(TraBuiltinCall& call) {
-    const std::optional<double> time = encodeTime(call.integer(0), call.integer(1), call.integer(2), call.integer(3));
+    const std::optional<double> time =
+        encodeTime(call.integer(0), call.integer(1), call.integer(2), call.integer(3));
     if (!time)
         throw TraRunError(QStringLiteral("%1 h %2 min %3 s %4 ms is not a valid time")
                               .arg(call.integer(0))
@@ -64,10 +71,13 @@ void appendDateTimeFunctions(std::vector<TraSystemFunction>& list) {
     list.push_back({"DayOfWeek", g, "function DayOfWeek(aDate: DateTime): Integer;", dayOfWeek});
     list.push_back({"CurrentDateTime", g, "function CurrentDateTime: DateTime;", currentDateTime});
     list.push_back({"CurrentTime", g, "function CurrentTime: DateTime;", currentTime});
-    list.push_back({"EncodeTime", g, "function EncodeTime(Hour, Min, Sec, MSec: Integer): DateTime;", encodeTimeParts});
-    list.push_back({"DecodeTime", g, "procedure DecodeTime(aTime: DateTime; var Hour, Min, Sec, MSec: Integer);",
+    list.push_back(
+        {"EncodeTime", g, "function EncodeTime(Hour, Min, Sec, MSec: Integer): DateTime;", encodeTimeParts});
+    list.push_back({"DecodeTime", g,
+                    "procedure DecodeTime(aTime: DateTime; var Hour, Min, Sec, MSec: Integer);",
                     decodeTimeParts});
-    list.push_back({"EncodeDate", g, "function EncodeDate(Year, Month, Day: Integer): DateTime;", encodeDateParts});
+    list.push_back(
+        {"EncodeDate", g, "function EncodeDate(Year, Month, Day: Integer): DateTime;", encodeDateParts});
     list.push_back({"DecodeDate", g, "procedure DecodeDate(aDate: DateTime; var Year, Month, Day: Integer);",
                     decodeDateParts});
 }

@@ -74,7 +74,9 @@ const Index& index() {
 
 } // namespace
 
-const TraEnumeration& TraEnumerations::at(int typeIndex) { return all()[typeIndex]; }
+const TraEnumeration& TraEnumerations::at(int typeIndex) {
+    return all()[typeIndex];
+}
 
 std::optional<int> TraEnumerations::findType(const QByteArray& name) {
     const auto it = index().types.constFind(name.toLower());

@@ -8,7 +8,9 @@ QDateTime TraEnvironment::now() const {
     return QDateTime::currentDateTime();
 }
 
-double TraEnvironment::nowInDays() const { return daysFromDateTime(now()); }
+double TraEnvironment::nowInDays() const {
+    return daysFromDateTime(now());
+}
 
 const TraEnvironment& TraEnvironment::standard() {
     static const TraEnvironment environment;

@@ -12,9 +12,9 @@
 // and hands it to its programs; nothing is read from the machine behind it.
 struct TraEnvironment {
     FormatSettings settings = FormatSettings::invariant();
-    const Clock* clock = nullptr;   // none: the system clock
-    Prompter* prompter = nullptr;   // none: messages are dropped
-    std::function<void()> beep;     // none: silent
+    const Clock* clock = nullptr; // none: the system clock
+    Prompter* prompter = nullptr; // none: messages are dropped
+    std::function<void()> beep;   // none: silent
 
     QDateTime now() const;
     // The current date and time as a day count (DateTimeDays.h).

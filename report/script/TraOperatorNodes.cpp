@@ -23,7 +23,8 @@ public:
     explicit IntegerOperand(TraExpressionPtr node) : owned_(std::move(node)) {
         if (const auto* literal = dynamic_cast<const TraLiteralNode*>(owned_.get()))
             constant_ = literal->value().integer();
-        else if (const TraVariable* variable = owned_->variable(); variable && variable->value.type() == daInteger)
+        else if (const TraVariable* variable = owned_->variable();
+                 variable && variable->value.type() == daInteger)
             variable_ = variable->value.integerAddress();
         else
             node_ = owned_.get();
@@ -52,24 +53,44 @@ public:
         }
         const TraVariable* variable = owned_->variable();
         switch (variable ? variable->value.type() : daUnknown) {
-        case daInteger: kind_ = Kind::Integer; integer_ = variable->value.integerAddress(); break;
+        case daInteger:
+            kind_ = Kind::Integer;
+            integer_ = variable->value.integerAddress();
+            break;
         case daDouble:
         case daDateTime:
         case daDate:
-        case daTime: kind_ = Kind::Real; real_ = variable->value.realAddress(); break;
-        case daExtended: kind_ = Kind::Extended; extended_ = variable->value.extendedAddress(); break;
-        case daSingle: kind_ = Kind::Single; single_ = variable->value.singleAddress(); break;
-        default: kind_ = Kind::Node; break;
+        case daTime:
+            kind_ = Kind::Real;
+            real_ = variable->value.realAddress();
+            break;
+        case daExtended:
+            kind_ = Kind::Extended;
+            extended_ = variable->value.extendedAddress();
+            break;
+        case daSingle:
+            kind_ = Kind::Single;
+            single_ = variable->value.singleAddress();
+            break;
+        default:
+            kind_ = Kind::Node;
+            break;
         }
     }
     long double get() const {
         switch (kind_) {
-        case Kind::Integer: return *integer_;
-        case Kind::Real: return *real_;
-        case Kind::Extended: return *extended_;
-        case Kind::Single: return *single_;
-        case Kind::Node: return owned_->evalNumber();
-        case Kind::Constant: break;
+        case Kind::Integer:
+            return *integer_;
+        case Kind::Real:
+            return *real_;
+        case Kind::Extended:
+            return *extended_;
+        case Kind::Single:
+            return *single_;
+        case Kind::Node:
+            return owned_->evalNumber();
+        case Kind::Constant:
+            break;
         }
         return constant_;
     }
@@ -87,8 +108,7 @@ private:
     long double constant_ = 0;
 };
 
-template <TraTokenType Op>
-class IntegerArithmeticNode final : public Node {
+template <TraTokenType Op> class IntegerArithmeticNode final : public Node {
 public:
     IntegerArithmeticNode(TraDataType type, TraExpressionPtr left, TraExpressionPtr right)
         : Node(type, daInteger, kIntegerTraits), left_(std::move(left)), right_(std::move(right)) {}
@@ -119,8 +139,7 @@ private:
     IntegerOperand right_;
 };
 
-template <TraTokenType Op>
-long double numberArithmetic(long double l, long double r) {
+template <TraTokenType Op> long double numberArithmetic(long double l, long double r) {
     if constexpr (Op == ttPlus)
         return l + r;
     else if constexpr (Op == ttMinus)
@@ -133,8 +152,7 @@ long double numberArithmetic(long double l, long double r) {
         return arithmetic(l, r, Op);
 }
 
-template <TraTokenType Op>
-class NumberArithmeticNode final : public Node {
+template <TraTokenType Op> class NumberArithmeticNode final : public Node {
 public:
     NumberArithmeticNode(TraDataType type, TraExpressionPtr left, TraExpressionPtr right)
         : Node(type, daExtended, kNumberTraits), left_(std::move(left)), right_(std::move(right)) {}
@@ -153,8 +171,7 @@ private:
     NumberOperand right_;
 };
 
-template <TraTokenType Op, typename T>
-bool compareAs(T l, T r) {
+template <TraTokenType Op, typename T> bool compareAs(T l, T r) {
     if constexpr (Op == ttEqual)
         return l == r;
     else if constexpr (Op == ttNe)
@@ -169,8 +186,7 @@ bool compareAs(T l, T r) {
         return l >= r;
 }
 
-template <TraTokenType Op, bool Integers>
-class NumberCompareNode final : public Node {
+template <TraTokenType Op, bool Integers> class NumberCompareNode final : public Node {
 public:
     using Operand = std::conditional_t<Integers, IntegerOperand, NumberOperand>;
     NumberCompareNode(TraExpressionPtr left, TraExpressionPtr right)
@@ -191,8 +207,7 @@ private:
 
 // "and" and "or" of two Booleans that always have a value: both sides are
 // evaluated, the right one first.
-template <TraTokenType Op>
-class BooleanLogicNode final : public Node {
+template <TraTokenType Op> class BooleanLogicNode final : public Node {
 public:
     BooleanLogicNode(TraExpressionPtr left, TraExpressionPtr right)
         : Node(daBoolean, daBoolean, Node::NeverNone), left_(std::move(left)), right_(std::move(right)) {}
@@ -283,24 +298,36 @@ private:
 template <template <TraTokenType> class NodeClass, typename... Args>
 TraExpressionPtr arithmeticNode(TraTokenType op, Args&&... args) {
     switch (op) {
-    case ttPlus: return std::make_unique<NodeClass<ttPlus>>(std::forward<Args>(args)...);
-    case ttMinus: return std::make_unique<NodeClass<ttMinus>>(std::forward<Args>(args)...);
-    case ttStar: return std::make_unique<NodeClass<ttStar>>(std::forward<Args>(args)...);
-    case ttSlash: return std::make_unique<NodeClass<ttSlash>>(std::forward<Args>(args)...);
-    case ttDiv: return std::make_unique<NodeClass<ttDiv>>(std::forward<Args>(args)...);
-    default: return std::make_unique<NodeClass<ttMod>>(std::forward<Args>(args)...);
+    case ttPlus:
+        return std::make_unique<NodeClass<ttPlus>>(std::forward<Args>(args)...);
+    case ttMinus:
+        return std::make_unique<NodeClass<ttMinus>>(std::forward<Args>(args)...);
+    case ttStar:
+        return std::make_unique<NodeClass<ttStar>>(std::forward<Args>(args)...);
+    case ttSlash:
+        return std::make_unique<NodeClass<ttSlash>>(std::forward<Args>(args)...);
+    case ttDiv:
+        return std::make_unique<NodeClass<ttDiv>>(std::forward<Args>(args)...);
+    default:
+        return std::make_unique<NodeClass<ttMod>>(std::forward<Args>(args)...);
     }
 }
 
 template <bool Integers>
 TraExpressionPtr compareNode(TraTokenType op, TraExpressionPtr left, TraExpressionPtr right) {
     switch (op) {
-    case ttEqual: return std::make_unique<NumberCompareNode<ttEqual, Integers>>(std::move(left), std::move(right));
-    case ttNe: return std::make_unique<NumberCompareNode<ttNe, Integers>>(std::move(left), std::move(right));
-    case ttLt: return std::make_unique<NumberCompareNode<ttLt, Integers>>(std::move(left), std::move(right));
-    case ttGt: return std::make_unique<NumberCompareNode<ttGt, Integers>>(std::move(left), std::move(right));
-    case ttLe: return std::make_unique<NumberCompareNode<ttLe, Integers>>(std::move(left), std::move(right));
-    default: return std::make_unique<NumberCompareNode<ttGe, Integers>>(std::move(left), std::move(right));
+    case ttEqual:
+        return std::make_unique<NumberCompareNode<ttEqual, Integers>>(std::move(left), std::move(right));
+    case ttNe:
+        return std::make_unique<NumberCompareNode<ttNe, Integers>>(std::move(left), std::move(right));
+    case ttLt:
+        return std::make_unique<NumberCompareNode<ttLt, Integers>>(std::move(left), std::move(right));
+    case ttGt:
+        return std::make_unique<NumberCompareNode<ttGt, Integers>>(std::move(left), std::move(right));
+    case ttLe:
+        return std::make_unique<NumberCompareNode<ttLe, Integers>>(std::move(left), std::move(right));
+    default:
+        return std::make_unique<NumberCompareNode<ttGe, Integers>>(std::move(left), std::move(right));
     }
 }
 

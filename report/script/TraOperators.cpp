@@ -8,7 +8,9 @@
 
 namespace {
 
-[[noreturn]] void divisionByZero() { throw TraRunError(QStringLiteral("Division by zero")); }
+[[noreturn]] void divisionByZero() {
+    throw TraRunError(QStringLiteral("Division by zero"));
+}
 
 qint64 truncatedForDivision(long double value) {
     checkFinite(value);
@@ -18,8 +20,7 @@ qint64 truncatedForDivision(long double value) {
     return qint64(whole);
 }
 
-template <typename T>
-int orderOf(T left, T right) {
+template <typename T> int orderOf(T left, T right) {
     return left < right ? -1 : right < left ? 1 : 0;
 }
 
@@ -46,10 +47,14 @@ void operateNumeric(TraValue& out, const TraValue& left, const TraValue* right, 
 
 std::optional<QByteArray> readText(const TraValue& value, const TraEnvironment& environment) {
     switch (value.type()) {
-    case daString: return value.text();
-    case daChar: return QByteArray(1, value.character());
-    case daVariant: return variantToString(value, environment);
-    default: return std::nullopt;
+    case daString:
+        return value.text();
+    case daChar:
+        return QByteArray(1, value.character());
+    case daVariant:
+        return variantToString(value, environment);
+    default:
+        return std::nullopt;
     }
 }
 
@@ -62,7 +67,8 @@ std::optional<char> readChar(const TraValue& value) {
 }
 
 std::optional<bool> readBoolean(const TraValue& value) {
-    if (value.type() == daBoolean || (value.type() == daVariant && value.variantKind() == TraVariantKind::Boolean))
+    if (value.type() == daBoolean ||
+        (value.type() == daVariant && value.variantKind() == TraVariantKind::Boolean))
         return value.boolean();
     return std::nullopt;
 }
@@ -71,10 +77,14 @@ std::optional<bool> readBoolean(const TraValue& value) {
 
 long double arithmetic(long double left, long double right, TraTokenType op) {
     switch (op) {
-    case ttPlus: return left + right;
-    case ttMinus: return left - right;
-    case ttStar: return left * right;
-    case ttSlash: return right == 0 ? 0 : left / right;
+    case ttPlus:
+        return left + right;
+    case ttMinus:
+        return left - right;
+    case ttStar:
+        return left * right;
+    case ttSlash:
+        return right == 0 ? 0 : left / right;
     case ttDiv: {
         if (right == 0)
             return 0;
@@ -89,7 +99,8 @@ long double arithmetic(long double left, long double right, TraTokenType op) {
             divisionByZero();
         return (long double)(truncatedForDivision(left) % divisor);
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -98,29 +109,45 @@ qint32 integerArithmetic(qint32 left, qint32 right, TraTokenType op) {
     const qint64 r = right;
     qint64 result = 0;
     switch (op) {
-    case ttPlus: result = l + r; break;
-    case ttMinus: result = l - r; break;
-    case ttStar: result = l * r; break;
-    case ttDiv: result = r == 0 ? 0 : l / r; break;
+    case ttPlus:
+        result = l + r;
+        break;
+    case ttMinus:
+        result = l - r;
+        break;
+    case ttStar:
+        result = l * r;
+        break;
+    case ttDiv:
+        result = r == 0 ? 0 : l / r;
+        break;
     case ttMod:
         if (r == 0)
             divisionByZero();
         result = l % r;
         break;
-    default: break;
+    default:
+        break;
     }
     return qint32(quint32(quint64(result)));
 }
 
 bool orderSatisfies(int order, TraTokenType op) {
     switch (op) {
-    case ttEqual: return order == 0;
-    case ttNe: return order != 0;
-    case ttLt: return order < 0;
-    case ttGt: return order > 0;
-    case ttLe: return order <= 0;
-    case ttGe: return order >= 0;
-    default: return false;
+    case ttEqual:
+        return order == 0;
+    case ttNe:
+        return order != 0;
+    case ttLt:
+        return order < 0;
+    case ttGt:
+        return order > 0;
+    case ttLe:
+        return order <= 0;
+    case ttGe:
+        return order >= 0;
+    default:
+        return false;
     }
 }
 
@@ -128,8 +155,14 @@ void operate(TraValue& out, const TraValue& left, const TraValue* right, TraToke
              const TraEnvironment& environment) {
     out.clear();
     switch (left.type()) {
-    case daInteger: case daSingle: case daDouble: case daExtended: case daCurrency:
-    case daDateTime: case daDate: case daTime:
+    case daInteger:
+    case daSingle:
+    case daDouble:
+    case daExtended:
+    case daCurrency:
+    case daDateTime:
+    case daDate:
+    case daTime:
         operateNumeric(out, left, right, op);
         return;
     case daString:
@@ -143,7 +176,8 @@ void operate(TraValue& out, const TraValue& left, const TraValue* right, TraToke
         } else {
             const std::optional<char> r = readChar(*right);
             if (r)
-                out.setString(op == ttPlus ? QByteArray(1, left.character()) + QByteArray(1, *r) : QByteArray(""));
+                out.setString(op == ttPlus ? QByteArray(1, left.character()) + QByteArray(1, *r)
+                                           : QByteArray(""));
         }
         return;
     }
@@ -195,8 +229,14 @@ void compare(TraValue& out, const TraValue& left, const TraValue& right, TraToke
              const TraEnvironment& environment) {
     out.clear();
     switch (left.type()) {
-    case daInteger: case daSingle: case daDouble: case daExtended: case daCurrency:
-    case daDateTime: case daDate: case daTime: {
+    case daInteger:
+    case daSingle:
+    case daDouble:
+    case daExtended:
+    case daCurrency:
+    case daDateTime:
+    case daDate:
+    case daTime: {
         const std::optional<long double> r = readNumber(right);
         if (r)
             out.setBoolean(orderSatisfies(orderOf(*readNumber(left), *r), op));

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -18,12 +20,29 @@ TraParser::CharClass TraParser::classOf(unsigned char byte) {
     if (isDigit(byte))
         return CharClass::Number;
     switch (byte) {
-    case '(': case ')': case '*': case '+': case ',': case '-': case '.': case '/':
-    case ':': case ';': case '<': case '=': case '>': case '[': case ']': case '^':
+    case '(':
+    case ')':
+    case '*':
+    case '+':
+    case ',':
+    case '-':
+    case '.':
+    case '/':
+    case ':':
+    case ';':
+    case '<':
+    case '=':
+    case '>':
+    case '[':
+    case ']':
+    case '^':
         return CharClass::Special;
     case '\'':
         return CharClass::Quote;
-    case 9: case 10: case 13: case 32:
+    case 9:
+    case 10:
+    case 13:
+    case 32:
         return CharClass::Blank;
     case '{':
         return CharClass::Comment;
@@ -71,11 +90,21 @@ void TraParser::parse(const QByteArray& source) {
         token.charPos = int(pos_ - lineStart_);
         const qsizetype start = pos_;
         switch (cls) {
-        case CharClass::Word: readWord(token); break;
-        case CharClass::Number: readNumber(token); break;
-        case CharClass::Special: readSpecial(token); break;
-        case CharClass::Quote: readString(token); break;
-        case CharClass::Comment: readComment(token); break;
+        case CharClass::Word:
+            readWord(token);
+            break;
+        case CharClass::Number:
+            readNumber(token);
+            break;
+        case CharClass::Special:
+            readSpecial(token);
+            break;
+        case CharClass::Quote:
+            readString(token);
+            break;
+        case CharClass::Comment:
+            readComment(token);
+            break;
         default:
             token.type = ttUnknown;
             token.text = source_.mid(pos_, 1);

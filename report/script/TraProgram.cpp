@@ -17,7 +17,9 @@ thread_local int tCallDepth = 0;
 
 TraProgram::TraProgram(Role role) : role_(role) {}
 
-TraProgram::~TraProgram() { discardCompiled(); }
+TraProgram::~TraProgram() {
+    discardCompiled();
+}
 
 void TraProgram::setSource(const QByteArray& source) {
     if (source == source_)
@@ -56,9 +58,15 @@ TraValue TraProgram::execute() {
     return result_ ? result_->value : TraValue();
 }
 
-TraVariable* TraProgram::findParameter(const QByteArray& name) const { return parameterNames_.value(name.toLower()); }
-TraVariable* TraProgram::findLocal(const QByteArray& name) const { return localNames_.value(name.toLower()); }
-TraVariable* TraProgram::findConstant(const QByteArray& name) const { return constantNames_.value(name.toLower()); }
+TraVariable* TraProgram::findParameter(const QByteArray& name) const {
+    return parameterNames_.value(name.toLower());
+}
+TraVariable* TraProgram::findLocal(const QByteArray& name) const {
+    return localNames_.value(name.toLower());
+}
+TraVariable* TraProgram::findConstant(const QByteArray& name) const {
+    return constantNames_.value(name.toLower());
+}
 
 void TraProgram::setModule(TraCodeModule* module) {
     if (module == module_)
@@ -151,7 +159,9 @@ QList<QByteArray> linesOf(const QByteArray& text) {
     return lines;
 }
 
-QByteArray joined(const QList<QByteArray>& lines) { return lines.join("\r\n"); }
+QByteArray joined(const QList<QByteArray>& lines) {
+    return lines.join("\r\n");
+}
 
 } // namespace
 

@@ -93,8 +93,9 @@ int runScriptFile(const QByteArray& file, TraEnvironment environment,
         for (size_t n = 0; n < programs.size(); ++n)
             if (!programs[n]->isCompiled())
                 for (const TraSyntaxError& error : programs[n]->syntaxErrors())
-                    write("Program " + QByteArray::number(qulonglong(n + 1)) + " (" + QByteArray::number(error.lineNo) +
-                          "," + QByteArray::number(error.charPos) + "): " + error.msg.toLatin1() + '\n');
+                    write("Program " + QByteArray::number(qulonglong(n + 1)) + " (" +
+                          QByteArray::number(error.lineNo) + "," + QByteArray::number(error.charPos) +
+                          "): " + error.msg.toLatin1() + '\n');
         return 1;
     }
 

@@ -24,7 +24,8 @@ private:
 
 class IntegerAssignment final : public TraStatementNode {
 public:
-    IntegerAssignment(TraVariable* target, TraExpressionPtr value) : target_(target), value_(std::move(value)) {}
+    IntegerAssignment(TraVariable* target, TraExpressionPtr value)
+        : target_(target), value_(std::move(value)) {}
     void execute() override { target_->value.setInteger(value_->evalInteger()); }
 
 private:
@@ -32,8 +33,7 @@ private:
     TraExpressionPtr value_;
 };
 
-template <TraDataType Target>
-class NumberAssignment final : public TraStatementNode {
+template <TraDataType Target> class NumberAssignment final : public TraStatementNode {
 public:
     NumberAssignment(TraVariable* target, TraExpressionPtr value, bool exactCurrency)
         : target_(target), value_(std::move(value)), exactCurrency_(exactCurrency) {}
@@ -78,7 +78,8 @@ private:
 
 class BooleanAssignment final : public TraStatementNode {
 public:
-    BooleanAssignment(TraVariable* target, TraExpressionPtr value) : target_(target), value_(std::move(value)) {}
+    BooleanAssignment(TraVariable* target, TraExpressionPtr value)
+        : target_(target), value_(std::move(value)) {}
     void execute() override { target_->value.setBoolean(value_->evalCondition()); }
 
 private:
@@ -112,39 +113,54 @@ bool takesNumber(TraDataType target, TraDataType source) {
     switch (target) {
     case daInteger:
     case daSingle:
-    case daCurrency: return !sourceIsDate;
+    case daCurrency:
+        return !sourceIsDate;
     case daDouble:
-    case daExtended: return source != daDate && source != daTime;
-    case daDateTime: return source != daSingle && source != daCurrency;
-    case daDate: return source != daSingle && source != daCurrency && source != daTime;
-    case daTime: return source != daSingle && source != daCurrency;
-    default: return false;
+    case daExtended:
+        return source != daDate && source != daTime;
+    case daDateTime:
+        return source != daSingle && source != daCurrency;
+    case daDate:
+        return source != daSingle && source != daCurrency && source != daTime;
+    case daTime:
+        return source != daSingle && source != daCurrency;
+    default:
+        return false;
     }
 }
 
-template <TraDataType Target>
-TraStatementPtr numberAssignment(TraVariable* target, TraExpressionPtr value) {
+template <TraDataType Target> TraStatementPtr numberAssignment(TraVariable* target, TraExpressionPtr value) {
     const bool exactCurrency = value->valueType() == daCurrency;
     return std::make_unique<NumberAssignment<Target>>(target, std::move(value), exactCurrency);
 }
 
 } // namespace
 
-TraStatementPtr makeAssignment(TraVariable* target, TraExpressionPtr value, const TraEnvironment& environment) {
+TraStatementPtr makeAssignment(TraVariable* target, TraExpressionPtr value,
+                               const TraEnvironment& environment) {
     const TraDataType type = target->value.type();
     if (type == daInteger && value->alwaysInteger())
         return std::make_unique<IntegerAssignment>(target, std::move(value));
     if (value->alwaysNumber() && takesNumber(type, value->valueType())) {
         switch (type) {
-        case daInteger: return numberAssignment<daInteger>(target, std::move(value));
-        case daSingle: return numberAssignment<daSingle>(target, std::move(value));
-        case daDouble: return numberAssignment<daDouble>(target, std::move(value));
-        case daExtended: return numberAssignment<daExtended>(target, std::move(value));
-        case daCurrency: return numberAssignment<daCurrency>(target, std::move(value));
-        case daDateTime: return numberAssignment<daDateTime>(target, std::move(value));
-        case daDate: return numberAssignment<daDate>(target, std::move(value));
-        case daTime: return numberAssignment<daTime>(target, std::move(value));
-        default: break;
+        case daInteger:
+            return numberAssignment<daInteger>(target, std::move(value));
+        case daSingle:
+            return numberAssignment<daSingle>(target, std::move(value));
+        case daDouble:
+            return numberAssignment<daDouble>(target, std::move(value));
+        case daExtended:
+            return numberAssignment<daExtended>(target, std::move(value));
+        case daCurrency:
+            return numberAssignment<daCurrency>(target, std::move(value));
+        case daDateTime:
+            return numberAssignment<daDateTime>(target, std::move(value));
+        case daDate:
+            return numberAssignment<daDate>(target, std::move(value));
+        case daTime:
+            return numberAssignment<daTime>(target, std::move(value));
+        default:
+            break;
         }
     }
     if (type == daBoolean && value->neverNone() && value->valueType() == daBoolean)

@@ -37,7 +37,8 @@ private:
 // "target := value". Picks the cheapest way the two types allow: a machine
 // number stored straight into a numeric variable, text appended in place for
 // "s := s + t", or a value converted by the target's type.
-TraStatementPtr makeAssignment(TraVariable* target, TraExpressionPtr value, const TraEnvironment& environment);
+TraStatementPtr makeAssignment(TraVariable* target, TraExpressionPtr value,
+                               const TraEnvironment& environment);
 
 class TraIfStatement final : public TraStatementNode {
 public:
@@ -87,8 +88,8 @@ class TraForStatement final : public TraStatementNode {
 public:
     TraForStatement(TraVariable* control, TraExpressionPtr start, TraExpressionPtr end, bool downTo,
                     TraStatementList body, const TraEnvironment& environment)
-        : control_(control), start_(std::move(start)), end_(std::move(end)), downTo_(downTo), body_(std::move(body)),
-          environment_(environment) {}
+        : control_(control), start_(std::move(start)), end_(std::move(end)), downTo_(downTo),
+          body_(std::move(body)), environment_(environment) {}
     void execute() override;
 
 private:
@@ -118,8 +119,8 @@ struct TraCaseBranch {
 // "else" part.
 class TraCaseStatement final : public TraStatementNode {
 public:
-    TraCaseStatement(TraExpressionPtr selector, std::vector<TraCaseBranch> branches, TraStatementList elsePart,
-                     bool hasElse, const TraEnvironment& environment)
+    TraCaseStatement(TraExpressionPtr selector, std::vector<TraCaseBranch> branches,
+                     TraStatementList elsePart, bool hasElse, const TraEnvironment& environment)
         : selector_(std::move(selector)), branches_(std::move(branches)), else_(std::move(elsePart)),
           hasElse_(hasElse), environment_(environment) {}
     void execute() override;

@@ -6,9 +6,15 @@
 // letters only, so a text's length never changes with its case.
 namespace {
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
-char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-bool isBlank(char c) { return quint8(c) <= 32; }
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+bool isBlank(char c) {
+    return quint8(c) <= 32;
+}
 
 void copy(TraBuiltinCall& call) {
     const QByteArray& s = call.string(0);
@@ -37,7 +43,9 @@ void insert(TraBuiltinCall& call) {
     call.params[1].setString(s);
 }
 
-void length(TraBuiltinCall& call) { call.result.setInteger(qint32(call.string(0).size())); }
+void length(TraBuiltinCall& call) {
+    call.result.setInteger(qint32(call.string(0).size()));
+}
 
 void pos(TraBuiltinCall& call) {
     const QByteArray& sub = call.string(0);
@@ -91,9 +99,15 @@ void trimmed(TraBuiltinCall& call, bool left, bool right) {
     call.result.setString(s.mid(start, end - start));
 }
 
-void trim(TraBuiltinCall& call) { trimmed(call, true, true); }
-void trimLeft(TraBuiltinCall& call) { trimmed(call, true, false); }
-void trimRight(TraBuiltinCall& call) { trimmed(call, false, true); }
+void trim(TraBuiltinCall& call) {
+    trimmed(call, true, true);
+}
+void trimLeft(TraBuiltinCall& call) {
+    trimmed(call, true, false);
+}
+void trimRight(TraBuiltinCall& call) {
+    trimmed(call, false, true);
+}
 
 } // namespace
 

@@ -6,7 +6,9 @@ namespace {
 
 QHash<QByteArray, TraValue> buildTable() {
     QHash<QByteArray, TraValue> table;
-    auto colour = [&](const char* name, quint32 value) { table.insert(QByteArray(name).toLower(), TraValue::ofInteger(qint32(value))); };
+    auto colour = [&](const char* name, quint32 value) {
+        table.insert(QByteArray(name).toLower(), TraValue::ofInteger(qint32(value)));
+    };
     colour("clBlack", 0x000000);
     colour("clMaroon", 0x000080);
     colour("clGreen", 0x008000);
@@ -26,11 +28,30 @@ QHash<QByteArray, TraValue> buildTable() {
     colour("clAqua", 0xFFFF00);
     colour("clWhite", 0xFFFFFF);
     colour("clNone", 0x1FFFFFFF);
-    const char* const systemColours[] = {
-        "clBackground", "clActiveCaption", "clInactiveCaption", "clMenu", "clWindow", "clWindowFrame",
-        "clMenuText", "clWindowText", "clCaptionText", "clActiveBorder", "clInactiveBorder", "clAppWorkSpace",
-        "clHighlight", "clHightlightText", "clBtnFace", "clBtnShadow", "clGrayText", "clBtnText",
-        "clInactiveCaptionText", "clBtnHighlight", "cl3DDkShadow", "cl3DLight", "clInfoText", "clInfoBk"};
+    const char* const systemColours[] = {"clBackground",
+                                         "clActiveCaption",
+                                         "clInactiveCaption",
+                                         "clMenu",
+                                         "clWindow",
+                                         "clWindowFrame",
+                                         "clMenuText",
+                                         "clWindowText",
+                                         "clCaptionText",
+                                         "clActiveBorder",
+                                         "clInactiveBorder",
+                                         "clAppWorkSpace",
+                                         "clHighlight",
+                                         "clHightlightText",
+                                         "clBtnFace",
+                                         "clBtnShadow",
+                                         "clGrayText",
+                                         "clBtnText",
+                                         "clInactiveCaptionText",
+                                         "clBtnHighlight",
+                                         "cl3DDkShadow",
+                                         "cl3DLight",
+                                         "clInfoText",
+                                         "clInfoBk"};
     quint32 index = 1;
     for (const char* name : systemColours)
         colour(name, 0xFF000000u + index++);

@@ -9,12 +9,18 @@
 
 QString functionGroupName(TraFunctionGroup group) {
     switch (group) {
-    case TraFunctionGroup::String: return LanguageString(975);
-    case TraFunctionGroup::Conversion: return LanguageString(924);
-    case TraFunctionGroup::Format: return LanguageString(939);
-    case TraFunctionGroup::DateTime: return LanguageString(928);
-    case TraFunctionGroup::Math: return LanguageString(950);
-    case TraFunctionGroup::Utility: return QStringLiteral("Utility");
+    case TraFunctionGroup::String:
+        return LanguageString(975);
+    case TraFunctionGroup::Conversion:
+        return LanguageString(924);
+    case TraFunctionGroup::Format:
+        return LanguageString(939);
+    case TraFunctionGroup::DateTime:
+        return LanguageString(928);
+    case TraFunctionGroup::Math:
+        return LanguageString(950);
+    case TraFunctionGroup::Utility:
+        return QStringLiteral("Utility");
     }
     return QStringLiteral("Unknown");
 }

@@ -10,11 +10,13 @@ bool isRelationalOperator(TraTokenType kind) {
 }
 
 bool isBinaryOperator(TraTokenType kind) {
-    return isMultiplicativeOperator(kind) || isRelationalOperator(kind) || kind == ttPlus || kind == ttMinus ||
-           kind == ttOr;
+    return isMultiplicativeOperator(kind) || isRelationalOperator(kind) || kind == ttPlus ||
+           kind == ttMinus || kind == ttOr;
 }
 
-bool canBeUnary(TraTokenType kind) { return kind == ttMinus || kind == ttPlus || kind == ttNot; }
+bool canBeUnary(TraTokenType kind) {
+    return kind == ttMinus || kind == ttPlus || kind == ttNot;
+}
 
 bool tokenSetAccepts(TraTokenSet set, TraTokenType kind) {
     return set.contains(kind) || (set.contains(ttOperator) && isBinaryOperator(kind)) ||

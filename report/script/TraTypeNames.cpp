@@ -6,9 +6,10 @@
 
 std::optional<TraTypeName> TraTypeNames::find(const QByteArray& word) {
     static const QHash<QByteArray, TraDataType> builtIn = {
-        {"integer", daInteger},   {"string", daString},   {"char", daChar},       {"color", daInteger},
-        {"single", daSingle},     {"double", daDouble},   {"extended", daExtended}, {"currency", daCurrency},
-        {"datetime", daDateTime}, {"date", daDate},       {"time", daTime},       {"variant", daVariant},
+        {"integer", daInteger},   {"string", daString},      {"char", daChar},
+        {"color", daInteger},     {"single", daSingle},      {"double", daDouble},
+        {"extended", daExtended}, {"currency", daCurrency},  {"datetime", daDateTime},
+        {"date", daDate},         {"time", daTime},          {"variant", daVariant},
         {"tcolor", daInteger},    {"tdatetime", daDateTime}, {"tdate", daDate},
     };
     const QByteArray lower = word.toLower();

@@ -7,7 +7,19 @@
 class QObject;
 
 // The kinds of content a Variant value holds.
-enum class TraVariantKind : quint8 { Empty, Null, Smallint, Integer, Single, Double, Currency, Date, String, Boolean, Byte };
+enum class TraVariantKind : quint8 {
+    Empty,
+    Null,
+    Smallint,
+    Integer,
+    Single,
+    Double,
+    Currency,
+    Date,
+    String,
+    Boolean,
+    Byte
+};
 
 // One script value: a data type and the stored value of that type. A value of
 // type daUnknown is "no value" (what an operator gives when it cannot work).
@@ -37,19 +49,34 @@ public:
     // `now` cut to what they hold). No value for daUnknown and daMethod.
     static TraValue initial(TraDataType type, double now, int enumType = -1);
 
-    static TraValue ofInteger(qint32 v) { TraValue r; r.setInteger(v); return r; }
-    static TraValue ofExtended(long double v) { TraValue r; r.setExtended(v); return r; }
-    static TraValue ofString(const QByteArray& v) { TraValue r; r.setString(v); return r; }
+    static TraValue ofInteger(qint32 v) {
+        TraValue r;
+        r.setInteger(v);
+        return r;
+    }
+    static TraValue ofExtended(long double v) {
+        TraValue r;
+        r.setExtended(v);
+        return r;
+    }
+    static TraValue ofString(const QByteArray& v) {
+        TraValue r;
+        r.setString(v);
+        return r;
+    }
 
     TraDataType type() const { return type_; }
     bool isNone() const { return type_ == daUnknown; }
-    void clear() { type_ = daUnknown; text_.clear(); }
+    void clear() {
+        type_ = daUnknown;
+        text_.clear();
+    }
 
     qint32 integer() const { return u_.i; }
     float single() const { return u_.f; }
-    double real() const { return u_.d; }            // Double, and the three date types
+    double real() const { return u_.d; } // Double, and the three date types
     long double extended() const { return u_.e; }
-    qint64 currencyScaled() const { return u_.c; }  // the amount times 10000
+    qint64 currencyScaled() const { return u_.c; } // the amount times 10000
     long double currencyAmount() const { return (long double)u_.c / 10000; }
     char character() const { return u_.ch; }
     bool boolean() const { return u_.b; }
@@ -67,12 +94,30 @@ public:
     const double* realAddress() const { return &u_.d; }
     const long double* extendedAddress() const { return &u_.e; }
 
-    void setInteger(qint32 v) { reset(daInteger); u_.i = v; }
-    void setSingle(float v) { reset(daSingle); u_.f = v; }
-    void setDouble(double v) { reset(daDouble); u_.d = v; }
-    void setExtended(long double v) { reset(daExtended); u_.e = v; }
-    void setCurrencyScaled(qint64 v) { reset(daCurrency); u_.c = v; }
-    void setChar(char v) { reset(daChar); u_.ch = v; }
+    void setInteger(qint32 v) {
+        reset(daInteger);
+        u_.i = v;
+    }
+    void setSingle(float v) {
+        reset(daSingle);
+        u_.f = v;
+    }
+    void setDouble(double v) {
+        reset(daDouble);
+        u_.d = v;
+    }
+    void setExtended(long double v) {
+        reset(daExtended);
+        u_.e = v;
+    }
+    void setCurrencyScaled(qint64 v) {
+        reset(daCurrency);
+        u_.c = v;
+    }
+    void setChar(char v) {
+        reset(daChar);
+        u_.ch = v;
+    }
     void setString(const QByteArray& v) {
         type_ = daString;
         text_ = QByteArray(v);
@@ -81,9 +126,20 @@ public:
         type_ = daString;
         text_ = std::move(v);
     }
-    void setDateValue(TraDataType dateType, double v) { reset(dateType); u_.d = v; }
-    void setBoolean(bool v) { reset(daBoolean); enumType_ = 0; u_.b = v; }
-    void setEnum(int enumType, int ordinal) { reset(daEnum); enumType_ = enumType; u_.ord = quint8(ordinal); }
+    void setDateValue(TraDataType dateType, double v) {
+        reset(dateType);
+        u_.d = v;
+    }
+    void setBoolean(bool v) {
+        reset(daBoolean);
+        enumType_ = 0;
+        u_.b = v;
+    }
+    void setEnum(int enumType, int ordinal) {
+        reset(daEnum);
+        enumType_ = enumType;
+        u_.ord = quint8(ordinal);
+    }
     // Keeps the type name (an enumerated variable keeps its type).
     void setOrdinal(int ordinal) {
         if (type_ == daBoolean)
@@ -91,21 +147,42 @@ public:
         else
             u_.ord = quint8(ordinal);
     }
-    void setObject(TraDataType objectType, QObject* v) { reset(objectType); u_.obj = v; }
+    void setObject(TraDataType objectType, QObject* v) {
+        reset(objectType);
+        u_.obj = v;
+    }
 
     // Variant contents.
     void setVariantNull() { setKind(TraVariantKind::Null); }
-    void setVariantInteger(qint32 v) { setKind(TraVariantKind::Integer); u_.i = v; }
-    void setVariantByte(quint8 v) { setKind(TraVariantKind::Byte); u_.i = v; }
-    void setVariantDouble(double v) { setKind(TraVariantKind::Double); u_.d = v; }
-    void setVariantCurrency(qint64 scaled) { setKind(TraVariantKind::Currency); u_.c = scaled; }
-    void setVariantDate(double v) { setKind(TraVariantKind::Date); u_.d = v; }
+    void setVariantInteger(qint32 v) {
+        setKind(TraVariantKind::Integer);
+        u_.i = v;
+    }
+    void setVariantByte(quint8 v) {
+        setKind(TraVariantKind::Byte);
+        u_.i = v;
+    }
+    void setVariantDouble(double v) {
+        setKind(TraVariantKind::Double);
+        u_.d = v;
+    }
+    void setVariantCurrency(qint64 scaled) {
+        setKind(TraVariantKind::Currency);
+        u_.c = scaled;
+    }
+    void setVariantDate(double v) {
+        setKind(TraVariantKind::Date);
+        u_.d = v;
+    }
     void setVariantString(const QByteArray& v) {
         type_ = daVariant;
         kind_ = TraVariantKind::String;
         text_ = QByteArray(v);
     }
-    void setVariantBoolean(bool v) { setKind(TraVariantKind::Boolean); u_.b = v; }
+    void setVariantBoolean(bool v) {
+        setKind(TraVariantKind::Boolean);
+        u_.b = v;
+    }
 
     bool isVariantEmptyOrNull() const {
         return type_ == daVariant && (kind_ == TraVariantKind::Empty || kind_ == TraVariantKind::Null);

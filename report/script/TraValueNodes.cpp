@@ -37,21 +37,29 @@ TraVariableNode::TraVariableNode(TraVariable* variable)
 long double TraVariableNode::evalNumber() {
     const TraValue& value = variable_->value;
     switch (value.type()) {
-    case daInteger: return value.integer();
+    case daInteger:
+        return value.integer();
     case daDouble:
     case daDateTime:
     case daDate:
-    case daTime: return value.real();
-    case daExtended: return value.extended();
-    case daSingle: return value.single();
-    default: return readNumber(value).value_or(0);
+    case daTime:
+        return value.real();
+    case daExtended:
+        return value.extended();
+    case daSingle:
+        return value.single();
+    default:
+        return readNumber(value).value_or(0);
     }
 }
 
-bool TraVariableNode::evalCondition() { return isTrueCondition(variable_->value); }
+bool TraVariableNode::evalCondition() {
+    return isTrueCondition(variable_->value);
+}
 
 TraTypeCastNode::TraTypeCastNode(TraDataType castType, TraExpressionPtr operand)
-    : TraExpressionNode(operand->dataType(), castType, 0), castType_(castType), operand_(std::move(operand)) {}
+    : TraExpressionNode(operand->dataType(), castType, 0), castType_(castType), operand_(std::move(operand)) {
+}
 
 void TraTypeCastNode::evaluate(TraValue& out) {
     operand_->evaluate(out);

@@ -16,17 +16,28 @@ using Kind = TraVariantKind;
 
 const char* kindName(Kind kind) {
     switch (kind) {
-    case Kind::Empty: return "Empty";
-    case Kind::Null: return "Null";
-    case Kind::Smallint: return "Smallint";
-    case Kind::Integer: return "Integer";
-    case Kind::Single: return "Single";
-    case Kind::Double: return "Double";
-    case Kind::Currency: return "Currency";
-    case Kind::Date: return "Date";
-    case Kind::String: return "String";
-    case Kind::Boolean: return "Boolean";
-    case Kind::Byte: return "Byte";
+    case Kind::Empty:
+        return "Empty";
+    case Kind::Null:
+        return "Null";
+    case Kind::Smallint:
+        return "Smallint";
+    case Kind::Integer:
+        return "Integer";
+    case Kind::Single:
+        return "Single";
+    case Kind::Double:
+        return "Double";
+    case Kind::Currency:
+        return "Currency";
+    case Kind::Date:
+        return "Date";
+    case Kind::String:
+        return "String";
+    case Kind::Boolean:
+        return "Boolean";
+    case Kind::Byte:
+        return "Byte";
     }
     return "";
 }
@@ -36,8 +47,12 @@ const char* kindName(Kind kind) {
                           .arg(QLatin1String(kindName(variant.variantKind())), QLatin1String(target)));
 }
 
-bool isWhole(Kind kind) { return kind == Kind::Smallint || kind == Kind::Integer || kind == Kind::Byte; }
-bool isNull(Kind kind) { return kind == Kind::Empty || kind == Kind::Null; }
+bool isWhole(Kind kind) {
+    return kind == Kind::Smallint || kind == Kind::Integer || kind == Kind::Byte;
+}
+bool isNull(Kind kind) {
+    return kind == Kind::Empty || kind == Kind::Null;
+}
 
 // A number spelled by a variant's text: whole when it reads as an integer.
 struct Number {
@@ -84,11 +99,18 @@ qint64 truncated(long double value) {
 TraValue zeroLike(const TraValue& left, const TraValue& right) {
     TraValue zero;
     switch (left.variantKind()) {
-    case Kind::String: zero.setVariantString(QByteArray("")); break;
-    case Kind::Boolean: zero.setVariantBoolean(false); break;
+    case Kind::String:
+        zero.setVariantString(QByteArray(""));
+        break;
+    case Kind::Boolean:
+        zero.setVariantBoolean(false);
+        break;
     case Kind::Empty:
-    case Kind::Null: return right;
-    default: zero.setVariantInteger(0); break;
+    case Kind::Null:
+        return right;
+    default:
+        zero.setVariantInteger(0);
+        break;
     }
     return zero;
 }
@@ -114,22 +136,30 @@ QByteArray variantToString(const TraValue& variant, const TraEnvironment& enviro
     const FormatSettings& settings = environment.settings;
     switch (variant.variantKind()) {
     case Kind::Empty:
-    case Kind::Null: return {};
+    case Kind::Null:
+        return {};
     case Kind::Smallint:
     case Kind::Integer:
-    case Kind::Byte: return QByteArray::number(variant.integer());
-    case Kind::Single: return formatGeneral(variant.real(), settings, 8).toLatin1();
-    case Kind::Double: return formatGeneral(variant.real(), settings, 15).toLatin1();
-    case Kind::Currency: return formatGeneral(variant.currencyAmount(), settings, 18).toLatin1();
+    case Kind::Byte:
+        return QByteArray::number(variant.integer());
+    case Kind::Single:
+        return formatGeneral(variant.real(), settings, 8).toLatin1();
+    case Kind::Double:
+        return formatGeneral(variant.real(), settings, 15).toLatin1();
+    case Kind::Currency:
+        return formatGeneral(variant.currencyAmount(), settings, 18).toLatin1();
     case Kind::Date:
         return formatDateTime(QStringLiteral("c"), dateTimeFromDays(variant.real()), settings).toLatin1();
-    case Kind::String: return variant.text();
-    case Kind::Boolean: return variant.boolean() ? QByteArray("True") : QByteArray("False");
+    case Kind::String:
+        return variant.text();
+    case Kind::Boolean:
+        return variant.boolean() ? QByteArray("True") : QByteArray("False");
     }
     return {};
 }
 
-TraValue variantOperate(const TraValue& left, TraValue right, TraTokenType op, const TraEnvironment& environment) {
+TraValue variantOperate(const TraValue& left, TraValue right, TraTokenType op,
+                        const TraEnvironment& environment) {
     if (isNull(right.variantKind()))
         right = zeroLike(left, right);
     TraValue out;
@@ -137,7 +167,8 @@ TraValue variantOperate(const TraValue& left, TraValue right, TraTokenType op, c
         if (isNull(left.variantKind()) || isNull(right.variantKind())) {
             out.setVariantNull();
         } else if (left.variantKind() == Kind::Boolean && right.variantKind() == Kind::Boolean) {
-            out.setVariantBoolean(op == ttAnd ? left.boolean() && right.boolean() : left.boolean() || right.boolean());
+            out.setVariantBoolean(op == ttAnd ? left.boolean() && right.boolean()
+                                              : left.boolean() || right.boolean());
         } else {
             const qint32 l = variantToInteger(left, environment);
             const qint32 r = variantToInteger(right, environment);
@@ -145,7 +176,8 @@ TraValue variantOperate(const TraValue& left, TraValue right, TraTokenType op, c
         }
         return out;
     }
-    const bool arithmetic = op == ttPlus || op == ttMinus || op == ttStar || op == ttSlash || op == ttDiv || op == ttMod;
+    const bool arithmetic =
+        op == ttPlus || op == ttMinus || op == ttStar || op == ttSlash || op == ttDiv || op == ttMod;
     if (!arithmetic) {
         out.setVariantInteger(0);
         return out;
@@ -188,9 +220,12 @@ TraValue variantOperate(const TraValue& left, TraValue right, TraTokenType op, c
         setWholeOrDouble(out, (long double)(truncated(l.value) % divisor));
         return out;
     }
-    default: break;
+    default:
+        break;
     }
-    const long double result = op == ttPlus ? l.value + r.value : op == ttMinus ? l.value - r.value : l.value * r.value;
+    const long double result = op == ttPlus    ? l.value + r.value
+                               : op == ttMinus ? l.value - r.value
+                                               : l.value * r.value;
     checkFinite(result);
     const Kind lk = left.variantKind();
     const Kind rk = right.variantKind();
@@ -210,11 +245,19 @@ TraValue variantNegate(const TraValue& variant, const TraEnvironment& environmen
     TraValue out;
     switch (variant.variantKind()) {
     case Kind::Empty:
-    case Kind::Null: out.setVariantNull(); break;
-    case Kind::Currency: out.setVariantCurrency(-variant.currencyScaled()); break;
-    case Kind::Date: out.setVariantDate(-variant.real()); break;
+    case Kind::Null:
+        out.setVariantNull();
+        break;
+    case Kind::Currency:
+        out.setVariantCurrency(-variant.currencyScaled());
+        break;
+    case Kind::Date:
+        out.setVariantDate(-variant.real());
+        break;
     case Kind::Single:
-    case Kind::Double: out.setVariantDouble(-variant.real()); break;
+    case Kind::Double:
+        out.setVariantDouble(-variant.real());
+        break;
     default: {
         const Number n = numberOf(variant, environment);
         if (n.whole)
@@ -227,7 +270,8 @@ TraValue variantNegate(const TraValue& variant, const TraEnvironment& environmen
     return out;
 }
 
-bool variantCompare(const TraValue& left, const TraValue& right, TraTokenType op, const TraEnvironment& environment) {
+bool variantCompare(const TraValue& left, const TraValue& right, TraTokenType op,
+                    const TraEnvironment& environment) {
     const Kind lk = left.variantKind();
     const Kind rk = right.variantKind();
     int order = 0;
@@ -243,12 +287,19 @@ bool variantCompare(const TraValue& left, const TraValue& right, TraTokenType op
         order = l < r ? -1 : l > r ? 1 : 0;
     }
     switch (op) {
-    case ttEqual: return order == 0;
-    case ttNe: return order != 0;
-    case ttLt: return order < 0;
-    case ttGt: return order > 0;
-    case ttLe: return order <= 0;
-    case ttGe: return order >= 0;
-    default: return false;
+    case ttEqual:
+        return order == 0;
+    case ttNe:
+        return order != 0;
+    case ttLt:
+        return order < 0;
+    case ttGt:
+        return order > 0;
+    case ttLe:
+        return order <= 0;
+    case ttGe:
+        return order >= 0;
+    default:
+        return false;
     }
 }

@@ -24,7 +24,9 @@ QByteArray variantToString(const TraValue& variant, const TraEnvironment& enviro
 
 // A binary operator on two variants; the right one empty or null becomes the
 // zero of the left one's kind first.
-TraValue variantOperate(const TraValue& left, TraValue right, TraTokenType op, const TraEnvironment& environment);
+TraValue variantOperate(const TraValue& left, TraValue right, TraTokenType op,
+                        const TraEnvironment& environment);
 TraValue variantNegate(const TraValue& variant, const TraEnvironment& environment);
 // The comparison; null equals only null and orders before nothing.
-bool variantCompare(const TraValue& left, const TraValue& right, TraTokenType op, const TraEnvironment& environment);
+bool variantCompare(const TraValue& left, const TraValue& right, TraTokenType op,
+                    const TraEnvironment& environment);

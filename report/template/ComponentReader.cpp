@@ -213,7 +213,8 @@ OwnedComponent* ComponentReader::create(const StreamObject& object) {
     const QString where = QStringLiteral("Error reading %1: ").arg(displayName(object));
     if (object.flags & (ofInherited | ofInline)) {
         report(where + QStringLiteral(
-                           "inherited and inline objects need an ancestor, which this stream does not have"), object.place);
+                           "inherited and inline objects need an ancestor, which this stream does not have"),
+               object.place);
         return nullptr;
     }
     const ClassInfo* info = ClassRegistry::instance().find(className);

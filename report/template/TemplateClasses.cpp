@@ -6,8 +6,7 @@
 
 void registerTemplateClasses() {
     registerArchiveDevice();
-    SetReportTemplateFactory(
-        [](TppCustomReport& report) -> std::unique_ptr<TppCustomTemplate> {
-            return std::make_unique<TppReportTemplate>(report);
-        });
+    SetReportTemplateFactory([](TppCustomReport& report) -> std::unique_ptr<TppCustomTemplate> {
+        return std::make_unique<TppReportTemplate>(report);
+    });
 }

@@ -28,7 +28,7 @@ private:
     enum class TokenKind { End, Identifier, Number, String, Binary, Symbol };
     struct Token {
         TokenKind kind = TokenKind::End;
-        QString text;     // identifier, number (without suffix), string value
+        QString text; // identifier, number (without suffix), string value
         // A string as code page bytes, while every character of it has one
         // and none came as a #code above 127; `rawAnsi` when some character
         // above 127 stood in a quoted run, which makes it an ANSI string.

@@ -19,8 +19,8 @@ TppReportTemplate::~TppReportTemplate() = default;
 std::unique_ptr<TppCustomReport> TppReportTemplate::emptyReport() const {
     // A class that does not describe itself answers its base's description;
     // the base holds every setting a layout has.
-    std::unique_ptr<Persistent> created(report_.classInfo().isCreatable() ? report_.classInfo().create(nullptr)
-                                                                           : nullptr);
+    std::unique_ptr<Persistent> created(
+        report_.classInfo().isCreatable() ? report_.classInfo().create(nullptr) : nullptr);
     if (auto* report = dynamic_cast<TppCustomReport*>(created.get())) {
         created.release();
         return std::unique_ptr<TppCustomReport>(report);
@@ -46,8 +46,9 @@ void TppReportTemplate::BeginLoad() {
 
 void TppReportTemplate::CheckStreamObjects(const std::vector<StreamObject>& objects) {
     if (objects.size() != 1)
-        throw ETemplateLoadError(QStringLiteral("A report template holds one report; this one holds %1 objects.")
-                                     .arg(objects.size()));
+        throw ETemplateLoadError(
+            QStringLiteral("A report template holds one report; this one holds %1 objects.")
+                .arg(objects.size()));
     const QString className = QString::fromLatin1(objects.front().className);
     // A class nobody registered is the reader's error, which names it.
     const ClassInfo* info = ClassRegistry::instance().find(className);
@@ -89,14 +90,19 @@ void TppReportTemplate::New() {
     report_.BroadcastNotification(&report_, ppopLayoutRebuilt);
 }
 
-void TppReportTemplate::Saved() { report_.SetModified(false); }
+void TppReportTemplate::Saved() {
+    report_.SetModified(false);
+}
 
-void TppReportTemplate::Warn(const QString& text) const { report_.Warn(text); }
+void TppReportTemplate::Warn(const QString& text) const {
+    report_.Warn(text);
+}
 
 TppReportTemplate& ReportTemplate(TppCustomReport& report) {
     auto* reportTemplate = dynamic_cast<TppReportTemplate*>(&report.Template());
     if (!reportTemplate)
-        throw EPagewrightError(QStringLiteral("Report templates cannot be loaded or saved: the template classes "
-                                              "are not registered."));
+        throw EPagewrightError(
+            QStringLiteral("Report templates cannot be loaded or saved: the template classes "
+                           "are not registered."));
     return *reportTemplate;
 }

@@ -39,7 +39,9 @@ private:
     BusyCursor* cursor_;
 };
 
-QString recordNotFound(const QString& name) { return QStringLiteral("Record not found: ") + name; }
+QString recordNotFound(const QString& name) {
+    return QStringLiteral("Record not found: ") + name;
+}
 
 QByteArray prefixedByOffset(const QByteArray& bytes, int offset) {
     // What precedes the payload is skipped by every reader; zeros give it a
@@ -84,7 +86,9 @@ TppTemplate::TppTemplate(OwnedComponent* owner) : TppCustomTemplate(owner) {}
 
 TppTemplate::~TppTemplate() = default;
 
-OwnedComponent* TppTemplate::Root() const { return Owner() && Owner()->Owner() ? Owner()->Owner() : Owner(); }
+OwnedComponent* TppTemplate::Root() const {
+    return Owner() && Owner()->Owner() ? Owner()->Owner() : Owner();
+}
 
 bool TppTemplate::ReadOnly() const {
     if (FileName().isEmpty())
@@ -135,7 +139,9 @@ void TppTemplate::LoadFromDatabase() {
     LoadFromBytes(std::move(bytes));
 }
 
-void TppTemplate::LoadFromStream(QIODevice& stream) { LoadFromBytes(stream.readAll()); }
+void TppTemplate::LoadFromStream(QIODevice& stream) {
+    LoadFromBytes(stream.readAll());
+}
 
 void TppTemplate::LoadFromBytes(QByteArray bytes) {
     ignoreAll_ = false;
@@ -366,7 +372,9 @@ void TppTemplate::dialogCreated(TppForm* dialog) {
     fire(ApplicationHooks.OnDialogCreate, DesignerHooks.OnDialogCreate, *this, dialog);
 }
 
-void TppTemplate::FireOnNew() { fire(ApplicationHooks.OnNew, DesignerHooks.OnNew, *this); }
+void TppTemplate::FireOnNew() {
+    fire(ApplicationHooks.OnNew, DesignerHooks.OnNew, *this);
+}
 
 bool TppTemplate::askTemplateName(TppCustomTemplateDialog::DialogMode mode) {
     const std::unique_ptr<TppCustomTemplateDialog> dialog(
@@ -386,7 +394,8 @@ bool TppTemplate::askTemplateName(TppCustomTemplateDialog::DialogMode mode) {
 bool TppTemplate::LoadWithDialog() {
     if (SaveTo() == stDatabase)
         return askTemplateName(TppCustomTemplateDialog::dmOpen);
-    const std::unique_ptr<TppCustomFileDialog> dialog(FormRegistry::instance().CreateForm<TppCustomFileDialog>());
+    const std::unique_ptr<TppCustomFileDialog> dialog(
+        FormRegistry::instance().CreateForm<TppCustomFileDialog>());
     if (!dialog)
         return false;
     dialog->Mode = TppCustomFileDialog::fdOpen;

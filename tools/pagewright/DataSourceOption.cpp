@@ -27,13 +27,15 @@ std::unique_ptr<Dataset> openSqlite(const QString& source) {
     else if (selection.startsWith(u"query="))
         dataset->setQuery(selection.mid(6));
     else
-        throw EDataError(QStringLiteral("\"%1\": say which rows, with ?table=NAME or ?query=SELECT ...").arg(source));
+        throw EDataError(
+            QStringLiteral("\"%1\": say which rows, with ?table=NAME or ?query=SELECT ...").arg(source));
     if (path.isEmpty())
         throw EDataError(QStringLiteral("\"%1\" names no database file").arg(source));
     // Opening a file that is not there would create an empty database.
     if (path != u":memory:" && !QFileInfo::exists(path))
         throw EDataError(QStringLiteral("The database \"%1\" does not exist.").arg(path));
-    dataset->setDatabase(SqlDataset::openSqlite(path, QStringLiteral("pagewright-data-%1").arg(++connections)));
+    dataset->setDatabase(
+        SqlDataset::openSqlite(path, QStringLiteral("pagewright-data-%1").arg(++connections)));
     dataset->open();
     return dataset;
 }

@@ -72,8 +72,9 @@ int runResaveCommand(const QStringList& arguments, QTextStream&, QTextStream& er
         return failure(err, QStringLiteral("%1: %2").arg(paths[0], error.message()));
     }
     if (!reportTemplate.UnresolvedReferences().isEmpty())
-        return failure(err, QStringLiteral("%1 refers to what it does not hold, which a resave would lose: %2")
-                                .arg(paths[0], reportTemplate.UnresolvedReferences().join(QStringLiteral(", "))));
+        return failure(err,
+                       QStringLiteral("%1 refers to what it does not hold, which a resave would lose: %2")
+                           .arg(paths[0], reportTemplate.UnresolvedReferences().join(QStringLiteral(", "))));
 
     if (parsed->form)
         reportTemplate.SetFormat(*parsed->form == StreamForm::Text ? ftASCII : ftBinary);

@@ -35,7 +35,8 @@ const std::vector<PagewrightCommand>& commands() {
 QString usage() {
     QString text = QStringLiteral("Usage:\n");
     for (const PagewrightCommand& command : commands())
-        text += QStringLiteral("  %1\n").arg(QString::fromUtf8(command.synopsis).replace(u'\n', QStringLiteral("\n  ")));
+        text += QStringLiteral("  %1\n").arg(
+            QString::fromUtf8(command.synopsis).replace(u'\n', QStringLiteral("\n  ")));
     text += QStringLiteral("  pagewright --help\n");
     return text;
 }

@@ -10,13 +10,15 @@
 #include "TppDBPipeline.h"
 #include "TppDrawBarCode.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-int inchesToMM(double inches) { return UnitsToMM(float(inches), utInches); }
+int inchesToMM(double inches) {
+    return UnitsToMM(float(inches), utInches);
+}
 
 class BarCodeComponentTest : public testing::Test, public BarCodeReport {
 protected:
@@ -39,9 +41,10 @@ TEST_F(BarCodeComponentTest, ClassesArePublishedByNameWithTheirPropertiesInOrder
     for (const PropertyInfo* property : TppCustomBarCode::staticClassInfo().properties())
         own << property->name;
     own = own.mid(own.indexOf("BarCodeType"));
-    EXPECT_EQ(own, (QStringList{"BarCodeType", "AddOnCode", "AutoEncode", "AutoSizeFont", "BarColor", "BarWidth",
-                                "BearerBars", "CalcCheckDigit", "Orientation", "PrintHumanReadable",
-                                "WideBarRatio", "Alignment", "AutoSize", "Color", "Font", "Transparent"}));
+    EXPECT_EQ(own,
+              (QStringList{"BarCodeType", "AddOnCode", "AutoEncode", "AutoSizeFont", "BarColor", "BarWidth",
+                           "BearerBars", "CalcCheckDigit", "Orientation", "PrintHumanReadable",
+                           "WideBarRatio", "Alignment", "AutoSize", "Color", "Font", "Transparent"}));
     const ClassInfo& barCode = TppBarCode::staticClassInfo();
     EXPECT_EQ(barCode.property("BarCodeType")->enumNames,
               (QStringList{"bcUPC_A", "bcUPC_E", "bcEAN_13", "bcEAN_8", "bcInt2of5", "bcCode128", "bcCode39",
@@ -59,17 +62,19 @@ TEST_F(BarCodeComponentTest, ANewBarCodeStoresOnlyWhatDiffersFromItsDefaults) {
     EXPECT_EQ(barCode->mmWidth(), inchesToMM(1.53));
     EXPECT_EQ(barCode->mmHeight(), UnitsToMM(0.5083f, utInches, Axis::Vertical));
     const QByteArray text = WriteComponents({barCode}, &form, StreamForm::Text);
-    for (const char* unwritten : {"BarCodeType", "Data", "AutoSize", "AutoEncode", "CalcCheckDigit", "Orientation",
-                                  "PrintHumanReadable", "BarColor", "Color", "Transparent", "Alignment",
-                                  "BearerBars", "AddOnCode"})
-        EXPECT_FALSE(text.contains(QByteArray("  ") + unwritten + " =")) << unwritten << " is at its default\n"
-                                                                         << text.toStdString();
+    for (const char* unwritten :
+         {"BarCodeType", "Data", "AutoSize", "AutoEncode", "CalcCheckDigit", "Orientation",
+          "PrintHumanReadable", "BarColor", "Color", "Transparent", "Alignment", "BearerBars", "AddOnCode"})
+        EXPECT_FALSE(text.contains(QByteArray("  ") + unwritten + " ="))
+            << unwritten << " is at its default\n"
+            << text.toStdString();
     for (const char* written : {"Font.Name = 'Courier New'", "mmBarWidth = 254", "mmWideBarRatio = 3000"})
         EXPECT_TRUE(text.contains(written)) << written << "\n" << text.toStdString();
 }
 
 TEST_F(BarCodeComponentTest, ChoosingATypeBringsAValidSampleItsBarWidthAndTheOptionsItNeeds) {
-    const QString code128Sample = QString(QChar(Code128Char::StartC)) + "1234" + QChar(Code128Char::CodeB) + " abcd";
+    const QString code128Sample =
+        QString(QChar(Code128Char::StartC)) + "1234" + QChar(Code128Char::CodeB) + " abcd";
     const struct {
         const char* name;
         TppBarCodeType type;
@@ -82,13 +87,15 @@ TEST_F(BarCodeComponentTest, ChoosingATypeBringsAValidSampleItsBarWidthAndTheOpt
         {"UPC-A, check digit typed", bcUPC_A, false, "012345678905", 0.013, true, false, true, true},
         {"UPC-E", bcUPC_E, true, "012345", 0.013, true, false, true, true},
         {"UPC-E, check digit typed", bcUPC_E, false, "0123456", 0.013, true, false, true, true},
-        {"EAN-13: 13 digits, the last recomputed", bcEAN_13, true, "0012345678905", 0.013, true, false, true, true},
+        {"EAN-13: 13 digits, the last recomputed", bcEAN_13, true, "0012345678905", 0.013, true, false, true,
+         true},
         {"EAN-8", bcEAN_8, true, "20123451", 0.013, true, false, true, true},
         {"Interleaved 2 of 5", bcInt2of5, true, "0123456789", 0.015, false, false, true, true},
-        {"Interleaved 2 of 5, even without a check digit", bcInt2of5, false, "01234567", 0.015, false, false, true,
-         true},
+        {"Interleaved 2 of 5, even without a check digit", bcInt2of5, false, "01234567", 0.015, false, false,
+         true, true},
         {"Code 128 chooses its code sets", bcCode128, true, code128Sample, 0.01, false, true, true, true},
-        {"PostNet sizes itself and prints no text", bcPostnet, true, "012345678", 0.02, false, false, true, false},
+        {"PostNet sizes itself and prints no text", bcPostnet, true, "012345678", 0.02, false, false, true,
+         false},
         {"FIM likewise", bcFIM, true, "A", 0.031, false, false, true, false},
         {"Codabar", bcCodabar, true, "A01234B", 0.01, false, false, true, true},
         {"MSI", bcMSI, true, "0139725", 0.01, false, false, true, true},
@@ -138,9 +145,11 @@ TEST_F(BarCodeComponentTest, RefusedSettingsKeepTheirOldValueAndSayWhy) {
         Check unchanged;
     } cases[] = {
         {"add-on on Code 39", bcCode39, [](TppBarCode& b) { b.SetAddOnCode("12"); },
-         "Only UPC and EAN barcodes can have add-on codes.", [](const TppBarCode& b) { return b.AddOnCode() == ""; }},
+         "Only UPC and EAN barcodes can have add-on codes.",
+         [](const TppBarCode& b) { return b.AddOnCode() == ""; }},
         {"3-digit add-on", bcUPC_A, [](TppBarCode& b) { b.SetAddOnCode("123"); },
-         "Add-on codes must be either 2 or 5 digits", [](const TppBarCode& b) { return b.AddOnCode() == ""; }},
+         "Add-on codes must be either 2 or 5 digits",
+         [](const TppBarCode& b) { return b.AddOnCode() == ""; }},
         {"PostNet without AutoSize", bcPostnet, [](TppBarCode& b) { b.SetAutoSize(false); },
          "PostNet barcodes must have AutoSize = True", [](const TppBarCode& b) { return b.AutoSize(); }},
         {"FIM without AutoSize", bcFIM, [](TppBarCode& b) { b.SetAutoSize(false); },
@@ -159,7 +168,8 @@ TEST_F(BarCodeComponentTest, RefusedSettingsKeepTheirOldValueAndSayWhy) {
          },
          "BarWidth can be no more than 2.54", [](const TppBarCode& b) { return b.mmBarWidth() == 254; }},
         {"bearer bars on Code 39", bcCode39, [](TppBarCode& b) { b.SetBearerBars(true); },
-         "Only Interleaved 2 of 5 barcodes can have bearer bars", [](const TppBarCode& b) { return !b.BearerBars(); }},
+         "Only Interleaved 2 of 5 barcodes can have bearer bars",
+         [](const TppBarCode& b) { return !b.BearerBars(); }},
     };
     for (const auto& c : cases) {
         auto* barCode = add<TppBarCode>();
@@ -226,7 +236,9 @@ TEST_F(BarCodeComponentTest, AutoSizeFollowsTheSymbolAtThePrintersResolutionAndT
     auto* barCode = add<TppBarCode>(3000, 4000);
     barCode->SetBarCodeType(bcUPC_A);
     barCode->SetData("03600029145");
-    const auto mm = [this](int pixels, Axis axis) { return UnitsToMM(float(pixels), utPrinterPixels, axis, &printer); };
+    const auto mm = [this](int pixels, Axis axis) {
+        return UnitsToMM(float(pixels), utPrinterPixels, axis, &printer);
+    };
     EXPECT_EQ(barCode->Font().size, 11);
     EXPECT_EQ(barCode->mmLeft(), 3000) << "the box keeps its place";
     EXPECT_EQ(barCode->mmTop(), 4000);

@@ -2,9 +2,9 @@
 #include "BarCodeEncoder.h"
 #include "BarCodeReport.h"
 #include "BarCodeSymbol.h"
+#include "BarPatternText.h"
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
-#include "BarPatternText.h"
 #include "DrawSurface.h"
 #include "TppBarCode.h"
 #include "TppDrawBarCode.h"
@@ -22,7 +22,9 @@ namespace {
 // characters 2, as in the bar pattern text.
 constexpr int kScreenModule = 265;
 
-bool isDark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+bool isDark(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 128;
+}
 
 // The pixels from `from` to `to` (inclusive) as 1 (dark) and 0, without the
 // blank ends.
@@ -120,7 +122,8 @@ TEST_F(BarCodeDrawingTest, FourOrientationsOnAPageReadInTheirDirection) {
         const BarCodeSymbol symbol = layOutBarCodeCommand(command, 96, 0, measurer);
         ASSERT_EQ(symbol.layout.texts.size(), 1u);
         const QRect text = symbol.layout.texts[0].rect.translated(box.topLeft());
-        EXPECT_GT(darkPixelsIn(picture, text), 10) << command.Orientation << ": the text is written beside the bars";
+        EXPECT_GT(darkPixelsIn(picture, text), 10)
+            << command.Orientation << ": the text is written beside the bars";
     }
 }
 
@@ -155,7 +158,8 @@ TEST_F(BarCodeDrawingTest, PrintersGetWholePixelBarsAtTheirOwnResolution) {
     // 0.01043 inch at 300 dpi: modules 3 pixels, wide bars 9, gaps 6.
     const QString pattern = code39Pattern("PW-1", BarPixelWidths::at(barWidthInches(kScreenModule), 300, 3));
     const QRect across = deviceBox(*page.DrawCommand(0));
-    EXPECT_EQ(pixelRun(image, {across.left(), across.top() + 5}, {across.right(), across.top() + 5}), pattern);
+    EXPECT_EQ(pixelRun(image, {across.left(), across.top() + 5}, {across.right(), across.top() + 5}),
+              pattern);
     const QRect down = deviceBox(*page.DrawCommand(1));
     EXPECT_EQ(pixelRun(image, {down.right() - 5, down.top()}, {down.right() - 5, down.bottom()}), pattern);
 }

@@ -22,30 +22,55 @@ PW_PRINT_CASE_NAME(EncodeCase)
 
 const EncodeCase kEncodeCases[] = {
     {"UPC-A gets its check digit", bcUPC_A, u"03600029145", true, "2", u"036000291452", nullptr},
-    {"UPC-A drops a typed check digit and recomputes it", bcUPC_A, u"036000291459", true, "2", u"036000291452",
-     nullptr},
+    {"UPC-A drops a typed check digit and recomputes it", bcUPC_A, u"036000291459", true, "2",
+     u"036000291452", nullptr},
     {"UPC-A keeps the typed check digit without the calculation", bcUPC_A, u"036000291459", false, "9",
      u"036000291459", nullptr},
-    {"UPC-E check digit from its zero expansion; the number system 0 prints first", bcUPC_E, u"123456", true, "5",
-     u"01234565", nullptr},
-    {"EAN-13 weighs the even positions by 3", bcEAN_13, u"400638133393", true, "1", u"4006381333931", nullptr},
+    {"UPC-E check digit from its zero expansion; the number system 0 prints first", bcUPC_E, u"123456", true,
+     "5", u"01234565", nullptr},
+    {"EAN-13 weighs the even positions by 3", bcEAN_13, u"400638133393", true, "1", u"4006381333931",
+     nullptr},
     {"EAN-8 weighs the odd positions by 3", bcEAN_8, u"9638507", true, "4", u"96385074", nullptr},
     {"Interleaved 2 of 5 with an odd count gets a check digit", bcInt2of5, u"12345", true, "7", u"12345",
-     "1010" "11101000101011100011101110100010100011101011101000100" "011101"},
+     "1010"
+     "11101000101011100011101110100010100011101011101000100"
+     "011101"},
     {"Interleaved 2 of 5 with an even count has none", bcInt2of5, u"1234", true, "", u"1234", nullptr},
     {"PostNet ignores the dash and always adds a check digit", bcPostnet, u"12345-6789", false, "5",
      u"12345-6789", nullptr},
     {"MSI Luhn check digit", bcMSI, u"1234", true, "4", u"1234",
-     "110" "100100100110" "100100110100" "100100110110" "100110100100" "100110100100" "1001"},
-    {"MSI without the check digit", bcMSI, u"7", false, "", u"7", "110" "100110110110" "1001"},
-    {"FIM A: every position is followed by a space module", bcFIM, u"A", true, "", u"",
-     "101000001000001010"},
-    {"Code 39 adds the stars, encodes lower case as upper, prints the data as typed", bcCode39, u"a", true, "", u"a",
-     "100010111011101" "00" "111010100010111" "00" "100010111011101"},
+     "110"
+     "100100100110"
+     "100100110100"
+     "100100110110"
+     "100110100100"
+     "100110100100"
+     "1001"},
+    {"MSI without the check digit", bcMSI, u"7", false, "", u"7",
+     "110"
+     "100110110110"
+     "1001"},
+    {"FIM A: every position is followed by a space module", bcFIM, u"A", true, "", u"", "101000001000001010"},
+    {"Code 39 adds the stars, encodes lower case as upper, prints the data as typed", bcCode39, u"a", true,
+     "", u"a",
+     "100010111011101"
+     "00"
+     "111010100010111"
+     "00"
+     "100010111011101"},
     {"Code 39 keeps typed stars at either end", bcCode39, u"*A*", true, "", u"*A*",
-     "100010111011101" "00" "111010100010111" "00" "100010111011101"},
+     "100010111011101"
+     "00"
+     "111010100010111"
+     "00"
+     "100010111011101"},
     {"Codabar: every character is followed by a narrow space", bcCodabar, u"A1B", true, "", u"A1B",
-     "1011100010001" "0" "10101110001" "0" "1000100010111" "0"},
+     "1011100010001"
+     "0"
+     "10101110001"
+     "0"
+     "1000100010111"
+     "0"},
     {"Code 128 prints only its printable characters", bcCode128, u"\u00D1ab\u00CF", true, "", u"ab", nullptr},
 };
 
@@ -77,9 +102,8 @@ TEST(UpcEExpansion, EachLastDigitRule) {
         const char16_t* upcA;
     } cases[] = {
         {u"123450", u"01200000345"}, // 0-2: the last digit is the manufacturer's third
-        {u"123452", u"01220000345"},
-        {u"123453", u"01230000045"}, // 3: three manufacturer digits
-        {u"123454", u"01234000005"}, // 4: four
+        {u"123452", u"01220000345"}, {u"123453", u"01230000045"}, // 3: three manufacturer digits
+        {u"123454", u"01234000005"},                              // 4: four
         {u"123456", u"01234500006"}, // 5-9: five, the last digit is the product's
     };
     for (const auto& c : cases)
@@ -95,7 +119,8 @@ TEST(PostNet, FrameBarsAndHalfBars) {
     ASSERT_TRUE(encoding.ok);
     EXPECT_EQ(encoding.checkDigit, "0");
     // Frame, six zeros ("22111" each, the check digit included), frame.
-    EXPECT_EQ(barPatternText(encoding), QStringLiteral("F0") + QStringLiteral("F0F0H0H0H0").repeated(6) + "F");
+    EXPECT_EQ(barPatternText(encoding),
+              QStringLiteral("F0") + QStringLiteral("F0F0H0H0H0").repeated(6) + "F");
 }
 
 struct RefusalCase {
@@ -113,7 +138,8 @@ const RefusalCase kRefusals[] = {
     {"UPC-A without its check digit", bcUPC_A, u"03600029145", false, "",
      "UPC-A barcodes must be 12 digits including the check digit"},
     {"UPC-A letter", bcUPC_A, u"0360002914X", true, "", "UPC-A barcodes must be numeric"},
-    {"UPC-E too long", bcUPC_E, u"12345678", true, "", "UPC-E barcodes must be 6 digits (7 with check digit)"},
+    {"UPC-E too long", bcUPC_E, u"12345678", true, "",
+     "UPC-E barcodes must be 6 digits (7 with check digit)"},
     {"UPC-E without its check digit", bcUPC_E, u"123456", false, "",
      "UPC-E barcodes must be 7 digits including the check digit"},
     {"UPC-E letter", bcUPC_E, u"12345a", true, "", "UPC-E barcodes must be numeric"},
@@ -121,12 +147,13 @@ const RefusalCase kRefusals[] = {
      "EAN-13 barcodes must be 12 digits (13 with check digit)"},
     {"EAN-13 without its check digit", bcEAN_13, u"400638133393", false, "",
      "EAN-13 barcodes must be 13 digits including the check digit"},
-    {"EAN-8 other script's digits are not digits here", bcEAN_8, u"\u0669\u0666\u0663\u0668\u0665\u0660\u0667", true,
-     "", "EAN-8 barcodes must be numeric"},
+    {"EAN-8 other script's digits are not digits here", bcEAN_8,
+     u"\u0669\u0666\u0663\u0668\u0665\u0660\u0667", true, "", "EAN-8 barcodes must be numeric"},
     {"EAN-8 without its check digit", bcEAN_8, u"9638507", false, "",
      "EAN-8 barcodes must be 8 digits including the check digit"},
     {"EAN-8 too short", bcEAN_8, u"963", true, "", "EAN-8 barcodes must be 7 digits (8 with check digit)"},
-    {"Interleaved 2 of 5 letter", bcInt2of5, u"12a4", true, "", "Interleaved 2 of 5 barcodes must be numeric"},
+    {"Interleaved 2 of 5 letter", bcInt2of5, u"12a4", true, "",
+     "Interleaved 2 of 5 barcodes must be numeric"},
     {"Interleaved 2 of 5 odd count without check digit", bcInt2of5, u"123", false, "",
      "Interleaved 2 of 5 barcodes must have an even number of digits"},
     {"Code 39 character outside its set", bcCode39, u"A#B", true, "",
@@ -142,11 +169,13 @@ const RefusalCase kRefusals[] = {
     {"Codabar without stop character", bcCodabar, u"A12", true, "",
      "A Codabar symbol must start and end with A, B, C, or D."},
     {"Codabar start character in the middle", bcCodabar, u"A1C2B", true, "",
-     "A, B, C, and D are used only for the start and stop codes for Codabar. They cannot appear anywhere in the "
+     "A, B, C, and D are used only for the start and stop codes for Codabar. They cannot appear anywhere in "
+     "the "
      "middle of the data."},
     {"MSI letter", bcMSI, u"12a", true, "", "MSI Barcodes must be numeric"},
     {"add-on on Code 39", bcCode39, u"ABC", true, "12", "Only UPC and EAN barcodes can have add-on codes."},
-    {"add-on of three digits", bcUPC_A, u"03600029145", true, "123", "Add-on codes must be either 2 or 5 digits"},
+    {"add-on of three digits", bcUPC_A, u"03600029145", true, "123",
+     "Add-on codes must be either 2 or 5 digits"},
     {"add-on with a letter would index past the digit table", bcEAN_13, u"400638133393", true, "1a",
      "Add-on codes must be either 2 or 5 digits"},
 };
@@ -177,13 +206,25 @@ TEST(AddOn, TwoAndFiveDigitParities) {
     BarCodeEncoding encoding = encodeBarCode(settings);
     ASSERT_TRUE(encoding.ok);
     EXPECT_EQ(encoding.addOnText, "13");
-    EXPECT_TRUE(barPatternText(encoding).endsWith(QStringLiteral("000000000" "1011" "0011001" "01" "0100001")));
+    EXPECT_TRUE(barPatternText(encoding).endsWith(QStringLiteral("000000000"
+                                                                 "1011"
+                                                                 "0011001"
+                                                                 "01"
+                                                                 "0100001")));
 
     settings.addOnCode = QStringLiteral("52495"); // 3 x 14 + 9 x 11 = 141: "BABAA"
     encoding = encodeBarCode(settings);
     ASSERT_TRUE(encoding.ok);
-    EXPECT_TRUE(barPatternText(encoding).endsWith(
-        QStringLiteral("1011" "0111001" "01" "0010011" "01" "0011101" "01" "0001011" "01" "0110001")));
+    EXPECT_TRUE(barPatternText(encoding).endsWith(QStringLiteral("1011"
+                                                                 "0111001"
+                                                                 "01"
+                                                                 "0010011"
+                                                                 "01"
+                                                                 "0011101"
+                                                                 "01"
+                                                                 "0001011"
+                                                                 "01"
+                                                                 "0110001")));
 }
 
 TEST(SettingRules, MessagesForRefusedSettings) {
@@ -216,12 +257,12 @@ TEST(EveryType, ArbitraryDataGivesASymbolOrAMessage) {
     const QString inputs[] = {
         QString(),
         QStringLiteral(" "),
-        QString::fromUtf16(u"\u00D2"),                 // START C alone
-        QString::fromUtf16(u"\u00D2\u00CF"),           // FNC1 last in code C
-        QString::fromUtf16(u"\u00D0\u00CB"),           // SHIFT last
-        QString::fromUtf16(u"\u00CB\u00CB\u00CB"),     // only SHIFTs
-        QString::fromUtf16(u"1\u00CF2\u00CF\u00CF34"), // FNC1 among digits
-        QString::fromUtf16(u"\U0001F600"),             // outside the 16-bit range
+        QString::fromUtf16(u"\u00D2"),                               // START C alone
+        QString::fromUtf16(u"\u00D2\u00CF"),                         // FNC1 last in code C
+        QString::fromUtf16(u"\u00D0\u00CB"),                         // SHIFT last
+        QString::fromUtf16(u"\u00CB\u00CB\u00CB"),                   // only SHIFTs
+        QString::fromUtf16(u"1\u00CF2\u00CF\u00CF34"),               // FNC1 among digits
+        QString::fromUtf16(u"\U0001F600"),                           // outside the 16-bit range
         QString::fromUtf16(u"\u0660\u0661\u0662\u0663\u0664\u0665"), // digits of another script
         QString(QChar(0)) + QStringLiteral("12345"),
         QStringLiteral("123456789012345678901234567890"),
@@ -237,7 +278,8 @@ TEST(EveryType, ArbitraryDataGivesASymbolOrAMessage) {
                 settings.autoEncode = flag;
                 settings.calcCheckDigit = flag;
                 const BarCodeEncoding encoding = encodeBarCode(settings);
-                const std::string where = barCodeTypeName(settings.type).toStdString() + " " + data.left(12).toStdString();
+                const std::string where =
+                    barCodeTypeName(settings.type).toStdString() + " " + data.left(12).toStdString();
                 if (encoding.ok) {
                     EXPECT_FALSE(encoding.bars.empty()) << where;
                     EXPECT_TRUE(encoding.message.isEmpty()) << where;

@@ -1,6 +1,6 @@
+#include "BarCodeLayout.h"
 #include "BarCodeEncoder.h"
 #include "BarCodeFontFit.h"
-#include "BarCodeLayout.h"
 #include "BarPixelWidths.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +37,8 @@ TEST(BarPixelWidths, EachKindRoundsOnItsOwnHalvesToEven) {
         double barWidth, pixelsPerInch, ratio;
         BarPixelWidths expected;
     } cases[] = {
-        {"0.01 inch at 600 dpi", 0.01, 600, 3, {6, 18, 12, 8}}, // PostNet gap 6 x 1.375 = 8.25
-        {"2.5 pixels round down to even", 0.0625, 40, 3, {2, 8, 5, 3}},  // wide 7.5 -> 8, gap 5, 2.75 -> 3
+        {"0.01 inch at 600 dpi", 0.01, 600, 3, {6, 18, 12, 8}},         // PostNet gap 6 x 1.375 = 8.25
+        {"2.5 pixels round down to even", 0.0625, 40, 3, {2, 8, 5, 3}}, // wide 7.5 -> 8, gap 5, 2.75 -> 3
         {"3.5 pixels round up to even", 0.0625, 56, 2.5, {4, 9, 7, 6}}, // wide 8.75 -> 9, 5.5 -> 6
         {"less than half a pixel is none", 0.01, 40, 3, {0, 1, 1, 0}},
     };
@@ -120,7 +120,8 @@ TEST(BarCodeLayout, AdjacentModulesMergeIntoOneBar) {
         bars.push_back(str(bar));
     EXPECT_EQ(bars, (std::vector<std::string>{"0,0 1x20", "2,0 1x20", "8,0 1x20", "14,0 1x20", "16,0 1x20"}));
 
-    const BarCodeLayout code128 = layOutBarCode(encoded(bcCode128, QString::fromUtf16(u"\u00D1ab")), onePixelModules());
+    const BarCodeLayout code128 =
+        layOutBarCode(encoded(bcCode128, QString::fromUtf16(u"\u00D1ab")), onePixelModules());
     // Start B, two characters and the check symbol of 11 modules and the stop's
     // 13: 57 wide, 0.25 x 57 high; start B begins with a bar two modules wide.
     EXPECT_EQ(str(code128.bars.front()), "0,0 2x14");
@@ -146,10 +147,10 @@ TEST(BarCodeLayout, UpcADigitBoxesAndLongGuardBars) {
         const char* text;
         bool clear, smaller;
     } expected[] = {
-        {"0,74 9x10", "0", false, true},    // number system left of the symbol, smaller
+        {"0,74 9x10", "0", false, true},       // number system left of the symbol, smaller
         {"19,74 35x10", "36000", true, false}, // modules 10 to 45
         {"59,74 35x10", "29145", true, false}, // modules 50 to 85
-        {"104,74 9x10", "2", false, true},  // check digit right of it
+        {"104,74 9x10", "2", false, true},     // check digit right of it
     };
     for (size_t i = 0; i < layout.texts.size(); ++i) {
         EXPECT_EQ(str(layout.texts[i].rect), expected[i].rect) << i;
@@ -197,8 +198,8 @@ TEST(BarCodeLayout, FourOrientations) {
     } cases[] = {
         {orLeftToRight, {49, 18}, "0,0 1x12", "0,12 49x6", 0},
         {orRightToLeft, {49, 18}, "48,6 1x12", "0,0 49x6", 180},
-        {orTopToBottom, {18, 49}, "6,0 12x1", "0,0 6x49", 270},   // text on the left, read downwards
-        {orBottomToTop, {18, 49}, "0,48 12x1", "12,0 6x49", 90},  // text on the right, read upwards
+        {orTopToBottom, {18, 49}, "6,0 12x1", "0,0 6x49", 270},  // text on the left, read downwards
+        {orBottomToTop, {18, 49}, "0,48 12x1", "12,0 6x49", 90}, // text on the right, read upwards
     };
     for (const auto& c : cases) {
         BarCodeLayoutOptions options = onePixelModules(6);
@@ -229,8 +230,8 @@ TEST(BarCodeFontFit, ShrinksFromAShareOfTheBarHeightUntilTheTextFits) {
 
     BarCodeLayoutOptions coarse = onePixelModules(10);
     coarse.pixelsPerInch = 40;
-    EXPECT_EQ(fitHumanReadablePointSize(bcUPC_A, layOutBarCode(encoded(bcUPC_A, "03600029145"), coarse), 40, 96,
-                                        measure),
+    EXPECT_EQ(fitHumanReadablePointSize(bcUPC_A, layOutBarCode(encoded(bcUPC_A, "03600029145"), coarse), 40,
+                                        96, measure),
               std::nullopt)
         << "nothing drawn, nothing to fit";
 }

@@ -37,8 +37,7 @@ public:
         band->SetmmHeight(80000);
     }
 
-    template <class T>
-    T* add(int left = 0, int top = 0) {
+    template <class T> T* add(int left = 0, int top = 0) {
         auto* component = new T(&form);
         component->SetBand(band);
         component->SetBounds(left, top, component->mmWidth(), component->mmHeight());

@@ -13,5 +13,7 @@ inline std::string caseName(const char* name) {
 }
 
 // Printing a row prints its name instead of its bytes.
-#define PW_PRINT_CASE_NAME(Case)                                                                                  \
-    [[maybe_unused]] void PrintTo(const Case& row, std::ostream* os) { *os << row.name; }
+#define PW_PRINT_CASE_NAME(Case)                                                                             \
+    [[maybe_unused]] void PrintTo(const Case& row, std::ostream* os) {                                       \
+        *os << row.name;                                                                                     \
+    }

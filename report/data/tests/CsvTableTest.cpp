@@ -1,5 +1,5 @@
-#include "CsvReader.h"
 #include "CsvTable.h"
+#include "CsvReader.h"
 #include "MemoryTable.h"
 #include "PagewrightErrors.h"
 
@@ -9,9 +9,11 @@
 namespace {
 
 TEST(CsvReader, QuotedCellsAndEveryLineEnding) {
-    const auto records = readCsvRecords(QChar(0xFEFF) + QStringLiteral("a,b\r\n\"x, \"\"y\"\"\",\"two\r\nlines\"\n\r1,\rlast,"));
+    const auto records = readCsvRecords(
+        QChar(0xFEFF) + QStringLiteral("a,b\r\n\"x, \"\"y\"\"\",\"two\r\nlines\"\n\r1,\rlast,"));
     ASSERT_EQ(records.size(), 4);
-    EXPECT_EQ(records[0].cells, (QStringList{"a", "b"})) << "the byte-order mark is not part of the first name";
+    EXPECT_EQ(records[0].cells, (QStringList{"a", "b"}))
+        << "the byte-order mark is not part of the first name";
     EXPECT_EQ(records[1].cells, (QStringList{"x, \"y\"", "two\nlines"}));
     EXPECT_EQ(records[2].line, 5) << "the quoted line break and the skipped blank line both count";
     EXPECT_EQ(records[2].cells, (QStringList{"1", ""}));

@@ -9,18 +9,17 @@
 
 namespace {
 
-const QList<Column> kSchedule = {{"DATE", FieldType::String, "TEXT"},
-                                 {"PAYMENT", FieldType::Float, "REAL"},
-                                 {"PRINCIPAL_PAID", FieldType::Float, "REAL"},
-                                 {"INTEREST_PAID", FieldType::Float, "REAL"},
-                                 {"TOTAL_INTEREST", FieldType::Float, "REAL"},
-                                 {"BALANCE", FieldType::Float, "REAL"}};
+const QList<Column> kSchedule = {
+    {"DATE", FieldType::String, "TEXT"},          {"PAYMENT", FieldType::Float, "REAL"},
+    {"PRINCIPAL_PAID", FieldType::Float, "REAL"}, {"INTEREST_PAID", FieldType::Float, "REAL"},
+    {"TOTAL_INTEREST", FieldType::Float, "REAL"}, {"BALANCE", FieldType::Float, "REAL"}};
 
 class DBPipelineTest : public testing::TestWithParam<Backend> {
 protected:
     TppDBPipeline& schedule() {
         data = std::make_unique<PipelineOver>(
-            form, makeDataset(GetParam(), kSchedule, {{"Mar 2024", 860.66, 810.66, 50.0, 50.0, 9189.34}}), "ppDBPipeline1");
+            form, makeDataset(GetParam(), kSchedule, {{"Mar 2024", 860.66, 810.66, 50.0, 50.0, 9189.34}}),
+            "ppDBPipeline1");
         return *data->pipeline;
     }
     OwnedComponent form;
@@ -36,7 +35,8 @@ TEST_P(DBPipelineTest, FieldsAreBuiltFromTheDatasetInTableOrder) {
         EXPECT_EQ(field->FieldName(), kSchedule[i].name);
         EXPECT_EQ(field->FieldAlias(), kSchedule[i].name) << "the alias starts as the name";
         EXPECT_EQ(field->DataType(), isDate ? dtString : dtDouble) << field->FieldName().toStdString();
-        EXPECT_EQ(field->Alignment(), isDate ? taLeftJustify : taRightJustify) << field->FieldName().toStdString();
+        EXPECT_EQ(field->Alignment(), isDate ? taLeftJustify : taRightJustify)
+            << field->FieldName().toStdString();
         EXPECT_EQ(field->Position(), i);
     }
     EXPECT_EQ(p.FieldForName("balance"), p.Fields(5)) << "names compare without regard to case";

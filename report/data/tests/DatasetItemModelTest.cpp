@@ -25,7 +25,8 @@ TEST(DatasetItemModel, ShowsFieldsAndRecordsAsTheGridDoes) {
     EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "PAYMENT");
     EXPECT_EQ(model.data(model.index(0, 1), Qt::DisplayRole).toString(), "860.664");
     EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), "50");
-    EXPECT_EQ(model.data(model.index(1, 1), Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(model.data(model.index(1, 1), Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignRight | Qt::AlignVCenter));
 
     table.first();
     EXPECT_FALSE(model.headerData(0, Qt::Vertical, Qt::DisplayRole).toString().isEmpty());

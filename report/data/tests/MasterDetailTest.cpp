@@ -1,6 +1,6 @@
+#include "FixedPageReport.h"
 #include "PipelineFixtures.h"
 #include "TppComponent.h"
-#include "FixedPageReport.h"
 #include "TppDetailBand.h"
 #include "TppMasterFieldLink.h"
 
@@ -8,17 +8,22 @@
 
 namespace {
 
-const QList<Column> kMasterColumns = {{"CUSTNO", FieldType::Integer, "INTEGER"}, {"NAME", FieldType::String, "TEXT"}};
-const QList<Column> kDetailColumns = {{"CUSTNO", FieldType::Integer, "INTEGER"}, {"ITEM", FieldType::String, "TEXT"}};
+const QList<Column> kMasterColumns = {{"CUSTNO", FieldType::Integer, "INTEGER"},
+                                      {"NAME", FieldType::String, "TEXT"}};
+const QList<Column> kDetailColumns = {{"CUSTNO", FieldType::Integer, "INTEGER"},
+                                      {"ITEM", FieldType::String, "TEXT"}};
 
 // A master over customers 1, 2, 3 and a detail over orders of customers
 // 1, 1, 3, sorted by customer, linked on CUSTNO.
 class MasterDetailTest : public testing::TestWithParam<Backend> {
 protected:
     void build(const QList<QVariantList>& customers, const QList<QVariantList>& orders,
-               const QList<Column>& masterColumns = kMasterColumns, const QList<Column>& detailColumns = kDetailColumns) {
-        master = std::make_unique<PipelineOver>(form, makeDataset(GetParam(), masterColumns, customers, "M"), "ppMaster");
-        detail = std::make_unique<PipelineOver>(form, makeDataset(GetParam(), detailColumns, orders, "D"), "ppDetail");
+               const QList<Column>& masterColumns = kMasterColumns,
+               const QList<Column>& detailColumns = kDetailColumns) {
+        master = std::make_unique<PipelineOver>(form, makeDataset(GetParam(), masterColumns, customers, "M"),
+                                                "ppMaster");
+        detail = std::make_unique<PipelineOver>(form, makeDataset(GetParam(), detailColumns, orders, "D"),
+                                                "ppDetail");
         detail->pipeline->SetMasterDataPipeline(master->pipeline);
         link = detail->pipeline->AddLink("CUSTNO", "CUSTNO");
         master->pipeline->Open();
@@ -76,8 +81,10 @@ TEST_P(MasterDetailTest, AMasterWithoutDetailsGivesTheDetailNoRecords) {
 }
 
 TEST_P(MasterDetailTest, TextLinksIgnoreCaseUnlessAsked) {
-    const QList<Column> textColumns = {{"CUSTNO", FieldType::String, "TEXT"}, {"NAME", FieldType::String, "TEXT"}};
-    const QList<Column> textDetail = {{"CUSTNO", FieldType::String, "TEXT"}, {"ITEM", FieldType::String, "TEXT"}};
+    const QList<Column> textColumns = {{"CUSTNO", FieldType::String, "TEXT"},
+                                       {"NAME", FieldType::String, "TEXT"}};
+    const QList<Column> textDetail = {{"CUSTNO", FieldType::String, "TEXT"},
+                                      {"ITEM", FieldType::String, "TEXT"}};
     build({{"abc", "one"}}, {{"ABC", "x"}}, textColumns, textDetail);
     detail->pipeline->SetSkipWhenNoRecords(false);
     EXPECT_EQ(report(), QStringList({"one:x"}));

@@ -29,7 +29,8 @@ class PipelineTraversalTest : public testing::TestWithParam<Backend> {
 protected:
     TppDBPipeline& over(int records) {
         data.reset();
-        data = std::make_unique<PipelineOver>(form, makeDataset(GetParam(), kColumns, numbered(records)), "ppDB");
+        data = std::make_unique<PipelineOver>(form, makeDataset(GetParam(), kColumns, numbered(records)),
+                                              "ppDB");
         data->pipeline->Open();
         return *data->pipeline;
     }
@@ -189,17 +190,21 @@ TEST_P(PipelineTraversalTest, EventsArriveInOrder) {
     const Bookmark mark = p.GetBookmark();
     p.GotoBookmark(mark);
     p.Close();
-    const QList<int> expected = {
-        ciPipelineRecordPositionChange, ciPipelineFirst,                     // First: the move, then OnFirst
-        ciPipelineDataChange,           ciPipelineRecordPositionChange,      // Next: the step's notices
-        ciPipelineNext,                                                      // then OnNext
-        ciPipelineGotoBookmark,         ciPipelineRecordPositionChange,      // GotoBookmark
-        ciPipelineTraversal,                                                 // and the dataset pipeline's own
-        ciPipelineClosing,              ciPipelineDataChange, ciPipelineClose};
+    const QList<int> expected = {ciPipelineRecordPositionChange,
+                                 ciPipelineFirst, // First: the move, then OnFirst
+                                 ciPipelineDataChange,
+                                 ciPipelineRecordPositionChange, // Next: the step's notices
+                                 ciPipelineNext,                 // then OnNext
+                                 ciPipelineGotoBookmark,
+                                 ciPipelineRecordPositionChange, // GotoBookmark
+                                 ciPipelineTraversal,            // and the dataset pipeline's own
+                                 ciPipelineClosing,
+                                 ciPipelineDataChange,
+                                 ciPipelineClose};
     EXPECT_EQ(recorder->kinds, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothDatasets, PipelineTraversalTest, testing::Values(Backend::Memory, Backend::Sqlite),
-                         backendName);
+INSTANTIATE_TEST_SUITE_P(BothDatasets, PipelineTraversalTest,
+                         testing::Values(Backend::Memory, Backend::Sqlite), backendName);
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "PagewrightErrors.h"
 #include "SqlDataset.h"
+#include "PagewrightErrors.h"
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -24,8 +24,8 @@ protected:
         QStringList rows;
         QSqlQuery query("SELECT id, name, hex(body) FROM templates ORDER BY id", db);
         while (query.next())
-            rows << QStringLiteral("%1 %2 %3").arg(query.value(0).toString(), query.value(1).toString(),
-                                                    query.value(2).toString());
+            rows << QStringLiteral("%1 %2 %3")
+                        .arg(query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
         return rows;
     }
 
@@ -44,7 +44,8 @@ TEST_F(SqlDatasetWriteTest, InsertsEditsAndDeletesReachTheTable) {
     dataset.edit();
     dataset.setValue(1, "renamed");
     dataset.post();
-    EXPECT_EQ(stored(), QStringList({"1 first 00FF", "2 renamed 0102"})) << "the record inserted last, by its key";
+    EXPECT_EQ(stored(), QStringList({"1 first 00FF", "2 renamed 0102"}))
+        << "the record inserted last, by its key";
 
     dataset.first();
     dataset.deleteRecord();

@@ -59,7 +59,8 @@ const FormatCase kFormatCases[] = {
     {"a number held as text", dtDouble, "0.00", QStringLiteral(" 12.5 "), "12.50"},
     // Currency: "$" anywhere means the locale's currency style.
     {"dollar picture is the currency text", dtDouble, "$#,0.00;($#,0.00)", 1234.4, "$1,234.40"},
-    {"its negatives follow the locale, not the picture", dtDouble, "$#,0.00;-$#,0.00", -1234.4, "($1,234.40)"},
+    {"its negatives follow the locale, not the picture", dtDouble, "$#,0.00;-$#,0.00", -1234.4,
+     "($1,234.40)"},
     {"decimals come from the first section", dtDouble, "$#,0;($#,0.000)", 1234.4, "$1,234"},
     {"empty currency format uses the currency decimals", dtCurrency, "", 1234.4, "$1,234.40"},
     {"currency with a picture", dtCurrency, "#,0.0", 1234.44, "1,234.4"},
@@ -82,7 +83,8 @@ class DisplayFormatCases : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(DisplayFormatCases, Formats) {
     const FormatCase& c = GetParam();
-    EXPECT_EQ(FormatValue(QString::fromLatin1(c.format), c.type, c.value, FormatSettings::invariant()).toStdString(),
+    EXPECT_EQ(FormatValue(QString::fromLatin1(c.format), c.type, c.value, FormatSettings::invariant())
+                  .toStdString(),
               c.expected)
         << c.name;
 }
@@ -121,7 +123,9 @@ TEST(DisplayFormat, ReadyMadeFormatsPerType) {
     GetDisplayFormats(dtDateTime, &list);
     ASSERT_EQ(list.size(), 11) << "two date-time entries, then the nine date entries";
     EXPECT_EQ(list[0], QStringLiteral("3/4/95 1:30:55 PM\x01m/d/yy h:nn:ss AM/PM"));
-    EXPECT_EQ(list[5], QStringLiteral("4-Mar-95 \x01" "d-mmm-yy")) << "the sample keeps its trailing blank";
+    EXPECT_EQ(list[5], QStringLiteral("4-Mar-95 \x01"
+                                      "d-mmm-yy"))
+        << "the sample keeps its trailing blank";
 
     GetDisplayFormats(dtCurrency, &list);
     ASSERT_EQ(list.size(), 9);

@@ -63,8 +63,7 @@ public:
         band->SetmmHeight(10000);
     }
 
-    template <class T>
-    T* add(int left, int top, int width, int height) {
+    template <class T> T* add(int left, int top, int width, int height) {
         auto* component = new T(&form);
         component->SetBand(band);
         component->SetBounds(left, top, width, height);

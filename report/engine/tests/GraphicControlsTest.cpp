@@ -11,7 +11,9 @@
 
 namespace {
 
-int px(int pixels, Axis axis = Axis::Horizontal) { return UnitsToMM(float(pixels), utScreenPixels, axis); }
+int px(int pixels, Axis axis = Axis::Horizontal) {
+    return UnitsToMM(float(pixels), utScreenPixels, axis);
+}
 
 class GraphicControlsTest : public testing::Test, public GenerationFixture {
 protected:

@@ -31,7 +31,9 @@ QByteArray encoded(const QImage& image, const char* format) {
     return bytes;
 }
 
-const QImage* shownImage(const TppPicture& picture) { return std::get_if<QImage>(&picture.graphic()); }
+const QImage* shownImage(const TppPicture& picture) {
+    return std::get_if<QImage>(&picture.graphic());
+}
 
 TEST(ImageTest, AutoSizeTakesThePicturesSizeAndEachChangeNamesANewPicture) {
     OwnedComponent form;
@@ -171,7 +173,9 @@ TEST_F(DBImageTest, WithoutAutoDisplayOnlyAHandlerSuppliesThePicture) {
     ASSERT_EQ(page.DrawCommandCount(), 1);
     EXPECT_FALSE(dynamic_cast<const TppDrawImage&>(*page.DrawCommand(0)).HasPicture()) << "prints nothing";
 
-    image->OnGetPicture.handler = [](TppCommunicator*, TppPicture* picture) { picture->SetImage(testImage(2, 2)); };
+    image->OnGetPicture.handler = [](TppCommunicator*, TppPicture* picture) {
+        picture->SetImage(testImage(2, 2));
+    };
     runPass();
     const auto& drawn = dynamic_cast<const TppDrawImage&>(*page.DrawCommand(0));
     EXPECT_EQ(drawn.PictureSize(), QSize(2, 2));

@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 #include "FormRegistry.h"
+#include "LanguageModules.h"
 #include "PagewrightErrors.h"
 #include "TppColumnFooterBand.h"
 #include "TppColumnHeaderBand.h"
@@ -8,7 +9,6 @@
 #include "TppFooterBand.h"
 #include "TppHeaderBand.h"
 #include "TppImage.h"
-#include "LanguageModules.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -20,11 +20,13 @@ QTextCharFormat formatAt(const QTextDocument& document, int position) {
 }
 
 const QByteArray kSample =
-    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman Times New Roman;}}\n"
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman Times New "
+    "Roman;}}\n"
     "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\n"
     "{\\*\\generator Some Writer 1.0;}{\\info{\\title Not text}}\n"
     "\\pard\\qc\\tx1440\\tx2880\\f0\\fs20 Plain {\\b bold} {\\i\\cf1 red italic} \\ul under\\ulnone\\par\n"
-    "\\pard\\qr\\li720\\sb120 \\f1\\fs32\\cf2 Caf\\'e9 \\u8364?\\tab x\\line y {\\*\\unknown skipped} \\{\\}\\\\\\par\n"
+    "\\pard\\qr\\li720\\sb120 \\f1\\fs32\\cf2 Caf\\'e9 \\u8364?\\tab x\\line y {\\*\\unknown skipped} "
+    "\\{\\}\\\\\\par\n"
     "\\pard\\qj last}";
 
 TEST(RtfReader, ReadsTheFormattingReportsUse) {
@@ -69,9 +71,14 @@ TEST(RtfReader, WhatIsNoRichTextIsPlainText) {
 }
 
 TEST(RtfReader, DamagedInputEndsQuietly) {
-    const QByteArray damaged[] = {"{\\rtf1 unclosed {\\b group", "{\\rtf1 too many}}} closers}", "{\\rtf1 cut \\'",
-                                  "{\\rtf1 cut \\u", "{\\rtf1 \\u99999999999 big}", "{\\rtf1 \\fs-4 x\\f99 y}",
-                                  "{\\rtf1 {\\colortbl ;\\red999;}\\cf1 z\\cf-3 w}", "{\\rtf1 \\"};
+    const QByteArray damaged[] = {"{\\rtf1 unclosed {\\b group",
+                                  "{\\rtf1 too many}}} closers}",
+                                  "{\\rtf1 cut \\'",
+                                  "{\\rtf1 cut \\u",
+                                  "{\\rtf1 \\u99999999999 big}",
+                                  "{\\rtf1 \\fs-4 x\\f99 y}",
+                                  "{\\rtf1 {\\colortbl ;\\red999;}\\cf1 z\\cf-3 w}",
+                                  "{\\rtf1 \\"};
     for (const QByteArray& rtf : damaged) {
         QTextDocument document;
         readRtf(rtf, document);
@@ -119,7 +126,8 @@ TEST(RichTextDocument, FitsARangeLineByLine) {
     ASSERT_GT(lineHeight, 200) << "12 points are 240 twips and a little more";
 
     const auto three = document.FitRange(0, length, 10000, 3 * lineHeight + lineHeight / 2);
-    EXPECT_EQ(three.firstUnfit, document.PlainText().indexOf("Line 3")) << "the fourth paragraph starts the rest";
+    EXPECT_EQ(three.firstUnfit, document.PlainText().indexOf("Line 3"))
+        << "the fourth paragraph starts the rest";
     EXPECT_NEAR(three.heightUsed, 3 * lineHeight, 3);
 
     const auto rest = document.FitRange(three.firstUnfit, length, 10000, 100000);

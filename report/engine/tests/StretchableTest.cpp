@@ -33,7 +33,8 @@ TEST_F(StretchableTest, ShifterAppearsOnceBelowTheLastPageOfItsTarget) {
     }
     EXPECT_EQ(followerPages, QList<int>{3});
     EXPECT_FALSE(band->OutOfSpace);
-    EXPECT_EQ(memo->SpaceUsed, memo->PrintRect.Height() + 700 + 2000) << "the memo reports its chain's height";
+    EXPECT_EQ(memo->SpaceUsed, memo->PrintRect.Height() + 700 + 2000)
+        << "the memo reports its chain's height";
 }
 
 TEST_F(StretchableTest, ShifterThatDoesNotFitContinuesOnTheNextPage) {

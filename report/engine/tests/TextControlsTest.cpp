@@ -19,8 +19,7 @@ namespace {
 // inch; the default font is Arial, for which Liberation Sans stands in.
 class TextControlsTest : public testing::Test, public GenerationFixture {
 protected:
-    template <class Command>
-    QList<Command*> commands(TppPage& page) {
+    template <class Command> QList<Command*> commands(TppPage& page) {
         QList<Command*> found;
         for (int i = 0; i < page.DrawCommandCount(); ++i)
             if (auto* command = dynamic_cast<Command*>(page.DrawCommand(i)))
@@ -29,8 +28,7 @@ protected:
     }
 
     // Runs band passes until the band is finished; the pages' commands of the class.
-    template <class Command, class Collect>
-    int runPages(int top, int bottom, Collect collect) {
+    template <class Command, class Collect> int runPages(int top, int bottom, Collect collect) {
         int pages = 0;
         do {
             runPass(top, bottom);
@@ -51,7 +49,8 @@ protected:
 QString words(int count) {
     QString text;
     for (int i = 0; i < count; ++i)
-        text += QStringLiteral("word%1%2").arg(i).arg(i % 7 == 6 ? QStringLiteral("\r\n") : QStringLiteral(" "));
+        text +=
+            QStringLiteral("word%1%2").arg(i).arg(i % 7 == 6 ? QStringLiteral("\r\n") : QStringLiteral(" "));
     return text;
 }
 
@@ -91,8 +90,8 @@ TEST_F(TextControlsTest, AMemoThatGetsNoLineResumesWhereItStartedAndOneThatNever
     startReport();
 
     runPass(20000, 29000);
-    const QStringList firstPage = commands<TppDrawText>(page).value(0) ? commands<TppDrawText>(page)[0]->WrappedText
-                                                                       : QStringList();
+    const QStringList firstPage =
+        commands<TppDrawText>(page).value(0) ? commands<TppDrawText>(page)[0]->WrappedText : QStringList();
     ASSERT_FALSE(firstPage.isEmpty());
     const int reached = memo->TextPosition;
     ASSERT_TRUE(memo->OverFlow);
@@ -250,8 +249,8 @@ TEST_F(TextControlsTest, RichTextContinuesFromTheFirstCharacterThatDidNotFit) {
     ASSERT_GT(ranges.size(), 2);
     EXPECT_EQ(ranges.front().first, 0);
     for (qsizetype i = 0; i + 1 < ranges.size(); ++i)
-        EXPECT_EQ(ranges[i + 1].first, ranges[i].second + 1) << "page " << i + 2 << " goes on where " << i + 1
-                                                             << " ended";
+        EXPECT_EQ(ranges[i + 1].first, ranges[i].second + 1)
+            << "page " << i + 2 << " goes on where " << i + 1 << " ended";
     EXPECT_GE(ranges.back().second, TppRichTextDocument(richParagraphs(40)).Length() - 2);
 }
 

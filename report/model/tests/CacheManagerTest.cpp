@@ -307,8 +307,8 @@ TEST(CacheManager, RebuildRegistersTheEngineThenGroupsThenEachBandWithItsObjects
 
     TppCacheManager cache;
     cache.Rebuild(*report, &engine);
-    EXPECT_EQ(cache.Members(), (QList<TppCacheable*>{&engine, group, header, title, group->HeaderBand(), detail,
-                                                     first, second, group->FooterBand()}));
+    EXPECT_EQ(cache.Members(), (QList<TppCacheable*>{&engine, group, header, title, group->HeaderBand(),
+                                                     detail, first, second, group->FooterBand()}));
 }
 
 TEST(CacheRecord, FieldsAreLaidOutAsACStructWouldHoldThem) {

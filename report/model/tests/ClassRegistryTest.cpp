@@ -1,5 +1,5 @@
-#include "ClassBuilder.h"
 #include "ClassRegistry.h"
+#include "ClassBuilder.h"
 #include "TppEvent.h"
 #include "TppPageDef.h"
 
@@ -14,9 +14,12 @@ public:
 };
 
 const ClassInfo& Column::staticClassInfo() {
-    static const ClassInfo info = describeClass<Column>("TColumn", &Persistent::staticClassInfo(), [](auto& c) {
-        c.property("Width", [](const Column& col) { return col.width; }, [](Column& col, int w) { col.width = w; });
-    });
+    static const ClassInfo info =
+        describeClass<Column>("TColumn", &Persistent::staticClassInfo(), [](auto& c) {
+            c.property(
+                "Width", [](const Column& col) { return col.width; },
+                [](Column& col, int w) { col.width = w; });
+        });
     return info;
 }
 
@@ -52,32 +55,47 @@ public:
 };
 
 const ClassInfo& Sample::staticClassInfo() {
-    static const ClassInfo info = describeClass<Sample>("TSample", &OwnedComponent::staticClassInfo(), [](auto& c) {
-        c.property("Count", [](const Sample& s) { return s.count; }, [](Sample& s, int v) { s.count = v; });
-        c.property("Big", [](const Sample& s) { return s.big; }, [](Sample& s, qint64 v) { s.big = v; })
-            .withDefault(qint64(0));
-        c.property("Amount", [](const Sample& s) { return s.amount; }, [](Sample& s, double v) { s.amount = v; })
-            .as(PropertyKind::Currency);
-        c.property("Ratio", [](const Sample& s) { return s.ratio; }, [](Sample& s, float v) { s.ratio = v; });
-        c.property("Caption", [](const Sample& s) { return s.caption; }, [](Sample& s, QString v) { s.caption = v; })
-            .storedWhen([](const Sample& s) { return s.enabled; });
-        c.property("Enabled", [](const Sample& s) { return s.enabled; }, [](Sample& s, bool v) { s.enabled = v; })
-            .withDefault(true);
-        c.property("Shade", [](const Sample& s) { return s.shade; }, [](Sample& s, Shade v) { s.shade = v; })
-            .names({"shLight", "shDark"})
-            .withDefault(shLight);
-        c.property("Styles", [](const Sample& s) { return s.styles; }, [](Sample& s, unsigned v) { s.styles = v; })
-            .names({"fsBold", "fsItalic"})
-            .withDefault(0u);
-        c.object("Page", [](Sample& s) { return &s.page; });
-        c.collection("Columns", [](Sample& s) { return &s.columns; });
-        c.reference("Target", [](const Sample& s) { return s.target; },
-                    [](Sample& s, OwnedComponent* t) { s.target = t; });
-        c.event("OnClick", &Sample::onClick);
-        c.defined("Data", PropertyKind::Binary, [](const Sample& s) { return s.blob; },
-                  [](Sample& s, const QVariant& v) { s.blob = v.toByteArray(); })
-            .writtenWhen([](const Sample& s) { return !s.blob.isEmpty(); });
-    });
+    static const ClassInfo info =
+        describeClass<Sample>("TSample", &OwnedComponent::staticClassInfo(), [](auto& c) {
+            c.property(
+                "Count", [](const Sample& s) { return s.count; }, [](Sample& s, int v) { s.count = v; });
+            c.property(
+                 "Big", [](const Sample& s) { return s.big; }, [](Sample& s, qint64 v) { s.big = v; })
+                .withDefault(qint64(0));
+            c.property(
+                 "Amount", [](const Sample& s) { return s.amount; },
+                 [](Sample& s, double v) { s.amount = v; })
+                .as(PropertyKind::Currency);
+            c.property(
+                "Ratio", [](const Sample& s) { return s.ratio; }, [](Sample& s, float v) { s.ratio = v; });
+            c.property(
+                 "Caption", [](const Sample& s) { return s.caption; },
+                 [](Sample& s, QString v) { s.caption = v; })
+                .storedWhen([](const Sample& s) { return s.enabled; });
+            c.property(
+                 "Enabled", [](const Sample& s) { return s.enabled; },
+                 [](Sample& s, bool v) { s.enabled = v; })
+                .withDefault(true);
+            c.property(
+                 "Shade", [](const Sample& s) { return s.shade; }, [](Sample& s, Shade v) { s.shade = v; })
+                .names({"shLight", "shDark"})
+                .withDefault(shLight);
+            c.property(
+                 "Styles", [](const Sample& s) { return s.styles; },
+                 [](Sample& s, unsigned v) { s.styles = v; })
+                .names({"fsBold", "fsItalic"})
+                .withDefault(0u);
+            c.object("Page", [](Sample& s) { return &s.page; });
+            c.collection("Columns", [](Sample& s) { return &s.columns; });
+            c.reference(
+                "Target", [](const Sample& s) { return s.target; },
+                [](Sample& s, OwnedComponent* t) { s.target = t; });
+            c.event("OnClick", &Sample::onClick);
+            c.defined(
+                 "Data", PropertyKind::Binary, [](const Sample& s) { return s.blob; },
+                 [](Sample& s, const QVariant& v) { s.blob = v.toByteArray(); })
+                .writtenWhen([](const Sample& s) { return !s.blob.isEmpty(); });
+        });
     return info;
 }
 

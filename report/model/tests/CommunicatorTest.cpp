@@ -1,8 +1,8 @@
 #include "ComponentNames.h"
 #include "TppRelative.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -82,7 +82,9 @@ TEST_F(CommunicatorTest, HandlersThatChangeTheListDuringABroadcast) {
     };
     const Case cases[] = {
         {"first unsubscribes itself",
-         [this](Listener* f, Listener*, Listener*) { f->react = [this](Listener* me) { sender->UnsubscribeEvents(me); }; },
+         [this](Listener* f, Listener*, Listener*) {
+             f->react = [this](Listener* me) { sender->UnsubscribeEvents(me); };
+         },
          {1, 1, 1}},
         {"second frees itself",
          [](Listener*, Listener* s, Listener*) { s->react = [](Listener* me) { delete me; }; },

@@ -31,9 +31,11 @@ TEST(EditMask, LaysValuesIntoMasks) {
     settings.dateSeparator = u'-';
     settings.timeSeparator = u'.';
     for (const MaskCase& c : kMasks) {
-        const FormatSettings& used = QByteArray(c.name).contains("settings") ? settings : FormatSettings::invariant();
-        EXPECT_EQ(formatMaskText(QString::fromLatin1(c.mask), QString::fromLatin1(c.value), used).toStdString(),
-                  c.expected)
+        const FormatSettings& used =
+            QByteArray(c.name).contains("settings") ? settings : FormatSettings::invariant();
+        EXPECT_EQ(
+            formatMaskText(QString::fromLatin1(c.mask), QString::fromLatin1(c.value), used).toStdString(),
+            c.expected)
             << c.name;
     }
 }

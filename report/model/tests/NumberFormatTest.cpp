@@ -69,14 +69,14 @@ TEST(NumberFormat, GeneralTextTable) {
         long double value;
         const char* expected;
     } cases[] = {
-        {860.664, "860.664"},           // a stored double prints as typed
-        {50, "50"},                     // no decimal point for whole numbers
-        {-0.25L, "-0.25"},              //
-        {1.0L / 3, "0.333333333333333"}, // 15 significant digits
+        {860.664, "860.664"},                    // a stored double prints as typed
+        {50, "50"},                              // no decimal point for whole numbers
+        {-0.25L, "-0.25"},                       //
+        {1.0L / 3, "0.333333333333333"},         // 15 significant digits
         {999999999999999.0L, "999999999999999"}, // 15 integer digits: still fixed
-        {1e15L, "1E15"},                // 16 integer digits: scientific
-        {0.00001L, "0.00001"},          // smallest fixed value
-        {0.0000015L, "1.5E-6"},         // below it: scientific
+        {1e15L, "1E15"},                         // 16 integer digits: scientific
+        {0.00001L, "0.00001"},                   // smallest fixed value
+        {0.0000015L, "1.5E-6"},                  // below it: scientific
         {0, "0"},
     };
     for (const auto& c : cases)
@@ -93,8 +93,8 @@ TEST(NumberFormat, CurrencyTextTable) {
     FormatSettings dollars = FormatSettings::invariant(); // "$1", negatives "($1)"
     FormatSettings euros = FormatSettings::invariant();
     euros.currencyString = QStringLiteral("EUR");
-    euros.currencyFormat = 3;     // "1 $"
-    euros.negCurrencyFormat = 8;  // "-1 $"
+    euros.currencyFormat = 3;    // "1 $"
+    euros.negCurrencyFormat = 8; // "-1 $"
     euros.decimalSeparator = u',';
     euros.thousandSeparator = u'.';
     const struct {

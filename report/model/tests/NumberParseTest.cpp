@@ -9,7 +9,8 @@ TEST(NumberParse, FloatAcceptsWhatUsersType) {
     const struct {
         const char* text;
         long double expected;
-    } accepted[] = {{"10000", 10000}, {"6", 6}, {"-2.5", -2.5L}, {"+3", 3}, {".5", 0.5L}, {"5.", 5}, {"1.5E3", 1500}};
+    } accepted[] = {{"10000", 10000}, {"6", 6},  {"-2.5", -2.5L}, {"+3", 3},
+                    {".5", 0.5L},     {"5.", 5}, {"1.5E3", 1500}};
     for (const auto& c : accepted) {
         const auto value = parseFloat(QString::fromLatin1(c.text), s);
         ASSERT_TRUE(value.has_value()) << c.text;

@@ -21,10 +21,12 @@ namespace {
 // A pipeline over a column of texts, enough for groups to read break values.
 class ListPipeline : public TppDataPipeline {
 public:
-    ListPipeline(OwnedComponent* owner, QStringList values) : TppDataPipeline(owner), values_(std::move(values)) {}
+    ListPipeline(OwnedComponent* owner, QStringList values)
+        : TppDataPipeline(owner), values_(std::move(values)) {}
     bool Active() const override { return active_; }
     QString GetFieldAsString(const QString& field) override {
-        return field == "CUSTNO" && !HasState(NoRecords) && current_ < values_.size() ? values_[current_] : QString();
+        return field == "CUSTNO" && !HasState(NoRecords) && current_ < values_.size() ? values_[current_]
+                                                                                      : QString();
     }
     bool GetFieldNames(QStringList& names) override {
         names = {"CUSTNO"};
@@ -103,9 +105,9 @@ TEST_F(ReportModelTest, RegistryListsPropertiesBaseClassFirstWithDefaultsAndStor
     QStringList names;
     for (const PropertyInfo* p : info->properties())
         names << p->name;
-    EXPECT_EQ(names, QStringList({"Name", "Height", "PrintHeight", "Save", "Visible", "BeforePrint", "AfterPrint",
-                                  "BeforeGenerate", "AfterGenerate", "BandsPerRecord", "ColumnTraversal",
-                                  "PrintCount"}));
+    EXPECT_EQ(names, QStringList({"Name", "Height", "PrintHeight", "Save", "Visible", "BeforePrint",
+                                  "AfterPrint", "BeforeGenerate", "AfterGenerate", "BandsPerRecord",
+                                  "ColumnTraversal", "PrintCount"}));
 
     auto* band = static_cast<TppBand*>(info->create(&form));
     ASSERT_NE(dynamic_cast<TppDetailBand*>(band), nullptr) << "created by name";
@@ -119,7 +121,8 @@ TEST_F(ReportModelTest, RegistryListsPropertiesBaseClassFirstWithDefaultsAndStor
     EXPECT_TRUE(info->property("Visible")->isStored(*band));
 
     band->BeforePrint.methodName = "DetailBeforePrint";
-    EXPECT_EQ(info->property("BeforePrint")->get(*band), "DetailBeforePrint") << "events stored as method names";
+    EXPECT_EQ(info->property("BeforePrint")->get(*band), "DetailBeforePrint")
+        << "events stored as method names";
 
     QStringList defined;
     for (const DefinedProperty* p : info->definedProperties())
@@ -240,9 +243,15 @@ TEST_F(ReportModelTest, BandsAreKeptInPrintOrder) {
     TppGroup* inner = group();
     add(new TppHeaderBand(&form));
     add(new TppTitleBand(&form));
-    const QList<TppBand*> expected = {report->GetBand(btTitle), report->GetBand(btHeader), outer->HeaderBand(),
-                                      inner->HeaderBand(),       detail,                   inner->FooterBand(),
-                                      outer->FooterBand(),       report->GetBand(btFooter), report->GetBand(btSummary)};
+    const QList<TppBand*> expected = {report->GetBand(btTitle),
+                                      report->GetBand(btHeader),
+                                      outer->HeaderBand(),
+                                      inner->HeaderBand(),
+                                      detail,
+                                      inner->FooterBand(),
+                                      outer->FooterBand(),
+                                      report->GetBand(btFooter),
+                                      report->GetBand(btSummary)};
     EXPECT_EQ(report->Bands(), expected);
     EXPECT_EQ(report->GetBand(btGroupFooter, 1), inner->FooterBand());
     EXPECT_EQ(report->GetBand(btGroupFooter, 5), nullptr);

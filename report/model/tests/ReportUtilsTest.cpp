@@ -1,9 +1,9 @@
 #include "DecimalPoints.h"
 #include "MainThread.h"
 #include "PadText.h"
-#include "TemporaryFiles.h"
 #include "PageList.h"
 #include "PagewrightErrors.h"
+#include "TemporaryFiles.h"
 #include "VersionNumber.h"
 
 #include <QElapsedTimer>
@@ -53,7 +53,8 @@ TEST(ParsePageListTest, HugeListsAreRefusedQuickly) {
     }
     EXPECT_LT(timer.elapsed(), 1000) << "refusing must not walk the range";
     QStringList list;
-    EXPECT_TRUE(ParsePageList(QStringLiteral("99999990-99999999"), list, true)) << "large page numbers still work";
+    EXPECT_TRUE(ParsePageList(QStringLiteral("99999990-99999999"), list, true))
+        << "large page numbers still work";
     EXPECT_EQ(list.size(), 10);
 }
 

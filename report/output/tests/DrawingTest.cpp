@@ -12,12 +12,13 @@
 namespace {
 
 // Boxes are given in pixels of the 96-per-inch image the tests draw on.
-int mm(int pixels) { return UnitsToMM(float(pixels), utScreenPixels); }
+int mm(int pixels) {
+    return UnitsToMM(float(pixels), utScreenPixels);
+}
 
 class DrawingTest : public testing::Test {
 protected:
-    template <class C>
-    C* add(int left, int top, int width, int height) {
+    template <class C> C* add(int left, int top, int width, int height) {
         auto* command = new C();
         command->SetBox(mm(left), mm(top), mm(width), mm(height));
         page.AddDrawCommand(command);
@@ -74,8 +75,8 @@ TEST_F(DrawingTest, LinesAreWeightTimesResolutionOver72PixelsThick) {
     right->LinePosition = lpRight;
     right->Weight = 1.5f;
     const QImage image = render();
-    EXPECT_EQ(column(image, 50, 40, 41) + (dark(image, 139, 50) ? "1" : "0") + (dark(image, 140, 50) ? "1" : "0") +
-                  (dark(image, 138, 50) ? "1" : "0"),
+    EXPECT_EQ(column(image, 50, 40, 41) + (dark(image, 139, 50) ? "1" : "0") +
+                  (dark(image, 140, 50) ? "1" : "0") + (dark(image, 138, 50) ? "1" : "0"),
               "0110")
         << "lpRight: 2 strokes inward from the right side";
 }
@@ -117,7 +118,8 @@ TEST_F(DrawingTest, TextIsPlacedByItsAlignment) {
         EXPECT_LE(left, c.inkLeftMax) << c.name;
         EXPECT_GE(right, c.inkRightMin) << c.name;
         EXPECT_LE(right, c.inkRightMax) << c.name;
-        EXPECT_EQ(inkExtent(image, QRect(90, 80, 220, 20)).first, INT_MAX) << c.name << ": nothing above the box";
+        EXPECT_EQ(inkExtent(image, QRect(90, 80, 220, 20)).first, INT_MAX)
+            << c.name << ": nothing above the box";
     }
 }
 
@@ -138,7 +140,8 @@ TEST_F(DrawingTest, TextFillsItsBackgroundAndCommandsOffThePaperAreSkipped) {
 TEST(TabStops, AreRoundedToPixelsAndSkipWhatIsNoNumber) {
     // At 600 pixels an inch: 1000 is 23.6 pixels, 3000 is 70.9, 500 is 11.8.
     const FixedResolution printer(600);
-    EXPECT_EQ(tabStopsInPixels({"1000", " 3000 ", "x", "500"}, utPrinterPixels, &printer), QList<int>({24, 71, 12}));
+    EXPECT_EQ(tabStopsInPixels({"1000", " 3000 ", "x", "500"}, utPrinterPixels, &printer),
+              QList<int>({24, 71, 12}));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "HeadlessPrint.h"
 #include "CollectingDevice.h"
 #include "FakeEngine.h"
-#include "HeadlessPrint.h"
 #include "TppDrawVar.h"
 
 #include <QDir>
@@ -93,11 +93,13 @@ TEST(HeadlessPrint, WritesOnePicturePerPageAndTheDump) {
     QTemporaryDir dir;
     QTextStream ignored(stdout);
     writePages(pages, PageOutput{PageOutput::Kind::Pictures, dir.filePath("pages")}, ignored);
-    EXPECT_EQ(QDir(dir.filePath("pages")).entryList(QDir::Files), (QStringList{"page-0001.png", "page-0002.png"}));
+    EXPECT_EQ(QDir(dir.filePath("pages")).entryList(QDir::Files),
+              (QStringList{"page-0001.png", "page-0002.png"}));
     QString dump;
     QTextStream out(&dump);
     writePages(pages, PageOutput{}, out);
-    EXPECT_TRUE(dump.startsWith("page 1 of 2\nTppDrawLine 10000 10000 50000 1000\npage 2 of 2\n")) << dump.toStdString();
+    EXPECT_TRUE(dump.startsWith("page 1 of 2\nTppDrawLine 10000 10000 50000 1000\npage 2 of 2\n"))
+        << dump.toStdString();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "PagewrightErrors.h"
-#include "TppDetailBand.h"
 #include "TppComponent.h"
+#include "TppDetailBand.h"
 #include "TppDrawCalc.h"
 #include "TppDrawLine.h"
 #include "TppDrawText.h"

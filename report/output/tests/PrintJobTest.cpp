@@ -63,7 +63,8 @@ protected:
 };
 
 TEST_F(PrintJobTest, TheDialogsPageChoiceReachesThePrinterDeviceInOrder) {
-    FormRegistry::instance().RegisterForm(TppCustomPrintDialog::abstractName(), [] { return new FakePrintDialog(); });
+    FormRegistry::instance().RegisterForm(TppCustomPrintDialog::abstractName(),
+                                          [] { return new FakePrintDialog(); });
     struct Case {
         const char* name;
         TppPageSettingType setting;
@@ -87,7 +88,8 @@ TEST_F(PrintJobTest, TheDialogsPageChoiceReachesThePrinterDeviceInOrder) {
         FakePrintDialog::choice.PageList = c.list;
         FakePrintDialog::choice.PageRange = c.range;
         report->Print();
-        EXPECT_EQ(RecordingDevice::journal, QStringList{"begin"} + c.expected + QStringList{"finish"}) << c.name;
+        EXPECT_EQ(RecordingDevice::journal, QStringList{"begin"} + c.expected + QStringList{"finish"})
+            << c.name;
         EXPECT_EQ(events, QStringList({"BeforePrint", "AfterPrint", "OnPrintingComplete"})) << c.name;
         EXPECT_FALSE(report->Producing()) << c.name;
         EXPECT_EQ(report->PrinterDevice(), nullptr) << c.name << ": the job's device is freed";
@@ -95,7 +97,8 @@ TEST_F(PrintJobTest, TheDialogsPageChoiceReachesThePrinterDeviceInOrder) {
 }
 
 TEST_F(PrintJobTest, ACancelledDialogPrintsNothing) {
-    FormRegistry::instance().RegisterForm(TppCustomPrintDialog::abstractName(), [] { return new FakePrintDialog(); });
+    FormRegistry::instance().RegisterForm(TppCustomPrintDialog::abstractName(),
+                                          [] { return new FakePrintDialog(); });
     FakePrintDialog::accept = false;
     report->Print();
     FakePrintDialog::accept = true;
@@ -135,7 +138,8 @@ TEST_F(PrintJobTest, APageLimitStopsGeneration) {
 }
 
 TEST_F(PrintJobTest, ThePreviewRunsTheJobOnItsDevicesWhenItAppears) {
-    FormRegistry::instance().RegisterForm(TppCustomPreviewer::abstractName(), [] { return new FakePreviewer(); });
+    FormRegistry::instance().RegisterForm(TppCustomPreviewer::abstractName(),
+                                          [] { return new FakePreviewer(); });
     report->SetDeviceType("Screen");
     EXPECT_EQ(report->DeviceType(), "Printer") << "no screen device is registered here";
     DeviceClasses::instance().RegisterDevice("Screen", RecordingDevice::staticClassInfo());

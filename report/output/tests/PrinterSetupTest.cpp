@@ -15,7 +15,9 @@ namespace {
 class PrinterSetupTest : public testing::Test {
 protected:
     void SetUp() override { TppPrinterList::instance().setCatalog(catalog); }
-    void TearDown() override { TppPrinterList::instance().setCatalog(std::make_shared<FakePrinterCatalog>()); }
+    void TearDown() override {
+        TppPrinterList::instance().setCatalog(std::make_shared<FakePrinterCatalog>());
+    }
     void installOffice() {
         catalog->install("Office", officeLaser(), "LPT1:");
         catalog->defaultName = "Office";
@@ -133,7 +135,10 @@ TEST(PrinterCapabilities, DriverListsAreNormalised) {
          {"A4 210 x 297 mm", "100 x 150 mm", "Custom"},
          {9, 500, 256},
          {"Default"}},
-        {"surplus names dropped; a named Default bin is kept", surplusNames, {"A4", "Custom"}, {9, 256},
+        {"surplus names dropped; a named Default bin is kept",
+         surplusNames,
+         {"A4", "Custom"},
+         {9, 256},
          {"Default", "Tray"}},
     };
     for (const Case& c : cases) {
@@ -195,7 +200,9 @@ TEST_F(PrinterSetupTest, InvalidValuesAreIgnoredOrRefused) {
 
     setup.SetUnits(utMillimeters);
     const TppPageDef inMillimetres = setup.PageDef();
-    setup.OnValidatePageDef = [](TppPrinterSetup*, const TppPageDef& d, bool& accept) { accept = d.mmWidth < 250000; };
+    setup.OnValidatePageDef = [](TppPrinterSetup*, const TppPageDef& d, bool& accept) {
+        accept = d.mmWidth < 250000;
+    };
     setup.SetPaperWidth(260);
     setup.SetOrientation(poLandscape);
     EXPECT_EQ(setup.PageDef(), inMillimetres) << "refused by the validation hook";
@@ -236,7 +243,8 @@ TEST_F(PrinterSetupTest, ApplySetupAndCurrentSetupAreInverses) {
              s.SetBinName("Lower Tray");
              s.SetDuplex(dpVertical);
          }},
-        {"copies handed to the printer", [](TppPrinterSetup& s) {
+        {"copies handed to the printer",
+         [](TppPrinterSetup& s) {
              s.SetCopies(3);
              s.SetCollation(false);
              s.SetDelegateCopies(true);
@@ -251,7 +259,8 @@ TEST_F(PrinterSetupTest, ApplySetupAndCurrentSetupAreInverses) {
         printer.ApplySetup(setup);
         const TppPrinterSetup back = printer.CurrentSetup();
         EXPECT_TRUE(back.SameSettings(setup)) << c.name;
-        EXPECT_TRUE(back.SameLayout(setup)) << c.name << ": " << back.PaperName().toStdString() << " vs " << setup.PaperName().toStdString();
+        EXPECT_TRUE(back.SameLayout(setup))
+            << c.name << ": " << back.PaperName().toStdString() << " vs " << setup.PaperName().toStdString();
         EXPECT_EQ(back.BinName(), setup.BinName()) << c.name;
     }
 

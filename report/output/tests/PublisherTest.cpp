@@ -22,8 +22,16 @@ TEST(PageRequest, MergingRequests) {
         QStringList list;
     };
     const Case cases[] = {
-        {"page 2 then the first page", request(psSinglePage, 2), request(psFirstPage, 1), psPageList, {"2", "1"}},
-        {"the first page then page 2", request(psFirstPage, 1), request(psSinglePage, 2), psPageList, {"1", "2"}},
+        {"page 2 then the first page",
+         request(psSinglePage, 2),
+         request(psFirstPage, 1),
+         psPageList,
+         {"2", "1"}},
+        {"the first page then page 2",
+         request(psFirstPage, 1),
+         request(psSinglePage, 2),
+         psPageList,
+         {"1", "2"}},
         {"all pages win", request(psSinglePage, 2), request(psAll), psAll, {}},
         {"the same page stays single", request(psSinglePage, 2), request(psSinglePage, 2), psSinglePage, {}},
     };

@@ -5,8 +5,8 @@
 #include "ScreenText.h"
 #include "ScreenViewer.h"
 #include "TppDrawLine.h"
-#include "TppDrawVar.h"
 #include "TppDrawText.h"
+#include "TppDrawVar.h"
 #include "TppPreviewFormSettings.h"
 #include "TppScreenDevice.h"
 #include "Units.h"
@@ -31,16 +31,50 @@ TEST(ScreenPageGeometryTest, EachZoomPlacesThePage) {
         int zoomPercent;
     };
     const Case cases[] = {
-        {"100 %: a quarter inch (24 pixels) all round", zs100Percent, 100, QSize(400, 300), {864, 1104}, kLetter, 100},
+        {"100 %: a quarter inch (24 pixels) all round",
+         zs100Percent,
+         100,
+         QSize(400, 300),
+         {864, 1104},
+         kLetter,
+         100},
         {"no viewer draws at 100 %", zsWholePage, 100, std::nullopt, {864, 1104}, kLetter, 100},
-        {"whole page: the area less a quarter inch high", zsWholePage, 100, QSize(400, 300), {400, 300}, {213, 276}, 26},
-        {"whole page, wide area: height first", zsWholePage, 100, QSize(1000, 300), {1000, 300}, {213, 276}, 26},
-        {"whole page, narrow area: shrinks by quarter inches until it fits across", zsWholePage, 100,
-         QSize(150, 600), {150, 600}, {148, 192}, 18},
-        {"page width: room for the scroll bar (14) and 12 pixels each side", zsPageWidth, 100, QSize(400, 300),
-         {386, 492}, {362, 468}, 44},
+        {"whole page: the area less a quarter inch high",
+         zsWholePage,
+         100,
+         QSize(400, 300),
+         {400, 300},
+         {213, 276},
+         26},
+        {"whole page, wide area: height first",
+         zsWholePage,
+         100,
+         QSize(1000, 300),
+         {1000, 300},
+         {213, 276},
+         26},
+        {"whole page, narrow area: shrinks by quarter inches until it fits across",
+         zsWholePage,
+         100,
+         QSize(150, 600),
+         {150, 600},
+         {148, 192},
+         18},
+        {"page width: room for the scroll bar (14) and 12 pixels each side",
+         zsPageWidth,
+         100,
+         QSize(400, 300),
+         {386, 492},
+         {362, 468},
+         44},
         {"percentage: at least the area", zsPercentage, 50, QSize(1000, 900), {1000, 900}, {408, 528}, 50},
-        {"percentage: larger than the area", zsPercentage, 200, QSize(400, 300), {1680, 2160}, {1632, 2112}, 200},
+        {"percentage: larger than the area",
+         zsPercentage,
+         200,
+         QSize(400, 300),
+         {1680, 2160},
+         {1632, 2112},
+         200},
     };
     for (const Case& c : cases) {
         const ScreenPageGeometry g = computeScreenPageGeometry(c.zoom, c.percentage, kLetter, c.area, 96);
@@ -89,13 +123,19 @@ TEST(ScreenTextTest, MemosAreFittedIntoTheirBox) {
         {"within a tenth: spaced to fill the box", {"abc", "def"}, 0, {100, 26}, 10, 0, 13, 2},
         {"too wide: a step smaller per line", {"abcdefghijk", "abcdefghijk"}, 0, {100, 100}, 9, 0, 10, 2},
         {"leading goes before the type shrinks", {"abc", "def", "ghi"}, 4, {100, 36}, 10, 0, 12, 3},
-        {"too tall even at the smallest: cut after one line more than fits", {"a", "b", "c", "d"}, 0, {100, 2},
-         1, 0, 1, 3},
+        {"too tall even at the smallest: cut after one line more than fits",
+         {"a", "b", "c", "d"},
+         0,
+         {100, 2},
+         1,
+         0,
+         1,
+         3},
         {"a single line is left alone", {"abcdefghijklmnop"}, 3, {10, 1}, 10, 3, 15, 1},
     };
     for (const Case& c : cases) {
-        const ScreenText::MemoFit fit = ScreenText::fitMemo(measurer, font, c.leading, c.lines, {}, c.box.width(),
-                                                            c.box.height());
+        const ScreenText::MemoFit fit =
+            ScreenText::fitMemo(measurer, font, c.leading, c.lines, {}, c.box.width(), c.box.height());
         EXPECT_EQ(fit.font.size, c.size) << c.name;
         EXPECT_EQ(fit.leading, c.fitLeading) << c.name;
         EXPECT_EQ(fit.lineHeight, c.lineHeight) << c.name;
@@ -114,7 +154,9 @@ TEST(ScreenTextTest, BitmapAndPrinterFontsHaveScreenStandIns) {
     EXPECT_EQ(ScreenText::zoomedFont(font, 96, 0.01L).size, 1) << "never below one pixel";
 }
 
-int mm(int pixels) { return UnitsToMM(float(pixels), utScreenPixels); }
+int mm(int pixels) {
+    return UnitsToMM(float(pixels), utScreenPixels);
+}
 
 TEST(ScreenDeviceTest, WithoutAViewerAPageIsDrawnAt100PercentInItsGreyFrame) {
     TppPage page;
@@ -164,8 +206,8 @@ TEST(ScreenDeviceTest, BoxesAndLineWeightsScaleWithTheZoom) {
         const char* name;
         int percentage;
         TppLinePositionType position;
-        QRect box;        // device box, page-relative
-        QString across;   // dark pixels across the line, from the box edge inwards
+        QRect box;      // device box, page-relative
+        QString across; // dark pixels across the line, from the box edge inwards
     };
     // A 3-point line is 4 pixels at 100 %; a bottom line's last row is the
     // box's last pixel.
@@ -190,8 +232,9 @@ TEST(ScreenDeviceTest, BoxesAndLineWeightsScaleWithTheZoom) {
         device.ShowPage(page);
         const QPoint origin = device.PageRect().topLeft();
         const TppDrawCommand& drawn = *device.CurrentPage().DrawCommand(0);
-        EXPECT_EQ(QRect(QPoint(drawn.DeviceLeft, drawn.DeviceTop), QPoint(drawn.DeviceRight, drawn.DeviceBottom)),
-                  c.box.translated(origin))
+        EXPECT_EQ(
+            QRect(QPoint(drawn.DeviceLeft, drawn.DeviceTop), QPoint(drawn.DeviceRight, drawn.DeviceBottom)),
+            c.box.translated(origin))
             << c.name;
         const int x = (drawn.DeviceLeft + drawn.DeviceRight) / 2;
         QString across;
@@ -329,7 +372,8 @@ TEST(ScreenDeviceTest, StatusTextsAndCountsLearnedWhileGenerating) {
     EXPECT_EQ(device.CurrentPage().AbsolutePageCount, 2) << "the page on show learns the count";
     EXPECT_EQ(device.CurrentPage().PageCount, 2);
     const auto* shownPageSet = static_cast<const TppDrawVar*>(device.CurrentPage().DrawCommand(0));
-    EXPECT_EQ(shownPageSet->Text, VariableText(vtPageSetDesc, 1, 2)) << "\"Page n of m\" catches up on screen";
+    EXPECT_EQ(shownPageSet->Text, VariableText(vtPageSetDesc, 1, 2))
+        << "\"Page n of m\" catches up on screen";
     ASSERT_EQ(viewer.copied.size(), 1);
     EXPECT_EQ(viewer.copied.first().topLeft(), QPoint(shownPageSet->DeviceLeft, shownPageSet->DeviceTop));
     EXPECT_EQ(viewer.statuses.size(), statusesBefore + 1);
@@ -337,7 +381,8 @@ TEST(ScreenDeviceTest, StatusTextsAndCountsLearnedWhileGenerating) {
     device.DeviceRequest().PageSetting = psSinglePage;
     device.DeviceRequest().PageRequested = 3;
     device.AcceptPage(*page(3, true, 3));
-    EXPECT_EQ(device.StatusText(), "Calculating page 3 for report Loans") << "a wanted page still calculating";
+    EXPECT_EQ(device.StatusText(), "Calculating page 3 for report Loans")
+        << "a wanted page still calculating";
     EXPECT_EQ(device.CurrentPage().AbsolutePageNo, 1);
     device.AbortJob();
     EXPECT_EQ(device.StatusText(), "Page 1");
@@ -360,12 +405,13 @@ TEST(PageDumpTest, OneLinePerCommandWithTextsAsJson) {
     auto* line = new TppDrawLine();
     line->SetBox(-10, 5, 7, 0);
     page.AddDrawCommand(line);
-    EXPECT_EQ(pageDumpLines(page), QStringList({
-                                       "page 2 of 13",
-                                       "TppDrawText 6350 12700 50800 4233 \"Loan \\\"A\\\"\\tn\u00B0 1\\\\2\"",
-                                       "TppDrawText 0 0 1 2 \"first\\nsecond\"",
-                                       "TppDrawLine -10 5 7 0",
-                                   }));
+    EXPECT_EQ(pageDumpLines(page),
+              QStringList({
+                  "page 2 of 13",
+                  "TppDrawText 6350 12700 50800 4233 \"Loan \\\"A\\\"\\tn\u00B0 1\\\\2\"",
+                  "TppDrawText 0 0 1 2 \"first\\nsecond\"",
+                  "TppDrawLine -10 5 7 0",
+              }));
 }
 
 TEST(PagePictureTest, WritesNumberedPngsOfThePaperAloneAtTheResolutionAsked) {

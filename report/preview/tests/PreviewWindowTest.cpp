@@ -94,8 +94,8 @@ TEST_F(PreviewWindowTest, ToolbarCommandsAndKeysTurnPagesAndZoom) {
         {"next button", [&] { QTest::mouseClick(p.NextButton(), Qt::LeftButton); }, 2},
         {"Ctrl+Page Down", [&] { QTest::keyClick(form, Qt::Key_PageDown, Qt::ControlModifier); }, 3},
         {"Ctrl+End", [&] { QTest::keyClick(form, Qt::Key_End, Qt::ControlModifier); }, 5},
-        {"Ctrl+Page Up in the page box", [&] { QTest::keyClick(p.PageBox(), Qt::Key_PageUp, Qt::ControlModifier); },
-         4},
+        {"Ctrl+Page Up in the page box",
+         [&] { QTest::keyClick(p.PageBox(), Qt::Key_PageUp, Qt::ControlModifier); }, 4},
         {"a number in the page box", [&] { enter(p.PageBox(), "2"); }, 2},
         {"first button", [&] { QTest::mouseClick(p.FirstButton(), Qt::LeftButton); }, 1},
     };

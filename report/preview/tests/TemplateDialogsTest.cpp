@@ -12,8 +12,7 @@ namespace {
 
 // Runs `act` once the modal dialog's loop is running; a dialog it leaves
 // open (a failed step) is cancelled rather than left waiting.
-template <class Act>
-void whileShown(QDialog& dialog, Act act) {
+template <class Act> void whileShown(QDialog& dialog, Act act) {
     QTimer::singleShot(0, [&dialog, act] {
         act();
         if (dialog.isVisible())
@@ -69,9 +68,8 @@ TEST(TemplateDialogsTest, TheTemplateDialogAcceptsOnlyANameThatFitsTheMode) {
 
     // A double click chooses and presses OK.
     dialog.Mode = TppCustomTemplateDialog::dmOpen;
-    whileShown(dialog, [&] {
-        emit dialog.NameList()->itemDoubleClicked(dialog.NameList()->topLevelItem(0), 0);
-    });
+    whileShown(dialog,
+               [&] { emit dialog.NameList()->itemDoubleClicked(dialog.NameList()->topLevelItem(0), 0); });
     EXPECT_TRUE(dialog.ShowModal());
     EXPECT_EQ(dialog.TemplateName, "Amortization");
 
@@ -82,7 +80,8 @@ TEST(TemplateDialogsTest, TheTemplateDialogAcceptsOnlyANameThatFitsTheMode) {
 TEST(TemplateDialogsTest, TheErrorDialogAnswersByItsButtons) {
     using R = TppCustomTemplateErrorDialog::ErrorResult;
     TppTemplateErrorDialog dialog;
-    dialog.Message = "Error reading Report1.Colour: Property Colour does not exist\r\nIgnore the error and continue?";
+    dialog.Message =
+        "Error reading Report1.Colour: Property Colour does not exist\r\nIgnore the error and continue?";
     const std::pair<QPushButton* (TppTemplateErrorDialog::*)() const, R> buttons[] = {
         {&TppTemplateErrorDialog::IgnoreButton, R::erIgnore},
         {&TppTemplateErrorDialog::CancelButton, R::erCancel},

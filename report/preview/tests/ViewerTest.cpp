@@ -170,8 +170,8 @@ TEST_F(ViewerTest, AClickableCommandAnswersTheMouse) {
     FakeEngine& fake = engine();
     fake.OnReportEndPage = [&] {
         auto* button = new TppDrawLine();
-        button->SetBox(UnitsToMM(100, utScreenPixels), UnitsToMM(100, utScreenPixels), UnitsToMM(200, utScreenPixels),
-                       UnitsToMM(50, utScreenPixels));
+        button->SetBox(UnitsToMM(100, utScreenPixels), UnitsToMM(100, utScreenPixels),
+                       UnitsToMM(200, utScreenPixels), UnitsToMM(50, utScreenPixels));
         button->SetClickable(true);
         button->ClickHandler = [&](TppDrawCommand* sender) {
             ++clicks;

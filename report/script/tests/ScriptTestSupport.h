@@ -19,7 +19,8 @@ inline std::string runScript(const std::string& file) {
     TraEnvironment environment;
     environment.clock = &clock;
     QByteArray output;
-    runScriptFile(QByteArray::fromStdString(file), environment, [&](const QByteArray& text) { output += text; });
+    runScriptFile(QByteArray::fromStdString(file), environment,
+                  [&](const QByteArray& text) { output += text; });
     return output.toStdString();
 }
 

@@ -49,7 +49,8 @@ const RoutineCase kRoutines[] = {
     {"RGB", "RGB(1, 2, 3)", "197121"},
     {"Chr keeps the low byte", "Chr(321)", "A"},
     {"FormatCurr", "FormatCurr('#,0.00', 1234.5)", "1,234.50"},
-    {"FormatDateTime", "FormatDateTime('dddd d mmmm yyyy hh:nn', EncodeDate(2024, 2, 29) + EncodeTime(9, 5, 0, 0))",
+    {"FormatDateTime",
+     "FormatDateTime('dddd d mmmm yyyy hh:nn', EncodeDate(2024, 2, 29) + EncodeTime(9, 5, 0, 0))",
      "Thursday 29 February 2024 09:05"},
     {"FormatFloat", "FormatFloat('0.0E+00', 12345)", "1.2E+04"},
     {"FormatMaskText inserts literals", "FormatMaskText('(999)000-0000;0;_', '5551234567')", "(555)123-4567"},
@@ -99,14 +100,16 @@ TEST_P(RoutineTest, Computes) {
 INSTANTIATE_TEST_SUITE_P(BuiltIns, RoutineTest, testing::ValuesIn(kRoutines));
 
 TEST(BuiltIns, ProceduresWriteTheirVarParameters) {
-    EXPECT_EQ(runScript("procedure Main; var s: String; y, m, d, h, n, sec, ms: Integer; begin\n"
-                        "s := 'abcdef'; Delete(s, 2, 3); ShowMessage(s);\n"
-                        "Delete(s, 9, 1); Insert('X', s, 1); Insert('Y', s, 99); ShowMessage(s);\n"
-                        "DecodeDate(EncodeDate(2024, 2, 29), y, m, d);\n"
-                        "DecodeTime(EncodeTime(13, 5, 7, 250), h, n, sec, ms);\n"
-                        "ShowMessage(IntToStr(y) + ' ' + IntToStr(m) + ' ' + IntToStr(d) + ' ' + IntToStr(h) + ' ' +\n"
-                        "  IntToStr(n) + ' ' + IntToStr(sec) + ' ' + IntToStr(ms)); end;"),
-              "aef\nXaefY\n2024 2 29 13 5 7 250\n");
+    EXPECT_EQ(
+        runScript(
+            "procedure Main; var s: String; y, m, d, h, n, sec, ms: Integer; begin\n"
+            "s := 'abcdef'; Delete(s, 2, 3); ShowMessage(s);\n"
+            "Delete(s, 9, 1); Insert('X', s, 1); Insert('Y', s, 99); ShowMessage(s);\n"
+            "DecodeDate(EncodeDate(2024, 2, 29), y, m, d);\n"
+            "DecodeTime(EncodeTime(13, 5, 7, 250), h, n, sec, ms);\n"
+            "ShowMessage(IntToStr(y) + ' ' + IntToStr(m) + ' ' + IntToStr(d) + ' ' + IntToStr(h) + ' ' +\n"
+            "  IntToStr(n) + ' ' + IntToStr(sec) + ' ' + IntToStr(ms)); end;"),
+        "aef\nXaefY\n2024 2 29 13 5 7 250\n");
 }
 
 TEST(BuiltIns, RegistryHoldsTheLibraryByGroup) {
@@ -115,7 +118,8 @@ TEST(BuiltIns, RegistryHoldsTheLibraryByGroup) {
     EXPECT_EQ(all.front()->name, "Capitalize");
     EXPECT_EQ(all.back()->name, "ShowMessage");
     for (const auto& function : all)
-        EXPECT_TRUE(function->isFunction || function->resultType == daUnknown) << function->name.toStdString();
+        EXPECT_TRUE(function->isFunction || function->resultType == daUnknown)
+            << function->name.toStdString();
     const auto copy = TraSystemFunctions::find("cOpY");
     ASSERT_TRUE(copy);
     EXPECT_EQ(functionGroupName(copy->group), "String");

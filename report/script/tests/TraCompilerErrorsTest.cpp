@@ -26,51 +26,81 @@ const ErrorCase kErrors[] = {
     {"empty source", "", {{12, "Unexpected end of source.", nullptr}}},
     {"only a comment", "{ nothing here }", {{12, "Unexpected end of source.", nullptr}}},
     {"header alone has no previous token", "procedure", {{12, "Unexpected end of source.", nullptr}}},
-    {"identifier redeclared", "procedure P; var a: Integer; a: Integer; begin end;",
+    {"identifier redeclared",
+     "procedure P; var a: Integer; a: Integer; begin end;",
      {{0, "Identifier redeclared: 'a'.", "a: Integer; begin"}}},
-    {"incompatible types", "procedure P; var s: String; begin s := 'n' + 5; end;", {{1, "Incompatible types.", "5"}}},
-    {"comparison binds like addition", "procedure P; var a, b: Integer; begin if a = b + 1 then a := 1; end;",
+    {"incompatible types",
+     "procedure P; var s: String; begin s := 'n' + 5; end;",
+     {{1, "Incompatible types.", "5"}}},
+    {"comparison binds like addition",
+     "procedure P; var a, b: Integer; begin if a = b + 1 then a := 1; end;",
      {{1, "Incompatible types.", "1 then"}}},
-    {"system constant", "procedure P; var clRed: Integer; begin end;",
+    {"system constant",
+     "procedure P; var clRed: Integer; begin end;",
      {{3, "'clRed' is a system constant, and cannot be used as an identifier.", "clRed"}}},
-    {"missing procedure or function", "begin end;",
+    {"missing procedure or function",
+     "begin end;",
      {{6, "Missing the reserved word 'procedure' or 'function'.", "begin"}}},
     {"missing program name", "procedure 5;", {{7, "Missing the program name.", "5"}}},
-    {"unmatched right parenthesis", "procedure P; var i: Integer; begin i := (1 + 2)); end;",
+    {"unmatched right parenthesis",
+     "procedure P; var i: Integer; begin i := (1 + 2)); end;",
      {{8, "Missing a right parentheses.", ")"}}},
     {"not a type", "procedure P(a: Foo); begin end;", {{9, "'Foo' is not type identifier.", "Foo"}}},
-    {"not a type for a variable", "procedure P; var a: Foo; begin end;", {{9, "'Foo' is not type identifier.", "Foo"}}},
+    {"not a type for a variable",
+     "procedure P; var a: Foo; begin end;",
+     {{9, "'Foo' is not type identifier.", "Foo"}}},
     {"malformed string", "procedure P; begin x := 'abc; end;", {{10, "Parser error.", "'abc; end;"}}},
     {"a string that ends the source", "procedure P; begin x := 'abc'", {{10, "Parser error.", "'abc'"}}},
-    {"malformed number", "procedure P; var i: Integer; begin i := 3000000000; end;",
+    {"malformed number",
+     "procedure P; var i: Integer; begin i := 3000000000; end;",
      {{10, "Parser error.", "3000000000"}}},
-    {"undeclared identifier", "procedure P; begin Foo := 1; end;", {{11, "Undeclared identifier: 'Foo'.", "Foo"}}},
-    {"procedure used as a function", "procedure P; var s: String; begin s := ShowMessage('x'); end;",
+    {"undeclared identifier",
+     "procedure P; begin Foo := 1; end;",
+     {{11, "Undeclared identifier: 'Foo'.", "Foo"}}},
+    {"procedure used as a function",
+     "procedure P; var s: String; begin s := ShowMessage('x'); end;",
      {{11, "Undeclared identifier: 'ShowMessage'.", "ShowMessage"}}},
-    {"case label that names nothing", "procedure P; var i: Integer; begin case i of Foo: i := 1; end; end;",
+    {"case label that names nothing",
+     "procedure P; var i: Integer; begin case i of Foo: i := 1; end; end;",
      {{13, "Unexpected token: 'Foo'", "Foo"}}},
-    {"expected, one name", "procedure P; begin end x",
-     {{-1, "Expected: ';', but found 'x' instead.", "x"}}},
-    {"expected, two names", "procedure P; var b: Boolean; begin while b do if b then b := False; end;",
+    {"expected, one name", "procedure P; begin end x", {{-1, "Expected: ';', but found 'x' instead.", "x"}}},
+    {"expected, two names",
+     "procedure P; var b: Boolean; begin while b do if b then b := False; end;",
      {{-1, "Expected: identifier or 'begin', but found 'if' instead.", "if"}}},
-    {"expected, many names", "procedure P; begin if then end;",
-     {{-1, "Expected: identifier, number, string, type, unary operator or '(', but found 'then' instead.", "then"}}},
-    {"for takes a name or number after :=", "procedure P; var i: Integer; begin for i := (1) to 10 do i := 1; end;",
+    {"expected, many names",
+     "procedure P; begin if then end;",
+     {{-1, "Expected: identifier, number, string, type, unary operator or '(', but found 'then' instead.",
+       "then"}}},
+    {"for takes a name or number after :=",
+     "procedure P; var i: Integer; begin for i := (1) to 10 do i := 1; end;",
      {{-1, "Expected: identifier or number, but found '(' instead.", "("}}},
-    {"a bad byte is an unexpected token", "procedure P; begin # end;",
-     {{-1, "Expected: identifier, type, '(', 'case', 'end', 'for', 'if', 'repeat' or 'while', but found '#' instead.",
+    {"a bad byte is an unexpected token",
+     "procedure P; begin # end;",
+     {{-1,
+       "Expected: identifier, type, '(', 'case', 'end', 'for', 'if', 'repeat' or 'while', but found '#' "
+       "instead.",
        "#"}}},
-    {"too few arguments", "procedure P; var s: String; begin s := Copy('abc', 2); end;",
+    {"too few arguments",
+     "procedure P; var s: String; begin s := Copy('abc', 2); end;",
      {{-1, "Expected: ',', but found ')' instead.", ")"}}},
-    {"a case else part is one statement", "procedure P; var i: Integer; begin case i of 1: i := 0; else i := 1; i := 2; end; end;",
+    {"a case else part is one statement",
+     "procedure P; var i: Integer; begin case i of 1: i := 0; else i := 1; i := 2; end; end;",
      {{-1, "Expected: 'end', but found 'i' instead.", "i := 2"}}},
-    {"a case else part starts a statement", "procedure P; var i: Integer; begin case i of 1: i := 0; else 5; end; end;",
-     {{-1, "Expected: identifier, 'begin', 'case', 'for', 'if', 'repeat' or 'while', but found '5' instead.", "5"}}},
-    {"end of source inside a construct", "procedure P; begin end",
+    {"a case else part starts a statement",
+     "procedure P; var i: Integer; begin case i of 1: i := 0; else 5; end; end;",
+     {{-1, "Expected: identifier, 'begin', 'case', 'for', 'if', 'repeat' or 'while', but found '5' instead.",
+       "5"}}},
+    {"end of source inside a construct",
+     "procedure P; begin end",
      {{-1, "Expected: ';', but found 'end' instead.", "end"}, {12, "Unexpected end of source.", "end"}}},
-    {"unary minus on text", "procedure P; var s: String; begin s := -s; end;", {{1, "Incompatible types.", "-"}}},
-    {"or on numbers", "procedure P; var i: Integer; begin i := i or 1; end;", {{1, "Incompatible types.", "1;"}}},
-    {"an integer is not an object", "procedure P; var i: Integer; begin if i = nil then i := 1; end;",
+    {"unary minus on text",
+     "procedure P; var s: String; begin s := -s; end;",
+     {{1, "Incompatible types.", "-"}}},
+    {"or on numbers",
+     "procedure P; var i: Integer; begin i := i or 1; end;",
+     {{1, "Incompatible types.", "1;"}}},
+    {"an integer is not an object",
+     "procedure P; var i: Integer; begin if i = nil then i := 1; end;",
      {{1, "Incompatible types.", "nil"}}},
 };
 
@@ -82,7 +112,8 @@ TEST_P(CompileErrorTest, ReportsTheMessageAtItsToken) {
     program.setSource(QByteArray(c.source));
     EXPECT_FALSE(program.compile()) << c.name;
     const std::vector<TraSyntaxError>& errors = program.syntaxErrors();
-    ASSERT_EQ(errors.size(), c.errors.size()) << c.name << ": first is " << (errors.empty() ? "" : errors[0].msg.toStdString());
+    ASSERT_EQ(errors.size(), c.errors.size())
+        << c.name << ": first is " << (errors.empty() ? "" : errors[0].msg.toStdString());
     const std::string source = c.source;
     for (size_t i = 0; i < errors.size(); ++i) {
         const ExpectedError& expected = c.errors[i];
@@ -111,14 +142,16 @@ TEST(CompileErrors, GlobalsOfTheOtherKindClash) {
     module.globalConstants().setSource("procedure GlobalConsts; const Total = 1; begin end;");
     EXPECT_FALSE(module.compileAll());
     ASSERT_EQ(module.globalConstants().syntaxErrors().size(), 1u);
-    EXPECT_EQ(module.globalConstants().syntaxErrors()[0].msg, "'Total' is already declared as a global variable.");
+    EXPECT_EQ(module.globalConstants().syntaxErrors()[0].msg,
+              "'Total' is already declared as a global variable.");
 
     TraCodeModule other;
     other.globalConstants().setSource("procedure GlobalConsts; const Total = 1; begin end;");
     other.globalVariables().setSource("procedure GlobalVars; var Total: Integer; begin end;");
     EXPECT_FALSE(other.compileAll());
     ASSERT_EQ(other.globalVariables().syntaxErrors().size(), 1u);
-    EXPECT_EQ(other.globalVariables().syntaxErrors()[0].msg, "'Total' is already declared as a global constant.");
+    EXPECT_EQ(other.globalVariables().syntaxErrors()[0].msg,
+              "'Total' is already declared as a global constant.");
 }
 
 TEST(CompileErrors, CompileAllRaisesNamingTheProgram) {
@@ -144,8 +177,10 @@ TEST(Compile, AcceptsTheDocumentedForms) {
         "procedure P; var a, b: Boolean; begin a := not a and b; end;",
         "function F(a: Integer; var b: Integer; const c: String): Integer; begin Result := a; end;",
         "procedure P; const A = -5; B = 'x'; C = clRed; var x: Integer; begin x := A; end;",
-        "procedure P; var i: Integer; begin if i = (i + 1) then i := 0 else if (i > 2) then i := 1 else i := 2; end;",
-        "procedure P; var i: Integer; begin case i of 1..3, 5: i := 0; 7: begin i := 1 end; else i := 2; end; end;",
+        "procedure P; var i: Integer; begin if i = (i + 1) then i := 0 else if (i > 2) then i := 1 else i := "
+        "2; end;",
+        "procedure P; var i: Integer; begin case i of 1..3, 5: i := 0; 7: begin i := 1 end; else i := 2; "
+        "end; end;",
         "procedure P; var i: Integer; begin case i of 1: i := 0; else begin i := 2; i := 3 end end; end;",
         "procedure P; var i: Integer; begin repeat i := i + 1 until i > 3; end;",
         "procedure P; var d: TDateTime; begin d := CurrentDate; end;",
@@ -154,8 +189,9 @@ TEST(Compile, AcceptsTheDocumentedForms) {
     for (const char* source : sources) {
         TraProgram program;
         program.setSource(QByteArray(source));
-        EXPECT_TRUE(program.compile()) << source << "\n  "
-                                       << (program.syntaxErrors().empty() ? "" : program.syntaxErrors()[0].msg.toStdString());
+        EXPECT_TRUE(program.compile())
+            << source << "\n  "
+            << (program.syntaxErrors().empty() ? "" : program.syntaxErrors()[0].msg.toStdString());
     }
 }
 
@@ -173,7 +209,8 @@ TEST(ProgramSource, DefaultSourceCompilesAndBodiesCanBeReplaced) {
     EXPECT_TRUE(procedure.compile());
 
     TraProgram function;
-    function.setSource("function Half(A: Integer;\n  B: Integer): Extended;\nbegin\n  Result := A / 2;\nend;");
+    function.setSource(
+        "function Half(A: Integer;\n  B: Integer): Extended;\nbegin\n  Result := A / 2;\nend;");
     ASSERT_TRUE(function.compile());
     EXPECT_EQ(function.declaration(), "function Half(A: Integer;\r\n  B: Integer): Extended;");
     EXPECT_TRUE(function.createDefaultSource("F").startsWith("function F: Variant;"));

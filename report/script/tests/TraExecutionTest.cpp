@@ -21,14 +21,16 @@ const RunCase kRuns[] = {
      "ShowMessage(t + ' ' + IntToStr(i)); end;",
      "321 0\n"},
     {"for that never runs still sets the control variable",
-     "procedure Main; var i: Integer; begin i := 9; for i := 1 to 0 do i := 5; ShowMessage(IntToStr(i)); end;",
+     "procedure Main; var i: Integer; begin i := 9; for i := 1 to 0 do i := 5; ShowMessage(IntToStr(i)); "
+     "end;",
      "1\n"},
     {"bounds are evaluated once",
      "procedure Main; var i, n, c: Integer; begin n := 3; for i := 1 to n do begin n := 10; c := c + 1 end;\n"
      "ShowMessage(IntToStr(c)); end;",
      "3\n"},
     {"case range, list and else",
-     "procedure Main; var x: Integer; t: String; begin for x := 1 to 6 do begin case x of 1..2: t := t + 'a'; 4, 5: "
+     "procedure Main; var x: Integer; t: String; begin for x := 1 to 6 do begin case x of 1..2: t := t + "
+     "'a'; 4, 5: "
      "t := t + 'b'; else t := t + 'c'; end; end; ShowMessage(t); end;",
      "aacbbc\n"},
     {"case on text and characters, labelled by constants",
@@ -37,7 +39,8 @@ const RunCase kRuns[] = {
      "end; case c of A..M: c := '<'; N..Z: c := '>'; end; ShowMessage(s + c); end;",
      "2>\n"},
     {"while and repeat",
-     "procedure Main; var i: Integer; begin i := 0; while i < 5 do i := i + 2; repeat i := i + 10 until True;\n"
+     "procedure Main; var i: Integer; begin i := 0; while i < 5 do i := i + 2; repeat i := i + 10 until "
+     "True;\n"
      "while False do i := 0; ShowMessage(IntToStr(i)); end;",
      "16\n"},
     {"if with a Variant condition",
@@ -51,7 +54,8 @@ const RunCase kRuns[] = {
     {"unary minus binds tightest", "procedure Main; begin ShowMessage(IntToStr(2 * -3 + 10)); end;", "4\n"},
     {"a parenthesised argument",
      "function F(X: Integer): Integer; begin Result := X; end;\n"
-     "procedure Main; var a, b, c: Integer; begin a := 1; b := 2; c := 3; ShowMessage(IntToStr(F((a + b) * c))); end;",
+     "procedure Main; var a, b, c: Integer; begin a := 1; b := 2; c := 3; ShowMessage(IntToStr(F((a + b) * "
+     "c))); end;",
      "9\n"},
     {"the right operand is evaluated first",
      "function Say(S: String): Integer; begin ShowMessage(S); Result := 1; end;\n"
@@ -63,8 +67,10 @@ const RunCase kRuns[] = {
      "ShowMessage(IntToStr(x) + ' ' + IntToStr(y)); end;",
      "2 1\n"},
     {"recursion gets its own parameters",
-     "function Fact(N: Integer): Integer; begin if N <= 1 then Result := 1 else Result := N * Fact(N - 1); end;\n"
-     "function Fib(N: Integer): Integer; begin if N < 2 then Result := N else Result := Fib(N - 1) + Fib(N - 2); end;\n"
+     "function Fact(N: Integer): Integer; begin if N <= 1 then Result := 1 else Result := N * Fact(N - 1); "
+     "end;\n"
+     "function Fib(N: Integer): Integer; begin if N < 2 then Result := N else Result := Fib(N - 1) + Fib(N - "
+     "2); end;\n"
      "procedure Main; begin ShowMessage(IntToStr(Fact(10)) + ' ' + IntToStr(Fib(15))); end;",
      "3628800 610\n"},
     {"a routine may call one further down the file",
@@ -89,14 +95,16 @@ const RunCase kRuns[] = {
      "function Down(N: Integer): Integer; begin Result := Down(N + 1); end;\n"
      "procedure Main; var i: Integer; begin i := Down(0); end;",
      "Runtime error: Could not run program: Main\n"
-     "Too many nested calls: more than 500 routines are running at once (a routine that calls itself without end?)\n"},
+     "Too many nested calls: more than 500 routines are running at once (a routine that calls itself without "
+     "end?)\n"},
     {"a failure names the program that was run",
      "procedure Main; var i: Integer; begin i := StrToInt('x1'); end;",
      "Runtime error: Could not run program: Main\n'x1' is not a valid integer\n"},
     {"mod by zero", "procedure Main; var i: Integer; begin i := 0; i := 5 mod i; end;",
      "Runtime error: Could not run program: Main\nDivision by zero\n"},
     {"division by zero gives zero",
-     "procedure Main; var d: Double; i: Integer; begin d := 1 / 0; i := 5 div 0; ShowMessage(FloatToStr(d) + ' ' + "
+     "procedure Main; var d: Double; i: Integer; begin d := 1 / 0; i := 5 div 0; ShowMessage(FloatToStr(d) + "
+     "' ' + "
      "IntToStr(i)); end;",
      "0 0\n"},
 };
@@ -111,13 +119,15 @@ TEST_P(RunTest, Prints) {
 INSTANTIATE_TEST_SUITE_P(Programs, RunTest, testing::ValuesIn(kRuns));
 
 TEST(ScriptFile, SplitsAtProgramHeadersInColumnZero) {
-    const std::vector<TraScriptChunk> chunks = splitScriptFile("{ preamble }\r\nPROCEDURE GlobalVars;\r\nvar x: Integer;\r\n"
-                                                               "begin end;\r\n  procedure NotAHeader;\nproceduresX\n"
-                                                               "function F: Integer;\nbegin Result := 1 end;\n"
-                                                               "procedure");
+    const std::vector<TraScriptChunk> chunks =
+        splitScriptFile("{ preamble }\r\nPROCEDURE GlobalVars;\r\nvar x: Integer;\r\n"
+                        "begin end;\r\n  procedure NotAHeader;\nproceduresX\n"
+                        "function F: Integer;\nbegin Result := 1 end;\n"
+                        "procedure");
     ASSERT_EQ(chunks.size(), 3u);
     EXPECT_EQ(chunks[0].name, "GlobalVars");
-    EXPECT_TRUE(chunks[0].source.contains("proceduresX")) << "indented or longer words do not start a program";
+    EXPECT_TRUE(chunks[0].source.contains("proceduresX"))
+        << "indented or longer words do not start a program";
     EXPECT_EQ(chunks[1].name, "F");
     EXPECT_EQ(chunks[2].source, "procedure") << "a header at the very end";
 }

@@ -11,12 +11,15 @@ std::vector<TraToken> tokensOf(const char* source) {
 }
 
 TEST(TraParser, ClassifiesWordsSymbolsAndTypeNames) {
-    const std::vector<TraToken> tokens = tokensOf("Begin x:=y<>z; Integer TDate Boolean TppBarCodeType .. ^ $");
-    const TraTokenType expected[] = {ttBegin, ttIdentifier, ttColonEqual, ttIdentifier, ttNe, ttIdentifier,
-                                     ttSemiColon, ttType, ttType, ttType, ttType, ttDotDot, ttUpArrow, ttUnknown};
+    const std::vector<TraToken> tokens =
+        tokensOf("Begin x:=y<>z; Integer TDate Boolean TppBarCodeType .. ^ $");
+    const TraTokenType expected[] = {ttBegin,      ttIdentifier, ttColonEqual, ttIdentifier, ttNe,
+                                     ttIdentifier, ttSemiColon,  ttType,       ttType,       ttType,
+                                     ttType,       ttDotDot,     ttUpArrow,    ttUnknown};
     ASSERT_EQ(tokens.size(), std::size(expected));
     for (size_t i = 0; i < tokens.size(); ++i)
-        EXPECT_EQ(tokens[i].type, expected[i]) << "token " << i << " '" << tokens[i].text.toStdString() << "'";
+        EXPECT_EQ(tokens[i].type, expected[i])
+            << "token " << i << " '" << tokens[i].text.toStdString() << "'";
     EXPECT_EQ(tokens[7].dataType, daInteger);
     EXPECT_EQ(tokens[8].dataType, daDate);
     EXPECT_EQ(tokens[9].dataType, daBoolean);

@@ -29,16 +29,17 @@ const ValueCase kConversions[] = {
     {"negative reals truncate toward zero", "i: Integer;", "i := -2.7; V := i", "-2"},
     {"a whole quotient", "i: Integer;", "i := 6 / 2; V := i", "3"},
     {"currency keeps four places", "c: Currency;", "c := 1.23456; V := c", "1.2346"},
-    {"a Date does not go into a Double", "d: Date; x: Double;", "x := 5; d := EncodeDate(2024, 1, 1); x := d; V := x",
-     "5"},
-    {"a DateTime goes in as its day count", "t: DateTime; x: Double;", "t := EncodeDate(2024, 1, 1); x := t; V := x",
-     "45292"},
+    {"a Date does not go into a Double", "d: Date; x: Double;",
+     "x := 5; d := EncodeDate(2024, 1, 1); x := d; V := x", "5"},
+    {"a DateTime goes in as its day count", "t: DateTime; x: Double;",
+     "t := EncodeDate(2024, 1, 1); x := t; V := x", "45292"},
     {"a new Char is a blank", "c: Char;", "V := c", " "},
     {"a Char from an empty string is code 0", "c: Char;", "c := ''; V := c", std::string(1, '\0')},
     {"a Char from a string takes its first character", "c: Char;", "c := 'xyz'; V := c", "x"},
     {"a number does not go into a String", "s: String;", "s := 'a'; s := 5; V := s", "a"},
     {"a Variant goes into a String as text", "s: String;", "V := 5; s := V; V := s + '!'", "5!"},
-    {"an Integer does not go into a Boolean", "b: Boolean; i: Integer;", "b := True; i := 1; b := i; V := b", "True"},
+    {"an Integer does not go into a Boolean", "b: Boolean; i: Integer;", "b := True; i := 1; b := i; V := b",
+     "True"},
     {"a Variant holding a Boolean does", "b: Boolean;", "V := True; b := V; V := not b", "False"},
     {"an enumerated value becomes a byte", "o: TppBarCodeType;", "o := bcCode39; V := o", "6"},
     {"a Variant holding text becomes a number", "i: Integer;", "V := ' 42 '; i := V; V := i + 1", "43"},
@@ -69,7 +70,8 @@ const ValueCase kOperators[] = {
     {"Variant text reads as a number with a number", "", "V := '2'; V := V + 3", "5"},
     {"Null in arithmetic gives Null", "", "V := Null; V := V + 1", ""},
     {"a number with a Variant holding a number", "i: Integer;", "V := 2; i := 40; V := i + V", "42"},
-    {"a number with a Variant holding text gives nothing", "i: Integer;", "i := 1; V := 'x'; i := i + V; V := i", "1"},
+    {"a number with a Variant holding text gives nothing", "i: Integer;",
+     "i := 1; V := 'x'; i := i + V; V := i", "1"},
     {"comparing with a Variant", "", "V := 2; V := V > 1", "True"},
     {"a square root of a negative number is an error", "", "V := Sqrt(-1)",
      "Runtime error: Could not run program: Main\nInvalid floating-point operation"},
@@ -80,11 +82,15 @@ const ValueCase kOperators[] = {
 };
 
 class ConversionTest : public testing::TestWithParam<ValueCase> {};
-TEST_P(ConversionTest, Converts) { EXPECT_EQ(show(GetParam()), GetParam().shown) << GetParam().name; }
+TEST_P(ConversionTest, Converts) {
+    EXPECT_EQ(show(GetParam()), GetParam().shown) << GetParam().name;
+}
 INSTANTIATE_TEST_SUITE_P(Assignment, ConversionTest, testing::ValuesIn(kConversions));
 
 class OperatorTest : public testing::TestWithParam<ValueCase> {};
-TEST_P(OperatorTest, Operates) { EXPECT_EQ(show(GetParam()), GetParam().shown) << GetParam().name; }
+TEST_P(OperatorTest, Operates) {
+    EXPECT_EQ(show(GetParam()), GetParam().shown) << GetParam().name;
+}
 INSTANTIATE_TEST_SUITE_P(Operators, OperatorTest, testing::ValuesIn(kOperators));
 
 TEST(Values, SystemConstantsAndEnumerations) {

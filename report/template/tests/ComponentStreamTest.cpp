@@ -1,5 +1,5 @@
-#include "ComponentReader.h"
 #include "ComponentStream.h"
+#include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "EngineClasses.h"
 #include "PagewrightErrors.h"
@@ -221,7 +221,8 @@ TEST(ComponentStreamTest, EveryRegisteredClassSurvivesBinaryToTextToBinary) {
             << info->name().toStdString();
         ++checked;
     }
-    EXPECT_GE(checked, 50) << "the model's, the pipelines', the output's, the engine's and the tests' classes";
+    EXPECT_GE(checked, 50)
+        << "the model's, the pipelines', the output's, the engine's and the tests' classes";
 }
 
 TEST(ComponentStreamTest, ClashingNamesAreRenamedAndReferencesFollowTheRename) {

@@ -58,8 +58,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // Registers a form for an abstract dialog class for the length of a test.
-template <class Dialog>
-struct RegisteredForm {
+template <class Dialog> struct RegisteredForm {
     explicit RegisteredForm(FormRegistry::Factory factory) {
         FormRegistry::instance().RegisterForm(Dialog::abstractName(), std::move(factory));
     }
@@ -109,7 +108,8 @@ TEST(ReportTemplateTest, SavedInEitherFormTheLayoutLoadsBackEqual) {
         source.report->SetModified(true);
         source.reportTemplate().SaveToFile();
         EXPECT_FALSE(source.report->Modified()) << "saving clears the modified flag";
-        EXPECT_TRUE(readFile(saved).startsWith(format == ftBinary ? "TPF0" : "object Report1: TppCustomReport"));
+        EXPECT_TRUE(
+            readFile(saved).startsWith(format == ftBinary ? "TPF0" : "object Report1: TppCustomReport"));
 
         // Loaded from another name, the template keeps that name, not the
         // one stored inside; a handler bound by code stays bound.
@@ -151,11 +151,14 @@ TEST(ReportTemplateTest, AFailedLoadLeavesTheReportAsItWas) {
     };
     const Row rows[] = {
         {"truncated", binary.first(binary.size() / 2), "Invalid component stream at byte"},
-        {"an unknown class", "object Report1: TppCustomReport\r\n  object ppBand1: TppNoSuchBand\r\n  end\r\nend\r\n",
+        {"an unknown class",
+         "object Report1: TppCustomReport\r\n  object ppBand1: TppNoSuchBand\r\n  end\r\nend\r\n",
          "Error reading ppBand1: Class TppNoSuchBand not found"},
         {"a pipeline, not a report", pipeline, "The template holds a TppDBPipeline, not a report."},
-        {"two reports", binary.chopped(1) + binary, "A report template holds one report; this one holds 2 objects."},
-        {"a blank line before the text", "\r\nobject Report1: TppCustomReport\r\nend\r\n", "Invalid Template Format"},
+        {"two reports", binary.chopped(1) + binary,
+         "A report template holds one report; this one holds 2 objects."},
+        {"a blank line before the text", "\r\nobject Report1: TppCustomReport\r\nend\r\n",
+         "Invalid Template Format"},
         {"no template at all", "Dear user,", "Invalid Template Format"},
     };
     for (const Row& row : rows) {
@@ -169,7 +172,8 @@ TEST(ReportTemplateTest, AFailedLoadLeavesTheReportAsItWas) {
             ADD_FAILURE() << row.name << ": loaded";
         } catch (const EPagewrightError& error) {
             EXPECT_TRUE(error.message().contains(QLatin1String(row.message)))
-                << row.name << "\n  expected: " << row.message << "\n  got: " << error.message().toStdString();
+                << row.name << "\n  expected: " << row.message
+                << "\n  got: " << error.message().toStdString();
         }
         EXPECT_EQ(target.layout(), layout) << row.name;
         EXPECT_EQ(target.componentNames(), names) << row.name;
@@ -217,8 +221,8 @@ TEST(ReportTemplateTest, NamesTakenInTheFormAreRenamedAndReferencesFollow) {
     auto* interest = static_cast<StreamTestLabel*>(header->Object(1));
     EXPECT_NE(month->Name(), "ppLabel1");
     EXPECT_EQ(interest->ShiftRelativeTo(), month) << "the renamed label of Report2, not Report1's ppLabel1";
-    EXPECT_TRUE(std::find(renamed.begin(), renamed.end(), std::pair{QStringLiteral("ppLabel1"), month->Name()}) !=
-                renamed.end());
+    EXPECT_TRUE(std::find(renamed.begin(), renamed.end(),
+                          std::pair{QStringLiteral("ppLabel1"), month->Name()}) != renamed.end());
 }
 
 TEST(ReportTemplateTest, ReadErrorsAskTheRegisteredDialogForThatLoadOnly) {
@@ -318,7 +322,8 @@ TEST(ReportTemplateTest, SavingNeverLeavesAHalfWrittenFile) {
 // in-memory table; the record is found by name, replaced when it exists.
 TEST(ReportTemplateTest, ATemplateSavedToADatabaseLoadsBackEqual) {
     static int connections = 0;
-    const QSqlDatabase db = SqlDataset::openSqlite(":memory:", QStringLiteral("templates%1").arg(++connections));
+    const QSqlDatabase db =
+        SqlDataset::openSqlite(":memory:", QStringLiteral("templates%1").arg(++connections));
     QSqlQuery(db).exec("CREATE TABLE templates (name TEXT PRIMARY KEY, body BLOB, note TEXT)");
     MemoryTable memoTable;
     memoTable.setFieldDefs({{"name", FieldType::String, 40, 0}, {"body", FieldType::Memo, 0, 0}});

@@ -3,9 +3,10 @@
 #include "OutputClasses.h"
 
 const ClassInfo& StreamTestReport::staticClassInfo() {
-    static const ClassInfo info = describeClass<StreamTestReport>(
-        "TStreamTestReport", &TppReportModel::staticClassInfo(), [](auto& c) {
-            c.property("AutoStop", &StreamTestReport::AutoStop, &StreamTestReport::SetAutoStop).withDefault(true);
+    static const ClassInfo info =
+        describeClass<StreamTestReport>("TStreamTestReport", &TppReportModel::staticClassInfo(), [](auto& c) {
+            c.property("AutoStop", &StreamTestReport::AutoStop, &StreamTestReport::SetAutoStop)
+                .withDefault(true);
             c.reference("DataPipeline", &StreamTestReport::DataPipeline, &StreamTestReport::SetDataPipeline);
             c.property("Units", &StreamTestReport::Units, &StreamTestReport::SetUnits)
                 .names({"utScreenPixels", "utInches", "utMillimeters", "utPrinterPixels", "utMMThousandths"})
@@ -22,7 +23,8 @@ const ClassInfo& StreamTestLabel::staticClassInfo() {
             c.property("FontColor", &StreamTestLabel::FontColor, &StreamTestLabel::SetFontColor)
                 .idents(colorIdents())
                 .withDefault(0);
-            c.reference("ShiftRelativeTo", &StreamTestLabel::ShiftRelativeTo, &StreamTestLabel::SetShiftRelativeTo);
+            c.reference("ShiftRelativeTo", &StreamTestLabel::ShiftRelativeTo,
+                        &StreamTestLabel::SetShiftRelativeTo);
         });
     return info;
 }

@@ -1,5 +1,5 @@
-#include "PagewrightErrors.h"
 #include "TemplatePayload.h"
+#include "PagewrightErrors.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>

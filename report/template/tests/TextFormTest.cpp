@@ -51,7 +51,8 @@ TEST(TextFormTest, ValuesAreWrittenAsTheFormSpellsThem) {
         {"apostrophe as #39 between quoted runs", StreamValue::fromString("Don't"), "'Don'#39't'"},
         {"control and non-ASCII characters as codes", StreamValue::fromString(QString::fromUtf8("a\tb€")),
          "'a'#9'b'#8364"},
-        {"ANSI bytes from 127 on as themselves", StreamValue::fromAnsi("Caf\xe9 \x80\x7f"), "'Caf\xe9 \x80\x7f'"},
+        {"ANSI bytes from 127 on as themselves", StreamValue::fromAnsi("Caf\xe9 \x80\x7f"),
+         "'Caf\xe9 \x80\x7f'"},
         {"the same text as a UTF-8 string spells them as codes",
          StreamValue::fromString(QString::fromUtf8("Café")), "'Caf'#233"},
         {"set", StreamValue::fromSet({"fsBold", "fsItalic"}), "[fsBold, fsItalic]"},
@@ -280,7 +281,8 @@ TEST(TextFormTest, QuotedCharactersAbove127ReadAsAnAnsiString) {
         ValueTag tag;
         QByteArray bytes;
     } rows[] = {
-        {"code page bytes", "object A: TA\n  P = 'Caf\xe9 '#9'\x80'\nend", ValueTag::String, "Caf\xe9 \t\x80"},
+        {"code page bytes", "object A: TA\n  P = 'Caf\xe9 '#9'\x80'\nend", ValueTag::String,
+         "Caf\xe9 \t\x80"},
         {"UTF-8", "object A: TA\n  P = 'Caf\xc3\xa9 \xe2\x82\xac'\nend", ValueTag::String, "Caf\xe9 \x80"},
         {"codes", "object A: TA\n  P = 'Caf'#233\nend", ValueTag::Utf8String, "Caf\xc3\xa9"},
         {"a character the code page lacks", "object A: TA\n  P = 'Caf\xc3\xa9 \xe2\x86\x92'\nend",

@@ -29,13 +29,20 @@ TEST(BarcodeCommand, CheckDigitTextAndModules) {
 }
 
 TEST(BarcodeCommand, WideBarsAreThreeModulesAndAddOnsFollowTheirGap) {
-    EXPECT_EQ(run({"bcInt2of5", "1234"}).out,
-              "\n1234\n" "1010" "111010001010111000" "111011101000101000" "11101\n")
+    EXPECT_EQ(run({"bcInt2of5", "1234"}).out, "\n1234\n"
+                                              "1010"
+                                              "111010001010111000"
+                                              "111011101000101000"
+                                              "11101\n")
         << "no check digit for an even count";
     EXPECT_EQ(run({"bcEAN_8", "9638507", "--addon", "13"}).out.substr(2),
               "96385074 13\n"
               "1010001011010111101111010110111010101001110111001010001001011100101"
-              "000000000" "1011" "0011001" "01" "0100001\n");
+              "000000000"
+              "1011"
+              "0011001"
+              "01"
+              "0100001\n");
 }
 
 TEST(BarcodeCommand, PostNetBarHeights) {
@@ -52,7 +59,8 @@ TEST(BarcodeCommand, Code128SetsChosenUnlessSpelledOut) {
     EXPECT_EQ(spelled.status, 0);
     EXPECT_TRUE(automatic.out.starts_with("\nAB12\n11010000100")) << automatic.out << "starts with START A";
     EXPECT_TRUE(spelled.out.starts_with("\nAB12\n11010010000")) << spelled.out << "starts with START B";
-    EXPECT_EQ(run({"bcCode128", QString::fromUtf16(u"\u00D0ab")}).err, "Only Code B can contain the character a\n");
+    EXPECT_EQ(run({"bcCode128", QString::fromUtf16(u"\u00D0ab")}).err,
+              "Only Code B can contain the character a\n");
 }
 
 TEST(BarcodeCommand, NoCheckDigitTakesTheTypedOne) {

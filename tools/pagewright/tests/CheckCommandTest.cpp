@@ -34,9 +34,10 @@ QString writeFile(const QTemporaryDir& folder, const char* name, const QByteArra
 
 TEST(CheckCommand, ALoadingTemplateIsOkWithWhatItHolds) {
     QTemporaryDir folder;
-    for (const auto& [name, bytes] : {std::pair{"text.rtm", kTemplate},
-                                      std::pair{"binary.rtm", writeComponentStream(parseComponentStream(kTemplate),
-                                                                                   StreamForm::Binary)}}) {
+    for (const auto& [name, bytes] :
+         {std::pair{"text.rtm", kTemplate},
+          std::pair{"binary.rtm",
+                    writeComponentStream(parseComponentStream(kTemplate), StreamForm::Binary)}}) {
         const CommandRun run = check({writeFile(folder, name, bytes)});
         EXPECT_EQ(run.status, 0) << name << ": " << run.err.toStdString();
         EXPECT_EQ(run.out, "ok: 2 bands, 0 groups, 1 component\n"
@@ -51,7 +52,8 @@ TEST(CheckCommand, TheShippedAmortizationTemplateIsOk) {
     QString expected = "ok: 3 bands, 0 groups, 30 components\n"
                        "outside the template: Report1.DataPipeline: ppDBPipeline1\n";
     for (int text = 1; text <= 6; ++text)
-        expected += QStringLiteral("outside the template: ppDBText%1.DataPipeline: ppDBPipeline1\n").arg(text);
+        expected +=
+            QStringLiteral("outside the template: ppDBText%1.DataPipeline: ppDBPipeline1\n").arg(text);
     EXPECT_EQ(run.out, expected);
 }
 
@@ -66,7 +68,8 @@ TEST(CheckCommand, ATemplateThatDoesNotLoadSaysWhyAndWhere) {
     const Row rows[] = {
         {"truncated", writeFile(folder, "cut.rtm", binary.first(60)),
          ": Invalid component stream at byte 52, in Report1: a class name needs 13 bytes, 8 remain"},
-        {"an unknown class", writeFile(folder, "class.rtm", QByteArray(kTemplate).replace("TppComponent", "TppGizmo")),
+        {"an unknown class",
+         writeFile(folder, "class.rtm", QByteArray(kTemplate).replace("TppComponent", "TppGizmo")),
          ": Error reading ppComponent1: Class TppGizmo not found"},
         {"not a template", writeFile(folder, "letter.rtm", "Dear user,"), ": Invalid Template Format"},
         {"missing", folder.filePath("missing.rtm"), ": File not found: "},
@@ -100,10 +103,11 @@ TEST(CheckCommand, EveryReadErrorIsNamedWithItsPlace) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.isEmpty());
     const QString prefix = "pagewright check: " + textPath + ": ";
-    EXPECT_EQ(run.err, prefix + "Error reading Report1.Colour: Property Colour does not exist (at line 2)\n" + prefix +
-                           "Error reading ppLabel1.Font.Color: Invalid property value: unknown name clChartreuse "
-                           "(at line 5)\n" +
-                           prefix + "Error reading ppGizmo1: Class TppGizmo not found (at line 7)\n");
+    EXPECT_EQ(run.err,
+              prefix + "Error reading Report1.Colour: Property Colour does not exist (at line 2)\n" + prefix +
+                  "Error reading ppLabel1.Font.Color: Invalid property value: unknown name clChartreuse "
+                  "(at line 5)\n" +
+                  prefix + "Error reading ppGizmo1: Class TppGizmo not found (at line 7)\n");
 
     // The binary form says the byte.
     const QString binaryPath =

@@ -25,7 +25,9 @@ QByteArray readBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString readText(const QString& path) { return QString::fromUtf8(readBytes(path)); }
+QString readText(const QString& path) {
+    return QString::fromUtf8(readBytes(path));
+}
 
 // The files a case may expect besides the dump, by the option that writes them.
 const std::pair<const char*, const char*> kExpectedFiles[] = {
@@ -50,7 +52,10 @@ std::string firstDifference(const QString& expected, const QString& actual) {
     const QStringList got = actual.split(u'\n');
     for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i)
         if (want.value(i) != got.value(i))
-            return QStringLiteral("line %1\n  expected: %2\n  actual:   %3").arg(i + 1).arg(want.value(i), got.value(i)).toStdString();
+            return QStringLiteral("line %1\n  expected: %2\n  actual:   %3")
+                .arg(i + 1)
+                .arg(want.value(i), got.value(i))
+                .toStdString();
     return {};
 }
 
@@ -86,8 +91,9 @@ TEST_P(GoldenReport, RendersTheExpectedPages) {
             continue;
         }
         const QByteArray expected = readBytes(folder.filePath(name));
-        EXPECT_TRUE(expected == actual) << GetParam().toStdString() << ", " << name << ": "
-                                        << firstDifference(QString::fromUtf8(expected), QString::fromUtf8(actual));
+        EXPECT_TRUE(expected == actual)
+            << GetParam().toStdString() << ", " << name << ": "
+            << firstDifference(QString::fromUtf8(expected), QString::fromUtf8(actual));
     }
 }
 
@@ -168,7 +174,8 @@ TEST_P(GoldenReport, RendersTheSamePagesFromSqlite) {
     });
     ASSERT_EQ(render.status, 0) << render.err.toStdString();
     const QString expected = readText(folder.filePath("expected.dump"));
-    EXPECT_TRUE(expected == render.out) << GetParam().toStdString() << ": " << firstDifference(expected, render.out);
+    EXPECT_TRUE(expected == render.out)
+        << GetParam().toStdString() << ": " << firstDifference(expected, render.out);
 }
 
 QStringList goldenCases() {

@@ -33,7 +33,8 @@ std::optional<QVariant> otherValue(const PropertyInfo& property, const Persisten
             return std::nullopt;
         return QVariant(current.toInt() == 1 ? 0 : 1);
     case PropertyKind::Set:
-        return property.enumNames.isEmpty() ? std::nullopt : std::optional<QVariant>(QVariant(current.toUInt() ^ 1u));
+        return property.enumNames.isEmpty() ? std::nullopt
+                                            : std::optional<QVariant>(QVariant(current.toUInt() ^ 1u));
     case PropertyKind::String:
         return QVariant(QString::fromUtf8("Intérêt ") + property.name);
     case PropertyKind::StringList:
@@ -124,7 +125,8 @@ TEST(PublishedProperties, EveryRegisteredClassGoesThroughBothFormsUnchanged) {
         const ReadResult read = ReadComponents(binary, other, nullptr, options);
         EXPECT_EQ(errors.join(u'\n').toStdString(), "");
         ASSERT_EQ(read.components.size(), 1);
-        EXPECT_EQ(WriteComponents({read.components[0]}, &other, StreamForm::Text).toStdString(), text.toStdString());
+        EXPECT_EQ(WriteComponents({read.components[0]}, &other, StreamForm::Text).toStdString(),
+                  text.toStdString());
         ++classes;
     }
     EXPECT_GT(classes, 30) << "the report, bands, groups, controls, pipelines and draw commands";

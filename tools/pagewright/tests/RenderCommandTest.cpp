@@ -238,10 +238,10 @@ TEST_F(RenderCommandTest, TemplateAndDataErrorsSayWhatIsWrongAndFail) {
 // go on without it; each skipped one is then named on standard error.
 TEST_F(RenderCommandTest, ReadErrorsEndTheRenderUnlessIgnored) {
     const QString report =
-        write(QStringLiteral("faulty.rtm"), listing("ppOrders")
-                                                 .replace("      AutoSize = False\n",
-                                                          "      AutoSize = False\n      Colour = 1\n")
-                                                 .replace("  AutoStop = False\n", "  AutoStop = False\n  PageLimit = 'no'\n"));
+        write(QStringLiteral("faulty.rtm"),
+              listing("ppOrders")
+                  .replace("      AutoSize = False\n", "      AutoSize = False\n      Colour = 1\n")
+                  .replace("  AutoStop = False\n", "  AutoStop = False\n  PageLimit = 'no'\n"));
     const QString data = QStringLiteral("Orders=") + names(2);
     const CommandRun stopped = render({report, "--data", data, "--dump"});
     EXPECT_EQ(stopped.status, 1);

@@ -1,5 +1,5 @@
-#include "CommandRun.h"
 #include "ResaveCommand.h"
+#include "CommandRun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -131,7 +131,8 @@ TEST(ResaveCommand, RefusesWhatItWouldLose) {
     for (const Row& row : rows) {
         const CommandRun run = resave(row.arguments);
         EXPECT_EQ(run.status, row.status) << row.name;
-        EXPECT_TRUE(run.err.contains(QLatin1String(row.message))) << row.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(row.message)))
+            << row.name << ": " << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << row.name << ": nothing is written";
     }
 }
