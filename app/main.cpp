@@ -4,9 +4,11 @@
 #include "MessageBoxPrompter.h"
 #include "PageFetcher.h"
 #include "PreviewForms.h"
+#include "QtPrinterCatalog.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
 #include "TfrmMain.h"
+#include "TppPrinterList.h"
 #include "TppPrinterSetup.h"
 #include "Units.h"
 #include "WindowReportActions.h"
@@ -70,6 +72,8 @@ int runWindow(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Every command sees the printers the printing system has.
+    TppPrinterList::instance().setCatalog(std::make_shared<QtPrinterCatalog>());
     // The print subsystem serves every command (the report's pages, the preview, the printer).
     const LanguageModuleRegistration printTexts(kPrintLanguageModule);
     // New reports print on the paper of the user's part of the world: Letter where numbers are

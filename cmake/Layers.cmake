@@ -6,10 +6,10 @@
 # on worker threads, so they may not link Qt Widgets.
 
 set(PW_LAYER_ORDER
-  model data output engine template script barcode
-  preview autosearch designer app)
+  model data page output engine template script barcode
+  printing preview autosearch designer app)
 
-set(PW_HEADLESS_LAYERS model data output engine template script barcode)
+set(PW_HEADLESS_LAYERS model data page output engine template script barcode)
 
 set(PW_WARNINGS -Wall -Wextra -Wpedantic -Werror -Wno-error=deprecated-declarations)
 
@@ -38,8 +38,8 @@ function(pw_library layer)
     endif()
   endforeach()
   list(FIND PW_HEADLESS_LAYERS ${layer} headless)
-  if(NOT headless EQUAL -1 AND "Widgets" IN_LIST ARG_QT)
-    message(FATAL_ERROR "Layer '${layer}' renders headless and may not use Qt Widgets")
+  if(NOT headless EQUAL -1)
+    pw_refuse_window_system_includes(${layer} ${ARG_SOURCES})
   endif()
 
   add_library(pw_${layer} STATIC ${ARG_SOURCES})
@@ -51,6 +51,74 @@ function(pw_library layer)
     target_link_libraries(pw_${layer} PUBLIC Qt6::${qt})
   endforeach()
   pw_apply_common(pw_${layer})
+endfunction()
+
+# Qt's umbrella include folder is on every Qt target's path, so a headless
+# source could still reach a widget header by its module prefix.
+function(pw_refuse_window_system_includes layer)
+  file(GLOB headers ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(source IN LISTS ARGN headers)
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Qt(Widgets|PrintSupport)[/>]")
+    if(includes)
+      message(FATAL_ERROR "Layer '${layer}' renders headless and may not include window-system headers: ${source}: ${includes}")
+    endif()
+  endforeach()
+endfunction()
+
+# Everything `target` links, at any depth, imported Qt targets included.
+function(pw_link_closure target out)
+  set(seen "")
+  set(pending ${target})
+  while(pending)
+    list(POP_FRONT pending current)
+    if(current IN_LIST seen OR NOT TARGET ${current})
+      continue()
+    endif()
+    list(APPEND seen ${current})
+    get_target_property(type ${current} TYPE)
+    set(links "")
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(direct ${current} LINK_LIBRARIES)
+      if(direct)
+        list(APPEND links ${direct})
+      endif()
+    endif()
+    get_target_property(interface ${current} INTERFACE_LINK_LIBRARIES)
+    if(interface)
+      list(APPEND links ${interface})
+    endif()
+    foreach(link IN LISTS links)
+      # Generator expressions such as $<LINK_ONLY:Qt6::Gui> name a target too.
+      string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+      if(TARGET ${link})
+        get_target_property(aliased ${link} ALIASED_TARGET)
+        if(aliased)
+          set(link ${aliased})
+        endif()
+        list(APPEND pending ${link})
+      endif()
+    endforeach()
+  endwhile()
+  set(${out} ${seen} PARENT_SCOPE)
+endfunction()
+
+# Called once every target exists: the headless layers and the targets named
+# (the command-line tools) may not reach Qt Widgets or Qt PrintSupport through
+# any chain of links.
+function(pw_check_headless)
+  set(targets "")
+  foreach(layer IN LISTS PW_HEADLESS_LAYERS)
+    list(APPEND targets pw_${layer})
+  endforeach()
+  list(APPEND targets ${ARGN})
+  foreach(target IN LISTS targets)
+    pw_link_closure(${target} closure)
+    foreach(forbidden Qt6::Widgets Qt6::PrintSupport)
+      if(forbidden IN_LIST closure)
+        message(FATAL_ERROR "'${target}' renders headless but reaches ${forbidden} through its links")
+      endif()
+    endforeach()
+  endforeach()
 endfunction()
 
 # pw_test(<name> SOURCES ... LIBS ...): one GoogleTest binary, run by CTest as

@@ -2,17 +2,8 @@
 
 #include "ClassRegistry.h"
 #include "DeviceClasses.h"
+#include "PageClasses.h"
 #include "TppCustomReport.h"
-#include "TppDrawBarCode.h"
-#include "TppDrawCalc.h"
-#include "TppDrawImage.h"
-#include "TppDrawLine.h"
-#include "TppDrawRichText.h"
-#include "TppDrawShape.h"
-#include "TppDrawVar.h"
-#include "TppDrawVariable.h"
-#include "TppOutlineDrawCommand.h"
-#include "TppPage.h"
 #include "TppPageRequest.h"
 #include "TppPreviewFormSettings.h"
 #include "TppReportTextFileDevice.h"
@@ -20,20 +11,10 @@
 #include "TppTextFileDevice.h"
 
 void registerOutputClasses() {
+    registerPageClasses();
     ClassRegistry& registry = ClassRegistry::instance();
     for (const ClassInfo* info : {
-             &TppPage::staticClassInfo(),
              &TppPageRequest::staticClassInfo(),
-             &TppDrawText::staticClassInfo(),
-             &TppDrawVar::staticClassInfo(),
-             &TppDrawCalc::staticClassInfo(),
-             &TppDrawShape::staticClassInfo(),
-             &TppDrawLine::staticClassInfo(),
-             &TppDrawImage::staticClassInfo(),
-             &TppDrawBarCode::staticClassInfo(),
-             &TppDrawRichText::staticClassInfo(),
-             &TppDrawVariable::staticClassInfo(),
-             &TppOutlineDrawCommand::staticClassInfo(),
              &TppCustomReport::staticClassInfo(),
              &TppPreviewFormSettings::staticClassInfo(),
          })

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageDrawTarget.h"
 #include "TppCommunicator.h"
 #include "TppPageRequest.h"
 
@@ -16,7 +17,7 @@ class TppPublisher;
 // receives every page the publisher hands out between BeginJob and
 // FinishJob (or AbortJob); it decides by its request whether a page is
 // one it wants and whether its request is complete.
-class TppDevice : public TppCommunicator {
+class TppDevice : public TppCommunicator, public PageDrawTarget {
 public:
     PW_CLASS_INFO
 
@@ -27,7 +28,7 @@ public:
     // unless the class says otherwise.
     virtual QString DeviceName() const { return className(); }
     // Screen and printer devices draw rich text and barcodes.
-    virtual bool IsRasterDevice() const { return false; }
+    bool IsRasterDevice() const override { return false; }
     // The printer a printer device prints on; none for other devices.
     virtual TppPrinter* Printer() { return nullptr; }
 
@@ -72,8 +73,8 @@ public:
     // Whether a page that is not final only updates the status.
     virtual bool DraftPagesAreStatus() const { return true; }
     // Renders one command; false when this device does not draw its kind.
-    virtual bool DrawCommand(TppDrawCommand& command);
-    virtual bool RedrawCommand(TppDrawCommand& command);
+    bool DrawCommand(TppDrawCommand& command) override;
+    bool RedrawCommand(TppDrawCommand& command) override;
 
     // The device asks for its pages itself (a preview turning pages).
     void RequestPages();

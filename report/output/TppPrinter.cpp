@@ -4,9 +4,6 @@
 #include "PaperTable.h"
 #include "TppPrinterList.h"
 
-#include <QPageSize>
-#include <QPrinterInfo>
-
 TppPrinter::TppPrinter() {
     SetPrinterName(QStringLiteral("Default"));
     rebuildSettings();
@@ -27,8 +24,6 @@ void TppPrinter::SetPrinterName(const QString& name) {
     } else {
         printerName_ = name == QLatin1String("Default") ? name : info->name();
     }
-    if (info != info_)
-        printer_.reset();
     info_ = std::move(info);
 }
 
@@ -106,45 +101,32 @@ bool TppPrinter::HasUsableContext() const {
 }
 
 int TppPrinter::pixelsPerInch(Axis axis) const {
-    if (printer_)
-        return printer_->resolution();
+    if (job_)
+        return job_->resolution();
     if (!HasUsableContext())
         return screenResolution().pixelsPerInch(axis);
-    return QPrinter(QPrinter::HighResolution).resolution();
+    return TppPrinterList::instance().catalog()->resolution(info_->name());
 }
 
 bool TppPrinter::PrintsInColour() const {
     if (!HasUsableContext())
         return true;
-    return QPrinterInfo::printerInfo(info_->name()).defaultColorMode() == QPrinter::Color;
+    return TppPrinterList::instance().catalog()->printsInColour(info_->name());
 }
 
 QMargins TppPrinter::UnprintableMargins() const {
-    if (!printer_)
-        return {};
-    const QRect paper = printer_->paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = printer_->pageRect(QPrinter::DevicePixel).toRect();
-    return {page.left() - paper.left(), page.top() - paper.top(), paper.right() - page.right(),
-            paper.bottom() - page.bottom()};
+    return job_ ? job_->unprintableMargins() : QMargins();
 }
 
-void TppPrinter::configure(QPrinter& printer) const {
-    printer.setDocName(settings_.documentName);
-    if (!settings_.outputFileName.isEmpty())
-        printer.setOutputFileName(settings_.outputFileName);
+PrintJobRequest TppPrinter::jobRequest() const {
+    PrintJobRequest request;
+    request.settings = settings_;
     int width = setup_.PageDef().mmWidth, height = setup_.PageDef().mmHeight;
     if (setup_.Orientation() == poLandscape)
         std::swap(width, height);
-    printer.setPageSize(QPageSize(QSizeF(width / 1000.0, height / 1000.0), QPageSize::Millimeter));
-    printer.setPageOrientation(setup_.Orientation() == poLandscape ? QPageLayout::Landscape
-                                                                   : QPageLayout::Portrait);
-    // Report pages carry their own margins; the paper is used edge to edge.
-    printer.setFullPage(true);
-    printer.setCopyCount(settings_.copies);
-    printer.setCollateCopies(settings_.collate);
-    static const QPrinter::DuplexMode duplex[] = {QPrinter::DuplexNone, QPrinter::DuplexLongSide,
-                                                  QPrinter::DuplexShortSide};
-    printer.setDuplex(duplex[std::clamp(settings_.duplex - 1, 0, 2)]);
+    request.paperMillimetres = QSizeF(width / 1000.0, height / 1000.0);
+    request.landscape = setup_.Orientation() == poLandscape;
+    return request;
 }
 
 void TppPrinter::BeginDoc() {
@@ -154,17 +136,19 @@ void TppPrinter::BeginDoc() {
         throw EPrintError(QStringLiteral("Screen printer does not support printing."));
     pagesStarted_ = 0;
     aborted_ = false;
-    printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(info_->name()), QPrinter::HighResolution);
-    configure(*printer_);
+    job_ = TppPrinterList::instance().catalog()->startJob(info_->name(), jobRequest());
+    if (!job_)
+        throw EPrintError(QStringLiteral("The printer %1 could not start a page.").arg(info_->name()));
     inJob_ = true;
 }
 
 void TppPrinter::NewPage() {
     if (!inJob_ || inPage_)
         return;
-    const bool started = pagesStarted_ == 0 ? painter_.begin(printer_.get()) : printer_->newPage();
-    if (!started) {
+    canvas_ = job_->newPage();
+    if (!canvas_) {
         inJob_ = false;
+        job_.reset();
         throw EPrintError(QStringLiteral("The printer %1 could not start a page.").arg(info_->name()));
     }
     ++pagesStarted_;
@@ -177,21 +161,20 @@ void TppPrinter::EndPage() {
 
 void TppPrinter::EndDoc() {
     EndPage();
-    if (inJob_ && painter_.isActive())
-        painter_.end();
+    if (inJob_)
+        job_->finish();
     inJob_ = false;
-    printer_.reset();
+    canvas_ = nullptr;
+    job_.reset();
 }
 
 void TppPrinter::Abort() {
     if (!inJob_)
         return;
     aborted_ = true;
-    if (painter_.isActive()) {
-        printer_->abort();
-        painter_.end();
-    }
+    job_->abort();
     inPage_ = false;
     inJob_ = false;
-    printer_.reset();
+    canvas_ = nullptr;
+    job_.reset();
 }

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "PrinterCatalog.h"
 #include "PrinterJobSettings.h"
 #include "TppPrinterSetup.h"
 #include "Units.h"
 
 #include <QPainter>
-#include <QPrinter>
 #include <memory>
 
 // The printer object: turns a printer setup into job settings for one
-// printer and drives print jobs on it through Qt's printing. It mirrors the
+// printer and drives print jobs on it through the printer catalogue's jobs,
+// so that it never needs a printing library itself. It mirrors the
 // setup it was given; CurrentSetup() reads the settings back, so that what a
 // properties dialog changed flows into the report.
 //
@@ -51,18 +52,18 @@ public:
     bool Aborted() const { return aborted_; }
     int PagesStarted() const { return pagesStarted_; }
     // The canvas of the current page; none outside a page.
-    QPainter* Canvas() { return inPage_ ? &painter_ : nullptr; }
+    QPainter* Canvas() { return inPage_ ? canvas_ : nullptr; }
 
 private:
     void rebuildSettings();
-    void configure(QPrinter& printer) const;
+    PrintJobRequest jobRequest() const;
 
     QString printerName_ = QStringLiteral("Default");
     std::shared_ptr<const TppPrinterInfo> info_;
     TppPrinterSetup setup_;
     PrinterJobSettings settings_;
-    std::unique_ptr<QPrinter> printer_;
-    QPainter painter_;
+    std::unique_ptr<PrintJob> job_;
+    QPainter* canvas_ = nullptr;
     bool inJob_ = false;
     bool inPage_ = false;
     bool aborted_ = false;

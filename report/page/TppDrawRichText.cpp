@@ -1,7 +1,7 @@
 #include "TppDrawRichText.h"
 
 #include "ClassBuilder.h"
-#include "TppDevice.h"
+#include "PageDrawTarget.h"
 
 const ClassInfo& TppDrawRichText::staticClassInfo() {
     static const ClassInfo info =
@@ -35,9 +35,9 @@ TppDrawRichText::TppDrawRichText(OwnedComponent* owner) : TppDrawCommand(owner) 
 }
 
 // Only raster devices (screen, printer) render rich text.
-void TppDrawRichText::Draw(TppDevice& device) {
-    if (device.IsRasterDevice())
-        device.DrawCommand(*this);
+void TppDrawRichText::Draw(PageDrawTarget& target) {
+    if (target.IsRasterDevice())
+        target.DrawCommand(*this);
 }
 
 void TppDrawRichText::Assign(const TppDrawCommand& source) {

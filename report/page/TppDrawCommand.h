@@ -8,7 +8,7 @@
 #include <functional>
 
 class TppBand;
-class TppDevice;
+class PageDrawTarget;
 class TppPage;
 
 // One drawing instruction of a page, its box in thousandths of a millimetre
@@ -55,7 +55,7 @@ public:
     int DeviceBottom = 0;
 
     // Renders on a device: the base asks the device to draw it.
-    virtual void Draw(TppDevice& device);
+    virtual void Draw(PageDrawTarget& target);
     // The same class with the same published values.
     virtual bool IsSameAs(const TppDrawCommand& other) const;
     // Whether its text waits for numbers known only later (page counts).

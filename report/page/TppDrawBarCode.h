@@ -34,6 +34,6 @@ public:
     bool PrintHumanReadable = true;
     bool Transparent = false;
 
-    void Draw(TppDevice& device) override;
+    void Draw(PageDrawTarget& target) override;
     void Assign(const TppDrawCommand& source) override;
 };

@@ -21,7 +21,7 @@ public:
     int Color = clWhite;
     bool Transparent = false;
 
-    void Draw(TppDevice& device) override;
+    void Draw(PageDrawTarget& target) override;
     // Appends the source's document to this one's.
     void Assign(const TppDrawCommand& source) override;
 };

@@ -12,6 +12,6 @@ public:
 
     bool Completed = false;
 
-    void Draw(TppDevice&) override {}
+    void Draw(PageDrawTarget&) override {}
     void Assign(const TppDrawCommand& source) override;
 };

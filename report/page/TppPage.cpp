@@ -2,8 +2,8 @@
 
 #include "ClassBuilder.h"
 #include "EnumerationNames.h"
+#include "PageDrawTarget.h"
 #include "PagewrightErrors.h"
-#include "TppDevice.h"
 #include "TppDrawCommand.h"
 #include "TppOutlineDrawCommand.h"
 #include "TppResourceManager.h"
@@ -195,13 +195,13 @@ TppOutlineDrawCommand* TppPage::FindOutlineDrawCommand() const {
         FindDrawCommandOfClass(TppOutlineDrawCommand::staticClassInfo()));
 }
 
-void TppPage::RefreshUpdatables(TppDevice* device) {
-    if (!device || !updatable_)
+void TppPage::RefreshUpdatables(PageDrawTarget* target) {
+    if (!target || !updatable_)
         return;
     const QList<TppDrawCommand*> commands = *updatable_;
     for (TppDrawCommand* command : commands)
         if (command->UpdateText())
-            device->RedrawCommand(*command);
+            target->RedrawCommand(*command);
 }
 
 void TppPage::Loaded() {

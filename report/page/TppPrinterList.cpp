@@ -1,9 +1,20 @@
 #include "TppPrinterList.h"
 
-#include "QtPrinterCatalog.h"
-#include "TppPrinter.h"
-
 namespace {
+// Until the application installs the printing system's catalogue there are
+// no printers: the headless layers never load a printing library.
+class NoPrinterCatalog final : public PrinterCatalog {
+public:
+    QList<InstalledPrinter> printers() const override { return {}; }
+    QString defaultPrinterName() const override { return {}; }
+    PrinterCapabilities capabilities(const QString&) const override { return {}; }
+    bool printsInColour(const QString&) const override { return true; }
+    int resolution(const QString&) const override { return 600; }
+    std::unique_ptr<PrintJob> startJob(const QString&, const PrintJobRequest&) const override {
+        return nullptr;
+    }
+};
+
 // The screen pseudo-printer lives for the whole process; the list shares it
 // without owning it.
 std::shared_ptr<const TppPrinterInfo> screenInfo() {
@@ -16,7 +27,7 @@ TppPrinterList& TppPrinterList::instance() {
     return list;
 }
 
-TppPrinterList::TppPrinterList() : catalog_(std::make_shared<QtPrinterCatalog>()) {}
+TppPrinterList::TppPrinterList() : catalog_(std::make_shared<NoPrinterCatalog>()) {}
 
 TppPrinterList::~TppPrinterList() = default;
 
@@ -24,13 +35,11 @@ void TppPrinterList::setCatalog(std::shared_ptr<PrinterCatalog> catalog) {
     QMutexLocker lock(&mutex_);
     catalog_ = std::move(catalog);
     built_ = false;
-    sharedPrinter_.reset();
 }
 
 void TppPrinterList::refresh() {
     QMutexLocker lock(&mutex_);
     built_ = false;
-    sharedPrinter_.reset();
 }
 
 void TppPrinterList::buildLocked() {
@@ -102,12 +111,7 @@ QString TppPrinterList::DefaultPrinterName() {
     return QStringLiteral("Screen");
 }
 
-TppPrinter* TppPrinterList::SharedPrinter() {
+std::shared_ptr<const PrinterCatalog> TppPrinterList::catalog() {
     QMutexLocker lock(&mutex_);
-    buildLocked();
-    if (entries_.size() < 3)
-        return nullptr;
-    if (!sharedPrinter_)
-        sharedPrinter_ = std::make_unique<TppPrinter>();
-    return sharedPrinter_.get();
+    return catalog_;
 }

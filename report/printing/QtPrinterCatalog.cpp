@@ -1,6 +1,9 @@
 #include "QtPrinterCatalog.h"
 
+#include "QtPrintJob.h"
+
 #include <QPageSize>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
 
@@ -37,4 +40,17 @@ PrinterCapabilities QtPrinterCatalog::capabilities(const QString& printerName) c
     // Qt names no paper sources; the printer's default source stands for all.
     result.canCopy = true;
     return result;
+}
+
+bool QtPrinterCatalog::printsInColour(const QString& printerName) const {
+    return QPrinterInfo::printerInfo(printerName).defaultColorMode() == QPrinter::Color;
+}
+
+int QtPrinterCatalog::resolution(const QString&) const {
+    return QPrinter(QPrinter::HighResolution).resolution();
+}
+
+std::unique_ptr<PrintJob> QtPrinterCatalog::startJob(const QString& printerName,
+                                                     const PrintJobRequest& request) const {
+    return std::make_unique<QtPrintJob>(QPrinterInfo::printerInfo(printerName), request);
 }

@@ -2,7 +2,7 @@
 
 #include "ClassBuilder.h"
 #include "EnumerationNames.h"
-#include "TppDevice.h"
+#include "PageDrawTarget.h"
 
 const ClassInfo& TppDrawBarCode::staticClassInfo() {
     static const ClassInfo info =
@@ -67,9 +67,9 @@ TppDrawBarCode::TppDrawBarCode(OwnedComponent* owner) : TppDrawCommand(owner) {
 }
 
 // Only raster devices (screen, printer) render barcodes.
-void TppDrawBarCode::Draw(TppDevice& device) {
-    if (device.IsRasterDevice())
-        device.DrawCommand(*this);
+void TppDrawBarCode::Draw(PageDrawTarget& target) {
+    if (target.IsRasterDevice())
+        target.DrawCommand(*this);
 }
 
 void TppDrawBarCode::Assign(const TppDrawCommand& source) {

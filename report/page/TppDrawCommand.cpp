@@ -2,8 +2,8 @@
 
 #include "ClassBuilder.h"
 #include "EnumerationNames.h"
+#include "PageDrawTarget.h"
 #include "TppBand.h"
-#include "TppDevice.h"
 #include "TppPage.h"
 
 const ClassInfo& TppDrawCommand::staticClassInfo() {
@@ -52,8 +52,8 @@ void TppDrawCommand::SetSourceBand(TppBand* band) {
     sourceBand_.reset(band);
 }
 
-void TppDrawCommand::Draw(TppDevice& device) {
-    device.DrawCommand(*this);
+void TppDrawCommand::Draw(PageDrawTarget& target) {
+    target.DrawCommand(*this);
 }
 
 namespace {

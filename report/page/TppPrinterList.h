@@ -5,8 +5,6 @@
 #include <QMutex>
 #include <memory>
 
-class TppPrinter;
-
 // The process-wide list of printers, built from the printer catalogue on
 // first use and guarded by one lock: "Default", "Screen", then every
 // installed printer in the order the printing system reports them. Infos are
@@ -16,11 +14,13 @@ class TppPrinterList {
 public:
     static TppPrinterList& instance();
 
-    // Replaces the catalogue (tests install a fake; the default one asks Qt)
-    // and rebuilds the list.
+    // Replaces the catalogue and rebuilds the list: the desktop installs the
+    // printing system's, tests a fake; until then there are no printers.
     void setCatalog(std::shared_ptr<PrinterCatalog> catalog);
-    // Re-enumerates the printers, dropping the shared printer object.
+    // Re-enumerates the printers.
     void refresh();
+    // The catalogue print jobs are started on.
+    std::shared_ptr<const PrinterCatalog> catalog();
 
     QStringList PrinterNames();
     // "Default" gives the default printer; an exact name its entry; "device
@@ -28,10 +28,6 @@ public:
     std::shared_ptr<const TppPrinterInfo> FindPrinter(const QString& name);
     // Re-read from the printing system; "Screen" when there is none.
     QString DefaultPrinterName();
-
-    // The printer object reports share on the main thread; it exists only
-    // once a real printer is installed.
-    TppPrinter* SharedPrinter();
 
 private:
     TppPrinterList();
@@ -44,5 +40,4 @@ private:
     bool built_ = false;
     QString defaultName_;
     QList<std::pair<QString, std::shared_ptr<const TppPrinterInfo>>> entries_;
-    std::unique_ptr<TppPrinter> sharedPrinter_;
 };

@@ -7,7 +7,7 @@
 #include <QDateTime>
 #include <memory>
 
-class TppDevice;
+class PageDrawTarget;
 class TppDrawCommand;
 class TppOutlineDrawCommand;
 
@@ -63,7 +63,7 @@ public:
     TppDrawCommand* FindDrawCommandOfClass(const ClassInfo& info) const;
     TppOutlineDrawCommand* FindOutlineDrawCommand() const;
     // Asks the device to redraw every command whose text changed.
-    void RefreshUpdatables(TppDevice* device);
+    void RefreshUpdatables(PageDrawTarget* target);
 
     void Loaded() override;
 
