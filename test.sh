@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test with CTest.
+# Installs what is missing, checks the format of every source, builds
+# everything and runs every test with CTest.
 #   ./test.sh             the normal tree in build/
 #   ./test.sh --sanitize  a second tree in build-sanitize/ with AddressSanitizer
 #                         and UndefinedBehaviorSanitizer, running the same tests
@@ -20,6 +21,7 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 pw_install_packages
+pw_check_format
 pw_build "$dir" "${cmake_args[@]}"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" "$@"
