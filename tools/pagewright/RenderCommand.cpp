@@ -4,6 +4,7 @@
 #include "DataSource.h"
 #include "DataSourceOption.h"
 #include "HeadlessPrint.h"
+#include "MasterLinkOption.h"
 #include "PageList.h"
 #include "PagewrightErrors.h"
 #include "TemplateClasses.h"
@@ -16,13 +17,15 @@
 #include "TppTextFileDevice.h"
 
 #include <QFile>
+#include <QHash>
 #include <algorithm>
 #include <optional>
 #include <vector>
 
 namespace {
 
-constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
+constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] "
+                                  "[--link DETAIL.FIELD=MASTER.FIELD ...] [--pass one|two] "
                                   "[--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
                                   "[--text FILE] [--report-text FILE] [--archive FILE]";
 
@@ -37,6 +40,10 @@ constexpr const char* kDetails =
     "                      CSV file (first line the field names, each optionally\n"
     "                      name:dtType, e.g. AMOUNT:dtCurrency; \".\" decimals, ISO\n"
     "                      dates), sqlite:PATH?table=T or sqlite:PATH?query=SELECT ...\n"
+    "  --link DETAIL.FIELD=MASTER.FIELD  makes the --data pipeline DETAIL the detail\n"
+    "                      of MASTER: it walks its records whose FIELD equals the\n"
+    "                      master's, so its source must be sorted on FIELD; repeat\n"
+    "                      --link for more fields of the same pair\n"
     "  --pass two          count all pages first, so \"Page n of m\" is known;\n"
     "                      --pass one overrides a template that asks for two\n"
     "  --pages LIST        only these pages, e.g. 1,3,5-12\n"
@@ -113,6 +120,7 @@ struct FileOutputs {
 struct RenderOptions {
     QString templatePath;
     std::vector<DataSourceOption> data;
+    std::vector<MasterLinkOption> links;
     std::optional<TppPassSettingType> passes; // the template's own when not given
     TppPageRequest request;
     std::optional<PageOutput> output;
@@ -152,6 +160,13 @@ RenderOptions parseOptions(QStringList arguments) {
                     throw UsageError{
                         QStringLiteral("--data names the pipeline %1 twice").arg(option->pipelineName)};
             options.data.push_back(*option);
+        } else if (argument == u"--link") {
+            const QString text = valueOf(arguments, i);
+            const auto link = MasterLinkOption::parse(text);
+            if (!link)
+                throw UsageError{
+                    QStringLiteral("--link expects DETAIL.FIELD=MASTER.FIELD, not \"%1\"").arg(text)};
+            options.links.push_back(*link);
         } else if (argument == u"--pass") {
             const QString pass = valueOf(arguments, i);
             if (pass != u"two" && pass != u"one")
@@ -175,6 +190,11 @@ RenderOptions parseOptions(QStringList arguments) {
     }
     if (options.templatePath.isEmpty())
         throw UsageError{QStringLiteral("which TEMPLATE?")};
+    QStringList pipelines;
+    for (const DataSourceOption& option : options.data)
+        pipelines << option.pipelineName;
+    if (const QString problem = masterLinksProblem(options.links, pipelines); !problem.isEmpty())
+        throw UsageError{problem};
     return options;
 }
 
@@ -199,8 +219,10 @@ struct RenderForm {
     OwnedComponent form;
     TppReport* report = nullptr;
 
-    RenderForm(const std::vector<DataSourceOption>& data, const QStringList& referred) {
+    RenderForm(const std::vector<DataSourceOption>& data, const std::vector<MasterLinkOption>& links,
+               const QStringList& referred) {
         form.SetName(QStringLiteral("Form1"));
+        QHash<QString, TppDBPipeline*> pipelines; // by user name, folded
         for (const DataSourceOption& option : data) {
             const QString componentName = pipelineComponentName(option.pipelineName, referred);
             datasets.push_back(option.open());
@@ -209,7 +231,10 @@ struct RenderForm {
             pipeline->SetName(componentName);
             pipeline->SetUserName(option.pipelineName);
             pipeline->SetDataSource(source);
+            pipelines.insert(option.pipelineName.toCaseFolded(), pipeline);
         }
+        applyMasterLinks(links,
+                         [&pipelines](const QString& name) { return pipelines.value(name.toCaseFolded()); });
         report = new TppReport(&form);
         report->SetName(QStringLiteral("Report1"));
     }
@@ -236,7 +261,7 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     registerBarCodeClasses();
     registerTemplateClasses();
     try {
-        RenderForm render(options.data, pipelineNamesInFile(options.templatePath));
+        RenderForm render(options.data, options.links, pipelineNamesInFile(options.templatePath));
         render.report->SetClock(&clock);
         TppReportTemplate& reportTemplate = ReportTemplate(*render.report);
         reportTemplate.SetFileName(options.templatePath);

@@ -91,6 +91,38 @@ TEST_F(RenderCommandTest, NameIsThePipelinesUserNameHoweverTheTemplateCallsIt) {
     }
 }
 
+// The detail's current record follows its master's: a text of the detail
+// beside the master's shows the first line of each order.
+TEST_F(RenderCommandTest, ALinkMakesOnePipelineTheDetailOfAnother) {
+    QByteArray withDetail = listing("ppOrders");
+    withDetail.replace("    end\n  end\nend\n", "    end\n"
+                                                "    object ppDBText2: TppDBText\n"
+                                                "      DataField = 'ITEM'\n"
+                                                "      DataPipelineName = 'ppLines'\n"
+                                                "      AutoSize = False\n"
+                                                "      mmLeft = 40000\n"
+                                                "      mmHeight = 5000\n"
+                                                "      mmWidth = 30000\n"
+                                                "      BandType = 4\n"
+                                                "    end\n"
+                                                "  end\n"
+                                                "end\n");
+    const QString report = write(QStringLiteral("orders.rtm"), withDetail);
+    const QString orders = QStringLiteral("Orders=") + write("orders.csv", "NAME\nA\nB\nC\n");
+    const QString lines =
+        QStringLiteral("Lines=") + write("lines.csv", "ORDER,ITEM\nA,a1\nA,a2\nB,b1\nC,c1\n");
+    const CommandRun linked =
+        render({report, "--data", orders, "--data", lines, "--link", "Lines.ORDER=Orders.NAME", "--dump"});
+    ASSERT_EQ(linked.status, 0) << linked.err.toStdString();
+    EXPECT_EQ(outline(linked.out), QStringList({"page 1 of 1", "A", "a1", "B", "b1", "C", "c1"}));
+
+    const CommandRun misspelt =
+        render({report, "--data", orders, "--data", lines, "--link", "Lines.ORDER_ID=Orders.NAME", "--dump"});
+    EXPECT_EQ(misspelt.status, 1);
+    EXPECT_TRUE(misspelt.err.contains("--link: the pipeline Lines has no field ORDER_ID."))
+        << misspelt.err.toStdString();
+}
+
 TEST_F(RenderCommandTest, PagesAskedForAreTheOnlyOnesWritten) {
     const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
     const QString data = QStringLiteral("Orders=") + names(20); // pages of 8, 8 and 4
@@ -263,6 +295,15 @@ TEST_F(RenderCommandTest, UsageMistakesShowTheUsage) {
     const std::pair<QStringList, QString> cases[] = {
         {{report, "--data", data}, "--dump or --png DIR"},
         {{report, "--dump", "--png", "out"}, "either --dump or --png DIR"},
+        {{report, "--data", data, "--link", "Lines.id", "--dump"},
+         "--link expects DETAIL.FIELD=MASTER.FIELD"},
+        {{report, "--data", data, "--link", "Lines.order=Orders.id", "--dump"},
+         "--link names the pipeline Lines, which no --data gives"},
+        {{report, "--data", data, "--link", "Orders.NAME=orders.NAME", "--dump"},
+         "--link cannot make Orders its own master"},
+        {{report, "--data", data, "--data", "Lines=l.csv", "--data", "Items=i.csv", "--link",
+          "Lines.order=Orders.NAME", "--link", "Lines.item=Items.NAME", "--dump"},
+         "--link gives Lines two masters"},
         {{"--dump"}, "which TEMPLATE?"},
         {{report, "--data", "Orders", "--dump"}, "--data expects NAME=SOURCE"},
         {{report, "--data", data, "--data", "orders=x.csv", "--dump"}, "twice"},
