@@ -176,6 +176,13 @@ void DesignWorkspace::paintComponent(QPainter& painter, TppComponent& component)
                     painter.translate(0, band >= 0 ? layout.areaTop(band) : 0);
                     DrawSurface surface(painter, screenResolution().pixelsPerInch(Axis::Horizontal),
                                         screenResolution().pixelsPerInch(Axis::Vertical), measurer, false);
+                    // What a raster device works out before it renders: the box in its pixels.
+                    command->DeviceLeft = surface.toPixels(command->Left(), Axis::Horizontal);
+                    command->DeviceTop = surface.toPixels(command->Top(), Axis::Vertical);
+                    command->DeviceRight =
+                        surface.toPixels(command->Left() + command->Width(), Axis::Horizontal);
+                    command->DeviceBottom =
+                        surface.toPixels(command->Top() + command->Height(), Axis::Vertical);
                     renderer(surface, *command);
                     painter.restore();
                     painted = true;

@@ -29,15 +29,19 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 // The name Save As offers for a report that was never saved.
 const QString kNewReportName = QStringLiteral("Untitled.rtm");
 
+// The bases the component classes share ("TppCustomText") are registered for
+// streams and scripts but are nothing a user places.
 bool isComponentClass(const ClassInfo& info) {
     return info.isCreatable() && info.inheritsFrom(TppComponent::staticClassInfo()) &&
-           info.name() != TppComponent::staticClassInfo().name();
+           info.name() != TppComponent::staticClassInfo().name() &&
+           !info.name().startsWith(QLatin1String("TppCustom"));
 }
 
 } // namespace
@@ -284,8 +288,10 @@ void TppDesignerWindow::setReportProperty(const QString& path, const QVariant& v
 }
 
 void TppDesignerWindow::buildPalette() {
+    const QList<QAction*> old = palette_->actions();
     palette_->clear();
     delete paletteGroup_;
+    qDeleteAll(old);
     paletteGroup_ = new QActionGroup(this);
     QAction* arrow = palette_->addAction(QStringLiteral("Select"));
     arrow->setObjectName(QStringLiteral("paletteSelect"));
@@ -298,6 +304,13 @@ void TppDesignerWindow::buildPalette() {
               [](const ClassInfo* a, const ClassInfo* b) { return a->name() < b->name(); });
     for (const ClassInfo* info : classes) {
         if (!isComponentClass(*info) || hiddenClasses_.contains(info->name(), Qt::CaseInsensitive))
+            continue;
+        // A base that other placeable classes build on (the stretchable part
+        // of memos and rich texts) is not itself a thing to place.
+        const bool isBase = std::any_of(classes.begin(), classes.end(), [info](const ClassInfo* other) {
+            return other != info && isComponentClass(*other) && other->inheritsFrom(*info);
+        });
+        if (isBase)
             continue;
         const QString name = info->name();
         QAction* button = palette_->addAction(name.startsWith(QLatin1String("Tpp")) ? name.mid(3) : name);
@@ -503,6 +516,9 @@ void TppDesignerWindow::clipboardPaste() {
 }
 
 void TppDesignerWindow::selectionChanged() {
+    // A component just made returns the palette to the select arrow.
+    if (QAction* tool = paletteAction(controller_->paletteClass()))
+        tool->setChecked(true);
     TppComponent* primary = controller_->selection().primary();
     properties_->setObject(primary ? static_cast<OwnedComponent*>(primary) : &report_);
     if (onSelectionChanged)

@@ -46,12 +46,12 @@ TEST_F(DesignerControllerTest, ADropInAnotherBandMovesTheComponentThereAndADropO
     EXPECT_EQ(first->Band(), header);
 
     // The footer is last: dragging past its divider clamps to its bottom.
-    const int before = controller->undoStack().count();
+    const int before = controller->undoStack().index();
     controller->selection().selectOnly(second);
     drag(topLeft(*second) + QPoint(6, 6), QPoint(topLeft(*second).x() + 6, layout.height() + 40));
     EXPECT_EQ(second->Band(), footer);
     EXPECT_LE(controller->boxOf(*second).bottom(), layout.bottomLimit());
-    EXPECT_EQ(controller->undoStack().count(), before + 1);
+    EXPECT_EQ(controller->undoStack().index(), before + 1);
 }
 
 TEST_F(DesignerControllerTest, SnappingPutsTheTopOnTheBandsGrid) {
@@ -200,12 +200,12 @@ TEST_F(DesignerControllerTest, NudgesMoveAndResizeByAPixelWithoutLeavingTheBand)
     for (const auto& c : cases) {
         TppLabel* label = this->*c.label;
         controller->selection().selectOnly(label);
-        const int before = controller->undoStack().count();
+        const int before = controller->undoStack().index();
         EXPECT_TRUE(controller->keyPress(c.key, c.modifiers)) << c.name;
         EXPECT_EQ(px(label->mmLeft()), c.left) << c.name;
         EXPECT_EQ(px(label->mmTop(), true), c.top) << c.name;
         EXPECT_EQ(px(label->mmWidth()), c.width) << c.name;
-        if (controller->undoStack().count() > before)
+        if (controller->undoStack().index() > before)
             controller->undoStack().undo();
     }
 }

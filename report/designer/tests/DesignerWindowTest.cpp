@@ -83,6 +83,7 @@ TEST_F(DesignerWindowTest, TheMouseMovesAComponentOnTheWorkspaceAndUndoPutsItBac
 
 TEST_F(DesignerWindowTest, CopyAndPasteGoThroughTheClipboardUnderOurType) {
     designer().selection().selectOnly(first);
+    emit designer().selectionChanged();
     window->action("actCopy")->trigger();
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(data);
