@@ -2,6 +2,8 @@
 
 #include "PagewrightErrors.h"
 #include "Prompter.h"
+#include "TppDesigner.h"
+#include "TppDesignerWindow.h"
 #include "TppReport.h"
 
 WindowReportActions::WindowReportActions(Prompter& prompter, const FormatSettings& settings,
@@ -29,6 +31,15 @@ void WindowReportActions::preview(const ReportHeader& header) {
 }
 
 void WindowReportActions::design(const QString& path) {
-    report().loadTemplate(path);
-    prompter_.showMessage(QStringLiteral("The report designer is not available in this version of Kestrel."));
+    if (!designer_) {
+        designer_ = std::make_unique<TppDesigner>();
+        designer_->SetName(QStringLiteral("Designer1"));
+        designer_->SetReport(&report().report());
+        designer_->SetSettingsFolder(designerSettingsFolder_);
+    }
+    // An open designer may hold edits not yet saved: it comes to the front
+    // as it is rather than being loaded over.
+    if (!designer_->Form())
+        report().loadTemplate(path);
+    designer_->Show();
 }

@@ -1,11 +1,18 @@
 #include "CommandRun.h"
+#include "DesignWorkspace.h"
+#include "DesignerController.h"
 #include "PageDump.h"
 #include "PreviewForms.h"
+#include "PropertyPanel.h"
 #include "RecordingPrompter.h"
 #include "ReportCommand.h"
 #include "TfrmMain.h"
+#include "TppBand.h"
+#include "TppDesignerWindow.h"
+#include "TppLabel.h"
 #include "TppPreview.h"
 #include "TppPrintPreview.h"
+#include "TppReport.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
 #include "WindowReportActions.h"
@@ -160,6 +167,98 @@ TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
     EXPECT_TRUE(seen.firstPageAt100.convertToFormat(QImage::Format_RGB32) ==
                 firstPicture.convertToFormat(QImage::Format_RGB32))
         << "the first page at 100 % is the picture the command writes";
+}
+
+// A user's round: "Design Report" opens the designer on the shipped
+// template; a column moves, the detail band grows, a label is added and
+// captioned, undone and redone, the report is saved, and "Show Report"
+// prints what was saved.
+TEST_F(ShowReportPreviewTest, TheDesignerEditsTheTemplateThatShowReportThenPrints) {
+    QTemporaryDir settings;
+    reports.setDesignerSettingsFolder(settings.path());
+    window->findChild<QPushButton*>("Button2")->click();
+    TppDesignerWindow* designer = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = dynamic_cast<TppDesignerWindow*>(widget); found && found->isVisible())
+            designer = found;
+    ASSERT_TRUE(designer) << prompter.messages.join("; ").toStdString();
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    designer->resize(1000, 760);
+    DesignerController& controller = designer->controller();
+    DesignWorkspace& surface = designer->workspace();
+    TppReport& report = dynamic_cast<TppReport&>(controller.report());
+    auto* column = dynamic_cast<TppComponent*>(report.Owner()->FindComponent("ppLabel1"));
+    ASSERT_TRUE(column);
+    ASSERT_EQ(column->Text(), "Month/Year");
+    const QString shots = qEnvironmentVariable("PW_DESIGNER_SHOTS");
+    auto shoot = [&](const char* name) {
+        if (!shots.isEmpty()) {
+            QDir().mkpath(shots);
+            designer->grab().save(QDir(shots).filePath(QString::fromLatin1(name)), "PNG");
+        }
+    };
+    shoot("designer-1-opened.png");
+
+    // The column caption moves 30 pixels right.
+    const PixelBox box = controller.boxOf(*column);
+    const QPoint grab = surface.toWidget(QPoint(box.left + box.width / 2, box.top + box.height / 2));
+    QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, grab);
+    QTest::mouseMove(&surface, grab + QPoint(15, 0));
+    QTest::mouseMove(&surface, grab + QPoint(30, 0));
+    QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, grab + QPoint(30, 0));
+    const int movedLeft = DesignerController::toMM(box.left + 30, false);
+    EXPECT_EQ(column->mmLeft(), movedLeft);
+
+    // The detail band 10 pixels taller, by its divider.
+    TppBand* detail = report.GetBand(btDetail);
+    ASSERT_TRUE(detail);
+    const int detailHeight = DesignerController::toPixels(detail->mmHeight(), true);
+    const int divider = controller.layout().dividerTop(controller.bandIndex(detail));
+    const QPoint onDivider = surface.toWidget(QPoint(400, divider + 4));
+    QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, onDivider);
+    QTest::mouseMove(&surface, onDivider + QPoint(0, 10));
+    QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, onDivider + QPoint(0, 10));
+    EXPECT_EQ(DesignerController::toPixels(detail->mmHeight(), true), detailHeight + 10);
+
+    // A label in the footer, captioned through the property panel.
+    TppBand* footer = report.GetBand(btFooter);
+    ASSERT_TRUE(footer);
+    designer->paletteAction("TppLabel")->trigger();
+    const int footerTop = controller.layout().areaTop(controller.bandIndex(footer));
+    QTest::mouseClick(&surface, Qt::LeftButton, Qt::NoModifier, surface.toWidget(QPoint(300, footerTop + 8)));
+    ASSERT_EQ(footer->ObjectCount(), 1);
+    designer->propertyPanel().edit("Caption", "Designed in Kestrel");
+    auto* added = dynamic_cast<TppLabel*>(footer->Object(0));
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->Caption(), "Designed in Kestrel");
+    designer->action("actUndo")->trigger();
+    EXPECT_NE(added->Caption(), "Designed in Kestrel");
+    designer->action("actRedo")->trigger();
+    EXPECT_EQ(added->Caption(), "Designed in Kestrel");
+    QCoreApplication::processEvents();
+    controller.grid.displayGrid = true;
+    controller.selection().selectOnly(column);
+    emit controller.selectionChanged();
+    shoot("designer-2-edited.png");
+    controller.grid.displayGrid = false;
+    designer->showPreviewPage();
+    QCoreApplication::processEvents();
+    shoot("designer-3-preview.png");
+    designer->showDesignPage();
+
+    ASSERT_TRUE(designer->saveReport());
+    EXPECT_FALSE(report.Modified());
+    designer->close();
+
+    const PreviewSeen seen = showReport();
+    ASSERT_TRUE(seen.found) << prompter.messages.join("; ").toStdString();
+    ASSERT_FALSE(seen.pages.empty());
+    const QStringList columnLines = seen.pages.front().filter("\"Month/Year\"");
+    ASSERT_EQ(columnLines.size(), 1);
+    EXPECT_TRUE(columnLines.first().startsWith(QStringLiteral("TppDrawText %1 ").arg(6350 + movedLeft)))
+        << columnLines.first().toStdString() << ": the column caption where it was dragged";
+    EXPECT_TRUE(seen.pages.front().join('\n').contains("\"Designed in Kestrel\""))
+        << "the added label prints in the footer";
 }
 
 } // namespace

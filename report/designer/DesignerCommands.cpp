@@ -1,0 +1,187 @@
+#include "DesignerCommands.h"
+
+#include "OwnedComponent.h"
+#include "PagewrightErrors.h"
+#include "Persistent.h"
+#include "TppBand.h"
+#include "TppComponent.h"
+
+PlacementCommand::PlacementCommand(DesignerController& designer, const QString& text,
+                                   QList<ComponentPlacement> before, QList<ComponentPlacement> after)
+    : QUndoCommand(text), designer_(designer), before_(std::move(before)), after_(std::move(after)) {}
+
+void PlacementCommand::undo() {
+    for (const ComponentPlacement& placement : before_)
+        designer_.applyPlacement(placement);
+    designer_.notifyChanged();
+}
+
+void PlacementCommand::redo() {
+    for (const ComponentPlacement& placement : after_)
+        designer_.applyPlacement(placement);
+    designer_.notifyChanged();
+}
+
+namespace {
+
+QList<ComponentPlacement> placementsOf(const DesignerController& designer, const TppBand& band) {
+    QList<ComponentPlacement> placements;
+    for (TppComponent* component : band.Objects())
+        placements << designer.placementOf(*component);
+    return placements;
+}
+
+} // namespace
+
+BandHeightCommand::BandHeightCommand(DesignerController& designer, TppBand& band, int mmHeight)
+    : QUndoCommand(QStringLiteral("Band Height")), designer_(designer), band_(band.Name()),
+      bandType_(band.BandTypeCode()), before_(band.mmHeight()), after_(mmHeight),
+      placementsBefore_(placementsOf(designer, band)) {}
+
+void BandHeightCommand::undo() {
+    if (TppBand* band = designer_.findBand(band_, bandType_)) {
+        band->SetmmHeight(before_);
+        for (const ComponentPlacement& placement : placementsBefore_)
+            designer_.applyPlacement(placement);
+    }
+    designer_.notifyChanged();
+}
+
+void BandHeightCommand::redo() {
+    if (TppBand* band = designer_.findBand(band_, bandType_)) {
+        band->SetmmHeight(after_);
+        if (!done_) {
+            placementsAfter_ = placementsOf(designer_, *band);
+            done_ = true;
+        } else {
+            for (const ComponentPlacement& placement : placementsAfter_)
+                designer_.applyPlacement(placement);
+        }
+    }
+    designer_.notifyChanged();
+}
+
+ComponentsCommand::ComponentsCommand(DesignerController& designer, const QString& text,
+                                     StoredComponents stored, Direction direction, bool alreadyDone)
+    : QUndoCommand(text), designer_(designer), stored_(std::move(stored)), direction_(direction),
+      skipRedo_(alreadyDone) {}
+
+void ComponentsCommand::undo() {
+    if (direction_ == Insert)
+        designer_.free(stored_);
+    else
+        designer_.restore(stored_);
+    designer_.notifyChanged();
+}
+
+void ComponentsCommand::redo() {
+    if (skipRedo_) {
+        skipRedo_ = false;
+        return;
+    }
+    if (direction_ == Insert)
+        designer_.restore(stored_);
+    else
+        designer_.free(stored_);
+    designer_.notifyChanged();
+}
+
+PropertyCommand::PropertyCommand(DesignerController& designer, OwnedComponent& object, QString path,
+                                 QVariant before, QVariant after, bool alreadyDone)
+    : QUndoCommand(QStringLiteral("Change %1").arg(path)), designer_(designer), object_(object.Name()),
+      path_(std::move(path)), before_(std::move(before)), after_(std::move(after)), skipRedo_(alreadyDone) {}
+
+std::pair<Persistent*, const PropertyInfo*> PropertyCommand::resolve(Persistent& object,
+                                                                     const QString& path) {
+    Persistent* holder = &object;
+    const QStringList parts = path.split(QLatin1Char('.'));
+    for (int index = 0; index < parts.size(); ++index) {
+        const PropertyInfo* property = holder->classInfo().property(parts.at(index));
+        if (!property)
+            return {nullptr, nullptr};
+        if (index == parts.size() - 1)
+            return {holder, property};
+        if (property->kind != PropertyKind::Object || !property->object)
+            return {nullptr, nullptr};
+        holder = property->object(*holder);
+        if (!holder)
+            return {nullptr, nullptr};
+    }
+    return {nullptr, nullptr};
+}
+
+void PropertyCommand::apply(OwnedComponent& object, const QString& path, const QVariant& value) {
+    auto [holder, property] = resolve(object, path);
+    if (!holder || !property || !property->set)
+        throw EDesignError(QStringLiteral("%1 has no property %2 that can be set.").arg(object.Name(), path));
+    property->set(*holder, value);
+    // A nested value object does not know its owner; the owner hears of it here.
+    if (holder != &object)
+        if (auto* communicator = dynamic_cast<TppCommunicator*>(&object))
+            communicator->Change();
+}
+
+QVariant PropertyCommand::read(OwnedComponent& object, const QString& path) {
+    auto [holder, property] = resolve(object, path);
+    if (!holder || !property || !property->get)
+        return {};
+    return property->get(*holder);
+}
+
+void PropertyCommand::set(const QVariant& value) {
+    if (OwnedComponent* object = designer_.findByName(object_))
+        apply(*object, path_, value);
+    designer_.notifyChanged();
+}
+
+void PropertyCommand::undo() {
+    set(before_);
+}
+
+void PropertyCommand::redo() {
+    if (skipRedo_) {
+        skipRedo_ = false;
+        designer_.notifyChanged();
+        return;
+    }
+    set(after_);
+}
+
+ZOrderCommand::ZOrderCommand(DesignerController& designer, const QString& text,
+                             const QList<TppComponent*>& components, bool toFront)
+    : QUndoCommand(text), designer_(designer), toFront_(toFront) {
+    QList<const TppComponentHolder*> holders;
+    for (TppComponent* component : components) {
+        names_ << component->Name();
+        TppComponentHolder* holder = component->Holder();
+        if (!holder || holders.contains(holder))
+            continue;
+        holders << holder;
+        QStringList order;
+        for (TppComponent* object : holder->Objects())
+            order << object->Name();
+        orders_ << order;
+    }
+}
+
+void ZOrderCommand::redo() {
+    for (const QString& name : names_)
+        if (auto* component = dynamic_cast<TppComponent*>(designer_.findByName(name))) {
+            if (toFront_)
+                component->BringToFront();
+            else
+                component->SendToBack();
+        }
+    designer_.notifyChanged();
+}
+
+void ZOrderCommand::undo() {
+    // Each holder's whole order as it was: placing its objects at 0, 1, …
+    // in turn rebuilds it whatever the moves did.
+    for (const QStringList& order : orders_)
+        for (int index = 0; index < order.size(); ++index)
+            if (auto* component = dynamic_cast<TppComponent*>(designer_.findByName(order.at(index))))
+                if (TppComponentHolder* holder = component->Holder())
+                    holder->MoveObject(component, index);
+    designer_.notifyChanged();
+}

@@ -1,0 +1,87 @@
+#include "PropertyPanel.h"
+
+#include "DesignerController.h"
+#include "OwnedComponent.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+
+PropertyPanel::PropertyPanel(DesignerController& controller, QWidget* parent)
+    : QTableWidget(0, 2, parent), controller_(controller) {
+    setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QTableWidget::cellChanged, this, &PropertyPanel::cellEdited);
+}
+
+void PropertyPanel::setObject(OwnedComponent* object) {
+    object_ = object;
+    objectName_ = object ? object->Name() : QString();
+    refresh();
+}
+
+void PropertyPanel::refresh() {
+    // The object may have been freed and read back by an undo: find it by name.
+    if (!objectName_.isEmpty())
+        object_ = controller_.findByName(objectName_);
+    filling_ = true;
+    clearContents();
+    rows_ = object_ ? propertyRows(*object_) : QList<PropertyRow>();
+    setRowCount(int(rows_.size()));
+    for (int index = 0; index < rows_.size(); ++index) {
+        const PropertyRow& row = rows_.at(index);
+        auto* name = new QTableWidgetItem(row.path);
+        name->setFlags(Qt::ItemIsEnabled);
+        QFont font = name->font();
+        font.setBold(row.changed);
+        name->setFont(font);
+        setItem(index, 0, name);
+        auto* value = new QTableWidgetItem(propertyText(row));
+        value->setFont(font);
+        const bool editable = !row.readOnly && row.kind != PropertyKind::Set;
+        value->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                 : Qt::ItemIsEnabled);
+        setItem(index, 1, value);
+        if (editable && (row.kind == PropertyKind::Enumeration || row.kind == PropertyKind::Boolean)) {
+            auto* choice = new QComboBox(this);
+            choice->addItems(row.kind == PropertyKind::Boolean
+                                 ? QStringList{QStringLiteral("False"), QStringLiteral("True")}
+                                 : row.enumNames);
+            choice->setCurrentText(propertyText(row));
+            const QString path = row.path;
+            connect(choice, &QComboBox::textActivated, this,
+                    [this, path](const QString& text) { edit(path, text); });
+            setCellWidget(index, 1, choice);
+        }
+    }
+    filling_ = false;
+}
+
+int PropertyPanel::rowOf(const QString& path) const {
+    for (int index = 0; index < rows_.size(); ++index)
+        if (rows_.at(index).path.compare(path, Qt::CaseInsensitive) == 0)
+            return index;
+    return -1;
+}
+
+void PropertyPanel::cellEdited(int row, int column) {
+    if (filling_ || column != 1 || row < 0 || row >= rows_.size())
+        return;
+    edit(rows_.at(row).path, item(row, 1)->text());
+}
+
+void PropertyPanel::edit(const QString& path, const QString& text) {
+    const int row = rowOf(path);
+    if (!object_ || row < 0)
+        return;
+    try {
+        if (const auto value = propertyValue(rows_.at(row), text))
+            controller_.setProperty(*object_, rows_.at(row).path, *value);
+    } catch (const std::exception& error) {
+        if (controller_.onError)
+            controller_.onError(QString::fromUtf8(error.what()));
+    }
+    // Deferred: the edit came from one of the cells that a refresh replaces.
+    QMetaObject::invokeMethod(this, &PropertyPanel::refresh, Qt::QueuedConnection);
+}

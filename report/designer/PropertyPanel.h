@@ -1,0 +1,35 @@
+#pragma once
+
+#include "PropertyRows.h"
+
+#include <QTableWidget>
+
+class DesignerController;
+class OwnedComponent;
+
+// The selection's published properties, from the class registry: one row
+// each, changed values in bold, enumerations and Booleans chosen from
+// their names. An edit goes to the controller, so it can be undone.
+class PropertyPanel : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit PropertyPanel(DesignerController& controller, QWidget* parent = nullptr);
+
+    // The object shown; none empties the panel.
+    void setObject(OwnedComponent* object);
+    OwnedComponent* object() const { return object_; }
+    // The row of a property, -1 if it is not shown.
+    int rowOf(const QString& path) const;
+    // What the user types into the value cell of a row, as an edit does.
+    void edit(const QString& path, const QString& text);
+    void refresh();
+
+private:
+    void cellEdited(int row, int column);
+
+    DesignerController& controller_;
+    OwnedComponent* object_ = nullptr;
+    QString objectName_;
+    QList<PropertyRow> rows_;
+    bool filling_ = false;
+};

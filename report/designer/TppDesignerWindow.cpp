@@ -1,0 +1,610 @@
+#include "TppDesignerWindow.h"
+
+#include "ClassRegistry.h"
+#include "DesignWorkspace.h"
+#include "DesignerController.h"
+#include "DesignerDialogs.h"
+#include "PagewrightErrors.h"
+#include "PreviewPanels.h"
+#include "PropertyPanel.h"
+#include "TppBand.h"
+#include "TppComponent.h"
+#include "TppCustomPreview.h"
+#include "TppCustomReport.h"
+#include "TppReportTemplate.h"
+#include "TppViewer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// The name Save As offers for a report that was never saved.
+const QString kNewReportName = QStringLiteral("Untitled.rtm");
+
+// The bases the component classes share ("TppCustomText") are registered for
+// streams and scripts but are nothing a user places.
+bool isComponentClass(const ClassInfo& info) {
+    return info.isCreatable() && info.inheritsFrom(TppComponent::staticClassInfo()) &&
+           info.name() != TppComponent::staticClassInfo().name() &&
+           !info.name().startsWith(QLatin1String("TppCustom"));
+}
+
+} // namespace
+
+TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), report_(report), dialogs_(dialogs),
+      controller_(std::make_unique<DesignerController>(report)) {
+    setWindowTitle(QStringLiteral("Pagewright"));
+    resize(790, 600);
+    controller_->onError = [this](const QString& text) { dialogs_.showMessage(text); };
+
+    pages_ = new QTabWidget(this);
+    auto* design = new QWidget(pages_);
+    auto* designLayout = new QVBoxLayout(design);
+    designLayout->setContentsMargins(0, 0, 0, 0);
+    palette_ = new QToolBar(QStringLiteral("Components"), design);
+    palette_->setObjectName(QStringLiteral("ComponentPalette"));
+    designLayout->addWidget(palette_);
+    auto* splitter = new QSplitter(design);
+    scroll_ = new QScrollArea(splitter);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    workspace_ = new DesignWorkspace(*controller_);
+    scroll_->setWidget(workspace_);
+    properties_ = new PropertyPanel(*controller_, splitter);
+    splitter->addWidget(scroll_);
+    splitter->addWidget(properties_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    designLayout->addWidget(splitter);
+    pages_->addTab(design, QStringLiteral("Design"));
+    // The preview panel lays itself out in this page when first shown.
+    previewPage_ = new QWidget(pages_);
+    pages_->addTab(previewPage_, QStringLiteral("Preview"));
+    setCentralWidget(pages_);
+
+    status_ = new QLabel(this);
+    statusBar()->addWidget(status_, 1);
+
+    buildMenus();
+    buildPalette();
+
+    connect(controller_.get(), &DesignerController::statusTextChanged, status_, &QLabel::setText);
+    connect(controller_.get(), &DesignerController::selectionChanged, this,
+            &TppDesignerWindow::selectionChanged);
+    connect(&controller_->undoStack(), &QUndoStack::indexChanged, this, [this] {
+        QMetaObject::invokeMethod(properties_, &PropertyPanel::refresh, Qt::QueuedConnection);
+        updateActions();
+    });
+    connect(pages_, &QTabWidget::currentChanged, this, &TppDesignerWindow::pageChanged);
+    selectionChanged();
+    updateActions();
+}
+
+TppDesignerWindow::~TppDesignerWindow() {
+    if (preview_)
+        preview_->SetReport(nullptr);
+    preview_.reset();
+}
+
+bool TppDesignerWindow::guarded(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const std::exception& error) {
+        dialogs_.showMessage(QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+QAction* TppDesignerWindow::addCommand(QMenu* menu, const QString& objectName, const QString& caption,
+                                       const std::function<void()>& slot, const QKeySequence& shortcut) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    if (slot)
+        connect(action, &QAction::triggered, this, [this, slot] {
+            guarded(slot);
+            updateActions();
+        });
+    else
+        action->setEnabled(false);
+    return action;
+}
+
+QAction* TppDesignerWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void TppDesignerWindow::buildMenus() {
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommand(fileMenu_, QStringLiteral("actNew"), QStringLiteral("&New"), {});
+    addCommand(fileMenu_, QStringLiteral("actNewReport"), QStringLiteral("New &Report"), {});
+    addCommand(
+        fileMenu_, QStringLiteral("actOpen"), QStringLiteral("&Open..."), [this] { openReport(); },
+        QKeySequence::Open);
+    addCommand(fileMenu_, QStringLiteral("actClose"), QStringLiteral("&Close"), [this] { close(); });
+    fileMenu_->addSeparator();
+    addCommand(
+        fileMenu_, QStringLiteral("actSave"), QStringLiteral("&Save"), [this] { saveReport(); },
+        QKeySequence::Save);
+    addCommand(fileMenu_, QStringLiteral("actSaveAs"), QStringLiteral("Save &As..."),
+               [this] { saveReportAs(); });
+    fileMenu_->addSeparator();
+    addCommand(fileMenu_, QStringLiteral("actLoadSubReport"), QStringLiteral("&Load SubReport..."), {});
+    addCommand(fileMenu_, QStringLiteral("actSaveSubReport"), QStringLiteral("S&ave SubReport..."), {});
+    addCommand(fileMenu_, QStringLiteral("actLoadFromFile"), QStringLiteral("Loa&d From File..."),
+               [this] { openReport(); });
+    addCommand(fileMenu_, QStringLiteral("actSaveToFile"), QStringLiteral("Sa&ve to File..."),
+               [this] { saveReportAs(); });
+    fileMenu_->addSeparator();
+    addCommand(fileMenu_, QStringLiteral("actPageSetup"), QStringLiteral("Page Set&up..."), {});
+    addCommand(fileMenu_, QStringLiteral("actPrintToFileSetup"), QStringLiteral("Print to &File Setup..."),
+               {});
+    addCommand(
+        fileMenu_, QStringLiteral("actPrint"), QStringLiteral("&Print"), [this] { showPreviewPage(); },
+        QKeySequence::Print);
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("recentSeparator"));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QUndoStack& stack = controller_->undoStack();
+    addCommand(
+        edit, QStringLiteral("actUndo"), QStringLiteral("&Undo"), [&stack] { stack.undo(); },
+        QKeySequence::Undo);
+    addCommand(
+        edit, QStringLiteral("actRedo"), QStringLiteral("&Redo"), [&stack] { stack.redo(); },
+        QKeySequence::Redo);
+    addCommand(edit, QStringLiteral("actUndelete"), QStringLiteral("&Undelete"),
+               [this] { controller_->undelete(); });
+    edit->addSeparator();
+    addCommand(
+        edit, QStringLiteral("actCut"), QStringLiteral("Cu&t"), [this] { clipboardCopy(true); },
+        QKeySequence::Cut);
+    addCommand(
+        edit, QStringLiteral("actCopy"), QStringLiteral("&Copy"), [this] { clipboardCopy(false); },
+        QKeySequence::Copy);
+    addCommand(
+        edit, QStringLiteral("actPaste"), QStringLiteral("&Paste"), [this] { clipboardPaste(); },
+        QKeySequence::Paste);
+    addCommand(edit, QStringLiteral("actDelete"), QStringLiteral("&Delete"),
+               [this] { controller_->deleteSelection(); });
+    addCommand(
+        edit, QStringLiteral("actSelectAll"), QStringLiteral("Se&lect All"),
+        [this] { controller_->selectAll(); }, QKeySequence::SelectAll);
+    edit->addSeparator();
+    addCommand(edit, QStringLiteral("actBringToFront"), QStringLiteral("Bring to &Front"),
+               [this] { controller_->bringToFront(); });
+    addCommand(edit, QStringLiteral("actSendToBack"), QStringLiteral("Send to &Back"),
+               [this] { controller_->sendToBack(); });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* toolbars = view->addMenu(QStringLiteral("&Toolbars"));
+    toolbars->addAction(palette_->toggleViewAction());
+    QAction* rulers = addCommand(view, QStringLiteral("actRulers"), QStringLiteral("&Rulers"),
+                                 [this] { workspace_->setRulersVisible(!workspace_->rulersVisible()); });
+    rulers->setCheckable(true);
+    rulers->setChecked(true);
+    QAction* showData = addCommand(view, QStringLiteral("actShowData"), QStringLiteral("&Show Data"),
+                                   [this] { settings_.showData = !settings_.showData; });
+    showData->setCheckable(true);
+    showData->setChecked(true);
+    QMenu* grid = view->addMenu(QStringLiteral("&Grid Options"));
+    QAction* snap = addCommand(grid, QStringLiteral("actSnapToGrid"), QStringLiteral("&Snap to Grid"),
+                               [this] { controller_->grid.snapToGrid = !controller_->grid.snapToGrid; });
+    snap->setCheckable(true);
+    QAction* display =
+        addCommand(grid, QStringLiteral("actDisplayGrid"), QStringLiteral("&Display Grid"), [this] {
+            controller_->grid.displayGrid = !controller_->grid.displayGrid;
+            workspace_->update();
+        });
+    display->setCheckable(true);
+
+    QMenu* reportMenu = menuBar()->addMenu(QStringLiteral("&Report"));
+    for (const char* caption :
+         {"Page Style", "&Title", "&Summary", "Header", "Footer", "&Data...", "&Groups..."})
+        addCommand(reportMenu,
+                   QStringLiteral("actBand") + QString::fromLatin1(caption).remove(QLatin1Char('&')),
+                   QString::fromLatin1(caption), {});
+    reportMenu->addSeparator();
+    auto* orientation = new QActionGroup(this);
+    for (const auto& choiceOf : {std::pair{"&Portrait", 0}, std::pair{"&Landscape", 1}}) {
+        const QString caption = QString::fromLatin1(choiceOf.first);
+        const int value = choiceOf.second;
+        QAction* choice = addCommand(
+            reportMenu, QStringLiteral("act") + QString(caption).remove(QLatin1Char('&')), caption,
+            [this, value] { setReportProperty(QStringLiteral("PrinterSetup.Orientation"), value); });
+        choice->setCheckable(true);
+        orientation->addAction(choice);
+    }
+    QMenu* passes = reportMenu->addMenu(QStringLiteral("P&ass Setting"));
+    auto* passGroup = new QActionGroup(this);
+    for (const auto& choiceOf : {std::pair{"&One Pass", 0}, std::pair{"&Two Pass", 1}}) {
+        const QString caption = QString::fromLatin1(choiceOf.first);
+        const int value = choiceOf.second;
+        QAction* choice = addCommand(
+            passes,
+            QStringLiteral("act") + QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(' ')),
+            caption, [this, value] { setReportProperty(QStringLiteral("PassSetting"), value); });
+        choice->setCheckable(true);
+        passGroup->addAction(choice);
+    }
+    QAction* cache =
+        addCommand(reportMenu, QStringLiteral("actCachePages"), QStringLiteral("&Cache Pages"), [this] {
+            setReportProperty(QStringLiteral("CachePages"),
+                              !action(QStringLiteral("actCachePagesState"))->isChecked());
+        });
+    cache->setCheckable(true);
+    auto* cacheState = new QAction(this);
+    cacheState->setObjectName(QStringLiteral("actCachePagesState"));
+    cacheState->setCheckable(true);
+    QMenu* units = reportMenu->addMenu(QStringLiteral("&Units"));
+    auto* unitGroup = new QActionGroup(this);
+    const std::pair<const char*, TppUnitType> unitChoices[] = {{"&Screen Pixels", utScreenPixels},
+                                                               {"&Inches", utInches},
+                                                               {"&Millimeters", utMillimeters},
+                                                               {"&Printer Pixels", utPrinterPixels},
+                                                               {"&Thousandths of MM", utMMThousandths}};
+    for (const auto& unitChoice : unitChoices) {
+        const char* caption = unitChoice.first;
+        const int ordinal = int(unitChoice.second);
+        QAction* choice =
+            addCommand(units, QStringLiteral("actUnits%1").arg(ordinal), QString::fromLatin1(caption),
+                       [this, ordinal] { setReportProperty(QStringLiteral("Units"), ordinal); });
+        choice->setCheckable(true);
+        unitGroup->addAction(choice);
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addCommand(help, QStringLiteral("actHelpTopics"), QStringLiteral("&Help Topics"), {});
+    addCommand(help, QStringLiteral("actAbout"), QStringLiteral("&About"),
+               [this] { dialogs_.showMessage(QStringLiteral("Pagewright report designer")); });
+
+    QToolBar* standard = addToolBar(QStringLiteral("Standard"));
+    standard->setObjectName(QStringLiteral("StandardToolbar"));
+    for (const char* name : {"actOpen", "actSave", "actPrint", "actCut", "actCopy", "actPaste", "actUndo",
+                             "actRedo", "actBringToFront", "actSendToBack"})
+        standard->addAction(action(QString::fromLatin1(name)));
+    toolbars->addAction(standard->toggleViewAction());
+}
+
+void TppDesignerWindow::setReportProperty(const QString& path, const QVariant& value) {
+    controller_->setProperty(report_, path, value);
+    refresh();
+}
+
+void TppDesignerWindow::buildPalette() {
+    const QList<QAction*> old = palette_->actions();
+    palette_->clear();
+    delete paletteGroup_;
+    qDeleteAll(old);
+    paletteGroup_ = new QActionGroup(this);
+    QAction* arrow = palette_->addAction(QStringLiteral("Select"));
+    arrow->setObjectName(QStringLiteral("paletteSelect"));
+    arrow->setCheckable(true);
+    arrow->setChecked(true);
+    paletteGroup_->addAction(arrow);
+    connect(arrow, &QAction::triggered, this, [this] { controller_->setPaletteClass(QString()); });
+    QList<const ClassInfo*> classes = ClassRegistry::instance().classes();
+    std::sort(classes.begin(), classes.end(),
+              [](const ClassInfo* a, const ClassInfo* b) { return a->name() < b->name(); });
+    for (const ClassInfo* info : classes) {
+        if (!isComponentClass(*info) || hiddenClasses_.contains(info->name(), Qt::CaseInsensitive))
+            continue;
+        // A base that other placeable classes build on (the stretchable part
+        // of memos and rich texts) is not itself a thing to place.
+        const bool isBase = std::any_of(classes.begin(), classes.end(), [info](const ClassInfo* other) {
+            return other != info && isComponentClass(*other) && other->inheritsFrom(*info);
+        });
+        if (isBase)
+            continue;
+        const QString name = info->name();
+        QAction* button = palette_->addAction(name.startsWith(QLatin1String("Tpp")) ? name.mid(3) : name);
+        button->setObjectName(QStringLiteral("palette") + name);
+        button->setCheckable(true);
+        button->setToolTip(name);
+        paletteGroup_->addAction(button);
+        connect(button, &QAction::triggered, this, [this, name] { controller_->setPaletteClass(name); });
+    }
+}
+
+QAction* TppDesignerWindow::paletteAction(const QString& className) const {
+    return findChild<QAction*>(className.isEmpty() ? QStringLiteral("paletteSelect")
+                                                   : QStringLiteral("palette") + className);
+}
+
+void TppDesignerWindow::setHiddenClasses(const QStringList& classNames) {
+    hiddenClasses_ = classNames;
+    buildPalette();
+}
+
+void TppDesignerWindow::setAllowSaveToFile(bool allow) {
+    allowSaveToFile_ = allow;
+    updateActions();
+}
+
+void TppDesignerWindow::applySettings(const DesignerSettings& settings) {
+    settings_ = settings;
+    controller_->grid = settings.grid;
+    controller_->defaultFontName = settings.defaultFontName;
+    controller_->defaultFontSize = settings.defaultFontSize;
+    recent_.setMax(settings.recentMax);
+    recent_.setLines(settings.recent);
+    action(QStringLiteral("actSnapToGrid"))->setChecked(settings.grid.snapToGrid);
+    action(QStringLiteral("actDisplayGrid"))->setChecked(settings.grid.displayGrid);
+    action(QStringLiteral("actShowData"))->setChecked(settings.showData);
+    if (settings.windowState == 0 && settings.bounds)
+        setGeometry(*settings.bounds);
+    else if (settings.windowState == 2)
+        setWindowState(Qt::WindowMaximized);
+    rebuildRecentMenu();
+    workspace_->update();
+}
+
+DesignerSettings TppDesignerWindow::currentSettings() const {
+    DesignerSettings settings = settings_;
+    settings.grid = controller_->grid;
+    settings.windowState = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    if (settings.windowState == 0)
+        settings.bounds = geometry();
+    settings.recentMax = recent_.max();
+    settings.recent = recent_.lines();
+    return settings;
+}
+
+void TppDesignerWindow::rebuildRecentMenu() {
+    for (QAction* old : recentActions_)
+        fileMenu_->removeAction(old), old->deleteLater();
+    recentActions_.clear();
+    const QStringList captions = recent_.captions();
+    for (int index = 0; index < captions.size(); ++index) {
+        QAction* entry = fileMenu_->addAction(captions.at(index));
+        entry->setObjectName(QStringLiteral("actRecent%1").arg(index));
+        const QStringList fields = recent_.entries().at(index);
+        connect(entry, &QAction::triggered, this, [this, fields] {
+            guarded([&] { openReport(fields.value(1)); });
+            updateActions();
+        });
+        recentActions_ << entry;
+    }
+}
+
+QString TppDesignerWindow::templateDisplayName() const {
+    const QString file = ReportTemplate(report_).FileName();
+    return file.isEmpty() ? kNewReportName : file;
+}
+
+void TppDesignerWindow::touchRecent() {
+    const QString file = ReportTemplate(report_).FileName();
+    if (file.isEmpty())
+        return;
+    recent_.touch({QFileInfo(file).completeBaseName(), file});
+    rebuildRecentMenu();
+}
+
+bool TppDesignerWindow::askSaveChanges() {
+    if (!report_.Modified())
+        return true;
+    const auto answer = dialogs_.askYesNoCancel(
+        QStringLiteral("Save changes to %1 ?").arg(QFileInfo(templateDisplayName()).fileName()));
+    if (answer == DesignerDialogs::Answer::Cancel)
+        return false;
+    if (answer == DesignerDialogs::Answer::Yes)
+        return saveReport();
+    return true;
+}
+
+bool TppDesignerWindow::openReport(const QString& fileName) {
+    if (!askSaveChanges())
+        return false;
+    TppReportTemplate& reportTemplate = ReportTemplate(report_);
+    QString file = fileName;
+    if (file.isEmpty())
+        file = dialogs_.openFileName(reportTemplate.FileFilter(), reportTemplate.FileName());
+    if (file.isEmpty())
+        return false;
+    const QString previous = reportTemplate.FileName();
+    const TppSaveToType previousTarget = reportTemplate.SaveTo();
+    reportTemplate.SetFileName(file);
+    try {
+        reportTemplate.LoadFromFile();
+    } catch (...) {
+        // The load left the old layout in place; its name stays with it.
+        reportTemplate.SetFileName(previous);
+        reportTemplate.SetSaveTo(previousTarget);
+        throw;
+    }
+    reportTemplate.SetSaveTo(stFile);
+    controller_->layoutReplaced();
+    touchRecent();
+    refresh();
+    return true;
+}
+
+bool TppDesignerWindow::saveReport() {
+    TppReportTemplate& reportTemplate = ReportTemplate(report_);
+    if (reportTemplate.SaveTo() == stDatabase) {
+        if (!reportTemplate.IsDatabaseReady(true))
+            return saveReportAs();
+        reportTemplate.SaveToDatabase();
+        return true;
+    }
+    const QString file = reportTemplate.FileName();
+    if (file.isEmpty() || QFileInfo(file).fileName() == kNewReportName)
+        return saveReportAs();
+    if (reportTemplate.ReadOnly()) {
+        dialogs_.showMessage(QStringLiteral("File is read-only."));
+        return saveReportAs();
+    }
+    reportTemplate.SaveToFile();
+    touchRecent();
+    updateActions();
+    return true;
+}
+
+bool TppDesignerWindow::saveReportAs(const QString& fileName) {
+    if (!allowSaveToFile_)
+        return false;
+    TppReportTemplate& reportTemplate = ReportTemplate(report_);
+    if (fileName.isEmpty() && reportTemplate.SaveTo() == stDatabase) {
+        if (!reportTemplate.SaveWithDialog())
+            return false;
+        reportTemplate.SaveToDatabase();
+        return true;
+    }
+    QString file = fileName;
+    // A read-only file is asked about again rather than written over.
+    for (;;) {
+        if (file.isEmpty())
+            file = dialogs_.saveFileName(reportTemplate.FileFilter(), templateDisplayName());
+        if (file.isEmpty())
+            return false;
+        if (QFileInfo(file).suffix().isEmpty() && !QFileInfo(file).exists())
+            file += QStringLiteral(".") + reportTemplate.FileExtension();
+        QFileInfo info(file);
+        if (info.exists() && !info.isWritable()) {
+            dialogs_.showMessage(QStringLiteral("File is read-only."));
+            file.clear();
+            continue;
+        }
+        break;
+    }
+    const QString previous = reportTemplate.FileName();
+    reportTemplate.SetFileName(file);
+    reportTemplate.SetSaveTo(stFile);
+    try {
+        reportTemplate.SaveToFile();
+    } catch (...) {
+        reportTemplate.SetFileName(previous);
+        throw;
+    }
+    touchRecent();
+    updateActions();
+    return true;
+}
+
+void TppDesignerWindow::clipboardCopy(bool cut) {
+    const QByteArray bytes = controller_->copySelection();
+    if (bytes.isEmpty())
+        return;
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kComponentMimeType), bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
+    if (cut)
+        controller_->cutSelection();
+}
+
+void TppDesignerWindow::clipboardPaste() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(QString::fromLatin1(kComponentMimeType)))
+        return;
+    controller_->paste(data->data(QString::fromLatin1(kComponentMimeType)));
+}
+
+void TppDesignerWindow::selectionChanged() {
+    // A component just made returns the palette to the select arrow.
+    if (QAction* tool = paletteAction(controller_->paletteClass()))
+        tool->setChecked(true);
+    TppComponent* primary = controller_->selection().primary();
+    properties_->setObject(primary ? static_cast<OwnedComponent*>(primary) : &report_);
+    if (onSelectionChanged)
+        onSelectionChanged(primary);
+    updateActions();
+    workspace_->update();
+}
+
+void TppDesignerWindow::updateActions() {
+    const bool selected = !controller_->selection().isEmpty();
+    QUndoStack& stack = controller_->undoStack();
+    action(QStringLiteral("actUndo"))->setEnabled(stack.canUndo());
+    action(QStringLiteral("actUndo"))
+        ->setText(stack.canUndo() ? QStringLiteral("&Undo ") + stack.undoText() : QStringLiteral("&Undo"));
+    action(QStringLiteral("actRedo"))->setEnabled(stack.canRedo());
+    action(QStringLiteral("actUndelete"))->setEnabled(controller_->canUndelete());
+    for (const char* name : {"actCut", "actCopy", "actDelete", "actBringToFront", "actSendToBack"})
+        action(QString::fromLatin1(name))->setEnabled(selected);
+    action(QStringLiteral("actSaveAs"))->setEnabled(allowSaveToFile_);
+    action(QStringLiteral("actSaveToFile"))->setEnabled(allowSaveToFile_);
+    action(QStringLiteral("actUnits%1").arg(int(report_.Units())))->setChecked(true);
+    if (QAction* cache = action(QStringLiteral("actCachePages")))
+        cache->setChecked(report_.CachePages());
+    if (QAction* state = action(QStringLiteral("actCachePagesState")))
+        state->setChecked(report_.CachePages());
+    (report_.PassSetting() == psTwoPass ? action(QStringLiteral("actTwoPass"))
+                                        : action(QStringLiteral("actOnePass")))
+        ->setChecked(true);
+    QString title = QStringLiteral("Pagewright - ") + QFileInfo(templateDisplayName()).fileName();
+    if (report_.Modified())
+        title += QLatin1Char('*');
+    setWindowTitle(title);
+}
+
+void TppDesignerWindow::refresh() {
+    workspace_->layoutChanged();
+    properties_->refresh();
+    updateActions();
+}
+
+void TppDesignerWindow::showDesignPage() {
+    pages_->setCurrentIndex(0);
+}
+
+void TppDesignerWindow::showPreviewPage() {
+    pages_->setCurrentIndex(1);
+}
+
+void TppDesignerWindow::pageChanged(int index) {
+    if (index == 1) {
+        const bool ok = guarded([this] {
+            previewWasModified_ = report_.Modified();
+            if (!preview_) {
+                preview_.reset(PreviewPanels::instance().Create(previewPage_, statusBar()));
+                preview_->Embedded = true;
+            }
+            // Pages of an earlier preview show an older layout.
+            report_.Reset();
+            preview_->SetReport(&report_);
+            report_.RunPrintJob();
+        });
+        if (!ok)
+            QMetaObject::invokeMethod(this, &TppDesignerWindow::showDesignPage, Qt::QueuedConnection);
+        return;
+    }
+    if (preview_) {
+        guarded([this] {
+            if (report_.Printing())
+                report_.Cancel();
+            preview_->SetReport(nullptr);
+        });
+        report_.SetModified(previewWasModified_ || report_.Modified());
+    }
+    refresh();
+}
+
+void TppDesignerWindow::closeEvent(QCloseEvent* event) {
+    bool proceed = false;
+    guarded([&] { proceed = askSaveChanges(); });
+    if (!proceed) {
+        event->ignore();
+        return;
+    }
+    if (preview_)
+        guarded([this] { preview_->SetReport(nullptr); });
+    event->accept();
+    if (onClosed)
+        guarded([this] { onClosed(); });
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "DesignerSettings.h"
+#include "RecentReports.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class DesignWorkspace;
+class DesignerController;
+class DesignerDialogs;
+class PropertyPanel;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QTabWidget;
+class QToolBar;
+class TppComponent;
+class TppCustomPreview;
+class TppCustomReport;
+
+// The designer window: the design page (palette, workspace with rulers,
+// property panel) and the preview page, with the menus and toolbars of
+// the file, edit, view, report and help commands, and a status bar in
+// report units. Every slot catches what its action throws and shows it.
+class TppDesignerWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    TppDesignerWindow(TppCustomReport& report, DesignerDialogs& dialogs, QWidget* parent = nullptr);
+    ~TppDesignerWindow() override;
+
+    TppCustomReport& report() const { return report_; }
+    DesignerController& controller() const { return *controller_; }
+    DesignWorkspace& workspace() const { return *workspace_; }
+    PropertyPanel& propertyPanel() const { return *properties_; }
+    QTabWidget& pages() const { return *pages_; }
+    QLabel& statusText() const { return *status_; }
+    RecentReports& recentReports() { return recent_; }
+    // The palette's actions by class name, and the select arrow under "".
+    QAction* paletteAction(const QString& className) const;
+    QAction* action(const QString& objectName) const;
+
+    // Classes the palette leaves out ("TppBarCode" for scBarCode cleared).
+    void setHiddenClasses(const QStringList& classNames);
+    void setAllowSaveToFile(bool allow);
+    void applySettings(const DesignerSettings& settings);
+    DesignerSettings currentSettings() const;
+    // Told when the window closes (after the save prompt let it).
+    std::function<void()> onClosed;
+    std::function<void(TppComponent*)> onSelectionChanged;
+
+    // The file commands, as the menu runs them; each answers whether it
+    // went through (false when cancelled or refused).
+    bool openReport(const QString& fileName = QString());
+    bool saveReport();
+    bool saveReportAs(const QString& fileName = QString());
+    // "Save changes to <name> ?" when the report is modified; false on Cancel.
+    bool askSaveChanges();
+    void showDesignPage();
+    void showPreviewPage();
+    void refresh();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildPalette();
+    void rebuildRecentMenu();
+    void touchRecent();
+    void updateActions();
+    void selectionChanged();
+    void pageChanged(int index);
+    bool guarded(const std::function<void()>& action);
+    void clipboardCopy(bool cut);
+    void clipboardPaste();
+    QAction* addCommand(QMenu* menu, const QString& objectName, const QString& caption,
+                        const std::function<void()>& slot, const QKeySequence& shortcut = {});
+    void setReportProperty(const QString& path, const QVariant& value);
+    QString templateDisplayName() const;
+
+    TppCustomReport& report_;
+    DesignerDialogs& dialogs_;
+    std::unique_ptr<DesignerController> controller_;
+    QTabWidget* pages_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    DesignWorkspace* workspace_ = nullptr;
+    PropertyPanel* properties_ = nullptr;
+    QToolBar* palette_ = nullptr;
+    QActionGroup* paletteGroup_ = nullptr;
+    QWidget* previewPage_ = nullptr;
+    std::unique_ptr<TppCustomPreview> preview_;
+    QByteArray previewSnapshot_;
+    bool previewWasModified_ = false;
+    QLabel* status_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QList<QAction*> recentActions_;
+    QStringList hiddenClasses_;
+    RecentReports recent_;
+    DesignerSettings settings_;
+    bool allowSaveToFile_ = true;
+};
