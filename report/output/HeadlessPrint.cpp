@@ -29,7 +29,7 @@ std::optional<PageOutput> PageOutput::take(QStringList& arguments, QString& erro
             continue;
         }
         if (output) {
-            error = QStringLiteral("give one of --dump, --png DIR and --pdf FILE, once");
+            error = QStringLiteral("give either --dump or --png DIR (or --pdf FILE), once");
             return std::nullopt;
         }
         output = PageOutput{};
@@ -54,7 +54,7 @@ std::optional<PageOutput> PageOutput::take(QStringList& arguments, QString& erro
         }
     }
     if (!output) {
-        error = QStringLiteral("say how to write the pages: --dump, --png DIR or --pdf FILE");
+        error = QStringLiteral("say how to write the pages: --dump or --png DIR (or --pdf FILE)");
         return output;
     }
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--dpi")); at >= 0) {

@@ -1,6 +1,8 @@
 #include "TppSpreadsheetFileDevice.h"
 
 #include "ClassBuilder.h"
+#include "PropertyInfo.h"
+#include "TppComponent.h"
 #include "TppDrawText.h"
 #include "TppPage.h"
 #include "TppTextFileDevice.h"
@@ -30,6 +32,39 @@ bool isNumber(TppDataType type) {
     default:
         return false;
     }
+}
+
+// The display format of the text's component, read through the class
+// registry: the draw command keeps only the text it made.
+QString displayFormatOf(const TppDrawText& item) {
+    const TppComponent* component = item.SourceComponent();
+    const PropertyInfo* format =
+        component ? component->classInfo().property(QStringLiteral("DisplayFormat")) : nullptr;
+    return format && format->get ? format->get(*component).toString() : QString();
+}
+
+// The same date picture in Qt's letters, when it holds nothing but days
+// (d, dd), months (m, mm), years (yy, yyyy) and separators; else empty.
+QString qtDatePicture(const QString& picture) {
+    QString qt;
+    for (qsizetype i = 0; i < picture.size();) {
+        const QChar c = picture[i].toLower();
+        qsizetype run = 1;
+        while (i + run < picture.size() && picture[i + run].toLower() == c)
+            ++run;
+        if (c == u'd' && run <= 2)
+            qt += QString(run, u'd');
+        else if (c == u'm' && run <= 2)
+            qt += QString(run, u'M');
+        else if (c == u'y' && (run == 2 || run == 4))
+            qt += QString(run, u'y');
+        else if (c.isLetterOrNumber() || c == u'\'' || c == u'"')
+            return {};
+        else
+            qt += QString(run, picture[i]);
+        i += run;
+    }
+    return qt;
 }
 
 } // namespace
@@ -115,13 +150,25 @@ lxw_format* TppSpreadsheetFileDevice::formatFor(const QString& numberFormat) {
 void TppSpreadsheetFileDevice::writeCell(int column, const TppDrawText& item) {
     if (item.Text.isEmpty())
         return;
+    const QString picture = displayFormatOf(item);
     // A number field's text is a number cell when it reads back as one
-    // (grouping commas aside); anything else is written as it shows.
+    // (grouping commas aside), shown with the text's display format.
     if (isNumber(item.DataType())) {
         bool ok = false;
         const double number = QLocale::c().toDouble(QString(item.Text).remove(u','), &ok);
         if (ok) {
-            check(worksheet_write_number(sheet_, row_, column, number, nullptr));
+            check(worksheet_write_number(sheet_, row_, column, number, formatFor(picture)));
+            return;
+        }
+    }
+    // A date whose picture is made of days, months and years only reads
+    // back by that picture; it becomes a date cell with the same picture.
+    if (item.DataType() == dtDate) {
+        const QString qtPicture = qtDatePicture(picture);
+        const QDate date = qtPicture.isEmpty() ? QDate() : QDate::fromString(item.Text, qtPicture);
+        if (date.isValid()) {
+            const double days = double(QDate(1899, 12, 30).daysTo(date));
+            check(worksheet_write_number(sheet_, row_, column, days, formatFor(picture)));
             return;
         }
     }

@@ -96,7 +96,7 @@ TEST(HeadlessPrint, WritesOnePicturePerPageAndTheDump) {
     const PageList pages = printToPages(report, TppPageRequest());
     QTemporaryDir dir;
     QTextStream ignored(stdout);
-    writePages(pages, PageOutput{PageOutput::Kind::Pictures, dir.filePath("pages")}, ignored);
+    writePages(pages, PageOutput{PageOutput::Kind::Pictures, dir.filePath("pages"), 96, {}}, ignored);
     EXPECT_EQ(QDir(dir.filePath("pages")).entryList(QDir::Files),
               (QStringList{"page-0001.png", "page-0002.png"}));
     QString dump;

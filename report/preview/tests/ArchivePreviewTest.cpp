@@ -7,6 +7,7 @@
 #include "TppArchiveDevice.h"
 #include "TppArchiveReport.h"
 #include "TppDrawText.h"
+#include "TppPage.h"
 #include "TppPreview.h"
 #include "TppPrintPreview.h"
 #include "TppViewer.h"

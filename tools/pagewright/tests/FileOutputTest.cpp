@@ -273,7 +273,7 @@ TEST(SpreadsheetFile, OneRowPerRecordWithNumbersAndDatesTyped) {
         {"B1", 12, "n", "General", "an integer field without a format"},
         {"C1", 1234.5, "n", "#,0.00", "the display format shows the number"},
         {"D1", "2024-03-15 00:00:00", "d", "mm/dd/yyyy", "a date is a date cell with its picture"},
-        {"C2", 0.25, "n", "#,0.00", "the value, not the rounded text"},
+        {"C2", 0.25, "n", "#,0.00", "every record of the page"},
         {"A3", "5\" pipe", "s", "General", "quotes are kept as they are"},
         {"B3", QJsonValue::Null, "n", "General", "an empty value is an empty cell"},
         {"D3", "2025-01-01 00:00:00", "d", "mm/dd/yyyy", "records on the second page follow"},
