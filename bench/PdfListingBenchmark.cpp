@@ -34,6 +34,7 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
@@ -85,8 +86,9 @@ template <class Band> Band* band(OwnedComponent& form, TppReport* report, int he
 void runEngine(const QString& database, const QString& pdf) {
     registerOutputClasses();
     registerEngineClasses();
-    OwnedComponent form;
+    // The rows outlive the pipeline that reads them.
     SqlDataset dataset;
+    OwnedComponent form;
     dataset.setDatabase(SqlDataset::openSqlite(database, QStringLiteral("read")));
     dataset.setTable(QStringLiteral("payments"));
     dataset.open();
