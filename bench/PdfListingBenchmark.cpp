@@ -51,7 +51,7 @@ constexpr int kMargin = 6350;
 const char* const kTitle = "Payments received";
 
 void writeTable(const QString& path, int rows) {
-    QSqlDatabase db = SqlDataset::openSqlite(path, QStringLiteral("write"));
+    QSqlDatabase db = SqlDataset::openSqlite(path, QStringLiteral("write-%1").arg(rows));
     QSqlQuery query(db);
     query.exec("CREATE TABLE payments (Number INTEGER, Name TEXT, Due TEXT, Amount REAL)");
     db.transaction();
