@@ -104,6 +104,7 @@ void runEngine(const QString& database, const QString& pdf) {
     title->SetBand(header);
     title->SetCaption(QString::fromLatin1(kTitle));
     title->SetBounds(0, 2000, 100000, 6000);
+    title->SetTransparent(true);
     auto* detail = band<TppDetailBand>(form, report, kRow);
     const QStringList fields = {"Number", "Name", "Due", "Amount"};
     for (int index = 0; index < fields.size(); ++index) {
@@ -113,12 +114,15 @@ void runEngine(const QString& database, const QString& pdf) {
         text->SetDataField(fields[index]);
         text->SetDisplayFormat(index == 3 ? QStringLiteral("#,0.00") : QString());
         text->SetBounds(index * 50000, 500, 45000, 4000);
+        // The floor paints no boxes behind its texts either.
+        text->SetTransparent(true);
     }
     auto* footer = band<TppFooterBand>(form, report, kFooter);
     auto* pageNo = new TppSystemVariable(&form);
     pageNo->SetBand(footer);
     pageNo->SetVarType(vtPageSetDesc);
     pageNo->SetBounds(0, 1000, 60000, 5000);
+    pageNo->SetTransparent(true);
 
     TppPdfFileDevice device;
     device.SetFileName(pdf);
