@@ -4,6 +4,7 @@
 #include "AmortizationSchedule.h"
 #include "HeadlessPrint.h"
 #include "LoanOptions.h"
+#include "PageStream.h"
 #include "PagewrightErrors.h"
 #include "ReportCommands.h"
 #include "ScheduleCommand.h"
@@ -26,7 +27,8 @@ public:
     void loadTemplate(const QString& path) override { report_.loadTemplate(path); }
     void preview(const ReportHeader& header) override {
         report_.setHeader(header);
-        writePages(printToPages(report_.report(), TppPageRequest()), output_, out_);
+        const std::unique_ptr<PageSink> sink = output_.sink(out_);
+        streamPages(report_.report(), TppPageRequest(), {sink.get()});
     }
     void design(const QString&) override {}
 

@@ -1,13 +1,18 @@
+#include "BarCodeClasses.h"
+#include "EngineClasses.h"
 #include "ExportCommand.h"
 #include "HeadlessPlatform.h"
 #include "LanguageModules.h"
 #include "MessageBoxPrompter.h"
 #include "PageFetcher.h"
+#include "PagewrightErrors.h"
 #include "PreviewForms.h"
 #include "QtPrinterCatalog.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
+#include "TemplateClasses.h"
 #include "TfrmMain.h"
+#include "TppArchiveReport.h"
 #include "TppPrinterList.h"
 #include "TppPrinterSetup.h"
 #include "Units.h"
@@ -35,6 +40,41 @@ int windowPixelsPerInch(const QScreen& screen, Axis axis) {
     return qRound(perWindowPixel >= 50 && perWindowPixel <= 400 ? perWindowPixel : logical);
 }
 
+// Pages at 100 % as large as on paper, on the screen the window opens on.
+void followScreenResolution() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setScreenPixelsPerInch(windowPixelsPerInch(*screen, Axis::Horizontal),
+                               windowPixelsPerInch(*screen, Axis::Vertical));
+}
+
+// The preview window on the pages of an archive, turned as a report's are.
+int runArchivePreview(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrel"));
+    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    if (arguments.size() != 1 || arguments[0].startsWith(u"--")) {
+        std::fprintf(stderr, "kestrel preview: which ARCHIVE?\n\n%s",
+                     kestrelUsage().toLocal8Bit().constData());
+        return 2;
+    }
+    followScreenResolution();
+    registerEngineClasses();
+    registerBarCodeClasses();
+    registerTemplateClasses();
+    MessageBoxPrompter prompter;
+    registerPreviewForms({&prompter, {}});
+    OwnedComponent form;
+    auto* report = new TppArchiveReport(&form);
+    try {
+        report->LoadFromFile(arguments[0]);
+        report->Print();
+    } catch (const EPagewrightError& error) {
+        std::fprintf(stderr, "kestrel preview: %s\n", error.message().toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
 int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
@@ -42,9 +82,7 @@ int runWindow(int argc, char** argv) {
     const LanguageModuleRegistration designerTexts(kDesignerLanguageModule);
     // Screen pixels and the preview at 100 % follow the screen the window opens on, not the
     // 96 pixels an inch of a screen nobody has described.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setScreenPixelsPerInch(windowPixelsPerInch(*screen, Axis::Horizontal),
-                               windowPixelsPerInch(*screen, Axis::Vertical));
+    followScreenResolution();
     SystemClock clock;
     MessageBoxPrompter prompter;
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
@@ -112,6 +150,8 @@ int main(int argc, char** argv) {
                                 FormatSettings::fromLocale(QLocale::system()),
                                 QCoreApplication::applicationDirPath());
     }
+    if (command == u"preview")
+        return runArchivePreview(argc, argv);
     if (!command.isEmpty()) {
         std::fprintf(stderr, "kestrel: unknown command \"%s\"\n\n%s", argv[1],
                      kestrelUsage().toLocal8Bit().constData());

@@ -9,6 +9,7 @@ PW_PACKAGES=(
   fonts-liberation
   zint
   libxlsxwriter-dev
+  poppler-utils
 )
 
 pw_install_packages() {

@@ -2,7 +2,8 @@
 """Prints what a spreadsheet reader finds in a workbook, as JSON.
 
 The workbook test writes with our exporter and reads back with this script,
-so the check does not depend on the library that wrote the file.
+so the check does not depend on the library that wrote the file. Dates
+and times print as "YYYY-MM-DD HH:MM:SS".
 Usage: read_workbook.py FILE
 """
 import json
@@ -39,4 +40,4 @@ json.dump({
     "merged": sorted(str(r) for r in sheet.merged_cells.ranges),
     "widths": widths,
     "cells": cells,
-}, sys.stdout)
+}, sys.stdout, default=str)

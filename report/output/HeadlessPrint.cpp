@@ -1,9 +1,9 @@
 #include "HeadlessPrint.h"
 
 #include "CollectingDevice.h"
-#include "PageDump.h"
-#include "PagePicture.h"
+#include "PageStream.h"
 #include "PagewrightErrors.h"
+#include "TppPdfFileDevice.h"
 #include "TppProducer.h"
 
 #include <QDir>
@@ -24,12 +24,12 @@ std::optional<PageOutput> PageOutput::take(QStringList& arguments, QString& erro
     std::optional<PageOutput> output;
     for (qsizetype i = 0; i < arguments.size();) {
         const QString option = arguments[i];
-        if (option != u"--dump" && option != u"--png") {
+        if (option != u"--dump" && option != u"--png" && option != u"--pdf") {
             ++i;
             continue;
         }
         if (output) {
-            error = QStringLiteral("give either --dump or --png DIR, once");
+            error = QStringLiteral("give either --dump or --png DIR (or --pdf FILE), once");
             return std::nullopt;
         }
         output = PageOutput{};
@@ -41,12 +41,20 @@ std::optional<PageOutput> PageOutput::take(QStringList& arguments, QString& erro
             output->kind = Kind::Pictures;
             output->folder = arguments[i + 1];
             arguments.remove(i, 2);
+        } else if (option == u"--pdf") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(u"--")) {
+                error = QStringLiteral("--pdf needs a file");
+                return std::nullopt;
+            }
+            output->kind = Kind::Pdf;
+            output->file = arguments[i + 1];
+            arguments.remove(i, 2);
         } else {
             arguments.remove(i);
         }
     }
     if (!output) {
-        error = QStringLiteral("say how to write the pages: --dump or --png DIR");
+        error = QStringLiteral("say how to write the pages: --dump or --png DIR (or --pdf FILE)");
         return output;
     }
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--dpi")); at >= 0) {
@@ -65,16 +73,22 @@ std::optional<PageOutput> PageOutput::take(QStringList& arguments, QString& erro
     return output;
 }
 
-void writePages(const PageList& pages, const PageOutput& output, QTextStream& out) {
-    if (output.kind == PageOutput::Kind::Dump) {
-        for (const auto& page : pages)
-            for (const QString& line : pageDumpLines(*page))
-                out << line << '\n';
-        out.flush();
-        return;
+std::unique_ptr<PageSink> PageOutput::sink(QTextStream& out) const {
+    switch (kind) {
+    case Kind::Pictures:
+        return pictureSink(folder, pixelsPerInch);
+    case Kind::Pdf: {
+        auto device = std::make_unique<TppPdfFileDevice>();
+        device->SetFileName(file);
+        return deviceSink(std::move(device));
     }
-    if (!pages.empty() && !QDir().mkpath(output.folder))
-        throw EPagewrightError(QStringLiteral("Cannot create the folder \"%1\".").arg(output.folder));
-    for (const auto& page : pages)
-        writePagePicture(*page, output.folder, output.pixelsPerInch);
+    case Kind::Dump:
+        break;
+    }
+    return dumpSink(out);
+}
+
+void writePages(const PageList& pages, const PageOutput& output, QTextStream& out) {
+    const std::unique_ptr<PageSink> sink = output.sink(out);
+    streamPages(pages, {sink.get()});
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class PageSink;
 class TppPageRequest;
 class TppProducer;
 
@@ -20,17 +21,20 @@ using PageList = std::vector<std::unique_ptr<TppPage>>;
 PageList printToPages(TppProducer& report, const TppPageRequest& request);
 
 // Where the command-line tools write pages: the page dump on standard
-// output, or one picture per page into a folder.
+// output, one picture per page into a folder, or a PDF file.
 struct PageOutput {
-    enum class Kind { Dump, Pictures };
+    enum class Kind { Dump, Pictures, Pdf };
     Kind kind = Kind::Dump;
     QString folder;
     int pixelsPerInch = 96;
+    QString file; // the PDF file
 
-    // Takes "--dump" or "--png DIR" (with "--dpi N" for pictures at another
-    // resolution) out of `arguments`; exactly one of them must be there,
-    // otherwise `error` says what is wrong.
+    // Takes "--dump", "--png DIR" (with "--dpi N" for pictures at another
+    // resolution) or "--pdf FILE" out of `arguments`; exactly one of them
+    // must be there, otherwise `error` says what is wrong.
     static std::optional<PageOutput> take(QStringList& arguments, QString& error);
+    // What writes the pages as they come.
+    std::unique_ptr<PageSink> sink(QTextStream& out) const;
 };
 
 // Writes the pages; EPagewrightError when a picture cannot be written.

@@ -5,9 +5,11 @@
 #include "PageClasses.h"
 #include "TppCustomReport.h"
 #include "TppPageRequest.h"
+#include "TppPdfFileDevice.h"
 #include "TppPreviewFormSettings.h"
 #include "TppReportTextFileDevice.h"
 #include "TppScreenDevice.h"
+#include "TppSpreadsheetFileDevice.h"
 #include "TppTextFileDevice.h"
 
 void registerOutputClasses() {
@@ -27,4 +29,9 @@ void registerOutputClasses() {
     DeviceClasses::instance().RegisterFileDevice(QStringLiteral("ReportTextFile"),
                                                  TppReportTextFileDevice::staticClassInfo(),
                                                  TppReportTextFileDevice::Traits());
+    DeviceClasses::instance().RegisterFileDevice(
+        QStringLiteral("PdfFile"), TppPdfFileDevice::staticClassInfo(), TppPdfFileDevice::Traits());
+    DeviceClasses::instance().RegisterFileDevice(QStringLiteral("SpreadsheetFile"),
+                                                 TppSpreadsheetFileDevice::staticClassInfo(),
+                                                 TppSpreadsheetFileDevice::Traits());
 }

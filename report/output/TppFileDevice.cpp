@@ -98,6 +98,18 @@ void TppFileDevice::DiscardOutput() {
     file_.reset();
 }
 
+void TppFileDevice::DiscardFile() {
+    if (InJob())
+        AbortJob();
+    if (!file_)
+        return;
+    const bool partial = dynamic_cast<QSaveFile*>(file_.get()) == nullptr;
+    const QString name = file_->fileName();
+    DiscardOutput();
+    if (partial)
+        QFile::remove(name);
+}
+
 void TppFileDevice::FinishOnDestroy() {
     if (!file_)
         return;

@@ -39,6 +39,10 @@ public:
     void FinishJob() override;
 
     bool FileOpen() const { return file_ != nullptr; }
+    // Ends a job that failed without completing its file: a file that was
+    // to appear only once complete never appears (an older one stays), and
+    // a file written as it went is removed.
+    virtual void DiscardFile();
 
 protected:
     // Writes one wanted, final page by the device's own rules.

@@ -9,14 +9,14 @@
 
 namespace {
 
-constexpr const char* kSynopsis = "pagewright archive FILE (--dump | --png DIR)";
+constexpr const char* kSynopsis = "pagewright archive FILE (--dump | --png DIR | --pdf FILE)";
 
-constexpr const char* kDetails =
-    "Reads FILE, an archive that pagewright render --archive or a report's\n"
-    "ArchiveFile output wrote, and writes its pages as pagewright render does:\n"
-    "--dump prints each page as text, --png DIR writes page-0001.png ... at\n"
-    "100 %. No template or data is needed. A damaged or truncated archive prints\n"
-    "what is wrong with it and the status is 1; a usage mistake gives 2.\n";
+constexpr const char* kDetails = "Reads FILE, an archive that pagewright render --archive or a report's\n"
+                                 "ArchiveFile output wrote, and writes its pages as pagewright render does:\n"
+                                 "--dump prints each page as text, --png DIR writes page-0001.png ... at\n"
+                                 "100 %, --pdf FILE writes them as a PDF file. No template or data is "
+                                 "needed. A damaged or truncated archive prints\n"
+                                 "what is wrong with it and the status is 1; a usage mistake gives 2.\n";
 
 } // namespace
 

@@ -6,14 +6,17 @@
 #include "HeadlessPrint.h"
 #include "MasterLinkOption.h"
 #include "PageList.h"
+#include "PageStream.h"
 #include "PagewrightErrors.h"
 #include "TemplateClasses.h"
 #include "TemplatePipelineNames.h"
 #include "TppArchiveDevice.h"
 #include "TppDBPipeline.h"
+#include "TppPdfFileDevice.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
 #include "TppReportTextFileDevice.h"
+#include "TppSpreadsheetFileDevice.h"
 #include "TppTextFileDevice.h"
 
 #include <QFile>
@@ -24,10 +27,10 @@
 
 namespace {
 
-constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] "
-                                  "[--link DETAIL.FIELD=MASTER.FIELD ...] [--pass one|two] "
-                                  "[--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
-                                  "[--text FILE] [--report-text FILE] [--archive FILE]";
+constexpr const char* kSynopsis =
+    "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--link DETAIL.FIELD=MASTER.FIELD ...] "
+    "[--pass one|two] [--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
+    "[--text FILE] [--report-text FILE] [--archive FILE] [--pdf FILE] [--xlsx FILE]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -52,10 +55,15 @@ constexpr const char* kDetails =
     "                      tab, fixed-length or custom\n"
     "  --report-text FILE  each page as 66 lines of 80 characters\n"
     "  --archive FILE      the pages themselves, for pagewright archive\n"
+    "  --pdf FILE          the pages as PDF, each on its own paper, fonts embedded,\n"
+    "                      texts selectable, the document name as title\n"
+    "  --xlsx FILE         the records of --text as a workbook: a row per record, a\n"
+    "                      column per saved text; numbers and dates as typed cells\n"
     "  --ignore-read-errors  a template property or object that cannot be read is\n"
     "                      skipped, as \"Ignore All\" does, and named on standard\n"
     "                      error; without it the first one ends the render\n"
-    "Give --dump or --png DIR, a file option, or both.\n"
+    "Give --dump or --png DIR, a file option, or both. Pages are written as they\n"
+    "are made; in one pass the dump and the archive wait for the page count.\n"
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
 
@@ -68,16 +76,21 @@ struct FileOutputs {
     QString text;       // --text: the template's TextFileType
     QString reportText; // --report-text: the 80 x 66 grid
     QString archive;    // --archive
+    QString pdf;        // --pdf
+    QString xlsx;       // --xlsx
 
-    bool any() const { return !text.isEmpty() || !reportText.isEmpty() || !archive.isEmpty(); }
+    bool any() const {
+        return !text.isEmpty() || !reportText.isEmpty() || !archive.isEmpty() || !pdf.isEmpty() ||
+               !xlsx.isEmpty();
+    }
 
     // Takes the file options out of `arguments`.
     static FileOutputs take(QStringList& arguments) {
         FileOutputs outputs;
         const std::pair<const char*, QString FileOutputs::*> options[] = {
-            {"--text", &FileOutputs::text},
-            {"--report-text", &FileOutputs::reportText},
-            {"--archive", &FileOutputs::archive},
+            {"--text", &FileOutputs::text},       {"--report-text", &FileOutputs::reportText},
+            {"--archive", &FileOutputs::archive}, {"--pdf", &FileOutputs::pdf},
+            {"--xlsx", &FileOutputs::xlsx},
         };
         for (qsizetype i = 0; i < arguments.size();) {
             const auto option = std::find_if(std::begin(options), std::end(options), [&](const auto& entry) {
@@ -96,23 +109,30 @@ struct FileOutputs {
         }
         return outputs;
     }
+};
 
-    // Hands the pages to each file device as a print job would.
-    void write(TppReport& report, const PageList& pages) const {
-        TppTextFileDevice textFile;
-        TppReportTextFileDevice reportTextFile;
+// The devices of the file options, each given the pages of the job as it
+// makes them.
+struct FileDevices {
+    TppTextFileDevice textFile;
+    TppReportTextFileDevice reportTextFile;
+    TppArchiveDevice archiveFile;
+    TppPdfFileDevice pdfFile;
+    TppSpreadsheetFileDevice spreadsheetFile;
+    std::vector<std::unique_ptr<PageSink>> sinks;
+
+    FileDevices(TppReport& report, const FileOutputs& files) {
         reportTextFile.GridFromFont = false;
-        TppArchiveDevice archiveFile;
-        const std::pair<TppFileDevice*, QString> devices[] = {
-            {&textFile, text}, {&reportTextFile, reportText}, {&archiveFile, archive}};
+        const std::pair<TppFileDevice*, QString> devices[] = {{&textFile, files.text},
+                                                              {&reportTextFile, files.reportText},
+                                                              {&archiveFile, files.archive},
+                                                              {&pdfFile, files.pdf},
+                                                              {&spreadsheetFile, files.xlsx}};
         for (const auto& [device, fileName] : devices) {
             if (fileName.isEmpty())
                 continue;
             report.PrepareFileDevice(*device, fileName);
-            device->BeginJob();
-            for (const auto& page : pages)
-                device->AcceptPage(*page);
-            device->FinishJob();
+            sinks.push_back(deviceSink(*device));
         }
     }
 };
@@ -273,10 +293,14 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
         reportTemplate.LoadFromFile();
         if (options.passes)
             render.report->SetPassSetting(*options.passes);
-        const PageList pages = printToPages(*render.report, options.request);
-        if (options.output)
-            writePages(pages, *options.output, out);
-        options.files.write(*render.report, pages);
+        std::unique_ptr<PageSink> pageOutput = options.output ? options.output->sink(out) : nullptr;
+        FileDevices files(*render.report, options.files);
+        std::vector<PageSink*> sinks;
+        if (pageOutput)
+            sinks.push_back(pageOutput.get());
+        for (const auto& sink : files.sinks)
+            sinks.push_back(sink.get());
+        streamPages(*render.report, options.request, sinks);
     } catch (const EPagewrightError& error) {
         err << "pagewright render: " << error.message() << "\n";
         return 1;
