@@ -40,15 +40,17 @@ int runWindow(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
     // Only the window opens the designer.
     const LanguageModuleRegistration designerTexts(kDesignerLanguageModule);
-    // Screen pixels and the preview at 100 % follow the screen the window opens on, not the
-    // 96 pixels an inch of a screen nobody has described.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setScreenPixelsPerInch(windowPixelsPerInch(*screen, Axis::Horizontal),
-                               windowPixelsPerInch(*screen, Axis::Vertical));
+    // The preview at 100 % follows the screen the window opens on, not the 96 pixels an inch of
+    // a screen nobody has described.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const FixedResolution screen = primary
+                                       ? FixedResolution(windowPixelsPerInch(*primary, Axis::Horizontal),
+                                                         windowPixelsPerInch(*primary, Axis::Vertical))
+                                       : FixedResolution(screenResolution().pixelsPerInch(Axis::Horizontal));
     SystemClock clock;
     MessageBoxPrompter prompter;
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
-    registerPreviewForms({&prompter, {}});
+    registerPreviewForms({&prompter, {}, &screen});
     WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;
     services.prompter = &prompter;

@@ -1,7 +1,9 @@
+#include "ApplicationWaitCursor.h"
 #include "CommandRun.h"
 #include "PageDump.h"
 #include "PreviewForms.h"
 #include "RecordingPrompter.h"
+#include "RegistryScope.h"
 #include "ReportCommand.h"
 #include "TfrmMain.h"
 #include "TppPreview.h"
@@ -9,6 +11,9 @@
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
 #include "WindowReportActions.h"
+
+#include <QCursor>
+#include <QGuiApplication>
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,6 +57,7 @@ protected:
         ASSERT_TRUE(
             QFile::copy(QFileInfo(QStringLiteral(KESTREL_EXECUTABLE)).dir().filePath("Amortization.rtm"),
                         dir.filePath("Amortization.rtm")));
+        registries.keepForm(TppCustomPreviewer::abstractName());
         registerPreviewForms({&prompter, {}});
         MainWindowServices services;
         services.prompter = &prompter;
@@ -67,10 +73,7 @@ protected:
         window->findChild<QComboBox*>("cbxTermType")->setCurrentIndex(1);
         window->findChild<QPushButton*>("btnCompute")->click();
     }
-    void TearDown() override {
-        window.reset();
-        unregisterPreviewForms();
-    }
+    void TearDown() override { window.reset(); }
 
     // Presses "Show Report"; the preview runs modally, so what it shows is
     // read from inside its loop, turning every page, and then it is closed.
@@ -119,6 +122,7 @@ protected:
         });
     }
 
+    RegistryScope registries;
     QTemporaryDir dir;
     RecordingPrompter prompter;
     FixedClock clock;
@@ -160,6 +164,16 @@ TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
     EXPECT_TRUE(seen.firstPageAt100.convertToFormat(QImage::Format_RGB32) ==
                 firstPicture.convertToFormat(QImage::Format_RGB32))
         << "the first page at 100 % is the picture the command writes";
+}
+
+// What the window gives its templates to show while they read or write.
+TEST(ApplicationWaitCursorTest, ShowsTheWaitCursorUntilPutBack) {
+    ApplicationWaitCursor cursor;
+    cursor.show();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    cursor.restore();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the cursor before it is back";
 }
 
 } // namespace

@@ -55,6 +55,11 @@ TppScreenDevice::~TppScreenDevice() {
     markDestroying();
 }
 
+void TppScreenDevice::SetScreenResolution(const DeviceResolution& screen) {
+    HorizontalPixelsPerInch = screen.pixelsPerInch(Axis::Horizontal);
+    VerticalPixelsPerInch = screen.pixelsPerInch(Axis::Vertical);
+}
+
 QSize TppScreenDevice::FullPageSize(const TppPageDef& pageDef) const {
     QPainter none;
     const DrawSurface resolution(none, HorizontalPixelsPerInch, VerticalPixelsPerInch, *measurer_, false);
