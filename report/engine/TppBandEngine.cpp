@@ -131,7 +131,7 @@ bool TppBandEngine::ApplyPrintPosition() {
     if (position == 0 || !AppliesPrintPosition())
         return true;
     if (position >= band_.PageBottom)
-        engine_.ReportError(LanguageString(415) + QLatin1Char('.'));
+        engine_.ReportError(LanguageString(kMsgPrintPositionBeyondPage) + QLatin1Char('.'));
     // A band whose preparation checks its space (a group header) meets the rule twice in one call at
     // the same place; deciding anew would undo the "prints where it is" of the page it broke to, and
     // break again on every page.

@@ -302,7 +302,7 @@ void TppEngine::openPipeline(TppDataPipeline& pipeline) {
         failed = true;
     }
     if (failed || !pipeline.Active())
-        ReportError(LanguageString(40) + QStringLiteral(": ") + pipeline.Name());
+        ReportError(LanguageString(kMsgCouldNotOpenDataSet) + QStringLiteral(": ") + pipeline.Name());
     if (!wasActive && !opened_.contains(&pipeline))
         opened_.append(&pipeline);
 }
@@ -612,7 +612,7 @@ void TppEngine::BandDidNotFit(TppBandEngine& band) {
         return;
     // Nothing on this page will be gone from the next: the band would
     // leave page after page empty.
-    ReportError(LanguageStringFmt(1150, {band.Band().UserName()}));
+    ReportError(LanguageStringFmt(kMsgBandDoesNotFit, {band.Band().UserName()}));
 }
 
 // Keep together -----------------------------------------------------------------
@@ -877,11 +877,11 @@ int TppEngine::ColumnLeft(int column) {
         return page.mmMarginLeft + column * report_.mmColumnWidth();
     const QString columnNo = QString::number(column + 1);
     if (column >= report_.ColumnPositions.size())
-        ReportError(LanguageStringFmt(43, {columnNo}));
+        ReportError(LanguageStringFmt(kMsgColumnNotFound, {columnNo}));
     bool ok = false;
     const float position = report_.ColumnPositions[column].trimmed().toFloat(&ok);
     if (!ok)
-        ReportError(LanguageStringFmt(42, {columnNo}));
+        ReportError(LanguageStringFmt(kMsgColumnNotConverted, {columnNo}));
     return UnitsToMM(position, report_.Units(), Axis::Horizontal);
 }
 
@@ -1249,5 +1249,5 @@ void TppEngine::ProcessMessages() {
 
 void TppEngine::ReportError(const QString& message) {
     StopPrinting = true;
-    throw EPrintError(LanguageString(1023) + QStringLiteral("\n\n") + message);
+    throw EPrintError(LanguageString(kMsgCannotGenerate) + QStringLiteral("\n\n") + message);
 }
