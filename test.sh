@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the format of every source, builds
-# everything and runs every test with CTest.
+# everything, runs clang-tidy on the .cpp files changed against main and runs
+# every test with CTest.
 #   ./test.sh             the normal tree in build/
 #   ./test.sh --sanitize  a second tree in build-sanitize/ with AddressSanitizer
 #                         and UndefinedBehaviorSanitizer, running the same tests
@@ -23,5 +24,6 @@ fi
 pw_install_packages
 pw_check_format
 pw_build "$dir" "${cmake_args[@]}"
+pw_check_tidy "$dir"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" "$@"

@@ -5,6 +5,7 @@
 #include "TppDesigner.h"
 #include "TppDesignerWindow.h"
 #include "TppReport.h"
+#include "TppReportTemplate.h"
 
 WindowReportActions::WindowReportActions(Prompter& prompter, const FormatSettings& settings,
                                          const Clock& clock)
@@ -17,6 +18,8 @@ AmortizationReport& WindowReportActions::report() {
         if (!schedule_)
             throw EPagewrightError(QStringLiteral("The report has no schedule to read."));
         report_ = std::make_unique<AmortizationReport>(*schedule_, settings_, clock_);
+        // The window shows that a template is being read or written; the command line does not.
+        ReportTemplate(report_->report()).SetBusyCursor(&waitCursor_);
     }
     return *report_;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AmortizationReport.h"
+#include "ApplicationWaitCursor.h"
 #include "ReportActions.h"
 
 #include <memory>
@@ -37,6 +38,7 @@ private:
     Prompter& prompter_;
     FormatSettings settings_;
     const Clock& clock_;
+    ApplicationWaitCursor waitCursor_;
     MemoryTable* schedule_ = nullptr;
     std::unique_ptr<AmortizationReport> report_;
     QString designerSettingsFolder_;

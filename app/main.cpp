@@ -40,11 +40,13 @@ int windowPixelsPerInch(const QScreen& screen, Axis axis) {
     return qRound(perWindowPixel >= 50 && perWindowPixel <= 400 ? perWindowPixel : logical);
 }
 
-// Pages at 100 % as large as on paper, on the screen the window opens on.
-void followScreenResolution() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setScreenPixelsPerInch(windowPixelsPerInch(*screen, Axis::Horizontal),
-                               windowPixelsPerInch(*screen, Axis::Vertical));
+// The preview at 100 % follows the screen the window opens on, not the 96 pixels an inch of a
+// screen nobody has described.
+FixedResolution windowScreenResolution() {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? FixedResolution(windowPixelsPerInch(*primary, Axis::Horizontal),
+                                     windowPixelsPerInch(*primary, Axis::Vertical))
+                   : FixedResolution(screenResolution().pixelsPerInch(Axis::Horizontal));
 }
 
 // The preview window on the pages of an archive, turned as a report's are.
@@ -57,12 +59,12 @@ int runArchivePreview(int argc, char** argv) {
                      kestrelUsage().toLocal8Bit().constData());
         return 2;
     }
-    followScreenResolution();
+    const FixedResolution screen = windowScreenResolution();
     registerEngineClasses();
     registerBarCodeClasses();
     registerTemplateClasses();
     MessageBoxPrompter prompter;
-    registerPreviewForms({&prompter, {}});
+    registerPreviewForms({&prompter, {}, &screen});
     OwnedComponent form;
     auto* report = new TppArchiveReport(&form);
     try {
@@ -80,13 +82,11 @@ int runWindow(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
     // Only the window opens the designer.
     const LanguageModuleRegistration designerTexts(kDesignerLanguageModule);
-    // Screen pixels and the preview at 100 % follow the screen the window opens on, not the
-    // 96 pixels an inch of a screen nobody has described.
-    followScreenResolution();
+    const FixedResolution screen = windowScreenResolution();
     SystemClock clock;
     MessageBoxPrompter prompter;
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
-    registerPreviewForms({&prompter, {}});
+    registerPreviewForms({&prompter, {}, &screen});
     WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;
     services.prompter = &prompter;

@@ -3,7 +3,7 @@
 
 # Debian packages the build, the program and the tests need.
 PW_PACKAGES=(
-  build-essential cmake ninja-build ccache pkg-config clang-format
+  build-essential cmake ninja-build ccache pkg-config clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   libgtest-dev libgmock-dev python3-openpyxl
   fonts-liberation
@@ -42,6 +42,28 @@ pw_check_format() {
     echo "$drifted" >&2
     return 1
   fi
+}
+
+# pw_check_tidy <build-dir>: runs .clang-tidy's checks on the .cpp files this branch changes
+# against its merge base with main (every file when there is no git or no main to compare with),
+# with the build's compile_commands.json. A finding fails the run.
+pw_check_tidy() {
+  local dir="$1" files base
+  if git -C "$PW_ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1 &&
+    base=$(git -C "$PW_ROOT" merge-base HEAD main 2>/dev/null); then
+    files=$(cd "$PW_ROOT" && { git diff --name-only --diff-filter=ACMR "$base" -- '*.cpp';
+      git ls-files --others --exclude-standard -- '*.cpp'; } | sort -u)
+  else
+    files=$(cd "$PW_ROOT" && find . -path ./build -prune -o -path ./build-sanitize -prune -o -name '*.cpp' -print)
+  fi
+  # Only what the build compiles has compile commands (not the fuzzers, not generated files).
+  files=$(cd "$PW_ROOT" && for file in $files; do
+    [ -f "$file" ] && grep -qF "\"$(realpath "$file")\"" "$dir/compile_commands.json" && echo "$file"
+  done)
+  [ -z "$files" ] && return 0
+  echo "clang-tidy: $(echo "$files" | wc -l) changed file(s)"
+  (cd "$PW_ROOT" && echo "$files" | xargs -r -P "$(nproc)" -n 4 clang-tidy -p "$dir" --quiet) ||
+    { echo "clang-tidy found faults in the files above (see .clang-tidy)" >&2; return 1; }
 }
 
 # pw_build <build-dir> [extra cmake arguments...]

@@ -110,7 +110,11 @@ TEST(AmortizationTemplateTest, DamagedAtEveryByteTheTemplateLoadsOrLeavesTheRepo
 
     int loaded = 0;
     int refused = 0;
-    for (const auto& [intact, step] : {std::pair{binary, 1}, std::pair{text, 16}}) {
+    for (const auto& form_ : {std::pair{binary, 1}, std::pair{text, 16}}) {
+        // Named, not bound: the lambda below captures it, which a structured binding cannot be
+        // for every compiler.
+        const QByteArray& intact = form_.first;
+        const int step = form_.second;
         const std::string streamForm = step == 1 ? "binary" : "text";
         // The template remembers the form it last loaded.
         form.reportTemplate().LoadFromBytes(intact);

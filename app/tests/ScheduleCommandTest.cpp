@@ -55,6 +55,7 @@ TEST(ScheduleCommand, RefusedInputPrintsTheAdvisoryAndNoRows) {
         {{"--term", "0"}, "ADVISORY : The loan term must be greater than zero.\n"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const CommandRun r = run(c.arguments);
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.out.isEmpty());

@@ -1,3 +1,4 @@
+#include "ApplicationWaitCursor.h"
 #include "CommandRun.h"
 #include "DesignWorkspace.h"
 #include "DesignerController.h"
@@ -5,6 +6,7 @@
 #include "PreviewForms.h"
 #include "PropertyPanel.h"
 #include "RecordingPrompter.h"
+#include "RegistryScope.h"
 #include "ReportCommand.h"
 #include "TfrmMain.h"
 #include "TppBand.h"
@@ -16,6 +18,9 @@
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
 #include "WindowReportActions.h"
+
+#include <QCursor>
+#include <QGuiApplication>
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,6 +64,7 @@ protected:
         ASSERT_TRUE(
             QFile::copy(QFileInfo(QStringLiteral(KESTREL_EXECUTABLE)).dir().filePath("Amortization.rtm"),
                         dir.filePath("Amortization.rtm")));
+        registries.keepForm(TppCustomPreviewer::abstractName());
         registerPreviewForms({&prompter, {}});
         MainWindowServices services;
         services.prompter = &prompter;
@@ -74,10 +80,7 @@ protected:
         window->findChild<QComboBox*>("cbxTermType")->setCurrentIndex(1);
         window->findChild<QPushButton*>("btnCompute")->click();
     }
-    void TearDown() override {
-        window.reset();
-        unregisterPreviewForms();
-    }
+    void TearDown() override { window.reset(); }
 
     // Presses "Show Report"; the preview runs modally, so what it shows is
     // read from inside its loop, turning every page, and then it is closed.
@@ -126,6 +129,7 @@ protected:
         });
     }
 
+    RegistryScope registries;
     QTemporaryDir dir;
     RecordingPrompter prompter;
     FixedClock clock;
@@ -259,6 +263,16 @@ TEST_F(ShowReportPreviewTest, TheDesignerEditsTheTemplateThatShowReportThenPrint
         << columnLines.first().toStdString() << ": the column caption where it was dragged";
     EXPECT_TRUE(seen.pages.front().join('\n').contains("\"Designed in Kestrel\""))
         << "the added label prints in the footer";
+}
+
+// What the window gives its templates to show while they read or write.
+TEST(ApplicationWaitCursorTest, ShowsTheWaitCursorUntilPutBack) {
+    ApplicationWaitCursor cursor;
+    cursor.show();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    cursor.restore();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the cursor before it is back";
 }
 
 } // namespace

@@ -51,7 +51,7 @@ void expectWorkedExampleWorkbook(const QString& path) {
         EXPECT_TRUE(width >= 15 && width < 16) << column << " is " << width << " wide";
     }
     static const QRegularExpression reference(QStringLiteral("^([A-Z])(\\d+)$"));
-    for (const QJsonValue& value : book["cells"].toArray()) {
+    for (const auto& value : book["cells"].toArray()) {
         const QJsonObject cell = value.toObject();
         const QString ref = cell["ref"].toString();
         const QRegularExpressionMatch match = reference.match(ref);

@@ -15,7 +15,7 @@
 #include "TppReportBandEngine.h"
 #include "TppVerticalBandEngine.h"
 
-std::unique_ptr<TppBandEngine> createBandEngine(TppBand& band, TppEngine& engine) {
+std::unique_ptr<TppBandEngine> createBandEngine(TppBand& band, BandHost& engine) {
     switch (band.BandTypeCode()) {
     case btPageStyle:
         return std::make_unique<TppPageStyleEngine>(static_cast<TppPageStyle&>(band), engine);

@@ -14,11 +14,10 @@ enum TppBandKind : unsigned {
     bkDetail = 256
 };
 
-// What the engine is doing, kept between page requests of one run.
+// What the engine is doing, kept between page requests of one run. The pass is not among these:
+// the engine's TppPassState keeps it.
 enum TppEngineStatus : unsigned {
     esStarted = 1, // a run is in progress
-    esFirstPass = 2,
-    esSecondPass = 4,
     esNoData = 8,  // the report has no records to print
     esTitle = 16,  // the title band is printing
     esSummary = 32 // the summary band is printing

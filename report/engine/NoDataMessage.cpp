@@ -14,7 +14,7 @@ TppDrawText* makeNoDataMessage(const TppPageDef& page, int spaceUsed) {
     message->Transparent = true;
     message->WordWrap = false;
     message->IsMemo = false;
-    message->Text = LanguageString(1034);
+    message->Text = LanguageString(kMsgNoDataFound);
     const int width = UnitsToMM(110, utScreenPixels, Axis::Horizontal);
     const int height = UnitsToMM(18, utScreenPixels, Axis::Vertical);
     message->SetBox((page.printableWidth() - width) / 2, (spaceUsed - height) / 2, width, height);

@@ -2,12 +2,12 @@
 
 #include "CacheRecord.h"
 
+#include "BandHost.h"
 #include "TppBand.h"
 #include "TppComponent.h"
-#include "TppEngine.h"
 #include "TppResourceManager.h"
 
-TppBandEngine::TppBandEngine(TppBand& band, TppEngine& engine) : band_(band), engine_(engine), pass_(band) {}
+TppBandEngine::TppBandEngine(TppBand& band, BandHost& engine) : band_(band), engine_(engine), pass_(band) {}
 
 TppBandEngine::~TppBandEngine() = default;
 
@@ -60,7 +60,7 @@ void TppBandEngine::GenerateBand() {
         }
         return true;
     };
-    while (!band_.GenerationComplete && !engine_.StopPrinting && !band_.OutOfSpace && repeatsLeft() &&
+    while (!band_.GenerationComplete && !engine_.Stopped() && !band_.OutOfSpace && repeatsLeft() &&
            Printable()) {
         band_.SpaceUsed = 0;
         generatedThisPass_ = false;
@@ -68,9 +68,7 @@ void TppBandEngine::GenerateBand() {
         CheckBandSpace();
         const bool visible = IsVisible();
         if (visible && !band_.OutOfSpace) {
-            if (!Continuing())
-                ++engine_.ReportBandCount;
-            ++engine_.PageBandCount;
+            engine_.CountBand(!Continuing());
             ++Count;
             BeforeGenerateStep();
             pass_.GenerateComponents();
@@ -106,7 +104,7 @@ void TppBandEngine::StartBandPass() {
 
 void TppBandEngine::CheckBandSpace() {
     band_.PageBottom = engine_.PageBottom() - band_.mmBottomOffset();
-    StartingPosition = engine_.PrintPosition.Top;
+    StartingPosition = engine_.Position().Top;
     if (!ApplyPrintPosition())
         return;
     const bool dynamic = band_.PrintHeight() == phDynamic;
@@ -124,7 +122,7 @@ void TppBandEngine::fitTest(int needed) {
 }
 
 void TppBandEngine::placeAt(int top, int bottom) {
-    band_.PrintRect = {engine_.PrintPosition.Left, top, engine_.PrintPosition.Right, bottom};
+    band_.PrintRect = {engine_.Position().Left, top, engine_.Position().Right, bottom};
     band_.CurrentPosition = top;
 }
 
@@ -133,7 +131,7 @@ bool TppBandEngine::ApplyPrintPosition() {
     if (position == 0 || !AppliesPrintPosition())
         return true;
     if (position >= band_.PageBottom)
-        engine_.ReportError(LanguageString(415) + QLatin1Char('.'));
+        engine_.ReportError(LanguageString(kMsgPrintPositionBeyondPage) + QLatin1Char('.'));
     // A band whose preparation checks its space (a group header) meets the rule twice in one call at
     // the same place; deciding anew would undo the "prints where it is" of the page it broke to, and
     // break again on every page.
@@ -177,7 +175,7 @@ void TppBandEngine::AfterGenerateStep() {
 void TppBandEngine::AdvancePrintPosition() {
     const int used = band_.PrintHeight() == phDynamic ? band_.SpaceUsed : band_.mmHeight();
     band_.SpaceUsed = used + band_.mmBottomOffset();
-    engine_.PrintPosition.Top = engine_.PrintPosition.Bottom = band_.PrintRect.Top + band_.SpaceUsed;
+    engine_.Position().Top = engine_.Position().Bottom = band_.PrintRect.Top + band_.SpaceUsed;
 }
 
 void TppBandEngine::EndBandPass() {

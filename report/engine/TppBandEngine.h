@@ -7,7 +7,7 @@
 
 class CacheRecord;
 class TppBand;
-class TppEngine;
+class BandHost;
 
 // Generates one band on the current page, the cycle every band runs: each
 // pass checks that the band fits below the engine's print position, lets
@@ -23,7 +23,7 @@ class TppEngine;
 // band's generation fields and in the component pass.
 class TppBandEngine {
 public:
-    TppBandEngine(TppBand& band, TppEngine& engine);
+    TppBandEngine(TppBand& band, BandHost& engine);
     virtual ~TppBandEngine();
 
     TppBand& Band() const { return band_; }
@@ -92,7 +92,7 @@ protected:
     void fitTest(int needed);
 
     TppBand& band_;
-    TppEngine& engine_;
+    BandHost& engine_;
     TppComponentPass pass_;
     bool generatedThisPass_ = false;
 

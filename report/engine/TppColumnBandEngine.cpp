@@ -1,7 +1,7 @@
 #include "TppColumnBandEngine.h"
 
+#include "BandHost.h"
 #include "TppBand.h"
-#include "TppEngine.h"
 
 bool TppColumnBandEngine::isFooter() const {
     return band_.BandTypeCode() == btColumnFooter;

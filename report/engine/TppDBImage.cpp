@@ -82,7 +82,7 @@ void TppDBImage::pictureFromField(TppDataPipeline& pipeline) {
         if (std::holds_alternative<std::monostate>(graphic)) {
             TppReportModel* report = Report();
             if (report && report->Printing())
-                throw EPrintError(LanguageString(290));
+                throw EPrintError(LanguageString(kMsgInvalidImage));
             return;
         }
         Picture().SetGraphic(graphic);

@@ -46,6 +46,6 @@ QByteArray TppDBRichText::PrintedDocument() {
         const QVariant value = DataPipeline()->GetFieldValue(dataField_);
         return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : value.toString().toUtf8();
     } catch (const Exception&) {
-        return LanguageString(414).toUtf8();
+        return LanguageString(kMsgRichTextNotLoaded).toUtf8();
     }
 }

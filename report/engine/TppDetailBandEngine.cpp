@@ -1,10 +1,10 @@
 #include "TppDetailBandEngine.h"
 
+#include "BandHost.h"
 #include "TppBandedReport.h"
 #include "TppDetailBand.h"
-#include "TppEngine.h"
 
-TppDetailBandEngine::TppDetailBandEngine(TppDetailBand& band, TppEngine& engine)
+TppDetailBandEngine::TppDetailBandEngine(TppDetailBand& band, BandHost& engine)
     : TppBandEngine(band, engine), detail_(band) {}
 
 void TppDetailBandEngine::InitForReport() {
@@ -28,7 +28,7 @@ void TppDetailBandEngine::StartBandPass() {
 }
 
 bool TppDetailBandEngine::AppliesPrintPosition() const {
-    return !engine_.DetailOnPage;
+    return !engine_.DetailOnThisPage();
 }
 
 void TppDetailBandEngine::BeforeGenerateStep() {
@@ -37,8 +37,7 @@ void TppDetailBandEngine::BeforeGenerateStep() {
 }
 
 void TppDetailBandEngine::AfterGenerateStep() {
-    engine_.DetailOnPage = true;
-    engine_.PageHasContent = true;
+    engine_.NoteDetailPrinted();
     TppBandEngine::AfterGenerateStep();
 }
 
@@ -51,7 +50,7 @@ void TppDetailBandEngine::EndBandPass() {
             engine_.RequestNextRecord();
             BandsPerRecordCount = 1;
         }
-        if (engine_.DataExhausted || engine_.IsPrintable(bkGroupFooter))
+        if (engine_.DataDone() || engine_.IsPrintable(bkGroupFooter))
             band_.GenerationComplete = true;
     }
     if (band_.GenerationComplete || band_.OverFlow)

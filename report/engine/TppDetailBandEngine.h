@@ -13,7 +13,7 @@ class TppDetailBand;
 // records down the page or across the columns.
 class TppDetailBandEngine : public TppBandEngine {
 public:
-    TppDetailBandEngine(TppDetailBand& band, TppEngine& engine);
+    TppDetailBandEngine(TppDetailBand& band, BandHost& engine);
 
     unsigned KindCodes() const override { return bkDetail; }
     void InitForReport() override;

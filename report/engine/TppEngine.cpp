@@ -62,6 +62,19 @@ void TppEngine::SetStatus(TppEngineStatus status, bool on) {
         Status &= ~unsigned(status);
 }
 
+void TppEngine::SetPrintable(unsigned kinds, bool on) {
+    if (on)
+        PrintableKinds |= kinds;
+    else
+        PrintableKinds &= ~kinds;
+}
+
+void TppEngine::CountBand(bool newInReport) {
+    if (newInReport)
+        ++ReportBandCount;
+    ++PageBandCount;
+}
+
 int TppEngine::ColumnCount() const {
     return report_.Columns();
 }
@@ -106,7 +119,7 @@ void TppEngine::GeneratePages(TppPageRequest& request, TppPublisher& publisher) 
     };
     report_.BroadcastEvent(&report_, ciReportGenerationStart);
     try {
-        if (report_.PassSetting() == psTwoPass && !firstPassComplete_) {
+        if (report_.PassSetting() == psTwoPass && !passes_.firstComplete) {
             // The first pass counts the pages; of them it draws only the
             // one page a preview waits for.
             firstPassDrawPage_ = PageRequestCursor(request).TargetPage(progress());
@@ -124,12 +137,12 @@ void TppEngine::GeneratePages(TppPageRequest& request, TppPublisher& publisher) 
         throw;
     }
     putBack();
-    GenerationCompleted = firstPassComplete_;
+    GenerationCompleted = passes_.firstComplete;
     report_.BroadcastEvent(&report_, ciReportGenerationEnd);
 }
 
 PageRequestCursor::Progress TppEngine::progress() const {
-    return {report_.CachedPageCount(), firstPassComplete_, AbsolutePageCount};
+    return {report_.CachedPageCount(), passes_.firstComplete, AbsolutePageCount};
 }
 
 void TppEngine::generateRun(TppPageRequest& request) {
@@ -162,9 +175,6 @@ void TppEngine::Reset() {
     PrintableKinds = 0;
     Status = 0;
     mainStarted_ = false;
-    firstPassComplete_ = false;
-    firstPassStarted_ = secondPassStarted_ = false;
-    firstPassEnded_ = secondPassEnded_ = false;
     setLastPage_.clear();
     setBreakNo_.clear();
     releasePipelineStates();
@@ -233,8 +243,7 @@ void TppEngine::startReportRun() {
     Status = 0;
     if (master_)
         master_->SetCurrentRecordBookmark(openingBookmark_);
-    firstPassComplete_ = false;
-    firstPassStarted_ = secondPassStarted_ = firstPassEnded_ = secondPassEnded_ = false;
+    passes_ = {};
     spaceUsed_ = 0;
     DataExhausted = false;
     masterMoved_ = detailMoved_ = false;
@@ -267,7 +276,8 @@ void TppEngine::startReportRun() {
     else
         PrintDateTime = report_.Now();
 
-    Status |= esStarted | esFirstPass;
+    Status |= esStarted;
+    passes_.current = TppPassState::Pass::First;
     ReportBandCount = PageBandCount = AbsolutePageNo = AbsolutePageCount = 0;
     PageNo = PageCount = 0;
     topToBottomColumns_ = ColumnCount() >= 2 &&
@@ -292,7 +302,7 @@ void TppEngine::openPipeline(TppDataPipeline& pipeline) {
         failed = true;
     }
     if (failed || !pipeline.Active())
-        ReportError(LanguageString(40) + QStringLiteral(": ") + pipeline.Name());
+        ReportError(LanguageString(kMsgCouldNotOpenDataSet) + QStringLiteral(": ") + pipeline.Name());
     if (!wasActive && !opened_.contains(&pipeline))
         opened_.append(&pipeline);
 }
@@ -428,31 +438,22 @@ void TppEngine::buildBandLists() {
 // Passes ----------------------------------------------------------------------
 
 void TppEngine::determinePass() {
-    SetStatus(esFirstPass, false);
-    SetStatus(esSecondPass, false);
-    const bool second = report_.PassSetting() == psTwoPass && firstPassComplete_;
-    SetStatus(second ? esSecondPass : esFirstPass, true);
-    FirstPass = !second;
-    SecondPass = second;
-    if (second && !secondPassStarted_) {
-        secondPassStarted_ = true;
+    const bool second = report_.PassSetting() == psTwoPass && passes_.firstComplete;
+    passes_.current = second ? TppPassState::Pass::Second : TppPassState::Pass::First;
+    if (second && passes_.fire(TppPassState::StartSecond))
         fireReportEvent(&TppCustomReport::OnStartSecondPass, ciReportStartSecondPass);
-    } else if (!second && !firstPassStarted_) {
-        firstPassStarted_ = true;
+    else if (!second && passes_.fire(TppPassState::StartFirst))
         fireReportEvent(&TppCustomReport::OnStartFirstPass, ciReportStartFirstPass);
-    }
 }
 
 void TppEngine::endPassCheck() {
     if (!LastBandDone || !isLastCountedPage())
         return;
-    if (HasStatus(esSecondPass) && !secondPassEnded_) {
-        secondPassEnded_ = true;
-        SetStatus(esSecondPass, false);
+    if (SecondPass() && passes_.fire(TppPassState::EndSecond)) {
+        passes_.current = TppPassState::Pass::None;
         fireReportEvent(&TppCustomReport::OnEndSecondPass, ciReportEndSecondPass);
-    } else if (HasStatus(esFirstPass) && !firstPassEnded_) {
-        firstPassEnded_ = true;
-        SetStatus(esFirstPass, false);
+    } else if (FirstPass() && passes_.fire(TppPassState::EndFirst)) {
+        passes_.current = TppPassState::Pass::None;
         fireReportEvent(&TppCustomReport::OnEndFirstPass, ciReportEndFirstPass);
     }
 }
@@ -611,7 +612,7 @@ void TppEngine::BandDidNotFit(TppBandEngine& band) {
         return;
     // Nothing on this page will be gone from the next: the band would
     // leave page after page empty.
-    ReportError(LanguageStringFmt(1150, {band.Band().UserName()}));
+    ReportError(LanguageStringFmt(kMsgBandDoesNotFit, {band.Band().UserName()}));
 }
 
 // Keep together -----------------------------------------------------------------
@@ -728,7 +729,7 @@ void TppEngine::beginPage() {
     columnDone_ = false;
     PageBandCount = 1;
     PageStarted = true;
-    if (HasStatus(esFirstPass) && AbsolutePageNo > AbsolutePageCount)
+    if (FirstPass() && AbsolutePageNo > AbsolutePageCount)
         AbsolutePageCount = AbsolutePageNo;
     // A page made again (in the second pass, or asked for alone) starts from the state cached at
     // the end of the page before, where the next set's first page is not known yet: it starts its
@@ -759,11 +760,11 @@ void TppEngine::finishPage() {
         generateBandList(blFooter, 0, false);
     }
     report_.EndOfPage();
-    if (HasStatus(esFirstPass) && DataExhausted && LastBandDone && !firstPassComplete_) {
-        firstPassComplete_ = true;
+    if (FirstPass() && DataExhausted && LastBandDone && !passes_.firstComplete) {
+        passes_.firstComplete = true;
         BroadcastEvent(this, ciReportEnd);
     }
-    if (firstPassComplete_ && isLastCountedPage() && DrawPage)
+    if (passes_.firstComplete && isLastCountedPage() && DrawPage)
         correctLastPage();
     if (HasStatus(esNoData) && spaceUsed_ > 0)
         noDataAtPageEnd();
@@ -781,11 +782,11 @@ void TppEngine::correctLastPage() {
 void TppEngine::decideDrawPage() {
     const TppPassSettingType passes = report_.PassSetting();
     bool draw = false;
-    if (passes == psOnePass && HasStatus(esFirstPass))
+    if (passes == psOnePass && FirstPass())
         draw = true;
-    else if (passes == psTwoPass && HasStatus(esSecondPass))
+    else if (passes == psTwoPass && SecondPass())
         draw = true;
-    else if (passes == psTwoPass && HasStatus(esFirstPass))
+    else if (passes == psTwoPass && FirstPass())
         draw = AbsolutePageNo == firstPassDrawPage_;
     if (!(draw && publisher_ && publisher_->LastPageKnown())) {
         switch (cursor_->Setting()) {
@@ -797,7 +798,7 @@ void TppEngine::decideDrawPage() {
             draw = AbsolutePageNo == 1;
             break;
         case psLastPage:
-            draw = firstPassComplete_ && isLastCountedPage();
+            draw = passes_.firstComplete && isLastCountedPage();
             break;
         case psAll:
         case psPageRange:
@@ -830,7 +831,7 @@ void TppEngine::updatePageNumbers() {
     }
     const int first = controlGroup_->FirstPageNo();
     // A set's last page is the highest page counted while it was current.
-    if (HasStatus(esFirstPass)) {
+    if (FirstPass()) {
         int& last = setLastPage_[first];
         last = std::max(last, AbsolutePageNo);
         setBreakNo_.try_emplace(first, controlGroup_->BreakNo());
@@ -858,8 +859,8 @@ void TppEngine::writePageInfo() {
     page.PageNo = PageNo;
     page.PageCount = PageCount;
     page.PrintDateTime = PrintDateTime;
-    page.Final = (report_.PassSetting() == psOnePass && HasStatus(esFirstPass)) ||
-                 (report_.PassSetting() == psTwoPass && HasStatus(esSecondPass) && DrawPage);
+    page.Final = (report_.PassSetting() == psOnePass && FirstPass()) ||
+                 (report_.PassSetting() == psTwoPass && SecondPass() && DrawPage);
     page.Calculation = !DrawPage;
 }
 
@@ -876,11 +877,11 @@ int TppEngine::ColumnLeft(int column) {
         return page.mmMarginLeft + column * report_.mmColumnWidth();
     const QString columnNo = QString::number(column + 1);
     if (column >= report_.ColumnPositions.size())
-        ReportError(LanguageStringFmt(43, {columnNo}));
+        ReportError(LanguageStringFmt(kMsgColumnNotFound, {columnNo}));
     bool ok = false;
     const float position = report_.ColumnPositions[column].trimmed().toFloat(&ok);
     if (!ok)
-        ReportError(LanguageStringFmt(42, {columnNo}));
+        ReportError(LanguageStringFmt(kMsgColumnNotConverted, {columnNo}));
     return UnitsToMM(position, report_.Units(), Axis::Horizontal);
 }
 
@@ -1140,7 +1141,7 @@ void TppEngine::releasePipelineStates() {
 }
 
 void TppEngine::savePageState() {
-    if (firstPassComplete_)
+    if (passes_.firstComplete)
         return;
     savePipelineStates();
     if (AbsolutePageNo == 0 || AbsolutePageNo > report_.CachedPageCount())
@@ -1197,7 +1198,7 @@ void TppEngine::noDataAtRunStart() {
     TppCustomNoDataDialog* dialog = nullptr;
     if (behaviors & bit(ndMessageDialog))
         dialog = report_.CreateNoDataDialog();
-    bool showDialog = !HasStatus(esSecondPass);
+    bool showDialog = !SecondPass();
     bool addCommand = false;
     report_.OnNoData(&report_, dialog, showDialog, nullptr, addCommand);
     TppEventParams params{showDialog, addCommand};
@@ -1207,7 +1208,7 @@ void TppEngine::noDataAtRunStart() {
         dialog->ShowModal();
     delete dialog;
     if (report_.PassSetting() == psTwoPass)
-        secondPassStarted_ = true;
+        passes_.fired |= TppPassState::StartSecond;
 }
 
 void TppEngine::noDataAtPageEnd() {
@@ -1224,7 +1225,7 @@ void TppEngine::noDataAtPageEnd() {
     bool showDialog = false;
     if (behaviors & bit(ndMessageDialog)) {
         dialog = report_.CreateNoDataDialog();
-        showDialog = !HasStatus(esSecondPass);
+        showDialog = !SecondPass();
     }
     report_.OnNoData(&report_, dialog, showDialog, message, addCommand);
     TppEventParams params{showDialog, addCommand};
@@ -1248,5 +1249,5 @@ void TppEngine::ProcessMessages() {
 
 void TppEngine::ReportError(const QString& message) {
     StopPrinting = true;
-    throw EPrintError(LanguageString(1023) + QStringLiteral("\n\n") + message);
+    throw EPrintError(LanguageString(kMsgCannotGenerate) + QStringLiteral("\n\n") + message);
 }

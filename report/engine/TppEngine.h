@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandHost.h"
 #include "GenerationCodes.h"
 #include "PageRequestCursor.h"
 #include "PipelineState.h"
@@ -29,7 +30,7 @@ class TppGroup;
 // requests: the state at the end of every page is kept in the report's page
 // state cache, so a later request regenerates only the pages it needs,
 // starting from the state saved for the page before.
-class TppEngine : public TppCustomEngine {
+class TppEngine : public TppCustomEngine, public BandHost {
 public:
     explicit TppEngine(TppBandedReport& report);
     ~TppEngine() override;
@@ -44,62 +45,79 @@ public:
     // a freed band ends.
     void Notify(TppCommunicator* sender, int operation) override;
 
-    TppBandedReport& Report() const { return report_; }
-    const TppPageDef& PageDef() const;
+    TppBandedReport& Report() const override { return report_; }
+    const TppPageDef& PageDef() const override;
 
-    // What the band engines read and change while a page is generated.
+    // The state of the page being generated.
     unsigned PrintableKinds = 0;
     unsigned Status = 0;
-    bool IsPrintable(unsigned kinds) const { return (PrintableKinds & kinds) != 0; }
-    bool HasStatus(TppEngineStatus status) const { return (Status & status) != 0; }
-    void SetStatus(TppEngineStatus status, bool on);
     bool PageHasContent = false;
     bool DetailOnPage = false;
     bool DataExhausted = false;
     bool LastBandDone = false;
     bool AdvancePending = false;
     bool DrawPage = false;
-    bool FirstPassComplete() const { return firstPassComplete_; }
-    // The outermost group that starts its pages anew and numbers them from 1.
-    TppGroup* ControlGroup() const { return controlGroup_; }
     // A GeneratePages call is running.
     bool Generating() const { return generating_; }
-    bool TopToBottomColumns() const { return topToBottomColumns_; }
-    int ColumnCount() const;
     // Left to right: which columns have had their header and footer.
     std::vector<bool> ColumnOpened;
     std::vector<bool> ColumnClosed;
 
-    // The paper height less the bottom margin and the visible column
-    // footer and footer bands: the lowest position a body band may reach.
-    int PageBottom() const;
     // A box `offset` below the top of the body of a page that holds only its headers, `height`
     // high, fits there, and this page has already moved the report on.
     bool FitsNextPage(int offset, int height) const;
-    // Something reaches down to `bottom` on the page.
-    void UseSpaceTo(int bottom);
-    // The left edge of column n (from 0); raises the report's error for an
-    // unusable position.
-    int ColumnLeft(int column);
-    void SyncRecord();
-    void RequestNextRecord();
-    // AutoStop: the report ends after its first detail band.
-    void FinishData();
-    // The report's error routine: generation stops and EPrintError is raised.
-    [[noreturn]] void ReportError(const QString& message);
-    // Lets pending window messages through; the report decides how often.
-    void ProcessMessages();
-    // Keep-together: the control group's header is due on this page.
-    void PrepareKeepTogether(TppGroup& group);
-    TppGroup* ControlKeepTogetherGroup() const { return keepTogetherGroup_; }
-    // A body band that did not fit on a page that holds nothing it can give
-    // way to: it never will.
-    void BandDidNotFit(TppBandEngine& band);
-    // Generates the report's column header or footer bands (left-to-right columns).
-    void GenerateColumnBands(TppBandList list);
-    void FireColumnEvent(bool start);
 
     TppBandEngine* BandEngine(const TppBand* band) const;
+
+    // What the band engines see (BandHost).
+    TppPage& Page() override { return TppCustomEngine::Page(); }
+    TppPrintRect& Position() override { return PrintPosition; }
+    // The paper height less the bottom margin and the visible column
+    // footer and footer bands: the lowest position a body band may reach.
+    int PageBottom() const override;
+    void UseSpaceTo(int bottom) override;
+    int PageNumber() const override { return AbsolutePageNo; }
+    int PagesCounted() const override { return AbsolutePageCount; }
+    void CountBand(bool newInReport) override;
+    bool FirstPass() const override { return TppCustomEngine::FirstPass(); }
+    bool SecondPass() const override { return TppCustomEngine::SecondPass(); }
+    bool FirstPassComplete() const override { return passes_.firstComplete; }
+    bool Stopped() const override { return StopPrinting; }
+    bool IsPrintable(unsigned kinds) const override { return (PrintableKinds & kinds) != 0; }
+    void SetPrintable(unsigned kinds, bool on) override;
+    bool HasStatus(TppEngineStatus status) const override { return (Status & status) != 0; }
+    void SetStatus(TppEngineStatus status, bool on) override;
+    bool LastBandGenerated() const override { return LastBandDone; }
+    bool DataDone() const override { return DataExhausted; }
+    void SyncRecord() override;
+    void RequestNextRecord() override;
+    void RequestAdvance() override { AdvancePending = true; }
+    void FinishData() override;
+    bool DetailOnThisPage() const override { return DetailOnPage; }
+    bool PageHasBody() const override { return PageHasContent; }
+    void NoteDetailPrinted() override { DetailOnPage = PageHasContent = true; }
+    int ColumnCount() const override;
+    bool TopToBottomColumns() const override { return topToBottomColumns_; }
+    int Column() const override { return CurrentColumn; }
+    void SetColumn(int column) override { CurrentColumn = column; }
+    int ColumnLeft(int column) override;
+    bool IsColumnOpened(int column) const override { return ColumnOpened[size_t(column)]; }
+    void MarkColumnOpened(int column) override { ColumnOpened[size_t(column)] = true; }
+    bool IsColumnClosed(int column) const override { return ColumnClosed[size_t(column)]; }
+    void MarkColumnClosed(int column) override { ColumnClosed[size_t(column)] = true; }
+    // Generates the report's column header or footer bands (left-to-right columns).
+    void GenerateColumnBands(TppBandList list) override;
+    void FireColumnEvent(bool start) override;
+    // The outermost group that starts its pages anew and numbers them from 1.
+    TppGroup* ControlGroup() const override { return controlGroup_; }
+    TppGroup* ControlKeepTogetherGroup() const override { return keepTogetherGroup_; }
+    // Keep-together: the control group's header is due on this page.
+    void PrepareKeepTogether(TppGroup& group) override;
+    // A body band that did not fit on a page that holds nothing it can give
+    // way to: it never will.
+    void BandDidNotFit(TppBandEngine& band) override;
+    [[noreturn]] void ReportError(const QString& message) override;
+    void ProcessMessages() override;
 
 protected:
     // The engine's record in the page state cache: its flags, the resume
@@ -184,11 +202,6 @@ private:
 
     // The run.
     bool mainStarted_ = false;
-    bool firstPassComplete_ = false;
-    bool firstPassStarted_ = false;
-    bool secondPassStarted_ = false;
-    bool firstPassEnded_ = false;
-    bool secondPassEnded_ = false;
     bool topToBottomColumns_ = false;
     bool requestServed_ = false;
     bool pageDone_ = false;

@@ -1,10 +1,10 @@
 #include "TppGroupFooterBandEngine.h"
 
-#include "TppEngine.h"
+#include "BandHost.h"
 #include "TppGroup.h"
 #include "TppGroupFooterBand.h"
 
-TppGroupFooterBandEngine::TppGroupFooterBandEngine(TppGroupFooterBand& band, TppEngine& engine)
+TppGroupFooterBandEngine::TppGroupFooterBandEngine(TppGroupFooterBand& band, BandHost& engine)
     : TppBandEngine(band, engine), footer_(band) {}
 
 TppGroup& TppGroupFooterBandEngine::Group() const {
@@ -45,7 +45,7 @@ void TppGroupFooterBandEngine::EndBandPass() {
 }
 
 void TppGroupFooterBandEngine::EndBandGeneration() {
-    if (Group().GroupNo() == 0 && !band_.OutOfSpace && !engine_.DataExhausted &&
+    if (Group().GroupNo() == 0 && !band_.OutOfSpace && !engine_.DataDone() &&
         engine_.IsPrintable(bkGroupFooter))
-        engine_.AdvancePending = true;
+        engine_.RequestAdvance();
 }

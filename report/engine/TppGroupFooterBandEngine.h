@@ -11,7 +11,7 @@ class TppGroupFooterBand;
 // record before the next header.
 class TppGroupFooterBandEngine : public TppBandEngine {
 public:
-    TppGroupFooterBandEngine(TppGroupFooterBand& band, TppEngine& engine);
+    TppGroupFooterBandEngine(TppGroupFooterBand& band, BandHost& engine);
 
     unsigned KindCodes() const override { return bkGroupFooter; }
     void InitForReport() override;

@@ -1,10 +1,10 @@
 #include "TppGroupHeaderBandEngine.h"
 
-#include "TppEngine.h"
+#include "BandHost.h"
 #include "TppGroup.h"
 #include "TppGroupHeaderBand.h"
 
-TppGroupHeaderBandEngine::TppGroupHeaderBandEngine(TppGroupHeaderBand& band, TppEngine& engine)
+TppGroupHeaderBandEngine::TppGroupHeaderBandEngine(TppGroupHeaderBand& band, BandHost& engine)
     : TppBandEngine(band, engine), header_(band) {}
 
 TppGroup& TppGroupHeaderBandEngine::Group() const {
@@ -31,7 +31,7 @@ unsigned TppGroupHeaderBandEngine::KindCodes() const {
 void TppGroupHeaderBandEngine::InitForReport() {
     TppBandEngine::InitForReport();
     SetGeneration(true);
-    AlreadyPageBreak = !engine_.PageHasContent;
+    AlreadyPageBreak = !engine_.PageHasBody();
     ColumnBreakDone = true;
     printedAsReprint_ = false;
 }
@@ -40,11 +40,11 @@ bool TppGroupHeaderBandEngine::shouldPrint() const {
     const TppGroup& group = Group();
     const bool due = Generation();
     if (!due && engine_.IsPrintable(bkHeader) && group.ReprintOnSubsequentPage() &&
-        engine_.AbsolutePageNo >= group.FirstPageNo())
+        engine_.PageNumber() >= group.FirstPageNo())
         return true;
     if (!due && engine_.IsPrintable(bkColumnHeader) && group.ReprintOnSubsequentColumn() &&
-        (group.FirstPageNo() < engine_.AbsolutePageNo ||
-         (group.FirstPageNo() == engine_.AbsolutePageNo && group.FirstColumn() < engine_.CurrentColumn)))
+        (group.FirstPageNo() < engine_.PageNumber() ||
+         (group.FirstPageNo() == engine_.PageNumber() && group.FirstColumn() < engine_.Column())))
         return true;
     if (engine_.HasStatus(esTitle) || engine_.HasStatus(esSummary))
         return false;
@@ -71,8 +71,8 @@ void TppGroupHeaderBandEngine::PrepareBand() {
     }
     applyBreakRules();
     if (!band_.OutOfSpace && !band_.OverFlow && (Generation() || engine_.IsPrintable(bkTitle))) {
-        group.SetFirstPageNo(engine_.AbsolutePageNo);
-        group.SetFirstColumn(engine_.CurrentColumn);
+        group.SetFirstPageNo(engine_.PageNumber());
+        group.SetFirstColumn(engine_.Column());
         engine_.SyncRecord();
     }
 }

@@ -12,7 +12,7 @@ class TppGroupHeaderBand;
 // by the thresholds).
 class TppGroupHeaderBandEngine : public TppBandEngine {
 public:
-    TppGroupHeaderBandEngine(TppGroupHeaderBand& band, TppEngine& engine);
+    TppGroupHeaderBandEngine(TppGroupHeaderBand& band, BandHost& engine);
 
     unsigned KindCodes() const override;
     void InitForReport() override;

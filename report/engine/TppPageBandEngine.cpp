@@ -1,9 +1,9 @@
 #include "TppPageBandEngine.h"
 
-#include "TppEngine.h"
+#include "BandHost.h"
 #include "TppPageBand.h"
 
-TppPageBandEngine::TppPageBandEngine(TppPageBand& band, TppEngine& engine)
+TppPageBandEngine::TppPageBandEngine(TppPageBand& band, BandHost& engine)
     : TppBandEngine(band, engine), pageBand_(band) {}
 
 bool TppPageBandEngine::isFooter() const {
@@ -19,13 +19,12 @@ bool TppPageBandEngine::SyncsRecordOnPass() const {
 }
 
 void TppPageBandEngine::PrepareBand() {
-    const bool firstPage = engine_.AbsolutePageNo == 1;
+    const bool firstPage = engine_.PageNumber() == 1;
     // In the first pass the last page shows itself by the report's end;
     // once counted, by its number.
-    const bool lastPage =
-        engine_.HasStatus(esSecondPass)
-            ? engine_.AbsolutePageNo == engine_.AbsolutePageCount
-            : engine_.HasStatus(esFirstPass) && (engine_.LastBandDone || engine_.HasStatus(esSummary));
+    const bool lastPage = engine_.SecondPass() ? engine_.PageNumber() == engine_.PagesCounted()
+                                               : engine_.FirstPass() && (engine_.LastBandGenerated() ||
+                                                                         engine_.HasStatus(esSummary));
     if ((!pageBand_.PrintOnFirstPage() && firstPage) || (!pageBand_.PrintOnLastPage() && lastPage))
         band_.GenerationComplete = true;
 }

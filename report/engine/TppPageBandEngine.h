@@ -9,7 +9,7 @@ class TppPageBand;
 // is known to be the last; the engine takes it off the last page afterwards.
 class TppPageBandEngine : public TppBandEngine {
 public:
-    TppPageBandEngine(TppPageBand& band, TppEngine& engine);
+    TppPageBandEngine(TppPageBand& band, BandHost& engine);
 
     unsigned KindCodes() const override;
     bool IsPageFurniture() const override { return true; }

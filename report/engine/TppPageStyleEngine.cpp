@@ -1,9 +1,9 @@
 #include "TppPageStyleEngine.h"
 
-#include "TppEngine.h"
+#include "BandHost.h"
 #include "TppPageStyle.h"
 
-TppPageStyleEngine::TppPageStyleEngine(TppPageStyle& band, TppEngine& engine)
+TppPageStyleEngine::TppPageStyleEngine(TppPageStyle& band, BandHost& engine)
     : TppBandEngine(band, engine), style_(band) {}
 
 unsigned TppPageStyleEngine::KindCodes() const {
@@ -11,12 +11,12 @@ unsigned TppPageStyleEngine::KindCodes() const {
 }
 
 bool TppPageStyleEngine::IsVisible() const {
-    const bool lastPage = engine_.FirstPassComplete() && engine_.AbsolutePageNo == engine_.AbsolutePageCount;
-    return style_.AppearsOn(engine_.AbsolutePageNo, lastPage);
+    const bool lastPage = engine_.FirstPassComplete() && engine_.PageNumber() == engine_.PagesCounted();
+    return style_.AppearsOn(engine_.PageNumber(), lastPage);
 }
 
 void TppPageStyleEngine::CheckBandSpace() {
-    savedPosition_ = engine_.PrintPosition;
+    savedPosition_ = engine_.Position();
     const TppPageDef& page = engine_.PageDef();
     band_.PageBottom = page.mmHeight - page.mmMarginBottom;
     StartingPosition = page.mmMarginTop;
@@ -26,7 +26,7 @@ void TppPageStyleEngine::CheckBandSpace() {
 
 void TppPageStyleEngine::AdvancePrintPosition() {
     TppBandEngine::AdvancePrintPosition();
-    engine_.PrintPosition = savedPosition_;
+    engine_.Position() = savedPosition_;
     engine_.UseSpaceTo(band_.PrintRect.Bottom);
 }
 

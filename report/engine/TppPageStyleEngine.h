@@ -9,7 +9,7 @@ class TppPageStyle;
 // names, behind everything else, taking no space from the page.
 class TppPageStyleEngine : public TppBandEngine {
 public:
-    TppPageStyleEngine(TppPageStyle& band, TppEngine& engine);
+    TppPageStyleEngine(TppPageStyle& band, BandHost& engine);
 
     unsigned KindCodes() const override;
     bool IsVisible() const override;

@@ -1,10 +1,10 @@
 #include "TppReportBandEngine.h"
 
-#include "TppEngine.h"
+#include "BandHost.h"
 #include "TppGroup.h"
 #include "TppReportBand.h"
 
-TppReportBandEngine::TppReportBandEngine(TppReportBand& band, TppEngine& engine)
+TppReportBandEngine::TppReportBandEngine(TppReportBand& band, BandHost& engine)
     : TppBandEngine(band, engine), reportBand_(band) {}
 
 bool TppReportBandEngine::isSummary() const {
@@ -59,8 +59,8 @@ void TppReportBandEngine::CheckBandSpace() {
         if (engine_.ColumnCount() > 1) {
             const int leftMargin = engine_.PageDef().mmMarginLeft;
             if (!engine_.TopToBottomColumns()) {
-                engine_.PrintPosition.Left = leftMargin;
-            } else if (engine_.PrintPosition.Left != leftMargin) {
+                engine_.Position().Left = leftMargin;
+            } else if (engine_.Position().Left != leftMargin) {
                 // Not in the first column: the summary waits for a new page.
                 band_.OutOfSpace = true;
                 return;

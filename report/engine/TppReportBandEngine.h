@@ -9,7 +9,7 @@ class TppReportBand;
 // group headers are not reprinted and columns are not started.
 class TppReportBandEngine : public TppBandEngine {
 public:
-    TppReportBandEngine(TppReportBand& band, TppEngine& engine);
+    TppReportBandEngine(TppReportBand& band, BandHost& engine);
 
     unsigned KindCodes() const override;
     void InitForReport() override;

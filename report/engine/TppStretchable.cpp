@@ -92,7 +92,7 @@ void TppStretchable::SetShiftRelativeTo(TppStretchable* target) {
         // A damaged template loads without it rather than not at all.
         if (isLoading())
             return;
-        throw EInvalidPropertyError(LanguageString(342));
+        throw EInvalidPropertyError(LanguageString(kMsgCyclicShiftRelativeTo));
     }
     detachFromTarget();
     shiftRelativeTo_ = target;

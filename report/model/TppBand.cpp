@@ -92,12 +92,12 @@ void TppBand::SetmmHeight(int value) {
         return;
     }
     if (value <= 0 && ObjectCount() > 0) {
-        warn(296);
+        warn(kMsgEmptyBandHasComponents);
         return;
     }
     const int printable = report_ ? report_->PageDef().printableHeight() : 0;
     if (report_ && printHeight_ == phStatic && printable > 0 && value > printable) {
-        warn(297);
+        warn(kMsgBandHigherThanPage);
         return;
     }
     height_ = std::max(value, 0);

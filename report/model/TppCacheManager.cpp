@@ -248,5 +248,5 @@ void TppCacheManager::moveToFiles() {
 void TppCacheManager::outOfSpace() {
     if (StopEngine)
         StopEngine();
-    throw EPrintError(LanguageString(284));
+    throw EPrintError(LanguageString(kMsgNoDiskSpace));
 }

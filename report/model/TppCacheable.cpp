@@ -50,7 +50,7 @@ void TppCacheable::writeCacheRecord(int page, const QByteArray& record) {
         BroadcastEvent(this, ciCacheWriteFailed);
         if (!slot_.stream || !slot_.stream->write(offset, record)) {
             BroadcastEvent(this, ciCacheOutOfSpace);
-            throw EPrintError(LanguageString(284));
+            throw EPrintError(LanguageString(kMsgNoDiskSpace));
         }
     }
     slot_.pageCount = std::max(slot_.pageCount, page);
@@ -66,6 +66,6 @@ bool TppCacheable::readCacheRecord(int page, QByteArray& record) {
     // The record is there but cannot be read back: generating the page from
     // whatever state the object has now would print a wrong page.
     if (!slot_.stream->read(offset, record.data(), slot_.recordSize))
-        throw EPrintError(LanguageString(1023));
+        throw EPrintError(LanguageString(kMsgCannotGenerate));
     return true;
 }

@@ -314,7 +314,7 @@ QString TppGroup::Description() {
         what = pipeline_ ? pipeline_->GetFieldAlias(breakName_) : breakName_;
     else if (breakComponent_)
         what = breakComponent_->UserName();
-    return LanguageString(331) + QStringLiteral(" [%1]: ").arg(GroupNo()) + what;
+    return LanguageString(kMsgGroup) + QStringLiteral(" [%1]: ").arg(GroupNo()) + what;
 }
 
 void TppGroup::ConvertLegacy(int versionNumber) {

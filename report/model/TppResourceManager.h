@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LanguageStringNumbers.h"
+
 #include <QHash>
 #include <QReadWriteLock>
 #include <QString>

@@ -11,15 +11,8 @@ namespace {
 constexpr float kInchesPerMM = 0.03937f;
 constexpr long double kFactor = kInchesPerMM;
 
-class ScreenResolution final : public DeviceResolution {
-public:
-    int pixelsPerInch(Axis axis) const override { return axis == Axis::Horizontal ? horizontal : vertical; }
-    int horizontal = 96;
-    int vertical = 96;
-};
-
-ScreenResolution& screen() {
-    static ScreenResolution resolution;
+const FixedResolution& screen() {
+    static const FixedResolution resolution(96);
     return resolution;
 }
 
@@ -37,11 +30,6 @@ int toInt(long double value) {
 
 const DeviceResolution& screenResolution() {
     return screen();
-}
-
-void setScreenPixelsPerInch(int horizontal, int vertical) {
-    screen().horizontal = horizontal;
-    screen().vertical = vertical;
 }
 
 long double roundHalfEven(long double value) {

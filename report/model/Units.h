@@ -12,17 +12,33 @@
 
 enum class Axis { Horizontal, Vertical };
 
-// The resolution of a device that lengths are converted to (a printer).
+// The resolution of a device that lengths are converted to (a printer, a screen).
 class DeviceResolution {
 public:
     virtual ~DeviceResolution() = default;
     virtual int pixelsPerInch(Axis axis) const = 0;
 };
 
-// The screen's resolution, used for utScreenPixels and when no printer is
-// given for utPrinterPixels. 96 x 96 until the window layer sets the real one.
+// A device of a set resolution, the same down the page as across unless
+// told otherwise.
+class FixedResolution final : public DeviceResolution {
+public:
+    explicit FixedResolution(int pixelsPerInch) : FixedResolution(pixelsPerInch, pixelsPerInch) {}
+    FixedResolution(int horizontal, int vertical) : horizontal_(horizontal), vertical_(vertical) {}
+    int pixelsPerInch(Axis axis) const override { return axis == Axis::Horizontal ? horizontal_ : vertical_; }
+
+private:
+    int horizontal_;
+    int vertical_;
+};
+
+// The report's screen pixel, used for utScreenPixels, when no printer is given
+// for utPrinterPixels, and where text is measured without a printer: 96 an
+// inch on every machine, so that a template's lengths in screen pixels and the
+// pages made from it do not depend on the monitor the report runs beside.
+// What a real screen shows at 100 % is the viewer's business: its owner gives
+// it the screen's resolution (TppViewer::SetScreenResolution).
 const DeviceResolution& screenResolution();
-void setScreenPixelsPerInch(int horizontal, int vertical);
 
 // A length in thousandths of a millimetre expressed in `unit`.
 float UnitsFromMM(int value, TppUnitType unit, Axis axis = Axis::Horizontal,

@@ -19,6 +19,8 @@ public:
     void RegisterForm(const QString& abstractName, Factory factory);
     void UnregisterForm(const QString& abstractName);
     bool IsRegistered(const QString& abstractName) const;
+    // The factory registered for the class; empty when there is none.
+    Factory find(const QString& abstractName) const;
 
     // A new form of the class registered for F; none when there is none.
     template <class F> F* CreateForm() const {
@@ -27,7 +29,6 @@ public:
     }
 
 private:
-    Factory find(const QString& abstractName) const;
     mutable QMutex mutex_;
     QHash<QString, Factory> forms_;
 };

@@ -22,6 +22,6 @@ QImage pagePicture(const TppPage& page, int pixelsPerInch) {
 QString writePagePicture(const TppPage& page, const QString& folder, int pixelsPerInch) {
     const QString path = QDir(folder).filePath(QString::asprintf("page-%04d.png", page.AbsolutePageNo));
     if (!pagePicture(page, pixelsPerInch).save(path, "PNG"))
-        throw EPrintError(LanguageStringFmt(67, {path}));
+        throw EPrintError(LanguageStringFmt(kMsgCannotOpenFile, {path}));
     return path;
 }

@@ -11,7 +11,7 @@ void TppCustomEngine::Reset() {
     page_->ResetPage();
     PageStarted = false;
     AbsolutePageNo = AbsolutePageCount = PageNo = PageCount = CurrentColumn = 0;
-    FirstPass = SecondPass = false;
+    passes_ = {};
     StopPrinting = false;
     Printing = false;
     ReportBandCount = PageBandCount = 0;

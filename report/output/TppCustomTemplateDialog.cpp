@@ -4,18 +4,18 @@
 
 QString TppCustomTemplateDialog::Caption() const {
     if (Mode == dmOpen)
-        return LanguageString(361);
-    return LanguageString(362) + u' ' + TemplateName + u' ' + LanguageString(38);
+        return LanguageString(kMsgOpen);
+    return LanguageString(kMsgSave) + u' ' + TemplateName + u' ' + LanguageString(kMsgAs);
 }
 
 QString TppCustomTemplateDialog::OkCaption() const {
     return LanguageString(Mode == dmOpen ? 134 : 138);
 }
 QString TppCustomTemplateDialog::CancelCaption() const {
-    return LanguageString(5);
+    return LanguageString(kMsgCancel);
 }
 QString TppCustomTemplateDialog::NameCaption() const {
-    return LanguageString(39);
+    return LanguageString(kMsgName);
 }
 
 TppCustomTemplateDialog::OkOutcome TppCustomTemplateDialog::CheckName(const QString& name) const {
@@ -30,5 +30,6 @@ TppCustomTemplateDialog::OkOutcome TppCustomTemplateDialog::CheckName(const QStr
 QString TppCustomTemplateDialog::OkMessage(const QString& name) const {
     if (Mode == dmOpen)
         return QStringLiteral("Record not found: ") + name;
-    return LanguageStringFmt(523, {name}) + QStringLiteral("\n\n") + LanguageString(494);
+    return LanguageStringFmt(kMsgAlreadyExists, {name}) + QStringLiteral("\n\n") +
+           LanguageString(kMsgReplaceReport);
 }

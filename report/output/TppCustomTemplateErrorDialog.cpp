@@ -3,14 +3,14 @@
 #include "TppResourceManager.h"
 
 QString TppCustomTemplateErrorDialog::Caption() const {
-    return LanguageString(418);
+    return LanguageString(kMsgErrorReadingTemplate);
 }
 QString TppCustomTemplateErrorDialog::IgnoreCaption() const {
-    return LanguageString(416);
+    return LanguageString(kMsgIgnore);
 }
 QString TppCustomTemplateErrorDialog::CancelCaption() const {
-    return LanguageString(5);
+    return LanguageString(kMsgCancel);
 }
 QString TppCustomTemplateErrorDialog::IgnoreAllCaption() const {
-    return LanguageString(417);
+    return LanguageString(kMsgIgnoreAll);
 }

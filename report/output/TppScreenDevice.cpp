@@ -55,6 +55,11 @@ TppScreenDevice::~TppScreenDevice() {
     markDestroying();
 }
 
+void TppScreenDevice::SetScreenResolution(const DeviceResolution& screen) {
+    HorizontalPixelsPerInch = screen.pixelsPerInch(Axis::Horizontal);
+    VerticalPixelsPerInch = screen.pixelsPerInch(Axis::Vertical);
+}
+
 QSize TppScreenDevice::FullPageSize(const TppPageDef& pageDef) const {
     QPainter none;
     const DrawSurface resolution(none, HorizontalPixelsPerInch, VerticalPixelsPerInch, *measurer_, false);
@@ -64,7 +69,7 @@ QSize TppScreenDevice::FullPageSize(const TppPageDef& pageDef) const {
 
 void TppScreenDevice::BeginJob() {
     TppRasterDevice::BeginJob();
-    SetStatusText(LanguageString(2));
+    SetStatusText(LanguageString(kMsgAccessingData));
     currentPage_.ResetPage();
 }
 
@@ -117,8 +122,9 @@ void TppScreenDevice::AcceptPage(TppPage& page) {
                                  QString::number(page.AbsolutePageCount), page.DocumentName};
     const bool lastPageKnown = Publisher() && Publisher()->LastPageKnown();
     if (WantedPage() && StatusOnlyPage()) {
-        SetStatusText(lastPageKnown ? LanguageStringFmt(10, numbers)
-                                    : LanguageStringFmt(4, {numbers[0], page.DocumentName}));
+        SetStatusText(lastPageKnown
+                          ? LanguageStringFmt(kMsgDrawingPage, numbers)
+                          : LanguageStringFmt(kMsgCalculatingPage, {numbers[0], page.DocumentName}));
     } else if (WantedPage()) {
         currentPage_.Assign(page);
         drawIntoBitmap(&currentPage_);
@@ -126,7 +132,7 @@ void TppScreenDevice::AcceptPage(TppPage& page) {
         if (viewer_)
             viewer_->PageShown();
     } else if (page.Calculation) {
-        SetStatusText(LanguageStringFmt(4, {numbers[0], page.DocumentName}));
+        SetStatusText(LanguageStringFmt(kMsgCalculatingPage, {numbers[0], page.DocumentName}));
         if (page.AbsolutePageCount != currentPage_.AbsolutePageCount && currentPage_.AbsolutePageNo > 0) {
             // The count becomes known only now (two passes): "Page n of m"
             // on the page already on show catches up.

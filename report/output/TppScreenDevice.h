@@ -30,9 +30,11 @@ public:
 
     ScreenViewer* Viewer() const { return viewer_; }
     void SetViewer(ScreenViewer* viewer) { viewer_ = viewer; }
-    // The screen's resolution; the screen seam's by default.
+    // The screen's pixels per inch of paper, what a page at 100 % is drawn at: given by whoever
+    // owns the viewer and knows the screen, the report's screen pixel (96) until then.
     int HorizontalPixelsPerInch;
     int VerticalPixelsPerInch;
+    void SetScreenResolution(const DeviceResolution& screen);
     void SetTextMeasurer(std::shared_ptr<const TextMeasurer> measurer) { measurer_ = std::move(measurer); }
 
     // The device's own copy of the page on show.

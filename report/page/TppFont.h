@@ -28,5 +28,9 @@ public:
     // vertical resolution, so text keeps its point size on every device.
     QFont toQFont(int verticalPixelsPerInch) const;
 
-    friend bool operator==(const TppFont&, const TppFont&) = default;
+    // The stored fields; the Persistent base holds nothing to compare.
+    friend bool operator==(const TppFont& a, const TppFont& b) {
+        return a.name == b.name && a.size == b.size && a.style == b.style && a.color == b.color &&
+               a.charset == b.charset && a.pitch == b.pitch;
+    }
 };

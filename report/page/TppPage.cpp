@@ -172,14 +172,14 @@ void TppPage::ResetPage() {
 }
 
 QString TppPage::PageText() const {
-    return LanguageString(18) + u' ' + QString::number(AbsolutePageNo);
+    return LanguageString(kMsgPage) + u' ' + QString::number(AbsolutePageNo);
 }
 
 QString TppPage::PageOfText() const {
     return QStringLiteral("%1 %2 %3 %4")
-        .arg(LanguageString(18))
+        .arg(LanguageString(kMsgPage))
         .arg(AbsolutePageNo)
-        .arg(LanguageString(16))
+        .arg(LanguageString(kMsgOf))
         .arg(AbsolutePageCount);
 }
 

@@ -7,8 +7,8 @@ QString VariableText(TppVarType kind, int pageNo, int pageCount, bool printing) 
         pageNo = 1;
         pageCount = 1;
     }
-    const QString page = LanguageString(18);
-    const QString pageSet = QStringLiteral("%1 %2 %3").arg(pageNo).arg(LanguageString(16)).arg(pageCount);
+    const QString page = LanguageString(kMsgPage);
+    const QString pageSet = QStringLiteral("%1 %2 %3").arg(pageNo).arg(LanguageString(kMsgOf)).arg(pageCount);
     switch (kind) {
     case vtPageCount:
         return QString::number(pageCount);

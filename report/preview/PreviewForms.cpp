@@ -2,6 +2,7 @@
 
 #include "FormRegistry.h"
 #include "TppPrintPreview.h"
+#include "TppScreenDevice.h"
 #include "TppViewer.h"
 
 void registerPreviewForms(const PreviewEnvironment& environment) {
@@ -10,6 +11,8 @@ void registerPreviewForms(const PreviewEnvironment& environment) {
         form->SetErrorPrompter(environment.prompter);
         if (environment.processMessages)
             form->Viewer()->ProcessMessages = environment.processMessages;
+        if (environment.screen)
+            form->Viewer()->ScreenDevice().SetScreenResolution(*environment.screen);
         return form;
     });
 }

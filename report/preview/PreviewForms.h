@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class DeviceResolution;
 class Prompter;
 
 // What the preview windows are given by the program that registers them.
@@ -10,6 +11,9 @@ struct PreviewEnvironment {
     Prompter* prompter = nullptr;
     // The message pump during jobs; none uses the application's.
     std::function<void()> processMessages;
+    // The screen the preview shows on, so that a page at 100 % is as large as on paper; none
+    // draws it at the report's 96 screen pixels an inch.
+    const DeviceResolution* screen = nullptr;
 };
 
 // Registers the standard preview window for TppCustomPreviewer.

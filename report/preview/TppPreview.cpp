@@ -222,7 +222,7 @@ void TppPreview::PrintStateChanged() {
 
 void TppPreview::updateCancelButton() {
     const bool busy = Viewer()->Busy();
-    const QString caption = busy || Embedded ? LanguageString(5) : QStringLiteral("Close");
+    const QString caption = busy || Embedded ? LanguageString(kMsgCancel) : QStringLiteral("Close");
     cancelButton_->setText(caption);
     cancelButton_->resize(cancelButton_->fontMetrics().horizontalAdvance(caption) + scaled(30),
                           scaled(kButtonHeight));
@@ -235,15 +235,15 @@ void TppPreview::updateCancelButton() {
 }
 
 void TppPreview::LanguageChanged() {
-    cancelButton_->setToolTip(LanguageString(5));
-    printButton_->setToolTip(LanguageString(22));
-    wholePageButton_->setToolTip(LanguageString(30));
-    pageWidthButton_->setToolTip(LanguageString(31));
-    zoom100Button_->setToolTip(LanguageString(1));
-    firstButton_->setToolTip(LanguageString(13));
-    priorButton_->setToolTip(LanguageString(29));
-    nextButton_->setToolTip(LanguageString(15));
-    lastButton_->setToolTip(LanguageString(14));
-    searchButton_->setToolTip(LanguageString(1021));
+    cancelButton_->setToolTip(LanguageString(kMsgCancel));
+    printButton_->setToolTip(LanguageString(kMsgPrint));
+    wholePageButton_->setToolTip(LanguageString(kMsgWholePage));
+    pageWidthButton_->setToolTip(LanguageString(kMsgPageWidth));
+    zoom100Button_->setToolTip(LanguageString(kMsgZoom100));
+    firstButton_->setToolTip(LanguageString(kMsgFirstPage));
+    priorButton_->setToolTip(LanguageString(kMsgPriorPage));
+    nextButton_->setToolTip(LanguageString(kMsgNextPage));
+    lastButton_->setToolTip(LanguageString(kMsgLastPage));
+    searchButton_->setToolTip(LanguageString(kMsgSearchData));
     updateCancelButton();
 }

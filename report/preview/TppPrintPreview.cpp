@@ -31,7 +31,7 @@ struct TppPrintPreview::Busy {
 };
 
 TppPrintPreview::TppPrintPreview(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(LanguageString(23));
+    setWindowTitle(LanguageString(kMsgPrintPreview));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);

@@ -46,7 +46,8 @@ bool TraCodeModule::compileAll(bool raiseOnFailure) {
             failed.push_back(routine);
     compilingAll_ = false;
     if (raiseOnFailure && !failed.empty())
-        throw ECodeError(LanguageStringFmt(925, {QString::fromLatin1(failed.front()->programName())}));
+        throw ECodeError(
+            LanguageStringFmt(kMsgCouldNotCompile, {QString::fromLatin1(failed.front()->programName())}));
     return failed.empty();
 }
 
@@ -54,11 +55,11 @@ TraValue TraCodeModule::runProgram(TraProgram& program) {
     try {
         return program.execute();
     } catch (const EPagewrightError& error) {
-        throw ECodeError(LanguageStringFmt(926, {QString::fromLatin1(program.programName())}) + u'\n' +
-                         error.message());
+        throw ECodeError(LanguageStringFmt(kMsgCouldNotRun, {QString::fromLatin1(program.programName())}) +
+                         u'\n' + error.message());
     } catch (const std::exception& error) {
-        throw ECodeError(LanguageStringFmt(926, {QString::fromLatin1(program.programName())}) + u'\n' +
-                         QString::fromLocal8Bit(error.what()));
+        throw ECodeError(LanguageStringFmt(kMsgCouldNotRun, {QString::fromLatin1(program.programName())}) +
+                         u'\n' + QString::fromLocal8Bit(error.what()));
     }
 }
 

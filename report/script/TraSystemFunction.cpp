@@ -10,15 +10,15 @@
 QString functionGroupName(TraFunctionGroup group) {
     switch (group) {
     case TraFunctionGroup::String:
-        return LanguageString(975);
+        return LanguageString(kMsgCategoryString);
     case TraFunctionGroup::Conversion:
-        return LanguageString(924);
+        return LanguageString(kMsgCategoryConversion);
     case TraFunctionGroup::Format:
-        return LanguageString(939);
+        return LanguageString(kMsgCategoryFormat);
     case TraFunctionGroup::DateTime:
-        return LanguageString(928);
+        return LanguageString(kMsgCategoryDateTime);
     case TraFunctionGroup::Math:
-        return LanguageString(950);
+        return LanguageString(kMsgCategoryMath);
     case TraFunctionGroup::Utility:
         return QStringLiteral("Utility");
     }

@@ -64,8 +64,8 @@ public:
 
 struct StreamProperty {
     StreamProperty() = default;
-    StreamProperty(QByteArray name, StreamValue value, QString place = QString())
-        : name(std::move(name)), value(std::move(value)), place(std::move(place)) {}
+    // Defined below, where StreamCollectionItem is complete: moving a value moves its collection.
+    StreamProperty(QByteArray name, StreamValue value, QString place = QString());
 
     QByteArray name; // dotted for nested objects: "Font.Name"
     StreamValue value;
@@ -78,3 +78,6 @@ struct StreamCollectionItem {
     std::optional<StreamValue> index; // an integer, when one is stored
     std::vector<StreamProperty> properties;
 };
+
+inline StreamProperty::StreamProperty(QByteArray name, StreamValue value, QString place)
+    : name(std::move(name)), value(std::move(value)), place(std::move(place)) {}

@@ -2,6 +2,7 @@
 
 #include "BandPass.h"
 #include "BarCodeClasses.h"
+#include "FakeTextMeasurer.h"
 #include "FixedResolution.h"
 #include "RecordingPrompter.h"
 #include "TextMeasurer.h"
@@ -12,19 +13,6 @@
 
 #include <QStringList>
 #include <cmath>
-
-// Text that scales exactly with its point size: a character is 0.6 of the
-// size wide, a line 1.2 of it high.
-class ProportionalMeasurer final : public TextMeasurer {
-public:
-    Metrics metrics(const TppFont& font, int ppi) const override {
-        const int height = int(std::lround(font.size * ppi / 72.0 * 1.2));
-        return {height, height * 4 / 5, 0};
-    }
-    int width(const TppFont& font, int ppi, const QString& text) const override {
-        return int(std::lround(font.size * ppi / 72.0 * 0.6 * double(text.size())));
-    }
-};
 
 // A report with one detail band for barcodes; messages are recorded. The
 // band pass draws the band's components on `page` as the engine would.
@@ -57,7 +45,9 @@ public:
     }
 
     RecordingPrompter prompter;
-    ProportionalMeasurer measurer;
+    // Text that scales exactly with its point size: a character is 0.6 of the size wide, a line
+    // 1.2 of it high.
+    FakeTextMeasurer measurer = FakeTextMeasurer::scaled(0.6, 1.2);
     FixedResolution printer{600};
     OwnedComponent form;
     TppReport* report = new TppReport(&form);

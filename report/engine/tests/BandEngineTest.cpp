@@ -57,7 +57,7 @@ TEST_P(FitTest, AStaticBandFitsExactlyOrGoesToTheNextPage) {
     EXPECT_EQ(texts(*pages[0]).size(), GetParam() == 20000 ? 4 : 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Heights, FitTest, testing::Values(20000, 20001));
+INSTANTIATE_TEST_SUITE_P(Heights, FitTest, testing::Values(20000, 20001), testing::PrintToStringParamName());
 
 TEST_F(BandEngineTest, ADetailWithAPrintPositionTakesItOnceAPageHasRoomAboveIt) {
     addNumber(detail);

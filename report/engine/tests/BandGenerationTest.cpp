@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "RowName.h"
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
 #include "TppHeaderBand.h"
@@ -47,7 +48,8 @@ TEST_P(OrphanedFooterTest, GetsItsGroupsHeaderOnlyWhenTheGroupAsks) {
     EXPECT_EQ(texts(*pages[1]).value(0), GetParam() ? "GH0@10000:7" : "GF0@10000:7");
 }
 
-INSTANTIATE_TEST_SUITE_P(HeaderForOrphanedFooter, OrphanedFooterTest, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(HeaderForOrphanedFooter, OrphanedFooterTest, testing::Bool(),
+                         yesOrNo("HeaderAsked", "NoHeader"));
 
 class ReprintTest : public BandGenerationTest, public testing::WithParamInterface<bool> {};
 
@@ -59,7 +61,8 @@ TEST_P(ReprintTest, HeadersOfAGroupOverThreePagesAreReprintedWhenAsked) {
     EXPECT_EQ(firstTexts(print()), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReprintOnSubsequentPage, ReprintTest, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(ReprintOnSubsequentPage, ReprintTest, testing::Bool(),
+                         yesOrNo("Reprinted", "NotReprinted"));
 
 struct ThresholdCase {
     const char* name;
@@ -168,7 +171,10 @@ TEST_P(LastPageHeaderTest, AHeaderLeftOffTheLastPageTakesItsSpaceWithIt) {
     EXPECT_EQ(texts(*pages[1]), QStringList({"D@10000:7", "D@20000:8", "F@80000:Footer"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Passes, LastPageHeaderTest, testing::Values(psOnePass, psTwoPass));
+INSTANTIATE_TEST_SUITE_P(Passes, LastPageHeaderTest, testing::Values(psOnePass, psTwoPass),
+                         [](const testing::TestParamInfo<TppPassSettingType>& info) {
+                             return std::string(info.param == psOnePass ? "OnePass" : "TwoPasses");
+                         });
 
 TEST_F(BandGenerationTest, ASummaryWithNewPageStartsANewPage) {
     auto* summary = addBand<TppSummaryBand>(10000);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clock.h"
 #include "DataSource.h"
+#include "FixedClock.h"
 #include "MemoryTable.h"
 #include "PageDump.h"
 #include "TppDBPipeline.h"
@@ -32,14 +32,6 @@ public:
         pages.append(copy);
     }
     QList<std::shared_ptr<TppPage>> pages;
-};
-
-// A clock the test moves by hand.
-class ManualClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 3, 15), QTime(9, 30)).addMSecs(ms); }
-    qint64 elapsedMs() const override { return ms; }
-    qint64 ms = 0;
 };
 
 // A report built in code over an in-memory table with the fields N (the
@@ -158,7 +150,7 @@ protected:
     MemoryTable table;
     DataSource* source = new DataSource(&form, &table);
     TppDBPipeline* pipeline = new TppDBPipeline(&form);
-    ManualClock clock;
+    FixedClock clock{QDateTime(QDate(2024, 3, 15), QTime(9, 30))};
     int pumps = 0;
     PageCollector device;
 };

@@ -1,19 +1,13 @@
 #pragma once
 
+#include "FakeTextMeasurer.h"
 #include "TextCanvas.h"
 
 // Round numbers for layout tests: every character is 10 pixels wide and a
-// line 20 high, on a printer of 254 pixels per inch, where one pixel is
-// 100 thousandths of a millimetre. So a character is 1000 units wide and a
-// line 2000 units high; a tab without stops goes to the next 80 pixels.
-class FakeTextMeasurer final : public TextMeasurer {
-public:
-    static constexpr int kCharWidth = 1000;
-    static constexpr int kLineHeight = 2000;
-
-    Metrics metrics(const TppFont&, int) const override { return {20, 16, 0}; }
-    int width(const TppFont&, int, const QString& text) const override { return 10 * int(text.size()); }
-};
+// line 20 high (the fake measurer's cells), on a printer of 254 pixels per
+// inch, where one pixel is 100 thousandths of a millimetre. So a character is
+// 1000 units wide and a line 2000 units high; a tab without stops goes to the
+// next 80 pixels.
 
 class FakePrinterResolution final : public DeviceResolution {
 public:
@@ -21,6 +15,9 @@ public:
 };
 
 struct FakeTextCanvas {
+    static constexpr int kCharWidth = 1000;
+    static constexpr int kLineHeight = 2000;
+
     FakeTextMeasurer measurer;
     FakePrinterResolution printer;
     TextCanvas canvas{measurer, &printer};

@@ -71,7 +71,6 @@ TEST_F(GraphicControlsTest, ColourCommandsSwitchPenAndBrushBetweenClearAndSolid)
 }
 
 TEST_F(GraphicControlsTest, LineWeightAndPenWidthFollowEachOther) {
-    setScreenPixelsPerInch(96, 96);
     TppLine line;
     EXPECT_EQ(line.Pen().width, 1) << "0.75 points at 96 pixels per inch";
     line.SetWeight(1.5f);

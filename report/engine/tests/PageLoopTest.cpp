@@ -2,6 +2,7 @@
 #include "FormRegistry.h"
 #include "LanguageModules.h"
 #include "PagewrightErrors.h"
+#include "RegistryScope.h"
 #include "TppColumnFooterBand.h"
 #include "TppColumnHeaderBand.h"
 #include "TppCustomNoDataDialog.h"
@@ -213,8 +214,8 @@ public:
 
 TEST_F(PageLoopTest, AReportWithoutDataFollowsItsNoDataBehaviours) {
     buildListing(0);
-    FormRegistry::instance().RegisterForm(TppCustomNoDataDialog::abstractName(),
-                                          [] { return new FakeNoDataDialog(); });
+    RegistryScope registries;
+    registries.registerForm<TppCustomNoDataDialog>([] { return new FakeNoDataDialog(); });
     int noDataEvents = 0;
     report->OnNoData.handler = [&](TppCommunicator*, TppCustomNoDataDialog*, bool&, TppDrawCommand*, bool&) {
         ++noDataEvents;
@@ -233,7 +234,6 @@ TEST_F(PageLoopTest, AReportWithoutDataFollowsItsNoDataBehaviours) {
     EXPECT_EQ(message->Text, "No Data Found");
     EXPECT_EQ(message->Left(), (80000 - message->Width()) / 2) << "centred in the printable width";
     EXPECT_EQ(FakeNoDataDialog::shown, 2) << "at the start and at the end of the page";
-    FormRegistry::instance().UnregisterForm(TppCustomNoDataDialog::abstractName());
 }
 
 TEST_F(PageLoopTest, CancellingLeavesThePipelineWhereItStood) {

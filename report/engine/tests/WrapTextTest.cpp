@@ -1,4 +1,5 @@
 #include "FakeTextCanvas.h"
+#include "RowName.h"
 #include "TppPlainText.h"
 #include "TppPlainTextParser.h"
 #include "TppTextMarkups.h"
@@ -8,8 +9,8 @@
 
 namespace {
 
-constexpr int kChar = FakeTextMeasurer::kCharWidth;
-constexpr int kLine = FakeTextMeasurer::kLineHeight;
+constexpr int kChar = FakeTextCanvas::kCharWidth;
+constexpr int kLine = FakeTextCanvas::kLineHeight;
 
 TEST(PlainTextParser, Tokens) {
     const QString text = QStringLiteral("ab  c\td\r\ne\rf\ng$\u00B6h$i");
@@ -267,7 +268,7 @@ TEST_P(WrapTextCases, Wraps) {
     EXPECT_EQ(position, c.position) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, WrapTextCases, testing::ValuesIn(kWrapCases));
+INSTANTIATE_TEST_SUITE_P(Table, WrapTextCases, testing::ValuesIn(kWrapCases), RowName());
 
 TEST(WrapText, TabStopsComeFromTheOptions) {
     FakeTextCanvas fake;

@@ -1,4 +1,5 @@
 #include "NumberFormat.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST_P(PictureTest, Formats) {
         << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, testing::ValuesIn(kPictureCases));
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, testing::ValuesIn(kPictureCases), RowName());
 
 TEST(NumberFormat, UsesTheInjectedSeparators) {
     FormatSettings german = FormatSettings::invariant();

@@ -22,13 +22,11 @@ TEST(UnitsTest, ToThousandthsOfAMillimetre) {
         {"negative thousandths truncate towards zero", -2.7f, utMMThousandths, -2},
         {"an unknown unit gives 0", 1.0f, TppUnitType(17), 0},
     };
-    setScreenPixelsPerInch(96, 96);
     for (const ToMMCase& c : cases)
         EXPECT_EQ(UnitsToMM(c.value, c.unit), c.expected) << c.name;
 }
 
 TEST(UnitsTest, FromThousandthsOfAMillimetre) {
-    setScreenPixelsPerInch(96, 96);
     EXPECT_FLOAT_EQ(UnitsFromMM(279401, utInches), 11.0f) << "inches to four decimals";
     EXPECT_FLOAT_EQ(UnitsFromMM(25400, utScreenPixels), 96.0f);
     EXPECT_FLOAT_EQ(UnitsFromMM(1234, utMillimeters), 1.234f) << "millimetres are not rounded";
@@ -38,21 +36,18 @@ TEST(UnitsTest, FromThousandthsOfAMillimetre) {
 
 TEST(UnitsTest, PixelsRoundHalvesToEvenAndTakeTheAxis) {
     const FixedResolution printer(600, 300);
-    setScreenPixelsPerInch(100, 50);
     // 12700 thousandths are half an inch (give or take the single factor):
-    // 0.5000 x 300 = 150, x 600 = 300, on screen 50 x 0.5 = 25 and 100 x 0.5 = 50.
+    // 0.5000 x 300 = 150, x 600 = 300, on the report's screen 96 x 0.5 = 48.
     EXPECT_FLOAT_EQ(UnitsFromMM(12700, utPrinterPixels, Axis::Horizontal, &printer), 300.0f);
     EXPECT_FLOAT_EQ(UnitsFromMM(12700, utPrinterPixels, Axis::Vertical, &printer), 150.0f);
-    EXPECT_FLOAT_EQ(UnitsFromMM(12700, utPrinterPixels, Axis::Vertical), 25.0f) << "no printer: the screen's";
-    EXPECT_FLOAT_EQ(UnitsFromMM(12700, utScreenPixels, Axis::Horizontal), 50.0f);
+    EXPECT_FLOAT_EQ(UnitsFromMM(12700, utPrinterPixels, Axis::Vertical), 48.0f) << "no printer: the screen's";
+    EXPECT_FLOAT_EQ(UnitsFromMM(12700, utScreenPixels, Axis::Vertical), 48.0f);
     EXPECT_EQ(roundHalfEven(2.5L), 2.0L);
     EXPECT_EQ(roundHalfEven(3.5L), 4.0L);
     EXPECT_EQ(roundHalfEven(-2.5L), -2.0L);
-    setScreenPixelsPerInch(96, 96);
 }
 
 TEST(UnitsTest, TenthsOfAMillimetre) {
-    setScreenPixelsPerInch(96, 96);
     EXPECT_FLOAT_EQ(TenthsMMToUnits(2159, utMillimeters), 216.0f) << "whole millimetres, 215.9 rounded";
     EXPECT_FLOAT_EQ(TenthsMMToUnits(2159, utMMThousandths), 215900.0f);
     EXPECT_FLOAT_EQ(TenthsMMToUnits(2159, utInches), 8.5f) << "816 screen pixels are 8.5 in";

@@ -3,6 +3,7 @@
 #include "FormRegistry.h"
 #include "PagewrightErrors.h"
 #include "RecordingDevice.h"
+#include "RegistryScope.h"
 #include "TppCustomPreviewer.h"
 #include "TppCustomPrintDialog.h"
 #include "TppImageDevice.h"
@@ -41,7 +42,7 @@ public:
 class PrintJobTest : public testing::Test {
 protected:
     PrintJobTest() {
-        DeviceClasses::instance().RegisterDevice("Printer", RecordingDevice::staticClassInfo());
+        registries.registerDevice("Printer", RecordingDevice::staticClassInfo());
         RecordingDevice::journal.clear();
         report->SetShowCancelDialog(false);
         report->SetDeviceType("Printer");
@@ -52,19 +53,14 @@ protected:
         report->AfterPrint.handler = record("AfterPrint");
         report->OnPrintingComplete.handler = record("OnPrintingComplete");
     }
-    ~PrintJobTest() override {
-        FormRegistry::instance().UnregisterForm(TppCustomPrintDialog::abstractName());
-        FormRegistry::instance().UnregisterForm(TppCustomPreviewer::abstractName());
-        DeviceClasses::instance().UnregisterDevice("Printer");
-    }
+    RegistryScope registries;
     OwnedComponent form;
     FakeEngineReport* report = new FakeEngineReport(&form);
     QStringList events;
 };
 
 TEST_F(PrintJobTest, TheDialogsPageChoiceReachesThePrinterDeviceInOrder) {
-    FormRegistry::instance().RegisterForm(TppCustomPrintDialog::abstractName(),
-                                          [] { return new FakePrintDialog(); });
+    registries.registerForm<TppCustomPrintDialog>([] { return new FakePrintDialog(); });
     struct Case {
         const char* name;
         TppPageSettingType setting;
@@ -97,8 +93,7 @@ TEST_F(PrintJobTest, TheDialogsPageChoiceReachesThePrinterDeviceInOrder) {
 }
 
 TEST_F(PrintJobTest, ACancelledDialogPrintsNothing) {
-    FormRegistry::instance().RegisterForm(TppCustomPrintDialog::abstractName(),
-                                          [] { return new FakePrintDialog(); });
+    registries.registerForm<TppCustomPrintDialog>([] { return new FakePrintDialog(); });
     FakePrintDialog::accept = false;
     report->Print();
     FakePrintDialog::accept = true;
@@ -120,7 +115,7 @@ TEST_F(PrintJobTest, EventsFireInOrderAndCleanupRunsWhenGenerationThrows) {
 TEST_F(PrintJobTest, AnUnknownDeviceTypeIsAnError) {
     report->SetDeviceType("Fax");
     EXPECT_EQ(report->DeviceType(), "Printer") << "refused when assigned";
-    DeviceClasses::instance().UnregisterDevice("Printer");
+    registries.unregisterDevice("Printer");
     try {
         report->Print();
         FAIL() << "no device is registered as Printer any more";
@@ -138,11 +133,10 @@ TEST_F(PrintJobTest, APageLimitStopsGeneration) {
 }
 
 TEST_F(PrintJobTest, ThePreviewRunsTheJobOnItsDevicesWhenItAppears) {
-    FormRegistry::instance().RegisterForm(TppCustomPreviewer::abstractName(),
-                                          [] { return new FakePreviewer(); });
+    registries.registerForm<TppCustomPreviewer>([] { return new FakePreviewer(); });
     report->SetDeviceType("Screen");
     EXPECT_EQ(report->DeviceType(), "Printer") << "no screen device is registered here";
-    DeviceClasses::instance().RegisterDevice("Screen", RecordingDevice::staticClassInfo());
+    registries.registerDevice("Screen", RecordingDevice::staticClassInfo());
     report->SetDeviceType("Screen");
     RecordingDevice screen;
     screen.SetPageRequest(TppPageRequest());
@@ -153,7 +147,6 @@ TEST_F(PrintJobTest, ThePreviewRunsTheJobOnItsDevicesWhenItAppears) {
     EXPECT_EQ(report->engine().generated, 1) << "only what the preview asked for";
     EXPECT_FALSE(report->Producing()) << "closing the preview ends producing";
     EXPECT_EQ(report->PreviewForm(), nullptr);
-    DeviceClasses::instance().UnregisterDevice("Screen");
 }
 
 TEST_F(PrintJobTest, AnImageDeviceRendersEveryPage) {

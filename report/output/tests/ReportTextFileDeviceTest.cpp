@@ -1,4 +1,4 @@
-#include "TextMeasurer.h"
+#include "FakeTextMeasurer.h"
 #include "TppDrawText.h"
 #include "TppPage.h"
 #include "TppReportTextFileDevice.h"
@@ -10,16 +10,9 @@
 namespace {
 
 // Every character is `width` x `height` screen pixels in any font.
-class CellMeasurer final : public TextMeasurer {
-public:
-    CellMeasurer(int width, int height) : width_(width), height_(height) {}
-    Metrics metrics(const TppFont&, int) const override { return {height_, height_, 0}; }
-    int width(const TppFont&, int, const QString& text) const override { return width_ * int(text.size()); }
-
-private:
-    int width_;
-    int height_;
-};
+std::shared_ptr<const TextMeasurer> cells(int width, int height) {
+    return std::make_shared<FakeTextMeasurer>(width, TextMeasurer::Metrics{height, height, 0});
+}
 
 struct Text {
     QString text;
@@ -64,7 +57,7 @@ QByteArray written(TppReportTextFileDevice& device, const std::vector<std::uniqu
 
 TEST(ReportTextFileDevice, TheGridFromAFontOfEightByFifteenPixels) {
     TppReportTextFileDevice device;
-    device.SetTextMeasurer(std::make_shared<CellMeasurer>(8, 15));
+    device.SetTextMeasurer(cells(8, 15));
     std::vector<std::unique_ptr<TppPage>> pages;
     pages.push_back(makePage(1, true, 210000, 297000, {{"Hello", 25400, 12700, 50800}}));
     const QByteArray file = written(device, pages);
@@ -84,7 +77,7 @@ class EightyBySixty : public testing::Test {
 protected:
     EightyBySixty() {
         device.GridFromFont = false;
-        device.SetTextMeasurer(std::make_shared<CellMeasurer>(8, 15));
+        device.SetTextMeasurer(cells(8, 15));
     }
     std::unique_ptr<TppPage> page(int number, bool last, const std::vector<Text>& texts) {
         return makePage(number, last, 80000, 66000, texts);
@@ -136,7 +129,7 @@ TEST_F(EightyBySixty, AGridOfNoCellsDividesByNothing) {
         EXPECT_NO_THROW(written(device, pages)) << characters << " x " << lines;
     }
     TppReportTextFileDevice fromFont;
-    fromFont.SetTextMeasurer(std::make_shared<CellMeasurer>(0, 0));
+    fromFont.SetTextMeasurer(cells(0, 0));
     std::vector<std::unique_ptr<TppPage>> pages;
     pages.push_back(page(1, true, {{"text", 1000, 1000, 3000}}));
     EXPECT_NO_THROW(written(fromFont, pages)) << "a font that measures nothing";

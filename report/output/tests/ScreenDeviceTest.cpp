@@ -1,3 +1,4 @@
+#include "FakeTextMeasurer.h"
 #include "PageDump.h"
 #include "PagePicture.h"
 #include "PagewrightErrors.h"
@@ -94,21 +95,9 @@ TEST(ScreenPageGeometryTest, NoAreaIsSoSmallThatThePageVanishes) {
         }
 }
 
-// Every character is 10 pixels wide at size 10 and scales with the size;
-// lines are as high as the size plus a fifth.
-class FixedMeasurer final : public TextMeasurer {
-public:
-    Metrics metrics(const TppFont& font, int ppi) const override {
-        const int size = font.size * ppi / 72;
-        return {size + size / 5, size, 2};
-    }
-    int width(const TppFont& font, int ppi, const QString& text) const override {
-        return int(text.size()) * font.size * ppi / 72;
-    }
-};
-
 TEST(ScreenTextTest, MemosAreFittedIntoTheirBox) {
-    const FixedMeasurer measurer;
+    // Every character as wide as the size and lines a fifth higher, two pixels apart.
+    const FakeTextMeasurer measurer = FakeTextMeasurer::scaled(1.0, 1.2, 2);
     TppFont font;
     font.size = 10; // lines 12 high
     struct Case {

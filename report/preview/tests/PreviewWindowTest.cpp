@@ -3,10 +3,13 @@
 #include "OutputClasses.h"
 #include "PreviewForms.h"
 #include "RecordingPrompter.h"
+#include "RegistryScope.h"
+#include "TppPageDef.h"
 #include "TppPreview.h"
 #include "TppPrintPreview.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
+#include "Units.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -25,6 +28,7 @@ class PreviewWindowTest : public testing::Test {
 protected:
     PreviewWindowTest() {
         registerOutputClasses();
+        registries.keepForm(TppCustomPreviewer::abstractName());
         registerPreviewForms({&prompter, [this] {
                                   if (duringJob)
                                       duringJob();
@@ -35,7 +39,6 @@ protected:
     ~PreviewWindowTest() override {
         delete report;
         flushDeletes();
-        unregisterPreviewForms();
     }
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     TppPrintPreview* open() {
@@ -50,12 +53,25 @@ protected:
         QTest::keyClick(box, Qt::Key_Return);
     }
 
+    RegistryScope registries;
     RecordingPrompter prompter;
     OwnedComponent owner;
     FakeEngineReport* report = new FakeEngineReport(&owner);
     std::function<void()> duringJob;
     int afterPrints = 0;
 };
+
+// The window that owns the preview knows the screen: a page at 100 % is drawn at its resolution.
+TEST_F(PreviewWindowTest, APageAt100PercentIsDrawnAtTheScreenItIsGiven) {
+    const FixedResolution screen(120, 110);
+    registerPreviewForms({&prompter, {}, &screen});
+    TppPrintPreview* form = open();
+    ASSERT_NE(form, nullptr);
+    TppPageDef letter;
+    letter.mmWidth = 215900;
+    letter.mmHeight = 279401;
+    EXPECT_EQ(form->Viewer()->ScreenDevice().FullPageSize(letter), QSize(1020, 1210)) << "8.5 x 11 inches";
+}
 
 TEST_F(PreviewWindowTest, OpensOnTheFirstPageBeforeTheRestIsGenerated) {
     report->engine().pageCount = 360;

@@ -2,6 +2,7 @@
 #include "FakeEngine.h"
 #include "OutputClasses.h"
 #include "RecordingDevice.h"
+#include "RegistryScope.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
 #include "Units.h"
@@ -213,7 +214,8 @@ TEST_F(ViewerTest, AClickableCommandAnswersTheMouse) {
 
 TEST_F(ViewerTest, PrintingFromThePreviewKeepsThePreview) {
     registerOutputClasses();
-    DeviceClasses::instance().RegisterDevice("Printer", RecordingDevice::staticClassInfo());
+    RegistryScope registries;
+    registries.registerDevice("Printer", RecordingDevice::staticClassInfo());
     RecordingDevice::journal.clear();
     engine().pageCount = 3;
     report->RunPrintJob();
@@ -222,7 +224,6 @@ TEST_F(ViewerTest, PrintingFromThePreviewKeepsThePreview) {
     report->RunAutoSearch = [] { return false; };
 
     viewer.PrintReport();
-    DeviceClasses::instance().UnregisterDevice("Printer");
 
     EXPECT_EQ(RecordingDevice::journal, QStringList({"begin", "page 1", "page 2", "page 3", "finish"}))
         << "no search asked for, the whole report on the printer";

@@ -1,21 +1,16 @@
 #pragma once
 
-#include "Clock.h"
+#include "FixedClock.h"
 #include "TraScriptFile.h"
 
 #include <QDateTime>
 #include <string>
 
-// "Now" is Friday 15 March 2024, 13:45:30.
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 3, 15), QTime(13, 45, 30)); }
-};
-
 // Runs a file of programs as `pagewright script` does, with the fixed clock and
 // the invariant settings, and answers everything it printed.
 inline std::string runScript(const std::string& file) {
-    static const FixedClock clock;
+    // "Now" is Friday 15 March 2024, 13:45:30.
+    static const FixedClock clock(QDateTime(QDate(2024, 3, 15), QTime(13, 45, 30)));
     TraEnvironment environment;
     environment.clock = &clock;
     QByteArray output;

@@ -1,3 +1,4 @@
+#include "RecordingPrompter.h"
 #include "ScriptTestSupport.h"
 #include "TraCodeModule.h"
 #include "TraSystemFunction.h"
@@ -133,16 +134,6 @@ TEST(BuiltIns, RegistryHoldsTheLibraryByGroup) {
     EXPECT_EQ(functionGroupName(TraSystemFunctions::find("Sqrt")->group), "Math");
     EXPECT_EQ(functionGroupName(TraSystemFunctions::find("MessageBeep")->group), "Utility");
 }
-
-class RecordingPrompter final : public Prompter {
-public:
-    void showMessage(const QString& text) override {
-        messages << text;
-        threads << QThread::currentThread();
-    }
-    QStringList messages;
-    QList<QThread*> threads;
-};
 
 TEST(BuiltIns, MessagesGoThroughTheInjectedSeams) {
     RecordingPrompter prompter;

@@ -4,6 +4,7 @@
 #include "MemoryTable.h"
 #include "PagewrightErrors.h"
 #include "RecordingPrompter.h"
+#include "RegistryScope.h"
 #include "SqlDataset.h"
 #include "StreamFixtures.h"
 #include "TemplateClasses.h"
@@ -56,14 +57,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-// Registers a form for an abstract dialog class for the length of a test.
-template <class Dialog> struct RegisteredForm {
-    explicit RegisteredForm(FormRegistry::Factory factory) {
-        FormRegistry::instance().RegisterForm(Dialog::abstractName(), std::move(factory));
-    }
-    ~RegisteredForm() { FormRegistry::instance().UnregisterForm(Dialog::abstractName()); }
-};
 
 class ScriptedErrorDialog : public TppCustomTemplateErrorDialog {
 public:
@@ -246,7 +239,8 @@ TEST(ReportTemplateTest, ReadErrorsAskTheRegisteredDialogForThatLoadOnly) {
     for (const Row& row : rows) {
         QStringList asked;
         QList<R> answers;
-        const RegisteredForm<TppCustomTemplateErrorDialog> registered(
+        RegistryScope registries;
+        registries.registerForm<TppCustomTemplateErrorDialog>(
             [&] { return new ScriptedErrorDialog(asked, answers); });
         ReportForm target;
         for (int load = 0; load < 2; ++load) {
@@ -415,7 +409,8 @@ TEST(ReportTemplateTest, TheFileDialogsChooseTheFileAndRefuseReadOnlyOnesForSavi
     writeFile(locked, "x");
     QFile(locked).setPermissions(QFileDevice::ReadOwner);
     QStringList answers;
-    const RegisteredForm<TppCustomFileDialog> registered([&] { return new ScriptedFileDialog(answers); });
+    RegistryScope registries;
+    registries.registerForm<TppCustomFileDialog>([&] { return new ScriptedFileDialog(answers); });
     ReportForm form;
     RecordingPrompter prompter;
     form.report->SetWarningPrompter(&prompter);

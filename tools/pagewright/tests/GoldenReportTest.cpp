@@ -182,7 +182,11 @@ QStringList goldenCases() {
     return QDir(QStringLiteral(PW_GOLDEN_DIR)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenReport);
+// A moved or misspelt folder would leave the suite with no case at all and nothing to fail.
+TEST(GoldenCases, TheGoldenFolderHoldsCases) {
+    EXPECT_FALSE(goldenCases().isEmpty()) << "no case folder under " PW_GOLDEN_DIR;
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenReport, testing::ValuesIn(goldenCases()),
                          [](const testing::TestParamInfo<QString>& info) {
                              return info.param.toStdString();

@@ -1,0 +1,11 @@
+#include "ApplicationWaitCursor.h"
+
+#include <QGuiApplication>
+
+void ApplicationWaitCursor::show() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void ApplicationWaitCursor::restore() {
+    QGuiApplication::restoreOverrideCursor();
+}
