@@ -22,6 +22,9 @@ fi
 
 pw_install_packages
 pw_check_format
+# The printing test prints to a real CUPS queue; without one it fails and says why.
+pw_start_print_queue
+[ -z "${PW_PRINT_QUEUE_ERROR:-}" ] || echo "No print queue for the printing test: $PW_PRINT_QUEUE_ERROR" >&2
 pw_build "$dir" "${cmake_args[@]}"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" "$@"

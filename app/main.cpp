@@ -4,6 +4,7 @@
 #include "MessageBoxPrompter.h"
 #include "PageFetcher.h"
 #include "PreviewForms.h"
+#include "PrintDialogForms.h"
 #include "QtPrinterCatalog.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
@@ -49,6 +50,7 @@ int runWindow(int argc, char** argv) {
     MessageBoxPrompter prompter;
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
     registerPreviewForms({&prompter, {}});
+    registerPrintDialogs(&prompter);
     WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;
     services.prompter = &prompter;

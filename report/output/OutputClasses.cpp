@@ -6,6 +6,7 @@
 #include "TppCustomReport.h"
 #include "TppPageRequest.h"
 #include "TppPreviewFormSettings.h"
+#include "TppPrinterDevice.h"
 #include "TppReportTextFileDevice.h"
 #include "TppScreenDevice.h"
 #include "TppTextFileDevice.h"
@@ -20,6 +21,7 @@ void registerOutputClasses() {
          })
         registry.registerClass(*info);
     DeviceClasses::instance().RegisterDevice(QStringLiteral("Screen"), TppScreenDevice::staticClassInfo());
+    DeviceClasses::instance().RegisterDevice(QStringLiteral("Printer"), TppPrinterDevice::staticClassInfo());
     // The print dialog lists file devices in this order; the archive
     // device follows from the template layer, which streams its pages.
     DeviceClasses::instance().RegisterFileDevice(

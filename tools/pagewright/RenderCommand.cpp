@@ -1,15 +1,18 @@
 #include "RenderCommand.h"
 
 #include "BarCodeClasses.h"
+#include "CupsPrinterCatalog.h"
 #include "DataSource.h"
 #include "DataSourceOption.h"
 #include "HeadlessPrint.h"
 #include "PageList.h"
 #include "PagewrightErrors.h"
+#include "PrinterOutput.h"
 #include "TemplateClasses.h"
 #include "TemplatePipelineNames.h"
 #include "TppArchiveDevice.h"
 #include "TppDBPipeline.h"
+#include "TppPrinterList.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
 #include "TppReportTextFileDevice.h"
@@ -24,7 +27,8 @@ namespace {
 
 constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
                                   "[--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
-                                  "[--text FILE] [--report-text FILE] [--archive FILE]";
+                                  "[--text FILE] [--report-text FILE] [--archive FILE] "
+                                  "[--print [PRINTER] [--copies N] [--collate]]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -45,10 +49,16 @@ constexpr const char* kDetails =
     "                      tab, fixed-length or custom\n"
     "  --report-text FILE  each page as 66 lines of 80 characters\n"
     "  --archive FILE      the pages themselves, for pagewright archive\n"
+    "  --print [PRINTER]   prints on the CUPS queue PRINTER (the default queue\n"
+    "                      when none is named) as one job named after the\n"
+    "                      report's DocumentName; a queue that is not there is\n"
+    "                      refused, never replaced by another\n"
+    "  --copies N          with --print: N copies (1 to 999), each page N times\n"
+    "                      in a row, or with --collate the whole set N times\n"
     "  --ignore-read-errors  a template property or object that cannot be read is\n"
     "                      skipped, as \"Ignore All\" does, and named on standard\n"
     "                      error; without it the first one ends the render\n"
-    "Give --dump or --png DIR, a file option, or both.\n"
+    "Give --dump or --png DIR, a file option, --print, or several.\n"
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
 
@@ -110,6 +120,55 @@ struct FileOutputs {
     }
 };
 
+// --print [PRINTER] [--copies N] [--collate]: the pages on a CUPS queue.
+std::optional<PrinterOutput> takePrinterOutput(QStringList& arguments) {
+    std::optional<PrinterOutput> output;
+    const qsizetype at = arguments.indexOf(QStringLiteral("--print"));
+    if (at >= 0) {
+        output = PrinterOutput{};
+        const bool named = at + 1 < arguments.size() && !arguments[at + 1].startsWith(u'-');
+        if (named)
+            output->printerName = arguments[at + 1];
+        arguments.remove(at, named ? 2 : 1);
+        if (arguments.contains(QStringLiteral("--print")))
+            throw UsageError{QStringLiteral("--print is given twice")};
+    }
+    if (const qsizetype copies = arguments.indexOf(QStringLiteral("--copies")); copies >= 0) {
+        bool ok = false;
+        const int count = arguments.value(copies + 1).toInt(&ok);
+        if (!output)
+            throw UsageError{QStringLiteral("--copies goes with --print")};
+        if (!ok || count < 1 || count > 999)
+            throw UsageError{QStringLiteral("--copies needs a number from 1 to 999")};
+        output->copies = count;
+        arguments.remove(copies, 2);
+    }
+    if (const qsizetype collate = arguments.indexOf(QStringLiteral("--collate")); collate >= 0) {
+        if (!output)
+            throw UsageError{QStringLiteral("--collate goes with --print")};
+        output->collate = true;
+        arguments.remove(collate);
+    }
+    return output;
+}
+
+// The printer list shows the CUPS queues while the command prints, and the
+// catalogue it had before afterwards: pages of reports that do not print
+// keep the paper they have without a printer.
+class CupsPrintersInstalled {
+public:
+    CupsPrintersInstalled()
+        : previous_(std::const_pointer_cast<PrinterCatalog>(TppPrinterList::instance().catalog())) {
+        TppPrinterList::instance().setCatalog(std::make_shared<CupsPrinterCatalog>());
+    }
+    ~CupsPrintersInstalled() { TppPrinterList::instance().setCatalog(previous_); }
+    CupsPrintersInstalled(const CupsPrintersInstalled&) = delete;
+    CupsPrintersInstalled& operator=(const CupsPrintersInstalled&) = delete;
+
+private:
+    std::shared_ptr<PrinterCatalog> previous_;
+};
+
 struct RenderOptions {
     QString templatePath;
     std::vector<DataSourceOption> data;
@@ -117,6 +176,7 @@ struct RenderOptions {
     TppPageRequest request;
     std::optional<PageOutput> output;
     FileOutputs files;
+    std::optional<PrinterOutput> printer;
     bool ignoreReadErrors = false;
 };
 
@@ -133,8 +193,9 @@ RenderOptions parseOptions(QStringList arguments) {
         throw HelpWanted{};
     RenderOptions options;
     options.files = FileOutputs::take(arguments);
+    options.printer = takePrinterOutput(arguments);
     const bool pageOutputGiven = arguments.contains(u"--dump") || arguments.contains(u"--png");
-    if (pageOutputGiven || !options.files.any()) {
+    if (pageOutputGiven || (!options.files.any() && !options.printer)) {
         QString error;
         options.output = PageOutput::take(arguments, error);
         if (!options.output)
@@ -236,6 +297,9 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     registerBarCodeClasses();
     registerTemplateClasses();
     try {
+        std::optional<CupsPrintersInstalled> cups;
+        if (options.printer)
+            cups.emplace();
         RenderForm render(options.data, pipelineNamesInFile(options.templatePath));
         render.report->SetClock(&clock);
         TppReportTemplate& reportTemplate = ReportTemplate(*render.report);
@@ -248,10 +312,14 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
         reportTemplate.LoadFromFile();
         if (options.passes)
             render.report->SetPassSetting(*options.passes);
-        const PageList pages = printToPages(*render.report, options.request);
-        if (options.output)
-            writePages(pages, *options.output, out);
-        options.files.write(*render.report, pages);
+        if (options.output || options.files.any()) {
+            const PageList pages = printToPages(*render.report, options.request);
+            if (options.output)
+                writePages(pages, *options.output, out);
+            options.files.write(*render.report, pages);
+        }
+        if (options.printer)
+            printOnPrinter(*render.report, options.request, *options.printer);
     } catch (const EPagewrightError& error) {
         err << "pagewright render: " << error.message() << "\n";
         return 1;
