@@ -193,7 +193,7 @@ TEST_F(ShowReportPreviewTest, ThePrintButtonPrintsTheChosenPagesOnThePrinter) {
         printEnabled = panel.PrintButton()->isEnabled();
         // The print dialog is modal: it is answered from inside its loop.
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<TppPrintDialog*>(QApplication::activeModalWidget());
+            auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             for (int i = 0; i < dialog->PrinterCombo()->count(); ++i)

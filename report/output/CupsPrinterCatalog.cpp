@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cmath>
 #include <cups/cups.h>
 

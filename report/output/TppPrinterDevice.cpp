@@ -20,10 +20,7 @@ TppPrinterDevice::TppPrinterDevice(OwnedComponent* owner)
     : TppRasterDevice(owner), printer_(std::make_unique<TppPrinter>()),
       measurer_(std::make_shared<FontMetricsMeasurer>()) {}
 
-TppPrinterDevice::~TppPrinterDevice() {
-    markDestroying();
-    SetPublisher(nullptr);
-}
+TppPrinterDevice::~TppPrinterDevice() = default;
 
 void TppPrinterDevice::BeginJob() {
     if (InJob())

@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtDebug>
+#include <algorithm>
 
 namespace {
 
@@ -222,6 +223,7 @@ void TppPrintDialog::fill() {
     PageRequest.PageRequested = CurrentPage;
     fillPrinters();
 
+    pageList_->clear();
     switch (PageRequest.PageSetting) {
     case psPageList:
         pages_->setChecked(true);
