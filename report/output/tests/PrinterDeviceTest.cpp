@@ -101,7 +101,7 @@ TppPage* newPage(OwnedComponent* owner, int number, TPrinterOrientation orientat
     page->AbsolutePageCount = 3;
     page->Final = true;
     page->DocumentName = "Loans";
-    TppPrinterSetup setup;
+    TppPrinterSetup setup(nullptr);
     setup.SetPrinterName("Office");
     setup.SetOrientation(orientation);
     setup.SetBinName(bin);

@@ -65,9 +65,17 @@ TEST(PrintCommand, CollatedCopiesReachACupsQueue) {
     copy.write(source.readAll().replace("'Ledger'", "'" + title.toUtf8() + "'"));
     copy.close();
 
-    const CommandRun printed =
-        runCommand(runRenderCommand, {dir.filePath("report.rtm"), "--data", "Rows=" + golden + "Rows.csv",
-                                      "--print", queue, "--copies", "2", "--collate"});
+    const QStringList arguments = {dir.filePath("report.rtm"),
+                                   "--data",
+                                   "Rows=" + golden + "Rows.csv",
+                                   "--print",
+                                   queue,
+                                   "--copies",
+                                   "2",
+                                   "--collate"};
+    const CommandRun printed = runCommand([&](QTextStream& out, QTextStream& err, const Clock& clock) {
+        return runRenderCommand(arguments, out, err, clock);
+    });
     ASSERT_EQ(printed.status, 0) << printed.err.toStdString();
 
     // cups-pdf names the file after the job's title.
