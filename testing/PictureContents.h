@@ -22,7 +22,8 @@ namespace picture_contents_detail {
 
 class Surface final : public QPaintDevice {
 public:
-    explicit Surface(PictureContents& contents) : engine_(contents) {}
+    // At the picture's own resolution, so that playing it scales nothing.
+    Surface(PictureContents& contents, int dpi) : engine_(contents), dpi_(dpi) {}
     QPaintEngine* paintEngine() const override { return &engine_; }
 
 protected:
@@ -35,7 +36,7 @@ protected:
         case PdmDpiY:
         case PdmPhysicalDpiX:
         case PdmPhysicalDpiY:
-            return 1200;
+            return dpi_;
         case PdmDepth:
             return 32;
         case PdmDevicePixelRatio:
@@ -56,6 +57,7 @@ private:
         void updateState(const QPaintEngineState&) override {}
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
         void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
         void drawTextItem(const QPointF& at, const QTextItem& item) override {
             contents_.texts << item.text();
             contents_.colours << painter()->pen().color();
@@ -67,6 +69,7 @@ private:
         PictureContents& contents_;
     };
     mutable Engine engine_;
+    int dpi_;
 };
 
 } // namespace picture_contents_detail
@@ -74,8 +77,9 @@ private:
 // Plays the picture onto a surface that keeps its texts.
 inline PictureContents pictureContents(const QPicture& picture) {
     PictureContents contents;
-    picture_contents_detail::Surface surface(contents);
+    picture_contents_detail::Surface surface(contents, picture.logicalDpiY());
     QPainter painter(&surface);
-    picture.play(&painter);
+    QPicture copy(picture); // play() is not const
+    copy.play(&painter);
     return contents;
 }

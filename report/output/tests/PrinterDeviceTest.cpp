@@ -185,6 +185,7 @@ TEST_F(PrinterDeviceTest, TheStatusLineFollowsThePagesAndChangesOnlyWhenItsTextD
 TEST_F(PrinterDeviceTest, TextIsBlackOnAPrinterWithoutColour) {
     catalog->install("Mono", officeLaser());
     catalog->monochrome = {"Mono"};
+    TppPrinterList::instance().refresh();
     struct Case {
         const char* printer;
         QColor expected;
