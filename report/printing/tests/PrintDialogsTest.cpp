@@ -143,17 +143,18 @@ TEST_F(PrintDialogTest, TheRequestFollowsTheChosenPages) {
             ASSERT_EQ(prompter.messages.size(), 1) << c.name;
             if (c.message == u"too many")
                 EXPECT_TRUE(prompter.messages[0].contains("at most"))
-                    << c.name << ": " << prompter.messages[0];
+                    << c.name << ": " << prompter.messages[0].toStdString();
             else
                 EXPECT_EQ(prompter.messages[0], c.message) << c.name;
             continue;
         }
-        ASSERT_TRUE(accepted) << c.name << ": " << prompter.messages.join("; ");
+        ASSERT_TRUE(accepted) << c.name << ": " << prompter.messages.join("; ").toStdString();
         EXPECT_EQ(dialog.PageRequest.PageSetting, c.setting) << c.name;
         EXPECT_EQ(dialog.PageRequest.PageList, c.list) << c.name;
         EXPECT_EQ(dialog.PageRequest.PageRange, TppPageRangeType(c.range)) << c.name;
-        if (c.setting == psSinglePage)
+        if (c.setting == psSinglePage) {
             EXPECT_EQ(dialog.PageRequest.PageRequested, 4) << c.name << ": the preview's page";
+        }
     }
 }
 
@@ -213,7 +214,7 @@ TEST_F(PrintDialogTest, PrintsToAFileOfTheRegisteredKinds) {
                 << c.name;
             continue;
         }
-        ASSERT_TRUE(accepted) << c.name << ": " << prompter.messages.join("; ");
+        ASSERT_TRUE(accepted) << c.name << ": " << prompter.messages.join("; ").toStdString();
         EXPECT_TRUE(dialog.PrintToFile) << c.name;
         EXPECT_EQ(dialog.FileDeviceName, c.deviceType) << c.name;
         EXPECT_EQ(dialog.TextFileName, c.expectedFile) << c.name;
