@@ -48,6 +48,14 @@ struct PreviewSeen {
     QImage firstPageAt100;
 };
 
+// The preview window that is open; none when there is none.
+TppPrintPreview* openPreview() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* preview = dynamic_cast<TppPrintPreview*>(widget); preview && preview->isVisible())
+            return preview;
+    return nullptr;
+}
+
 QStringList drawCommandLines(const TppPage& page) {
     return pageDumpLines(page).mid(1);
 }
@@ -85,10 +93,7 @@ protected:
     PreviewSeen showReport() {
         PreviewSeen seen;
         QTimer::singleShot(0, [&seen] {
-            TppPrintPreview* form = nullptr;
-            for (QWidget* widget : QApplication::topLevelWidgets())
-                if (auto* preview = dynamic_cast<TppPrintPreview*>(widget); preview && preview->isVisible())
-                    form = preview;
+            TppPrintPreview* form = openPreview();
             if (!form)
                 return;
             seen.found = true;
@@ -180,10 +185,7 @@ TEST_F(ShowReportPreviewTest, ThePrintButtonPrintsTheChosenPagesOnThePrinter) {
     bool printEnabled = false;
     int pageShownAfter = 0;
     QTimer::singleShot(0, [&] {
-        TppPrintPreview* form = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* preview = dynamic_cast<TppPrintPreview*>(widget); preview && preview->isVisible())
-                form = preview;
+        TppPrintPreview* form = openPreview();
         if (!form)
             return;
         TppViewer* viewer = form->Viewer();
