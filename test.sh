@@ -23,6 +23,9 @@ fi
 
 pw_install_packages
 pw_check_format
+# The printing test prints to a real CUPS queue; without one it fails and says why.
+pw_start_print_queue
+[ -z "${PW_PRINT_QUEUE_ERROR:-}" ] || echo "No print queue for the printing test: $PW_PRINT_QUEUE_ERROR" >&2
 pw_build "$dir" "${cmake_args[@]}"
 pw_check_tidy "$dir"
 export QT_QPA_PLATFORM=offscreen

@@ -7,6 +7,7 @@
 #include "PageFetcher.h"
 #include "PagewrightErrors.h"
 #include "PreviewForms.h"
+#include "PrintDialogForms.h"
 #include "QtPrinterCatalog.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
@@ -65,6 +66,7 @@ int runArchivePreview(int argc, char** argv) {
     registerTemplateClasses();
     MessageBoxPrompter prompter;
     registerPreviewForms({&prompter, {}, &screen});
+    registerPrintDialogs(&prompter);
     OwnedComponent form;
     auto* report = new TppArchiveReport(&form);
     try {
@@ -87,6 +89,7 @@ int runWindow(int argc, char** argv) {
     MessageBoxPrompter prompter;
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
     registerPreviewForms({&prompter, {}, &screen});
+    registerPrintDialogs(&prompter);
     WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;
     services.prompter = &prompter;

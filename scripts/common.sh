@@ -9,7 +9,7 @@ PW_PACKAGES=(
   fonts-liberation
   zint
   libxlsxwriter-dev
-  poppler-utils
+  libcups2-dev cups printer-driver-cups-pdf poppler-utils
 )
 
 pw_install_packages() {
@@ -78,4 +78,49 @@ pw_build() {
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     "$@" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# The CUPS queue the printing tests print to, backed by cups-pdf: its jobs
+# land as PDF files in the folder cups-pdf.conf names ("Out", the user's
+# ~/PDF by default).
+PW_PRINT_QUEUE_NAME=PagewrightPDF
+
+# pw_start_print_queue: starts the CUPS scheduler when none runs and adds
+# the queue when it is missing (as root, else through sudo). Exports
+# PW_PRINT_QUEUE and PW_PRINT_OUT for the tests, or PW_PRINT_QUEUE_ERROR
+# saying why there is no queue; it never stops the build.
+pw_start_print_queue() {
+  unset PW_PRINT_QUEUE PW_PRINT_OUT PW_PRINT_QUEUE_ERROR
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo -n"
+  if ! command -v lpstat >/dev/null || ! command -v cupsd >/dev/null; then
+    export PW_PRINT_QUEUE_ERROR="CUPS is not installed"
+    return 0
+  fi
+  if ! lpstat -r 2>/dev/null | grep -qx "scheduler is running"; then
+    $sudo cupsd >/dev/null 2>&1 || true
+    local tries=0
+    until lpstat -r 2>/dev/null | grep -qx "scheduler is running"; do
+      tries=$((tries + 1))
+      if [ "$tries" -gt 50 ]; then
+        export PW_PRINT_QUEUE_ERROR="the CUPS scheduler (cupsd) could not be started"
+        return 0
+      fi
+      sleep 0.1
+    done
+  fi
+  if ! lpstat -p "$PW_PRINT_QUEUE_NAME" >/dev/null 2>&1; then
+    local ppd
+    ppd="$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt\.ppd/ {print $1; exit}')"
+    if [ -z "$ppd" ] || ! $sudo lpadmin -p "$PW_PRINT_QUEUE_NAME" -E -v cups-pdf:/ -m "$ppd" 2>/dev/null; then
+      export PW_PRINT_QUEUE_ERROR="the cups-pdf queue $PW_PRINT_QUEUE_NAME could not be added (is printer-driver-cups-pdf installed?)"
+      return 0
+    fi
+  fi
+  local out
+  out="$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)"
+  out="${out:-\${HOME\}/PDF}"
+  out="${out//\$\{USER\}/$(id -un)}"
+  export PW_PRINT_QUEUE="$PW_PRINT_QUEUE_NAME"
+  export PW_PRINT_OUT="${out//\$\{HOME\}/$HOME}"
 }

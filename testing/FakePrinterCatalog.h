@@ -13,6 +13,8 @@ struct PrintedJob {
     QString printerName;
     PrintJobRequest request;
     std::vector<std::unique_ptr<QPicture>> pages;
+    // The paper, orientation and settings each page was started with.
+    std::vector<PrintJobRequest> pageRequests;
     bool finished = false;
     bool aborted = false;
 };
@@ -23,8 +25,9 @@ public:
     RecordingPrintJob(std::shared_ptr<PrintedJob> job, int resolution)
         : job_(std::move(job)), resolution_(resolution) {}
     ~RecordingPrintJob() override { endPage(); }
-    QPainter* newPage() override {
+    QPainter* newPage(const PrintJobRequest& page) override {
         endPage();
+        job_->pageRequests.push_back(page);
         job_->pages.push_back(std::make_unique<QPicture>());
         painter_.begin(job_->pages.back().get());
         return &painter_;

@@ -2,8 +2,11 @@
 #include "CommandRun.h"
 #include "DesignWorkspace.h"
 #include "DesignerController.h"
+#include "FakePrinterCatalog.h"
 #include "PageDump.h"
+#include "PictureContents.h"
 #include "PreviewForms.h"
+#include "PrintDialogForms.h"
 #include "PropertyPanel.h"
 #include "RecordingPrompter.h"
 #include "RegistryScope.h"
@@ -13,7 +16,9 @@
 #include "TppDesignerWindow.h"
 #include "TppLabel.h"
 #include "TppPreview.h"
+#include "TppPrintDialog.h"
 #include "TppPrintPreview.h"
+#include "TppPrinterList.h"
 #include "TppReport.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
@@ -23,6 +28,7 @@
 #include <QGuiApplication>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -30,7 +36,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +59,14 @@ struct PreviewSeen {
     int zoomAt100 = 0;
     QImage firstPageAt100;
 };
+
+// The preview window that is open; none when there is none.
+TppPrintPreview* openPreview() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* preview = dynamic_cast<TppPrintPreview*>(widget); preview && preview->isVisible())
+            return preview;
+    return nullptr;
+}
 
 QStringList drawCommandLines(const TppPage& page) {
     return pageDumpLines(page).mid(1);
@@ -87,10 +103,7 @@ protected:
     PreviewSeen showReport() {
         PreviewSeen seen;
         QTimer::singleShot(0, [&seen] {
-            TppPrintPreview* form = nullptr;
-            for (QWidget* widget : QApplication::topLevelWidgets())
-                if (auto* preview = dynamic_cast<TppPrintPreview*>(widget); preview && preview->isVisible())
-                    form = preview;
+            TppPrintPreview* form = openPreview();
             if (!form)
                 return;
             seen.found = true;
@@ -273,6 +286,62 @@ TEST(ApplicationWaitCursorTest, ShowsTheWaitCursorUntilPutBack) {
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     cursor.restore();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the cursor before it is back";
+}
+
+TEST_F(ShowReportPreviewTest, ThePrintButtonPrintsTheChosenPagesOnThePrinter) {
+    auto catalog = std::make_shared<FakePrinterCatalog>();
+    catalog->install("Office", officeLaser());
+    catalog->defaultName = "Office";
+    TppPrinterList::instance().setCatalog(catalog);
+    registerPrintDialogs(&prompter);
+    QStringList printersOffered;
+    bool printEnabled = false;
+    int pageShownAfter = 0;
+    QTimer::singleShot(0, [&] {
+        TppPrintPreview* form = openPreview();
+        if (!form)
+            return;
+        TppViewer* viewer = form->Viewer();
+        if (!QTest::qWaitFor([viewer] { return viewer->AbsolutePageNo() > 0; }, 10000))
+            return form->Close();
+        auto& panel = dynamic_cast<TppPreview&>(form->Preview());
+        printEnabled = panel.PrintButton()->isEnabled();
+        // The print dialog is modal: it is answered from inside its loop.
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            for (int i = 0; i < dialog->PrinterCombo()->count(); ++i)
+                printersOffered << dialog->PrinterCombo()->itemText(i);
+            dialog->PagesButton()->setChecked(true);
+            dialog->PagesEdit()->setText("1-2");
+            dialog->CopiesBox()->setValue(2);
+            dialog->CollateBox()->setChecked(true);
+            dialog->OkButton()->click();
+        });
+        panel.PrintButton()->click();
+        pageShownAfter = viewer->AbsolutePageNo();
+        form->Close();
+    });
+    window->findChild<QPushButton*>("Button1")->click();
+    unregisterPrintDialogs();
+    TppPrinterList::instance().setCatalog(std::make_shared<FakePrinterCatalog>());
+
+    EXPECT_TRUE(printEnabled);
+    EXPECT_EQ(printersOffered, QStringList({"Default", "Office"}));
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    ASSERT_EQ(catalog->jobs.size(), 1u);
+    const PrintedJob& job = *catalog->jobs.front();
+    EXPECT_TRUE(job.finished);
+    ASSERT_EQ(job.pages.size(), 4u) << "pages 1 and 2, twice, collated";
+    std::vector<QStringList> sheets;
+    for (const auto& page : job.pages)
+        sheets.push_back(pictureContents(*page).texts);
+    EXPECT_TRUE(sheets[0].contains("Month/Year")) << sheets[0].join(" | ").toStdString();
+    EXPECT_EQ(sheets[0], sheets[2]);
+    EXPECT_EQ(sheets[1], sheets[3]);
+    EXPECT_NE(sheets[0], sheets[1]);
+    EXPECT_EQ(pageShownAfter, 1) << "the preview keeps its page";
 }
 
 } // namespace

@@ -36,6 +36,8 @@ public:
 
     QPainter& painter;
     const TextMeasurer& measurer;
+    // A printer without colour prints every text that is not white in black.
+    bool blackText = false;
     const bool isPrinter;
 
 private:

@@ -7,6 +7,7 @@
 #include "TppPageRequest.h"
 #include "TppPdfFileDevice.h"
 #include "TppPreviewFormSettings.h"
+#include "TppPrinterDevice.h"
 #include "TppReportTextFileDevice.h"
 #include "TppScreenDevice.h"
 #include "TppSpreadsheetFileDevice.h"
@@ -22,6 +23,7 @@ void registerOutputClasses() {
          })
         registry.registerClass(*info);
     DeviceClasses::instance().RegisterDevice(QStringLiteral("Screen"), TppScreenDevice::staticClassInfo());
+    DeviceClasses::instance().RegisterDevice(QStringLiteral("Printer"), TppPrinterDevice::staticClassInfo());
     // The print dialog lists file devices in this order; the archive
     // device follows from the template layer, which streams its pages.
     DeviceClasses::instance().RegisterFileDevice(

@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QPageLayout>
+#include <QSizeF>
 
 class QPdfWriter;
 class TppPage;
 
-// The PDF page a report page prints on: the paper the page was made for,
-// in its own size and orientation, without margins, so that the painter's
-// origin is the paper's corner as on every other device.
-QPageLayout pdfPageLayout(const TppPage& page);
+// Sets the paper of the next PDF page: the size as fed in millimetres (the
+// portrait size for a landscape page), used edge to edge, since report pages
+// carry their own margins and the painter's origin is the paper's corner as
+// on every other device. Every writer of PDF pages sets its pages here, so
+// that a printed job and a PDF file lay a page out alike. Before the painter
+// begins for the first page, and before newPage() for every later one.
+void setPdfPageLayout(QPdfWriter& writer, const QSizeF& paperMillimetres, bool landscape);
 
-// Gives the writer the page's layout: before the painter begins for the
-// first page, and before newPage() for every later one.
+// The same for the paper a report page was made for, in its own size and
+// orientation.
 void setUpPdfPage(QPdfWriter& writer, const TppPage& page);

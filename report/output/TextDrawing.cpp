@@ -120,7 +120,8 @@ void drawText(DrawSurface& surface, TppDrawText& command) {
 
     if (!command.Transparent)
         painter.fillRect(box, colorFromStored(command.Color));
-    painter.setPen(colorFromStored(command.Font.color));
+    const QColor colour = colorFromStored(command.Font.color);
+    painter.setPen(surface.blackText && colour != Qt::white ? QColor(Qt::black) : colour);
     painter.setBrush(Qt::NoBrush);
 
     const int boxWidth = boxRight - boxLeft;

@@ -21,6 +21,8 @@ public:
 
     bool PrintToFile = false;
     bool PrintToArchive = false;
+    // The printer's properties dialog was confirmed.
+    bool PropertiesChanged = false;
     // The registered device name of the chosen text-file kind.
     QString FileDeviceName;
     TppPageRequest PageRequest;

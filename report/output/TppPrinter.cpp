@@ -145,7 +145,7 @@ void TppPrinter::BeginDoc() {
 void TppPrinter::NewPage() {
     if (!inJob_ || inPage_)
         return;
-    canvas_ = job_->newPage();
+    canvas_ = job_->newPage(jobRequest());
     if (!canvas_) {
         inJob_ = false;
         job_.reset();
@@ -161,11 +161,12 @@ void TppPrinter::EndPage() {
 
 void TppPrinter::EndDoc() {
     EndPage();
-    if (inJob_)
-        job_->finish();
-    inJob_ = false;
+    // The printer is out of the job even when sending it fails.
+    const std::unique_ptr<PrintJob> job = std::move(job_);
+    const bool inJob = std::exchange(inJob_, false);
     canvas_ = nullptr;
-    job_.reset();
+    if (inJob && job)
+        job->finish();
 }
 
 void TppPrinter::Abort() {

@@ -15,10 +15,11 @@ const ClassInfo& TppRasterDevice::staticClassInfo() {
 bool TppRasterDevice::DrawCommand(TppDrawCommand& command) {
     if (!surface_)
         return false;
-    command.DeviceLeft = surface_->toPixels(command.Left(), Axis::Horizontal);
-    command.DeviceTop = surface_->toPixels(command.Top(), Axis::Vertical);
-    command.DeviceRight = surface_->toPixels(command.Left() + command.Width(), Axis::Horizontal);
-    command.DeviceBottom = surface_->toPixels(command.Top() + command.Height(), Axis::Vertical);
+    const QPoint origin = DeviceOrigin();
+    command.DeviceLeft = surface_->toPixels(command.Left(), Axis::Horizontal) + origin.x();
+    command.DeviceTop = surface_->toPixels(command.Top(), Axis::Vertical) + origin.y();
+    command.DeviceRight = surface_->toPixels(command.Left() + command.Width(), Axis::Horizontal) + origin.x();
+    command.DeviceBottom = surface_->toPixels(command.Top() + command.Height(), Axis::Vertical) + origin.y();
     const DrawCommandRenderers::Renderer render = DrawCommandRenderers::instance().find(command.classInfo());
     if (!render)
         return false;
@@ -27,7 +28,8 @@ bool TppRasterDevice::DrawCommand(TppDrawCommand& command) {
 }
 
 void TppRasterDevice::PaintPage(TppPage& page, DrawSurface& surface) {
-    const QRect paper(0, 0, surface.toPixels(page.PageDef().mmWidth, Axis::Horizontal),
+    const QRect paper(DeviceOrigin().x(), DeviceOrigin().y(),
+                      surface.toPixels(page.PageDef().mmWidth, Axis::Horizontal),
                       surface.toPixels(page.PageDef().mmHeight, Axis::Vertical));
     surface.painter.fillRect(paper, colorFromStored(page.Color));
     DrawSurface* previous = std::exchange(surface_, &surface);

@@ -19,6 +19,11 @@ public:
     // Paints the page's background and its commands onto the surface.
     void PaintPage(TppPage& page, DrawSurface& surface);
 
+protected:
+    // Where the paper's corner lies in the device's pixels: a printer's
+    // pixels start at its printable area.
+    virtual QPoint DeviceOrigin() const { return {}; }
+
 private:
     DrawSurface* surface_ = nullptr;
 };

@@ -33,8 +33,9 @@ struct PrintJobRequest {
 class PrintJob {
 public:
     virtual ~PrintJob() = default;
-    // The painter of the next page; none when the printer cannot start it.
-    virtual QPainter* newPage() = 0;
+    // The painter of the next page, on the paper and orientation `page`
+    // names (each page may have its own); none when the printer cannot start it.
+    virtual QPainter* newPage(const PrintJobRequest& page) = 0;
     // Sends what was drawn.
     virtual void finish() = 0;
     // Throws away what was drawn.

@@ -54,8 +54,6 @@ TppPreview::TppPreview(QWidget* parent, QStatusBar* statusBar) : TppCustomPrevie
     toolbar_->setFont(font);
     layout->addWidget(toolbar_);
     printButton_ = addButton(toolbar_, 2, PreviewGlyph::Printer, paPrint);
-    // Printing from the preview waits for the print dialog.
-    printButton_->setEnabled(false);
     searchButton_ = addButton(toolbar_, kSearchLeft, PreviewGlyph::Search, paAutoSearch);
 
     innerPanel_ = new QWidget(toolbar_);

@@ -26,7 +26,12 @@ QtPrintJob::~QtPrintJob() {
         painter_.end();
 }
 
-QPainter* QtPrintJob::newPage() {
+QPainter* QtPrintJob::newPage(const PrintJobRequest& page) {
+    if (pages_ > 0) {
+        // Takes effect for the page started next.
+        printer_.setPageSize(QPageSize(page.paperMillimetres, QPageSize::Millimeter));
+        printer_.setPageOrientation(page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
     const bool started = pages_ == 0 ? painter_.begin(&printer_) : printer_.newPage();
     if (!started)
         return nullptr;

@@ -13,7 +13,7 @@ public:
     QtPrintJob(const QPrinterInfo& printer, const PrintJobRequest& request);
     ~QtPrintJob() override;
 
-    QPainter* newPage() override;
+    QPainter* newPage(const PrintJobRequest& page) override;
     void finish() override;
     void abort() override;
     int resolution() const override { return printer_.resolution(); }

@@ -1,6 +1,7 @@
 #include "RenderCommand.h"
 
 #include "BarCodeClasses.h"
+#include "CupsPrinterCatalog.h"
 #include "DataSource.h"
 #include "DataSourceOption.h"
 #include "HeadlessPrint.h"
@@ -8,11 +9,13 @@
 #include "PageList.h"
 #include "PageStream.h"
 #include "PagewrightErrors.h"
+#include "PrinterOutput.h"
 #include "TemplateClasses.h"
 #include "TemplatePipelineNames.h"
 #include "TppArchiveDevice.h"
 #include "TppDBPipeline.h"
 #include "TppPdfFileDevice.h"
+#include "TppPrinterList.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
 #include "TppReportTextFileDevice.h"
@@ -30,7 +33,8 @@ namespace {
 constexpr const char* kSynopsis =
     "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--link DETAIL.FIELD=MASTER.FIELD ...] "
     "[--pass one|two] [--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
-    "[--text FILE] [--report-text FILE] [--archive FILE] [--pdf FILE] [--xlsx FILE]";
+    "[--text FILE] [--report-text FILE] [--archive FILE] [--pdf FILE] [--xlsx FILE] "
+    "[--print [PRINTER] [--copies N] [--collate]]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -59,11 +63,18 @@ constexpr const char* kDetails =
     "                      texts selectable, the document name as title\n"
     "  --xlsx FILE         the records of --text as a workbook: a row per record, a\n"
     "                      column per saved text; numbers and dates as typed cells\n"
+    "  --print [PRINTER]   prints on the CUPS queue PRINTER (the default queue\n"
+    "                      when none is named) as one job named after the\n"
+    "                      report's DocumentName; a queue that is not there is\n"
+    "                      refused, never replaced by another\n"
+    "  --copies N          with --print: N copies (1 to 999), each page N times\n"
+    "                      in a row, or with --collate the whole set N times\n"
     "  --ignore-read-errors  a template property or object that cannot be read is\n"
     "                      skipped, as \"Ignore All\" does, and named on standard\n"
     "                      error; without it the first one ends the render\n"
-    "Give --dump or --png DIR, a file option, or both. Pages are written as they\n"
-    "are made; in one pass the dump and the archive wait for the page count.\n"
+    "Give --dump or --png DIR, a file option, --print, or several. Pages are\n"
+    "written as they are made; in one pass the dump and the archive wait for the\n"
+    "page count.\n"
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
 
@@ -137,6 +148,55 @@ struct FileDevices {
     }
 };
 
+// --print [PRINTER] [--copies N] [--collate]: the pages on a CUPS queue.
+std::optional<PrinterOutput> takePrinterOutput(QStringList& arguments) {
+    std::optional<PrinterOutput> output;
+    const qsizetype at = arguments.indexOf(QStringLiteral("--print"));
+    if (at >= 0) {
+        output = PrinterOutput{};
+        const bool named = at + 1 < arguments.size() && !arguments[at + 1].startsWith(u'-');
+        if (named)
+            output->printerName = arguments[at + 1];
+        arguments.remove(at, named ? 2 : 1);
+        if (arguments.contains(QStringLiteral("--print")))
+            throw UsageError{QStringLiteral("--print is given twice")};
+    }
+    if (const qsizetype copies = arguments.indexOf(QStringLiteral("--copies")); copies >= 0) {
+        bool ok = false;
+        const int count = arguments.value(copies + 1).toInt(&ok);
+        if (!output)
+            throw UsageError{QStringLiteral("--copies goes with --print")};
+        if (!ok || count < 1 || count > 999)
+            throw UsageError{QStringLiteral("--copies needs a number from 1 to 999")};
+        output->copies = count;
+        arguments.remove(copies, 2);
+    }
+    if (const qsizetype collate = arguments.indexOf(QStringLiteral("--collate")); collate >= 0) {
+        if (!output)
+            throw UsageError{QStringLiteral("--collate goes with --print")};
+        output->collate = true;
+        arguments.remove(collate);
+    }
+    return output;
+}
+
+// The printer list shows the CUPS queues while the command prints, and the
+// catalogue it had before afterwards: pages of reports that do not print
+// keep the paper they have without a printer.
+class CupsPrintersInstalled {
+public:
+    CupsPrintersInstalled()
+        : previous_(std::const_pointer_cast<PrinterCatalog>(TppPrinterList::instance().catalog())) {
+        TppPrinterList::instance().setCatalog(std::make_shared<CupsPrinterCatalog>());
+    }
+    ~CupsPrintersInstalled() { TppPrinterList::instance().setCatalog(previous_); }
+    CupsPrintersInstalled(const CupsPrintersInstalled&) = delete;
+    CupsPrintersInstalled& operator=(const CupsPrintersInstalled&) = delete;
+
+private:
+    std::shared_ptr<PrinterCatalog> previous_;
+};
+
 struct RenderOptions {
     QString templatePath;
     std::vector<DataSourceOption> data;
@@ -145,6 +205,7 @@ struct RenderOptions {
     TppPageRequest request;
     std::optional<PageOutput> output;
     FileOutputs files;
+    std::optional<PrinterOutput> printer;
     bool ignoreReadErrors = false;
 };
 
@@ -161,8 +222,9 @@ RenderOptions parseOptions(QStringList arguments) {
         throw HelpWanted{};
     RenderOptions options;
     options.files = FileOutputs::take(arguments);
+    options.printer = takePrinterOutput(arguments);
     const bool pageOutputGiven = arguments.contains(u"--dump") || arguments.contains(u"--png");
-    if (pageOutputGiven || !options.files.any()) {
+    if (pageOutputGiven || (!options.files.any() && !options.printer)) {
         QString error;
         options.output = PageOutput::take(arguments, error);
         if (!options.output)
@@ -281,6 +343,9 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     registerBarCodeClasses();
     registerTemplateClasses();
     try {
+        std::optional<CupsPrintersInstalled> cups;
+        if (options.printer)
+            cups.emplace();
         RenderForm render(options.data, options.links, pipelineNamesInFile(options.templatePath));
         render.report->SetClock(&clock);
         TppReportTemplate& reportTemplate = ReportTemplate(*render.report);
@@ -300,7 +365,10 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
             sinks.push_back(pageOutput.get());
         for (const auto& sink : files.sinks)
             sinks.push_back(sink.get());
-        streamPages(*render.report, options.request, sinks);
+        if (!sinks.empty())
+            streamPages(*render.report, options.request, sinks);
+        if (options.printer)
+            printOnPrinter(*render.report, options.request, *options.printer);
     } catch (const EPagewrightError& error) {
         err << "pagewright render: " << error.message() << "\n";
         return 1;

@@ -28,7 +28,7 @@ TEST(QtPrinting, AJobWritesItsPagesToTheOutputFile) {
     const std::unique_ptr<PrintJob> job = QtPrinterCatalog().startJob(QString(), request);
     ASSERT_NE(job, nullptr);
     for (int page = 0; page < 2; ++page) {
-        QPainter* canvas = job->newPage();
+        QPainter* canvas = job->newPage(request);
         ASSERT_NE(canvas, nullptr);
         canvas->drawLine(0, 0, 100, 100);
     }
