@@ -4,6 +4,7 @@
 #include "ClassBuilder.h"
 #include "DateTimeDays.h"
 #include "EnumerationNames.h"
+#include "PagewrightErrors.h"
 #include "TextEnvironment.h"
 #include "TppBand.h"
 #include "TppBandedReport.h"
@@ -332,8 +333,15 @@ TppCommunicator* TppVariable::componentFor(TppVarEventType type, TppCommunicator
 void TppVariable::InitForReport() {
     TppCustomVariable::InitForReport();
     bindEvents();
-    replaceComponent(calcComponent_, resetComponent_, componentFor(calcType_, calcComponent_));
-    replaceComponent(resetComponent_, calcComponent_, componentFor(resetType_, resetComponent_));
+    // Subscribed anew: the place among the subscribers follows CalcOrder,
+    // which may have changed since the last run.
+    for (TppCommunicator* component : {calcComponent_, resetComponent_})
+        if (component)
+            component->UnsubscribeEvents(this);
+    calcComponent_ = componentFor(calcType_, calcComponent_);
+    resetComponent_ = componentFor(resetType_, resetComponent_);
+    subscribeTo(calcComponent_);
+    subscribeTo(resetComponent_);
     slots_.Clear(nowInDays(*this));
     cacheRewrite_.Forget();
     lookAheadList_.reset();

@@ -255,20 +255,12 @@ TEST_F(CalculationsTest, LookAheadShowsTotalsInHeaders) {
     pageTotal->SetLookAhead(true);
     sumOfN(*pageTotal, pipeline);
     const auto pages = print();
-    ASSERT_EQ(pages.size(), 3);
-    // Group A runs over two pages: its header, reprinted, shows 36 both times.
-    EXPECT_EQ(textsOf(pages, QStringLiteral("GH0")), (QStringList{"1", "36", "6", "36", "9", "19"}));
-    QStringList pageTotals;
-    int expected = 0;
-    for (const auto& page : pages) {
-        pageTotals << textsOf({page}, QStringLiteral("H")).value(0);
-        int sum = 0;
-        for (const QString& text : texts(*page))
-            if (text.startsWith(QStringLiteral("D@")))
-                sum += text.section(u':', 1).toInt();
-        expected += 0;
-        EXPECT_EQ(pageTotals.last(), QString::number(sum));
-    }
+    ASSERT_EQ(pages.size(), 2);
+    // Group A (1 to 8) runs over both pages: its header, reprinted with
+    // the group's last record, shows the group's total both times.
+    EXPECT_EQ(textsOf(pages, QStringLiteral("GH0")), (QStringList{"1", "36", "8", "36", "9", "19"}));
+    // Page 1 holds records 1 to 7, page 2 records 8 to 10.
+    EXPECT_EQ(textsOf(pages, QStringLiteral("H")), (QStringList{"28", "27"}));
     EXPECT_EQ(groupTotal->GetLookAheadValue(QStringLiteral("no such key")), QStringLiteral("0"));
 }
 
