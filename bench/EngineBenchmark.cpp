@@ -7,6 +7,9 @@
 //   RegeneratePage  a page near the end once the first pass is done, made
 //                   again from the state saved for the page before (must not
 //                   grow with the page number)
+//   Grouped/<rows>/<totals>  the rows grouped by year, a footer after each
+//                   year; with totals 1 the footer sums the four amounts and a
+//                   summary adds the grand total; counter "rows/s"
 //
 // Each also reports "peak MiB", the process's peak resident memory so far.
 #include "GuiBenchmark.h"
@@ -24,6 +27,7 @@ class Listing : public ListingReport {
 public:
     explicit Listing(int rows) {
         table.setFieldDefs({{"Month", FieldType::Integer, 0, 0},
+                            {"Year", FieldType::Integer, 0, 0},
                             {"Due", FieldType::Date, 0, 0},
                             {"Payment", FieldType::Float, 0, 0},
                             {"Principal", FieldType::Float, 0, 0},
@@ -37,12 +41,13 @@ public:
             const double principal = 600.0 - interest > 0 ? 600.0 - interest : 1.0;
             balance -= principal;
             table.append();
-            table.setValue(0, month);
-            table.setValue(1, QDate(2024, 1, 15).addMonths(month - 1));
-            table.setValue(2, 600.0);
-            table.setValue(3, principal);
-            table.setValue(4, interest);
-            table.setValue(5, balance);
+            table.setValue(QStringLiteral("Month"), month);
+            table.setValue(QStringLiteral("Year"), 2024 + (month - 1) / 12);
+            table.setValue(QStringLiteral("Due"), QDate(2024, 1, 15).addMonths(month - 1));
+            table.setValue(QStringLiteral("Payment"), 600.0);
+            table.setValue(QStringLiteral("Principal"), principal);
+            table.setValue(QStringLiteral("Interest"), interest);
+            table.setValue(QStringLiteral("Balance"), balance);
             table.post();
         }
         table.enableControls();
@@ -97,8 +102,35 @@ void RegeneratePage(benchmark::State& state) {
     reportPeakMemory(state);
 }
 
+// The listing grouped by year, with or without its totals, built once each.
+Listing& groupedListing(int rows, bool totals) {
+    static std::map<std::pair<int, bool>, std::unique_ptr<Listing>> made;
+    std::unique_ptr<Listing>& found = made[{rows, totals}];
+    if (!found) {
+        found = std::make_unique<Listing>(rows);
+        found->groupBy(QStringLiteral("Year"), totals);
+    }
+    return *found;
+}
+
+void Grouped(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    Listing& report = groupedListing(rows, state.range(1) != 0);
+    int pages = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        report.restart();
+        state.ResumeTiming();
+        pages += report.print(psAll);
+    }
+    state.counters["pages"] = double(pages) / double(state.iterations());
+    state.counters["rows/s"] =
+        benchmark::Counter(double(rows) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 } // namespace
 
 BENCHMARK(AllPages)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstPage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Grouped)->Args({10000, 0})->Args({10000, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK(RegeneratePage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);

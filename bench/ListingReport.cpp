@@ -1,11 +1,16 @@
 #include "ListingReport.h"
 
+#include "TppDBCalc.h"
 #include "TppDBText.h"
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
+#include "TppGroup.h"
+#include "TppGroupFooterBand.h"
+#include "TppGroupHeaderBand.h"
 #include "TppHeaderBand.h"
 #include "TppLabel.h"
 #include "TppPublisher.h"
+#include "TppSummaryBand.h"
 
 namespace {
 
@@ -64,4 +69,30 @@ int ListingReport::print(TppPageSettingType setting, int page) {
 void ListingReport::restart() {
     report->Engine()->Reset();
     report->Publisher().Reset();
+}
+
+void ListingReport::groupBy(const QString& field, bool totals) {
+    auto* group = new TppGroup(&form);
+    group->SetReport(report);
+    group->SetDataPipeline(pipeline);
+    group->SetBreakName(field);
+    group->CreateBands();
+    group->HeaderBand()->SetmmHeight(0);
+    group->FooterBand()->SetmmHeight(5000);
+    if (!totals)
+        return;
+    const auto addSum = [&](TppBand* in, const QString& amount, int left) {
+        auto* sum = new TppDBCalc(&form);
+        sum->SetBand(in);
+        sum->SetDataPipeline(pipeline);
+        sum->SetDataField(amount);
+        sum->SetDisplayFormat(QStringLiteral("#,0.00"));
+        sum->SetBounds(left, 500, 30000, 4000);
+        return sum;
+    };
+    const QStringList amounts = {"Payment", "Principal", "Interest", "Balance"};
+    for (int index = 0; index < amounts.size(); ++index)
+        addSum(group->FooterBand(), amounts[index], (index + 2) * 32000)->SetResetGroup(group);
+    auto* summary = band<TppSummaryBand>(form, report, 5000);
+    addSum(summary, QStringLiteral("Payment"), 2 * 32000);
 }

@@ -18,6 +18,9 @@ public:
     int print(TppPageSettingType setting, int page = 1);
     // Forgets the run: the next request starts from page 1.
     void restart();
+    // Groups the rows by the field, with a footer after each group; with
+    // `totals` the footer sums the four amounts and a summary sums the payments.
+    void groupBy(const QString& field, bool totals);
 
     class PageCounter : public TppDevice {
     public:

@@ -2,10 +2,12 @@
 
 #include "ClassRegistry.h"
 #include "RichTextDrawing.h"
+#include "TppCalc.h"
 #include "TppCustomMemo.h"
 #include "TppCustomRichText.h"
 #include "TppCustomText.h"
 #include "TppCustomVariable.h"
+#include "TppDBCalc.h"
 #include "TppDBMemo.h"
 #include "TppDBRichText.h"
 #include "TppDBText.h"
@@ -13,6 +15,7 @@
 #include "TppMemo.h"
 #include "TppRichText.h"
 #include "TppSystemVariable.h"
+#include "TppVariable.h"
 
 void registerTextControlClasses() {
     ClassRegistry& registry = ClassRegistry::instance();
@@ -28,6 +31,9 @@ void registerTextControlClasses() {
              &TppDBRichText::staticClassInfo(),
              &TppCustomVariable::staticClassInfo(),
              &TppSystemVariable::staticClassInfo(),
+             &TppVariable::staticClassInfo(),
+             &TppDBCalc::staticClassInfo(),
+             &TppCalc::staticClassInfo(),
          })
         registry.registerClass(*info);
     registerRichTextRenderer();

@@ -1,6 +1,7 @@
 #include "TppReport.h"
 
 #include "ClassBuilder.h"
+#include "TppCalc.h"
 
 const ClassInfo& TppReport::staticClassInfo() {
     static const ClassInfo info =
@@ -38,4 +39,7 @@ void TppReport::TakeOverLayout(TppCustomReport& other) {
     TppBandedReport::TakeOverLayout(other);
     if (const auto* report = dynamic_cast<const TppReport*>(&other))
         outlineSettings_ = report->outlineSettings_;
+    // Layouts from before variables existed held calculations instead.
+    if (VersionNo() <= 3998)
+        ConvertOldCalculations(*this);
 }

@@ -85,8 +85,7 @@ QVariant TppSystemVariable::value() const {
     }
 }
 
-QString TppSystemVariable::RawText() const {
-    const QVariant current = value();
+QString TppSystemVariable::textOf(const QVariant& current) const {
     QString text;
     if (isPlainText(varType_)) {
         text = current.toString();
@@ -98,12 +97,36 @@ QString TppSystemVariable::RawText() const {
     return text;
 }
 
+QString TppSystemVariable::RawText() const {
+    return textOf(value());
+}
+
+QString TppSystemVariable::PageText(int pageNo, int pageCount) const {
+    switch (varType_) {
+    case vtPageCount:
+        return textOf(pageCount);
+    case vtPageNo:
+        return textOf(pageNo);
+    default:
+        return textOf(VariableText(varType_, pageNo, pageCount));
+    }
+}
+
 const ClassInfo* TppSystemVariable::CommandClass() const {
     return &TppDrawVar::staticClassInfo();
 }
 
 void TppSystemVariable::PropertiesToDrawCommand(TppDrawCommand& command) {
     TppCustomVariable::PropertiesToDrawCommand(command);
-    if (auto* var = dynamic_cast<TppDrawVar*>(&command))
-        var->VarType = varType_;
+    auto* var = dynamic_cast<TppDrawVar*>(&command);
+    if (!var)
+        return;
+    var->VarType = varType_;
+    // A one-pass report learns the page count only after the page is made:
+    // the refreshed numbers keep this variable's display format and OnFormat.
+    var->PageText = [this, alive = AliveFlag()](int pageNo, int pageCount) -> std::optional<QString> {
+        if (!*alive)
+            return std::nullopt;
+        return PageText(pageNo, pageCount);
+    };
 }

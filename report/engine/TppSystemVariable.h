@@ -27,12 +27,16 @@ public:
 
     const ClassInfo* CommandClass() const override;
     void PropertiesToDrawCommand(TppDrawCommand& command) override;
+    // The text of a page-number kind for the given numbers, formatted as
+    // the text of the page would be.
+    QString PageText(int pageNo, int pageCount) const;
 
 protected:
     QString RawText() const override;
 
 private:
     QVariant value() const;
+    QString textOf(const QVariant& current) const;
 
     TppVarType varType_ = vtDate;
 };

@@ -22,6 +22,8 @@ public:
     void field(int& value) { raw(value); }
     void field(qint64& value) { raw(value); }
     void field(double& value) { raw(value); }
+    void field(float& value) { raw(value); }
+    void field(long double& value) { raw(value); }
     template <class E>
     requires std::is_enum_v<E>
     void field(E& value) {

@@ -24,12 +24,16 @@ bool TppDrawVar::IsUpdatable() const {
 bool TppDrawVar::UpdateText() {
     if (!IsUpdatable() || !Page())
         return false;
-    Text = VariableText(VarType, Page()->PageNo, Page()->PageCount);
+    const std::optional<QString> formatted =
+        PageText ? PageText(Page()->PageNo, Page()->PageCount) : std::nullopt;
+    Text = formatted ? *formatted : VariableText(VarType, Page()->PageNo, Page()->PageCount);
     return true;
 }
 
 void TppDrawVar::Assign(const TppDrawCommand& source) {
     TppDrawText::Assign(source);
-    if (const auto* var = dynamic_cast<const TppDrawVar*>(&source))
+    if (const auto* var = dynamic_cast<const TppDrawVar*>(&source)) {
         VarType = var->VarType;
+        PageText = var->PageText;
+    }
 }
