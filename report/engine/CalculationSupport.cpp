@@ -16,7 +16,7 @@ TppCustomEngine* engineOf(const TppComponent& component) {
 
 bool inFirstPass(const TppComponent& component) {
     const TppCustomEngine* engine = engineOf(component);
-    return engine && engine->FirstPass;
+    return engine && engine->FirstPass();
 }
 
 QString lookAheadKey(int scope, int column) {
