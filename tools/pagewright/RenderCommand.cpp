@@ -14,6 +14,7 @@
 #include "TppReportTemplate.h"
 #include "TppReportTextFileDevice.h"
 #include "TppTextFileDevice.h"
+#include "TraCodeModule.h"
 
 #include <QFile>
 #include <algorithm>
@@ -24,7 +25,8 @@ namespace {
 
 constexpr const char* kSynopsis = "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--pass one|two] "
                                   "[--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
-                                  "[--text FILE] [--report-text FILE] [--archive FILE]";
+                                  "[--text FILE] [--report-text FILE] [--archive FILE]\n"
+                                  "                  [--allow-file-access] [--script-timeout SECONDS]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -48,6 +50,10 @@ constexpr const char* kDetails =
     "  --ignore-read-errors  a template property or object that cannot be read is\n"
     "                      skipped, as \"Ignore All\" does, and named on standard\n"
     "                      error; without it the first one ends the render\n"
+    "  --allow-file-access  let the template's scripts use members that read or\n"
+    "                      write files (SaveToFile, LoadFromFile); refused without it\n"
+    "  --script-timeout SECONDS  a script program (an event handler ...) that runs\n"
+    "                      longer fails the render with a script error; off by default\n"
     "Give --dump or --png DIR, a file option, or both.\n"
     "A template or data error prints the message and the status is 1, a usage\n"
     "mistake 2; a report without pages writes nothing and the status is 0.\n";
@@ -118,6 +124,8 @@ struct RenderOptions {
     std::optional<PageOutput> output;
     FileOutputs files;
     bool ignoreReadErrors = false;
+    bool allowFileAccess = false;
+    double scriptTimeout = 0;
 };
 
 struct HelpWanted {};
@@ -167,6 +175,15 @@ RenderOptions parseOptions(QStringList arguments) {
             options.request.PageList = pages;
         } else if (argument == u"--ignore-read-errors") {
             options.ignoreReadErrors = true;
+        } else if (argument == u"--allow-file-access") {
+            options.allowFileAccess = true;
+        } else if (argument == u"--script-timeout") {
+            const QString seconds = valueOf(arguments, i);
+            bool ok = false;
+            options.scriptTimeout = seconds.toDouble(&ok);
+            if (!ok || options.scriptTimeout <= 0)
+                throw UsageError{
+                    QStringLiteral("--script-timeout expects a number of seconds, not \"%1\"").arg(seconds)};
         } else if (argument.startsWith(u"--") || !options.templatePath.isEmpty()) {
             throw UsageError{QStringLiteral("unexpected \"%1\"").arg(argument)};
         } else {
@@ -215,6 +232,16 @@ struct RenderForm {
     }
 };
 
+// What a script's ShowMessage says, on a line of its own.
+class StreamPrompter final : public Prompter {
+public:
+    explicit StreamPrompter(QTextStream& stream) : stream_(stream) {}
+    void showMessage(const QString& text) override { stream_ << text << "\n"; }
+
+private:
+    QTextStream& stream_;
+};
+
 QStringList pipelineNamesInFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? pipelineNamesReferredTo(file.readAll()) : QStringList();
@@ -235,6 +262,7 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
     registerBarCodeClasses();
     registerTemplateClasses();
+    registerScriptClasses();
     try {
         RenderForm render(options.data, pipelineNamesInFile(options.templatePath));
         render.report->SetClock(&clock);
@@ -246,6 +274,15 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
                 return true;
             };
         reportTemplate.LoadFromFile();
+        // ShowMessage of the template's scripts goes to standard error.
+        StreamPrompter messages(err);
+        if (auto* module = static_cast<TraCodeModule*>(
+                TppReportModule::Find(*render.report, TraCodeModule::staticClassInfo()))) {
+            TraEnvironment& environment = module->environment();
+            environment.allowFileAccess = options.allowFileAccess;
+            environment.timeoutSeconds = options.scriptTimeout;
+            environment.prompter = &messages;
+        }
         if (options.passes)
             render.report->SetPassSetting(*options.passes);
         const PageList pages = printToPages(*render.report, options.request);
