@@ -7,12 +7,17 @@
 
 #include "DateTimeDays.h"
 #include "OwnedComponent.h"
+#include "Persistent.h"
 #include "TppBand.h"
+#include "TppBandedReport.h"
+#include "TppCacheable.h"
 #include "TppCommunicator.h"
 #include "TppComponent.h"
+#include "TppCustomComponent.h"
 #include "TppCustomDataPipeline.h"
 #include "TppCustomReport.h"
 #include "TppCustomText.h"
+#include "TppDBPipeline.h"
 #include "TppDBText.h"
 #include "TppDataPipeline.h"
 #include "TppDetailBand.h"
@@ -21,9 +26,12 @@
 #include "TppGroup.h"
 #include "TppGroupFooterBand.h"
 #include "TppGroupHeaderBand.h"
+#include "TppLabel.h"
 #include "TppPrintable.h"
 #include "TppProducer.h"
 #include "TppRelative.h"
+#include "TppReport.h"
+#include "TppReportModel.h"
 #include "TraEventValues.h"
 #include "TraRunError.h"
 #include "Units.h"
@@ -146,8 +154,9 @@ std::deque<TraRTTI>& descriptions() {
     return all;
 }
 
-const TraRTTI* describe(const char* name, const TraRTTI* parent, std::vector<TraMember> members) {
-    descriptions().emplace_back(name, parent, std::move(members));
+const TraRTTI* describe(const char* name, const ClassInfo* cls, const TraRTTI* parent,
+                        std::vector<TraMember> members) {
+    descriptions().emplace_back(name, parent, std::move(members), cls);
     const TraRTTI* rtti = &descriptions().back();
     TraRTTIClassRegistry::instance().registerRTTI(*rtti);
     return rtti;
@@ -160,7 +169,7 @@ TraValue fieldValue(TppDataPipeline& pipeline, const QString& name) {
 
 void describeAll() {
     const TraRTTI* tObject = describe(
-        "TObject", nullptr,
+        "TObject", nullptr, nullptr,
         {method<Persistent>(
              "ClassName", {}, daString,
              [](Persistent& o, TraCallFrame& f) { f.result = TraValue::ofString(o.className().toLatin1()); }),
@@ -174,20 +183,20 @@ void describeAll() {
              };
              return free;
          }()});
-    const TraRTTI* tPersistent = describe("TPersistent", tObject, {});
+    const TraRTTI* tPersistent = describe("TPersistent", &Persistent::staticClassInfo(), tObject, {});
     const TraRTTI* tComponent = describe(
-        "TComponent", tPersistent,
+        "TComponent", &OwnedComponent::staticClassInfo(), tPersistent,
         {readOnly<OwnedComponent>(
              "Owner", daClass, [](OwnedComponent& c) { return objectValue(c.Owner()); }, "TComponent"),
          readOnly<OwnedComponent>("Name", daString,
                                   [](OwnedComponent& c) { return stringValue(c.Name()); })});
     const TraRTTI* communicator = describe(
-        "TppCommunicator", tComponent,
+        "TppCommunicator", &TppCommunicator::staticClassInfo(), tComponent,
         {readWrite<TppCommunicator>(
             "UserName", daString, [](TppCommunicator& c) { return stringValue(c.UserName()); },
             [](TppCommunicator& c, const TraValue& v) { c.SetUserName(QString::fromLatin1(v.text())); })});
     const TraRTTI* relative = describe(
-        "TppRelative", communicator,
+        "TppRelative", &TppRelative::staticClassInfo(), communicator,
         {readOnly<TppRelative>("ChildCount", daInteger,
                                [](TppRelative& r) { return integerValue(r.ChildCount()); }),
          readOnly<TppRelative>("AllChildCount", daInteger,
@@ -202,9 +211,9 @@ void describeAll() {
              "Parent", daClass, [](TppRelative& r) { return objectValue(r.Parent()); }, "TppRelative"),
          readOnly<TppRelative>("Position", daInteger,
                                [](TppRelative& r) { return integerValue(r.Position()); })});
-    const TraRTTI* cacheable = describe("TppCacheable", relative, {});
+    const TraRTTI* cacheable = describe("TppCacheable", &TppCacheable::staticClassInfo(), relative, {});
     const TraRTTI* printable = describe(
-        "TppPrintable", cacheable,
+        "TppPrintable", &TppPrintable::staticClassInfo(), cacheable,
         {event("OnPrint", ciPrintableOnPrint),
          event("OnDrawCommandCreate", ciPrintableDrawCommandCreate, {{"aDrawCommand", daClass}}),
          event("OnDrawCommandClick", ciPrintableDrawCommandClick, {{"aDrawCommand", daClass}}),
@@ -258,7 +267,7 @@ void describeAll() {
              "DataPipeline", daClass, [](TppPrintable& p) { return objectValue(p.DataPipeline()); },
              "TppDataPipeline")});
     const TraRTTI* component = describe(
-        "TppComponent", printable,
+        "TppComponent", &TppComponent::staticClassInfo(), printable,
         {readOnly<TppComponent>(
              "Band", daClass, [](TppComponent& c) { return objectValue(c.Band()); }, "TppBand"),
          readOnly<TppComponent>(
@@ -272,22 +281,24 @@ void describeAll() {
          readOnly<TppComponent>(
              "ResetGroup", daClass, [](TppComponent& c) { return objectValue(c.ResetGroup()); }, "TppGroup"),
          readOnly<TppComponent>("Text", daString, [](TppComponent& c) { return stringValue(c.Text()); })});
-    const TraRTTI* customComponent = describe("TppCustomComponent", component, {});
+    const TraRTTI* customComponent =
+        describe("TppCustomComponent", &TppCustomComponent::staticClassInfo(), component, {});
     const TraRTTI* customText = describe(
-        "TppCustomText", customComponent,
+        "TppCustomText", &TppCustomText::staticClassInfo(), customComponent,
         {event("OnGetText", ciTextGetText, {kVarText}),
          readOnly<TppCustomText>("Text", daString, [](TppCustomText& t) { return stringValue(t.Text()); })});
-    describe("TppLabel", customText, {});
-    describe("TppDBText", customText, {readOnly<TppDBText>("FieldValue", daVariant, [](TppDBText& t) {
+    describe("TppLabel", &TppLabel::staticClassInfo(), customText, {});
+    describe("TppDBText", &TppDBText::staticClassInfo(), customText,
+             {readOnly<TppDBText>("FieldValue", daVariant, [](TppDBText& t) {
                  TppDataPipeline* pipeline = t.DataPipeline();
                  return pipeline ? fieldValue(*pipeline, t.DataField()) : variantToScriptValue(QVariant());
              })});
-    describe("TppVariable", customText,
+    describe("TppVariable", nullptr, customText,
              {event("OnCalc", kVariableCalc, {kVarValue}), event("OnReset", kVariableReset)});
-    describe("TppDBCalc", customText, {event("OnCalc", kVariableCalc, {kVarValue})});
+    describe("TppDBCalc", nullptr, customText, {event("OnCalc", kVariableCalc, {kVarValue})});
 
     const TraRTTI* band = describe(
-        "TppBand", cacheable,
+        "TppBand", &TppBand::staticClassInfo(), cacheable,
         {indexed<TppBand>(
              "Objects", "TppComponent", [](TppBand& b) { return b.ObjectCount(); },
              [](TppBand& b, int i) { return b.Objects()[i]; }),
@@ -315,18 +326,18 @@ void describeAll() {
                            [](TppBand& b) { return booleanValue(b.AllObjectsPrinted); }),
          readOnly<TppBand>("GenerationComplete", daBoolean,
                            [](TppBand& b) { return booleanValue(b.GenerationComplete); })});
-    describe("TppDetailBand", band,
+    describe("TppDetailBand", &TppDetailBand::staticClassInfo(), band,
              {readOnly<TppDetailBand>(
                  "DataPipeline", daClass, [](TppDetailBand& b) { return objectValue(b.DataPipeline()); },
                  "TppDataPipeline")});
     const TraRTTI* groupBand =
-        describe("TppGroupBand", band,
+        describe("TppGroupBand", &TppGroupBand::staticClassInfo(), band,
                  {readOnly<TppGroupBand>(
                      "Group", daClass, [](TppGroupBand& b) { return objectValue(b.Group()); }, "TppGroup")});
-    describe("TppGroupHeaderBand", groupBand, {});
-    describe("TppGroupFooterBand", groupBand, {});
+    describe("TppGroupHeaderBand", &TppGroupHeaderBand::staticClassInfo(), groupBand, {});
+    describe("TppGroupFooterBand", &TppGroupFooterBand::staticClassInfo(), groupBand, {});
 
-    describe("TppGroup", cacheable,
+    describe("TppGroup", &TppGroup::staticClassInfo(), cacheable,
              {readOnly<TppGroup>("BreakNo", daInteger, [](TppGroup& g) { return integerValue(g.BreakNo()); }),
               readOnly<TppGroup>(
                   "HeaderBand", daClass, [](TppGroup& g) { return objectValue(g.HeaderBand()); },
@@ -341,7 +352,7 @@ void describeAll() {
               event("OnGetBreakValue", ciGroupGetBreakValue, {kVarBreakValue})});
 
     const TraRTTI* reportModel = describe(
-        "TppReportModel", relative,
+        "TppReportModel", &TppReportModel::staticClassInfo(), relative,
         {indexed<TppReportModel>(
              "Bands", "TppBand", [](TppReportModel& r) { return int(r.Bands().size()); },
              [](TppReportModel& r, int i) { return r.Bands()[i]; }),
@@ -365,7 +376,7 @@ void describeAll() {
              },
              "TppBand")});
     const TraRTTI* producer = describe(
-        "TppProducer", reportModel,
+        "TppProducer", &TppProducer::staticClassInfo(), reportModel,
         {event("BeforePrint", ciProducerPrintingStarted), event("AfterPrint", ciProducerPrintingEnded),
          event("OnCancel", ciProducerCancel), event("OnCancelDialogCreate", ciProducerCancelDialogCreate),
          event("OnCancelDialogClose", ciProducerCancelDialogClose),
@@ -379,7 +390,7 @@ void describeAll() {
          readOnly<TppProducer>("DeviceType", daString,
                                [](TppProducer& p) { return stringValue(p.DeviceType()); })});
     const TraRTTI* customReport = describe(
-        "TppCustomReport", producer,
+        "TppCustomReport", &TppCustomReport::staticClassInfo(), producer,
         {readOnly<TppCustomReport>("AbsolutePageNo", daInteger,
                                    [](TppCustomReport& r) { return integerValue(r.AbsolutePageNo()); }),
          readOnly<TppCustomReport>("AbsolutePageCount", daInteger,
@@ -394,7 +405,7 @@ void describeAll() {
          event("OnStartColumn", ciReportStartColumn), event("OnEndColumn", ciReportEndColumn),
          event("OnNoData", ciReportNoData)});
     const TraRTTI* bandedReport = describe(
-        "TppBandedReport", customReport,
+        "TppBandedReport", &TppBandedReport::staticClassInfo(), customReport,
         {readOnly<TppReportModel>(
              "Title", daClass, [](TppReportModel& r) { return objectValue(r.GetBand(btTitle)); }, "TppBand"),
          readOnly<TppReportModel>(
@@ -430,10 +441,10 @@ void describeAll() {
          readOnly<TppReportModel>(
              "SummaryBand", daClass, [](TppReportModel& r) { return objectValue(r.GetBand(btSummary)); },
              "TppBand")});
-    describe("TppReport", bandedReport, {});
+    describe("TppReport", &TppReport::staticClassInfo(), bandedReport, {});
 
     const TraRTTI* pipeline = describe(
-        "TppDataPipeline", relative,
+        "TppDataPipeline", &TppDataPipeline::staticClassInfo(), relative,
         {method<TppDataPipeline>("GetFieldValue", {{"aFieldName", daString}}, daVariant,
                                  [](TppDataPipeline& p, TraCallFrame& f) {
                                      f.result = fieldValue(p, QString::fromLatin1(f.args[0].text()));
@@ -477,7 +488,7 @@ void describeAll() {
          event("OnOpen", ciPipelineOpen),
          event("OnClose", ciPipelineClose)});
     const TraRTTI* customPipeline = describe(
-        "TppCustomDataPipeline", pipeline,
+        "TppCustomDataPipeline", &TppCustomDataPipeline::staticClassInfo(), pipeline,
         {indexed<TppCustomDataPipeline>(
              "Fields", "TppField", [](TppCustomDataPipeline& p) { return p.FieldCount(); },
              [](TppCustomDataPipeline& p, int i) { return p.Fields(i); }),
@@ -500,8 +511,8 @@ void describeAll() {
          readOnly<TppCustomDataPipeline>(
              "CurrentField", daClass, [](TppCustomDataPipeline& p) { return objectValue(p.CurrentField()); },
              "TppField")});
-    describe("TppDBPipeline", customPipeline, {});
-    describe("TppField", relative,
+    describe("TppDBPipeline", &TppDBPipeline::staticClassInfo(), customPipeline, {});
+    describe("TppField", &TppField::staticClassInfo(), relative,
              {readOnly<TppField>("AsString", daString,
                                  [](TppField& f) {
                                      TppDataPipeline* p = f.DataPipeline();

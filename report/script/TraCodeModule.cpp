@@ -137,7 +137,10 @@ TraEventHandler& TraCodeModule::addEventHandler(const QByteArray& componentName,
     handler.setComponentName(componentName);
     handler.setEventName(eventName);
     handler.setLoading(false);
-    handler.bind();
+    // One whose object or event is missing stays unbound; bindAll drops it.
+    if (TppCommunicator* object = findReportObject(componentName))
+        if (TraClassManager::hasEvent(object->classInfo(), eventName))
+            handler.bind();
     return handler;
 }
 

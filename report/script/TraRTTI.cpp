@@ -155,8 +155,10 @@ bool writable(TraDataType type, const TraValue& value) {
 
 // ---- descriptions ----------------------------------------------------------
 
-TraRTTI::TraRTTI(QByteArray describedName, const TraRTTI* parent, std::vector<TraMember> members)
-    : describedName_(std::move(describedName)), parent_(parent), members_(std::move(members)) {}
+TraRTTI::TraRTTI(QByteArray describedName, const TraRTTI* parent, std::vector<TraMember> members,
+                 const ClassInfo* cls)
+    : describedName_(std::move(describedName)), parent_(parent), members_(std::move(members)),
+      refClass_(cls) {}
 
 const ClassInfo& TraRTTI::refClass() const {
     if (refClass_)
@@ -394,16 +396,12 @@ const ClassInfo* TraRTTIClassRegistry::findClass(const QByteArray& name) const {
 }
 
 const TraRTTI* TraRTTIClassRegistry::findRTTIClass(const ClassInfo& cls) const {
-    QMutexLocker lock(&mutex_);
-    const TraRTTI* choice = nullptr;
-    for (const TraRTTI* entry : entries_) {
-        if (entry->describedName().compare(cls.name().toLatin1(), Qt::CaseInsensitive) == 0)
-            return entry;
-        const bool ancestor = !entry->parent() || cls.inheritsFrom(entry->refClass());
-        if (ancestor && (!choice || entry->derivesFrom(choice)))
-            choice = entry;
-    }
-    return choice;
+    // The class's own description, else that of its nearest described
+    // ancestor: the most derived description that applies.
+    for (const ClassInfo* c = &cls; c; c = c->parent())
+        if (const TraRTTI* rtti = find(c->name().toLatin1()))
+            return rtti;
+    return find("TObject");
 }
 
 // ---- bridge ----------------------------------------------------------------

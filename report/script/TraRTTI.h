@@ -89,7 +89,9 @@ struct TraMember {
 // the description of its nearest described ancestor.
 class TraRTTI {
 public:
-    TraRTTI(QByteArray describedName, const TraRTTI* parent, std::vector<TraMember> members);
+    // `cls` is the class registry's description of the C++ class, when there is one.
+    TraRTTI(QByteArray describedName, const TraRTTI* parent, std::vector<TraMember> members,
+            const ClassInfo* cls = nullptr);
 
     // The class this describes; for the classes scripts know but templates
     // never create (TObject, TStrings ...) a description of its own.

@@ -14,7 +14,7 @@ protected:
 TEST_F(TraCodeModuleTest, TheStoredFormOfOtherToolsReadsAndWritesBack) {
     // A version number before the programs, and a handler stored under its older class name.
     TraStoredProgram handler;
-    handler.className = "TraOnCalcEventHandler";
+    handler.className = "TraEventHandler";
     handler.programName = "Label1OnGetText";
     handler.programType = "ttProcedure";
     handler.source = "procedure Label1OnGetText(var Text: String);\r\nbegin\r\n  Text := 'Hi';\r\nend;";
@@ -26,6 +26,7 @@ TEST_F(TraCodeModuleTest, TheStoredFormOfOtherToolsReadsAndWritesBack) {
     globals.childType = 17;
     globals.source = "procedure GlobalVarSection;\r\nvar\r\n  N: Integer;\r\nbegin\r\nend;";
     QByteArray stream = QByteArray("\x02\x05", 2) + writeProgramStream({globals, handler});
+    stream.replace(QByteArray("\x0fTraEventHandler"), QByteArray("\x15TraOnCalcEventHandler"));
 
     module().setProgramStream(stream);
     module().bindAll();
@@ -46,8 +47,13 @@ TEST_F(TraCodeModuleTest, TheStoredFormOfOtherToolsReadsAndWritesBack) {
 
 TEST_F(TraCodeModuleTest, ADamagedStoredFormIsRefusedAndKeepsThePrograms) {
     module().addRoutine("procedure Keep;\r\nbegin\r\nend;");
-    const QByteArray whole = writeProgramStream(
-        {{"TraProgram", 21, false, false, false, "P", "ttProcedure", "procedure P;\r\nbegin\r\nend;"}});
+    TraStoredProgram program;
+    program.className = "TraProgram";
+    program.childType = 21;
+    program.programName = "P";
+    program.programType = "ttProcedure";
+    program.source = "procedure P;\r\nbegin\r\nend;";
+    const QByteArray whole = writeProgramStream({program});
     EXPECT_THROW(module().setProgramStream(whole.left(whole.size() - 9)), ETemplateLoadError);
     EXPECT_EQ(module().routines().size(), 1u);
 }
