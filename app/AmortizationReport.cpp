@@ -9,11 +9,13 @@
 #include "TppDBPipeline.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
+#include "TraCodeModule.h"
 
 AmortizationReport::AmortizationReport(MemoryTable& schedule, const FormatSettings& settings,
                                        const Clock& clock) {
     registerEngineClasses();
     registerTemplateClasses();
+    registerScriptClasses();
     form_.SetName(QStringLiteral("frmMain"));
     auto* source = new DataSource(&form_, &schedule);
     source->SetName(QStringLiteral("DataSource1"));

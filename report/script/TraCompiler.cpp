@@ -176,6 +176,7 @@ TraVariable* TraCompiler::declare(const TraToken* name, const TraToken* type,
     TraValue value = TraValue::initial(type->dataType, environment().nowInDays(), type->enumType);
     if (value.isNone())
         fail(type, 2);
+    value.setClassRef(type->classRef);
     TraVariable* variable = program_.addVariable(name->text, value);
     names.insert(key(name->text), variable);
     return variable;
@@ -219,6 +220,7 @@ void TraCompiler::compileParameters(const TraToken* entry) {
                     TraValue::initial(token->dataType, environment().nowInDays(), token->enumType);
                 if (value.isNone())
                     fail(token, 2);
+                value.setClassRef(token->classRef);
                 program_.result_ = program_.addVariable(QByteArrayLiteral("Result"), value);
                 resultDone = true;
                 set = {ttSemiColon};
@@ -406,9 +408,13 @@ TraStatementPtr TraCompiler::compileExpressionStatement(TraTokenSet ends) {
     expect(first, {ttIdentifier, ttType});
     if (first->type == ttType) {
         back();
+        if (first->dataType == daClass)
+            return finishObjectStatement(compileFactor(ends | TraTokenSet{ttColonEqual}), ends);
         return std::make_unique<TraExpressionStatement>(compileExpression(daUnknown, ends));
     }
     if (TraVariable* target = findVariable(first->text)) {
+        if (const TraToken* after = peek(); after && after->type == ttPeriod)
+            return finishObjectStatement(compileMemberTail(std::make_unique<TraVariableNode>(target)), ends);
         const TraToken* token = next();
         expect(token, TraTokenSet{ttColonEqual} | ends);
         if (token->type != ttColonEqual) {
@@ -417,6 +423,8 @@ TraStatementPtr TraCompiler::compileExpressionStatement(TraTokenSet ends) {
         }
         return makeAssignment(target, compileExpression(daUnknown, ends), environment());
     }
+    if (TraExpressionPtr object = findReportObject(first))
+        return finishObjectStatement(compileMemberTail(std::move(object)), ends);
     TraExpressionPtr call;
     if (TraProgram* routine = findScriptRoutine(first->text, false))
         call = compileCall(routine, nullptr);
@@ -486,7 +494,7 @@ TraStatementList TraCompiler::compileLoopBody(TraTokenSet ends) {
 TraStatementPtr TraCompiler::compileWhile(TraTokenSet ends) {
     TraExpressionPtr condition = compileExpression(daBoolean, {ttDo});
     expect(next(), {ttDo});
-    return std::make_unique<TraWhileStatement>(std::move(condition), compileLoopBody(ends));
+    return std::make_unique<TraWhileStatement>(std::move(condition), compileLoopBody(ends), environment());
 }
 
 TraStatementPtr TraCompiler::compileRepeat(TraTokenSet ends) {
@@ -494,7 +502,7 @@ TraStatementPtr TraCompiler::compileRepeat(TraTokenSet ends) {
     TraStatementList body = compileStatementList({ttUntil});
     expect(next(), {ttUntil});
     TraExpressionPtr condition = compileExpression(daBoolean, ends | TraTokenSet{ttSemiColon, ttElse});
-    return std::make_unique<TraRepeatStatement>(std::move(body), std::move(condition));
+    return std::make_unique<TraRepeatStatement>(std::move(body), std::move(condition), environment());
 }
 
 TraStatementPtr TraCompiler::compileFor(TraTokenSet ends) {

@@ -66,6 +66,11 @@ private:
     TraExpressionPtr compileValueName(const TraToken* name);
     TraExpressionPtr compileCall(TraProgram* script, std::shared_ptr<const TraSystemFunction> builtin);
 
+    // Objects: report objects by user name, members after ".", assignments to them.
+    TraExpressionPtr findReportObject(const TraToken* name);
+    TraExpressionPtr compileMemberTail(TraExpressionPtr node);
+    TraStatementPtr finishObjectStatement(TraExpressionPtr node, TraTokenSet ends);
+
     // Names, all compared without regard to case.
     TraVariable* findVariable(const QByteArray& name); // Result, parameters, locals, globals
     TraExpressionPtr findConstant(const QByteArray& name);

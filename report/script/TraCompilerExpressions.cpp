@@ -1,5 +1,6 @@
 #include "TraCompiler.h"
 
+#include "TraBridgeNodes.h"
 #include "TraCodeModule.h"
 #include "TraEnumerations.h"
 #include "TraOperatorNodes.h"
@@ -84,7 +85,7 @@ TraExpressionPtr TraCompiler::compileFactor(TraTokenSet ends) {
     case ttLParen: {
         TraExpressionPtr inner = compileSimpleExpression({ttRParen});
         expect(next(), {ttRParen});
-        return inner;
+        return compileMemberTail(std::move(inner));
     }
     case ttNumber:
         return std::make_unique<TraLiteralNode>(token->dataType == daInteger
@@ -93,6 +94,17 @@ TraExpressionPtr TraCompiler::compileFactor(TraTokenSet ends) {
     case ttString:
         return std::make_unique<TraLiteralNode>(TraValue::ofString(token->text));
     case ttType: {
+        if (token->dataType == daClass) {
+            auto cls = std::make_unique<TraClassReferenceNode>(token->classRef);
+            const TraToken* after = peek();
+            if (!after || after->type != ttLParen)
+                return cls;
+            next();
+            TraExpressionPtr operand = compileSimpleExpression({ttRParen});
+            expect(next(), {ttRParen});
+            return compileMemberTail(
+                std::make_unique<TraAsNode>(std::move(operand), std::move(cls), token->classRef));
+        }
         if (token->dataType == daEnum || token->dataType == daBoolean || token->dataType == daClass)
             fail(token, 9);
         expect(next(), {ttLParen});
@@ -109,6 +121,15 @@ TraExpressionPtr TraCompiler::compileBinary(const TraToken* op, TraExpressionPtr
                                             const TraToken* rightStart) {
     const TraDataType l = left->dataType();
     const TraDataType r = right->dataType();
+    if (op->type == ttIs || op->type == ttAs) {
+        const bool objectLeft = l == daObject || l == daClass || l == daVariant || l == daUnknown;
+        if (!objectLeft || r != daClass)
+            fail(rightStart, 1);
+        if (op->type == ttIs)
+            return std::make_unique<TraIsNode>(std::move(left), std::move(right));
+        const ClassInfo* cls = right->staticClass();
+        return std::make_unique<TraAsNode>(std::move(left), std::move(right), cls);
+    }
     if (!typesCompatible(l, r))
         fail(rightStart, 1);
     // "and" and "or" are logic only; on numbers they would give a meaningless 0.
@@ -119,7 +140,9 @@ TraExpressionPtr TraCompiler::compileBinary(const TraToken* op, TraExpressionPtr
 
 TraExpressionPtr TraCompiler::compileValueName(const TraToken* name) {
     if (TraVariable* variable = findVariable(name->text))
-        return std::make_unique<TraVariableNode>(variable);
+        return compileMemberTail(std::make_unique<TraVariableNode>(variable));
+    if (TraExpressionPtr object = findReportObject(name))
+        return compileMemberTail(std::move(object));
     if (TraExpressionPtr constant = findConstant(name->text))
         return constant;
     if (const std::optional<TraValue> system = findSystemConstant(name->text))
@@ -217,4 +240,75 @@ TraProgram* TraCompiler::findScriptRoutine(const QByteArray& name, bool function
     if (routine && functionsOnly && routine->programType() != ttFunction)
         return nullptr;
     return routine;
+}
+// ---- objects and their members ----------------------------------------------
+
+TraExpressionPtr TraCompiler::findReportObject(const TraToken* name) {
+    TraCodeModule* module = program_.module();
+    if (!module)
+        return nullptr;
+    TppCommunicator* object = module->findReportObject(name->text);
+    if (!object)
+        return nullptr;
+    return std::make_unique<TraReportObjectNode>(*module, name->text, object);
+}
+
+// After an object: ".Member", "[index]" of an indexed default ... chain on the
+// class the compiler knows; a member that class lacks is an error at its name.
+TraExpressionPtr TraCompiler::compileMemberTail(TraExpressionPtr node) {
+    for (;;) {
+        const TraToken* token = peek();
+        if (!token || token->type != ttPeriod)
+            return node;
+        next();
+        const TraToken* name = next();
+        expect(name, {ttIdentifier, ttType});
+        const ClassInfo* cls = node->staticClass();
+        TraPropRec rec;
+        if (!cls || !TraClassManager::getPropRec(*cls, name->text, rec) || rec.isEvent())
+            fail(name, 11);
+        std::vector<TraExpressionPtr> arguments;
+        if (rec.dataType == daMethod) {
+            const size_t formals = rec.params.size() - (hasResult(rec.params) ? 1 : 0);
+            if (formals > 0) {
+                const TraTokenType open = rec.isIndexed ? ttLBracket : ttLParen;
+                const TraTokenType close = rec.isIndexed ? ttRBracket : ttRParen;
+                expect(next(), {open});
+                for (size_t i = 0; i < formals; ++i) {
+                    const TraTokenSet argumentEnds =
+                        i + 1 < formals ? TraTokenSet{ttComma} : TraTokenSet{close};
+                    const TraToken* start = peek();
+                    TraExpressionPtr argument = compileSimpleExpression(argumentEnds | TraTokenSet{close});
+                    if (!typesCompatible(argument->dataType(), rec.params[i].dataType))
+                        fail(start, 1);
+                    arguments.push_back(std::move(argument));
+                    expect(next(), argumentEnds);
+                }
+            }
+        }
+        const ClassInfo& compiledClass = *cls;
+        node = std::make_unique<TraMemberNode>(std::move(node), compiledClass, std::move(rec),
+                                               std::move(arguments), environment());
+    }
+}
+
+// A statement that starts with an object: "Label1.Caption := 'x'" or a call.
+TraStatementPtr TraCompiler::finishObjectStatement(TraExpressionPtr node, TraTokenSet ends) {
+    const TraToken* token = next();
+    expect(token, TraTokenSet{ttColonEqual} | ends);
+    if (token->type != ttColonEqual) {
+        back();
+        return std::make_unique<TraExpressionStatement>(std::move(node));
+    }
+    auto* member = dynamic_cast<TraMemberNode*>(node.get());
+    if (!member || !member->isProperty())
+        fail(token, 1);
+    TraPropRec rec = member->rec();
+    TraExpressionPtr object = member->takeObject();
+    const TraToken* start = peek();
+    TraExpressionPtr value = compileExpression(daUnknown, ends);
+    if (!typesCompatible(value->dataType(), rec.dataType))
+        fail(start, 1);
+    return std::make_unique<TraMemberAssignment>(std::move(object), std::move(rec), std::move(value),
+                                                 environment());
 }

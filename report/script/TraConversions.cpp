@@ -7,7 +7,7 @@
 #include "TraRunError.h"
 #include "TraVariantOps.h"
 
-#include <QObject>
+#include "TppCommunicator.h"
 #include <cmath>
 #include <limits>
 
@@ -368,9 +368,11 @@ QByteArray valueText(const TraValue& value, const TraEnvironment& environment) {
     case daClass:
         if (!value.object())
             return {};
-        if (!value.object()->objectName().isEmpty())
-            return value.object()->objectName().toLatin1();
-        return QByteArray(value.object()->metaObject()->className());
+        if (auto* communicator = dynamic_cast<const TppCommunicator*>(value.object()))
+            return communicator->UserName().toLatin1();
+        if (auto* component = dynamic_cast<const OwnedComponent*>(value.object()))
+            return component->Name().toLatin1();
+        return value.object()->className().toLatin1();
     case daEnum:
         return TraEnumerations::valueName(value.enumType(), value.ordinal());
     case daUnknown:

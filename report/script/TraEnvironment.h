@@ -15,6 +15,16 @@ struct TraEnvironment {
     const Clock* clock = nullptr; // none: the system clock
     Prompter* prompter = nullptr; // none: messages are dropped
     std::function<void()> beep;   // none: silent
+    // Members that read or write files (SaveToFile, LoadFromFile ...) refuse
+    // to run without it: templates from elsewhere carry their own scripts.
+    bool allowFileAccess = true;
+    // Called on every turn of a loop: a module running in a report lets the
+    // window's messages through and stops a script that is cancelled or runs
+    // too long. It may raise.
+    std::function<void()> interrupt;
+    // A run of one program (a handler, the start program ...) that lasts
+    // longer fails with a script error; 0 is no limit.
+    double timeoutSeconds = 0;
 
     QDateTime now() const;
     // The current date and time as a day count (DateTimeDays.h).

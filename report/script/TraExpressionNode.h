@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class ClassInfo;
 struct TraVariable;
 
 // A compiled expression. Every node can evaluate into a value; nodes whose
@@ -44,6 +45,9 @@ public:
     virtual bool evalCondition();
     // The variable this node names, for assignment and "var" arguments.
     virtual TraVariable* variable() { return nullptr; }
+    // For object values: the class the compiler knows, whose members a "."
+    // may name; none when it is not known.
+    virtual const ClassInfo* staticClass() const { return nullptr; }
 
 protected:
     void setDataType(TraDataType type) { dataType_ = type; }

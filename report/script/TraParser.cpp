@@ -138,6 +138,7 @@ void TraParser::readWord(TraToken& token) {
         token.type = ttType;
         token.dataType = typeName->dataType;
         token.enumType = typeName->enumType;
+        token.classRef = typeName->classRef;
     } else {
         token.type = ttIdentifier;
     }

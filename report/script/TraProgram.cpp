@@ -32,6 +32,14 @@ void TraProgram::setSource(const QByteArray& source) {
     }
 }
 
+void TraProgram::setStoredName(const QByteArray& name, TraTokenType type) {
+    if (compiled_ || compiling_)
+        return;
+    programName_ = name;
+    programType_ = type;
+    isFunctionType_ = type == ttFunction;
+}
+
 bool TraProgram::compile(bool onlyIfNeeded) {
     if (compiling_ || (onlyIfNeeded && compiled_))
         return compiled_;

@@ -29,7 +29,7 @@ public:
     enum class Role { Routine, GlobalConstants, GlobalVariables };
 
     explicit TraProgram(Role role = Role::Routine);
-    ~TraProgram();
+    virtual ~TraProgram();
     TraProgram(const TraProgram&) = delete;
     TraProgram& operator=(const TraProgram&) = delete;
 
@@ -54,10 +54,16 @@ public:
     // Kept for the code editor and stored with the program.
     bool hidden = false;
     bool locked = false;
+    // Where the program sits in its code module (global variables 17,
+    // constants 18, start 19, end 20, routines 21); stored with it.
+    int childType = 0;
 
     const QByteArray& programName() const { return programName_; }
     TraTokenType programType() const { return programType_; }
     bool isFunctionType() const { return isFunctionType_; }
+    // The name and kind a stored program or a bound handler carries before it
+    // compiles; compiling takes them from the source.
+    void setStoredName(const QByteArray& name, TraTokenType type);
 
     // With `onlyIfNeeded` nothing happens when the program is compiled and its
     // source unchanged. Answers whether it is compiled afterwards. Errors are

@@ -4,6 +4,8 @@
 #include "TraCodeModule.h"
 #include "TraParser.h"
 
+#include <memory>
+
 namespace {
 
 bool isWordByte(char c) {
@@ -67,11 +69,14 @@ std::vector<TraScriptChunk> splitScriptFile(const QByteArray& file) {
 }
 
 int runScriptFile(const QByteArray& file, TraEnvironment environment,
-                  const std::function<void(const QByteArray&)>& write) {
+                  const std::function<void(const QByteArray&)>& write, TraCodeModule* reportModule) {
     WritingPrompter prompter(write);
-    TraCodeModule module;
-    module.environment() = std::move(environment);
-    module.environment().prompter = &prompter;
+    std::unique_ptr<TraCodeModule> ownModule;
+    if (!reportModule)
+        ownModule = std::make_unique<TraCodeModule>();
+    TraCodeModule& module = reportModule ? *reportModule : *ownModule;
+    environment.prompter = &prompter;
+    module.setEnvironment(std::move(environment));
 
     const std::vector<TraScriptChunk> chunks = splitScriptFile(file);
     std::vector<TraProgram*> programs;
@@ -89,15 +94,19 @@ int runScriptFile(const QByteArray& file, TraEnvironment environment,
         programs.push_back(program);
     }
 
-    if (!module.compileAll(false)) {
-        for (size_t n = 0; n < programs.size(); ++n)
-            if (!programs[n]->isCompiled())
-                for (const TraSyntaxError& error : programs[n]->syntaxErrors())
-                    write("Program " + QByteArray::number(qulonglong(n + 1)) + " (" +
-                          QByteArray::number(error.lineNo) + "," + QByteArray::number(error.charPos) +
-                          "): " + error.msg.toLatin1() + '\n');
+    // The report's own programs may fail on their own; the file's decide.
+    module.compileAll(false);
+    bool failed = false;
+    for (size_t n = 0; n < programs.size(); ++n)
+        if (!programs[n]->isCompiled() && !programs[n]->source().isEmpty())
+            for (const TraSyntaxError& error : programs[n]->syntaxErrors()) {
+                write("Program " + QByteArray::number(qulonglong(n + 1)) + " (" +
+                      QByteArray::number(error.lineNo) + "," + QByteArray::number(error.charPos) +
+                      "): " + error.msg.toLatin1() + '\n');
+                failed = true;
+            }
+    if (failed)
         return 1;
-    }
 
     try {
         for (TraProgram* declarations : {&module.globalConstants(), &module.globalVariables()})

@@ -2,6 +2,8 @@
 
 #include "TraEnvironment.h"
 
+class TraCodeModule;
+
 #include <QByteArray>
 #include <functional>
 #include <vector>
@@ -24,5 +26,8 @@ std::vector<TraScriptChunk> splitScriptFile(const QByteArray& file);
 //   Program <n> (<line>,<column>): <message>    for each compile error
 //   Runtime error: <message>                     for a failure while running
 // The environment's prompter is replaced. Answers 0 when Main ran to its end.
+//
+// With `module` (a report's code module) the file's programs join that
+// module, so they reach the report's objects and its globals.
 int runScriptFile(const QByteArray& file, TraEnvironment environment,
-                  const std::function<void(const QByteArray&)>& write);
+                  const std::function<void(const QByteArray&)>& write, TraCodeModule* module = nullptr);

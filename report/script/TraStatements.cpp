@@ -204,6 +204,7 @@ void TraForStatement::execute() {
         TraValue& control = control_->value;
         while (value >= low && value <= high) {
             executeAll(body_);
+            interruptPoint(environment_);
             value += step;
             control.setInteger(qint32(quint32(quint64(value))));
         }
@@ -211,6 +212,7 @@ void TraForStatement::execute() {
     }
     while (value >= low && value <= high) {
         executeAll(body_);
+        interruptPoint(environment_);
         value += step;
         setControl(value);
     }

@@ -52,33 +52,43 @@ private:
     TraStatementList else_;
 };
 
+inline void interruptPoint(const TraEnvironment& environment) {
+    if (environment.interrupt) [[unlikely]]
+        environment.interrupt();
+}
+
 class TraWhileStatement final : public TraStatementNode {
 public:
-    TraWhileStatement(TraExpressionPtr condition, TraStatementList body)
-        : condition_(std::move(condition)), body_(std::move(body)) {}
+    TraWhileStatement(TraExpressionPtr condition, TraStatementList body, const TraEnvironment& environment)
+        : condition_(std::move(condition)), body_(std::move(body)), environment_(environment) {}
     void execute() override {
-        while (condition_->evalCondition())
+        while (condition_->evalCondition()) {
             executeAll(body_);
+            interruptPoint(environment_);
+        }
     }
 
 private:
     TraExpressionPtr condition_;
     TraStatementList body_;
+    const TraEnvironment& environment_;
 };
 
 class TraRepeatStatement final : public TraStatementNode {
 public:
-    TraRepeatStatement(TraStatementList body, TraExpressionPtr condition)
-        : body_(std::move(body)), condition_(std::move(condition)) {}
+    TraRepeatStatement(TraStatementList body, TraExpressionPtr condition, const TraEnvironment& environment)
+        : body_(std::move(body)), condition_(std::move(condition)), environment_(environment) {}
     void execute() override {
-        do
+        do {
             executeAll(body_);
-        while (!condition_->evalCondition());
+            interruptPoint(environment_);
+        } while (!condition_->evalCondition());
     }
 
 private:
     TraStatementList body_;
     TraExpressionPtr condition_;
+    const TraEnvironment& environment_;
 };
 
 // The bounds are evaluated once, as Integers. The loop counts in 64 bits, so a

@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+class ClassInfo;
+
 // One token of a script's source. Script text is 8-bit: `text` holds the bytes
 // as read (a string literal's decoded value, without its quotes).
 struct TraToken {
@@ -15,6 +17,7 @@ struct TraToken {
     int charPos = 0; // 0-based byte column
     qint32 intValue = 0;
     long double floatValue = 0;
-    int enumType = -1; // a type name of an enumeration (Boolean included)
+    int enumType = -1;                   // a type name of an enumeration (Boolean included)
+    const ClassInfo* classRef = nullptr; // a class name
     bool malformed = false;
 };

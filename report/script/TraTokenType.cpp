@@ -1,7 +1,8 @@
 #include "TraTokenType.h"
 
 bool isMultiplicativeOperator(TraTokenType kind) {
-    return kind == ttStar || kind == ttSlash || kind == ttDiv || kind == ttMod || kind == ttAnd;
+    return kind == ttStar || kind == ttSlash || kind == ttDiv || kind == ttMod || kind == ttAnd ||
+           kind == ttAs;
 }
 
 bool isRelationalOperator(TraTokenType kind) {

@@ -1,6 +1,7 @@
 #include "TraTypeNames.h"
 
 #include "TraEnumerations.h"
+#include "TraRTTI.h"
 
 #include <QHash>
 
@@ -18,5 +19,7 @@ std::optional<TraTypeName> TraTypeNames::find(const QByteArray& word) {
         return TraTypeName{*it, -1};
     if (const std::optional<int> enumType = TraEnumerations::findType(lower))
         return TraTypeName{*enumType == TraEnumerations::kBoolean ? daBoolean : daEnum, *enumType};
+    if (const ClassInfo* cls = TraRTTIClassRegistry::instance().findClass(word))
+        return TraTypeName{daClass, -1, cls};
     return std::nullopt;
 }

@@ -4,7 +4,8 @@
 
 #include <QByteArray>
 
-class QObject;
+class ClassInfo;
+class Persistent;
 
 // The kinds of content a Variant value holds.
 enum class TraVariantKind : quint8 {
@@ -39,6 +40,7 @@ public:
         kind_ = other.kind_;
         enumType_ = other.enumType_;
         u_ = other.u_;
+        classRef_ = other.classRef_;
         if (!other.text_.isNull() || !text_.isNull())
             text_ = QByteArray(other.text_);
         return *this;
@@ -82,7 +84,10 @@ public:
     bool boolean() const { return u_.b; }
     int enumType() const { return enumType_; }
     int ordinal() const { return type_ == daBoolean ? int(u_.b) : int(u_.ord); }
-    QObject* object() const { return u_.obj; }
+    Persistent* object() const { return u_.obj; }
+    // The class of a class value: a variable's declared class, a class name's.
+    const ClassInfo* classRef() const { return classRef_; }
+    void setClassRef(const ClassInfo* cls) { classRef_ = cls; }
     const QByteArray& text() const { return text_; }
     QByteArray& mutableText() { return text_; }
     TraVariantKind variantKind() const { return kind_; }
@@ -147,7 +152,7 @@ public:
         else
             u_.ord = quint8(ordinal);
     }
-    void setObject(TraDataType objectType, QObject* v) {
+    void setObject(TraDataType objectType, Persistent* v) {
         reset(objectType);
         u_.obj = v;
     }
@@ -213,7 +218,8 @@ private:
         char ch;
         bool b;
         quint8 ord;
-        QObject* obj;
+        Persistent* obj;
     } u_ = {0};
     QByteArray text_;
+    const ClassInfo* classRef_ = nullptr;
 };

@@ -32,6 +32,7 @@ public:
     long double evalNumber() override;
     bool evalCondition() override;
     TraVariable* variable() override { return variable_; }
+    const ClassInfo* staticClass() const override { return variable_->value.classRef(); }
 
 private:
     TraVariable* variable_;

@@ -7,6 +7,7 @@
 #include "TppBand.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
+#include "TraCodeModule.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ int runCheckCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     registerReportModelClasses();
     registerEngineClasses();
     registerTemplateClasses();
+    registerScriptClasses();
 
     // The report lives on a form, as in the application, so that the
     // template's references resolve the way they would there.

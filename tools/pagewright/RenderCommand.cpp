@@ -21,6 +21,7 @@
 #include "TppReportTextFileDevice.h"
 #include "TppSpreadsheetFileDevice.h"
 #include "TppTextFileDevice.h"
+#include "TraCodeModule.h"
 
 #include <QFile>
 #include <QHash>
@@ -34,7 +35,7 @@ constexpr const char* kSynopsis =
     "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--link DETAIL.FIELD=MASTER.FIELD ...] "
     "[--pass one|two] [--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
     "[--text FILE] [--report-text FILE] [--archive FILE] [--pdf FILE] [--xlsx FILE] "
-    "[--print [PRINTER] [--copies N] [--collate]]";
+    "[--print [PRINTER] [--copies N] [--collate]] [--allow-file-access] [--script-timeout SECONDS]";
 
 constexpr const char* kDetails =
     "Loads TEMPLATE, generates its pages and writes them: --dump prints each page\n"
@@ -72,6 +73,10 @@ constexpr const char* kDetails =
     "  --ignore-read-errors  a template property or object that cannot be read is\n"
     "                      skipped, as \"Ignore All\" does, and named on standard\n"
     "                      error; without it the first one ends the render\n"
+    "  --allow-file-access  let the template's scripts use members that read or\n"
+    "                      write files (SaveToFile, LoadFromFile); refused without it\n"
+    "  --script-timeout SECONDS  a script program (an event handler ...) that runs\n"
+    "                      longer fails the render with a script error; off by default\n"
     "Give --dump or --png DIR, a file option, --print, or several. Pages are\n"
     "written as they are made; in one pass the dump and the archive wait for the\n"
     "page count.\n"
@@ -207,6 +212,8 @@ struct RenderOptions {
     FileOutputs files;
     std::optional<PrinterOutput> printer;
     bool ignoreReadErrors = false;
+    bool allowFileAccess = false;
+    double scriptTimeout = 0;
 };
 
 struct HelpWanted {};
@@ -264,6 +271,15 @@ RenderOptions parseOptions(QStringList arguments) {
             options.request.PageList = pages;
         } else if (argument == u"--ignore-read-errors") {
             options.ignoreReadErrors = true;
+        } else if (argument == u"--allow-file-access") {
+            options.allowFileAccess = true;
+        } else if (argument == u"--script-timeout") {
+            const QString seconds = valueOf(arguments, i);
+            bool ok = false;
+            options.scriptTimeout = seconds.toDouble(&ok);
+            if (!ok || options.scriptTimeout <= 0)
+                throw UsageError{
+                    QStringLiteral("--script-timeout expects a number of seconds, not \"%1\"").arg(seconds)};
         } else if (argument.startsWith(u"--") || !options.templatePath.isEmpty()) {
             throw UsageError{QStringLiteral("unexpected \"%1\"").arg(argument)};
         } else {
@@ -322,6 +338,16 @@ struct RenderForm {
     }
 };
 
+// What a script's ShowMessage says, on a line of its own.
+class StreamPrompter final : public Prompter {
+public:
+    explicit StreamPrompter(QTextStream& stream) : stream_(stream) {}
+    void showMessage(const QString& text) override { stream_ << text << "\n"; }
+
+private:
+    QTextStream& stream_;
+};
+
 QStringList pipelineNamesInFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? pipelineNamesReferredTo(file.readAll()) : QStringList();
@@ -342,6 +368,7 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
     registerBarCodeClasses();
     registerTemplateClasses();
+    registerScriptClasses();
     try {
         std::optional<CupsPrintersInstalled> cups;
         if (options.printer)
@@ -356,6 +383,15 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
                 return true;
             };
         reportTemplate.LoadFromFile();
+        // ShowMessage of the template's scripts goes to standard error.
+        StreamPrompter messages(err);
+        if (auto* module = static_cast<TraCodeModule*>(
+                TppReportModule::Find(*render.report, TraCodeModule::staticClassInfo()))) {
+            TraEnvironment& environment = module->environment();
+            environment.allowFileAccess = options.allowFileAccess;
+            environment.timeoutSeconds = options.scriptTimeout;
+            environment.prompter = &messages;
+        }
         if (options.passes)
             render.report->SetPassSetting(*options.passes);
         std::unique_ptr<PageSink> pageOutput = options.output ? options.output->sink(out) : nullptr;

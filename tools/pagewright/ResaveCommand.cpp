@@ -8,6 +8,7 @@
 #include "TppDBPipeline.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
+#include "TraCodeModule.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -49,6 +50,7 @@ int runResaveCommand(const QStringList& arguments, QTextStream&, QTextStream& er
 
     registerBarCodeClasses();
     registerTemplateClasses();
+    registerScriptClasses();
     QFile input(paths[0]);
     if (!input.open(QIODevice::ReadOnly))
         return failure(err, QStringLiteral("cannot read %1: %2").arg(paths[0], input.errorString()));

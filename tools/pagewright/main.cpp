@@ -21,7 +21,7 @@ namespace {
 // Every subcommand, in the order --help lists them.
 const std::vector<PagewrightCommand>& commands() {
     static const std::vector<PagewrightCommand> all = {
-        {"script", "pagewright script FILE", runScriptCommand},
+        {"script", "pagewright script FILE [--report TEMPLATE] [--script-timeout SECONDS]", runScriptCommand},
         barcodeCommand,
         convertCommand,
         checkCommand,

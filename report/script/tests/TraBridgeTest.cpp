@@ -1,0 +1,100 @@
+#include "ScriptedReport.h"
+#include "TraRTTI.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TraBridgeTest : public testing::Test {
+protected:
+    ScriptedReport fixture;
+};
+
+TEST_F(TraBridgeTest, ScriptsReadAndWriteReportObjectsByUserName) {
+    // Caption is published; spLeft is described by hand; the band chains on.
+    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Label1.Caption := 'x' + Label1.Caption;\n"
+                          "  Label1.mmLeft := 2540;\n  Detail.Visible := Label1.spLeft < 0;\nend;"),
+              "");
+    EXPECT_EQ(fixture.label->Caption(), "xHello");
+    EXPECT_FALSE(fixture.detail->Visible());
+    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Report.Bands[1].Visible := True;\n"
+                          "  Label1.Caption := TppLabel(Report.Bands[0].Objects[0]).Caption + '!';\nend;"),
+              "");
+    EXPECT_TRUE(fixture.detail->Visible());
+    EXPECT_EQ(fixture.label->Caption(), "xHello!");
+}
+
+TEST_F(TraBridgeTest, WritesConvertOrLeaveThePropertyAlone) {
+    const struct {
+        const char* name;
+        const char* statement;
+        int mmLeft;
+    } cases[] = {
+        {"an Integer into an Integer", "Label1.mmLeft := 500", 500},
+        {"an Extended is truncated into an Integer", "Label1.mmLeft := 700.9", 700},
+        {"a Variant converts", "Label1.mmLeft := V", 42},
+        {"a Date is a number of days", "Label1.mmLeft := EncodeDate(1900, 1, 1)", 2},
+    };
+    for (const auto& c : cases) {
+        fixture.label->SetmmLeft(100);
+        EXPECT_EQ(fixture.run(std::string("procedure Main;\nvar V: Variant;\nbegin\n  V := 42;\n  ") +
+                              c.statement + ";\nend;"),
+                  "")
+            << c.name;
+        EXPECT_EQ(fixture.label->mmLeft(), c.mmLeft) << c.name;
+    }
+}
+
+TEST_F(TraBridgeTest, IndexOutsideTheListStopsTheScript) {
+    const std::string error =
+        fixture.run("procedure Main;\nbegin\n  Label1.Caption := Report.Bands[5].UserName;\nend;");
+    EXPECT_NE(error.find("Bands[5] is out of bounds: the list holds 2 items"), std::string::npos) << error;
+    EXPECT_EQ(fixture.label->Caption(), "Hello");
+}
+
+TEST_F(TraBridgeTest, IsAndAsFollowTheClassTree) {
+    EXPECT_EQ(
+        fixture.run("procedure Main;\nvar C: TppComponent;\nbegin\n  C := Report.Bands[0].Objects[0];\n"
+                    "  if C is TppCustomText then begin TppLabel(C as TppLabel).Caption := 'text'; end;\n"
+                    "  if C is TppBand then Label1.Caption := 'band';\n"
+                    "  if (Detail as TppLabel) = nil then Label1.Caption := Label1.Caption + ' nil';\n"
+                    "  TppLabel(C).Caption := TppLabel(C).Caption + '!';\nend;"),
+        "");
+    EXPECT_EQ(fixture.label->Caption(), "text nil!");
+}
+
+TEST_F(TraBridgeTest, MembersAreCheckedOnTheDeclaredClass) {
+    // A band has no Caption; the label's class is known from its object.
+    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Detail.Caption := 'x';\nend;"),
+              "compile: Undeclared identifier: 'Caption'.");
+    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Label1.Nothing := 1;\nend;"),
+              "compile: Undeclared identifier: 'Nothing'.");
+    EXPECT_EQ(fixture.run("procedure Main;\nvar L: TppLabel;\nbegin\n  L := nil;\n  L.Caption := 'x';\nend;")
+                      .find("Cannot use Caption: the object is nil") != std::string::npos,
+              true);
+}
+
+TEST_F(TraBridgeTest, PublishedDescriptionsWinAndAncestorsDescribeTheRest) {
+    registerScriptBridge();
+    TraPropRec rec;
+    // "Visible" is both published and described by hand on a label: the published one is used.
+    ASSERT_TRUE(TraClassManager::getPropRec(TppLabel::staticClassInfo(), "visible", rec));
+    EXPECT_TRUE(rec.isPublished);
+    ASSERT_TRUE(TraClassManager::getPropRec(TppLabel::staticClassInfo(), "spLeft", rec));
+    EXPECT_FALSE(rec.isPublished);
+    EXPECT_TRUE(rec.isReadOnly);
+    // Events come from the descriptions with their kinds and parameters.
+    ASSERT_TRUE(TraClassManager::getPropRec(TppDetailBand::staticClassInfo(), "BeforePrint", rec));
+    EXPECT_EQ(rec.eventID, 24);
+    ASSERT_TRUE(TraClassManager::getPropRec(TppLabel::staticClassInfo(), "OnGetText", rec));
+    EXPECT_EQ(rec.eventID, 53);
+    ASSERT_EQ(rec.params.size(), 1u);
+    EXPECT_TRUE(rec.params[0].isVar);
+    const TraRTTIClassRegistry& registry = TraRTTIClassRegistry::instance();
+    EXPECT_EQ(registry.findRTTIClass(TppLabel::staticClassInfo())->describedName(), "TppLabel");
+    // A class without a description of its own takes its nearest described ancestor's.
+    EXPECT_EQ(registry.findRTTIClass(OwnedComponent::staticClassInfo())->describedName(), "TComponent");
+    EXPECT_EQ(registry.findRTTIClass(TppHeaderBand::staticClassInfo())->describedName(), "TppBand");
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include "ScriptedReport.h"
+#include "TraProgramStream.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TraCodeModuleTest : public testing::Test {
+protected:
+    TraCodeModule& module() { return *fixture.module; }
+    ScriptedReport fixture;
+};
+
+TEST_F(TraCodeModuleTest, TheStoredFormOfOtherToolsReadsAndWritesBack) {
+    // A version number before the programs, and a handler stored under its older class name.
+    TraStoredProgram handler;
+    handler.className = "TraEventHandler";
+    handler.programName = "Label1OnGetText";
+    handler.programType = "ttProcedure";
+    handler.source = "procedure Label1OnGetText(var Text: String);\r\nbegin\r\n  Text := 'Hi';\r\nend;";
+    handler.componentName = "Label1";
+    handler.eventName = "OnGetText";
+    handler.eventID = 53;
+    TraStoredProgram globals;
+    globals.className = "TraVarProgram";
+    globals.childType = 17;
+    globals.source = "procedure GlobalVarSection;\r\nvar\r\n  N: Integer;\r\nbegin\r\nend;";
+    QByteArray stream = QByteArray("\x02\x05", 2) + writeProgramStream({globals, handler});
+    stream.replace(QByteArray("\x0fTraEventHandler"), QByteArray("\x15TraOnCalcEventHandler"));
+
+    module().setProgramStream(stream);
+    module().bindAll();
+    ASSERT_EQ(module().eventHandlers().size(), 1u);
+    const TraEventHandler& read = *module().eventHandlers().front();
+    EXPECT_EQ(read.componentName(), "Label1");
+    EXPECT_EQ(read.object(), fixture.label);
+    EXPECT_EQ(read.eventID(), 53);
+    EXPECT_EQ(module().globalVariables().source(), globals.source);
+
+    const std::vector<TraStoredProgram> again = readProgramStream(module().programStream());
+    ASSERT_EQ(again.size(), 2u);
+    EXPECT_EQ(again[0].className, "TraVarProgram");
+    EXPECT_EQ(again[1].className, "TraEventHandler");
+    EXPECT_EQ(again[1].source, handler.source);
+    EXPECT_EQ(again[1].eventName, "OnGetText");
+}
+
+TEST_F(TraCodeModuleTest, ADamagedStoredFormIsRefusedAndKeepsThePrograms) {
+    module().addRoutine("procedure Keep;\r\nbegin\r\nend;");
+    TraStoredProgram program;
+    program.className = "TraProgram";
+    program.childType = 21;
+    program.programName = "P";
+    program.programType = "ttProcedure";
+    program.source = "procedure P;\r\nbegin\r\nend;";
+    const QByteArray whole = writeProgramStream({program});
+    EXPECT_THROW(module().setProgramStream(whole.left(whole.size() - 9)), ETemplateLoadError);
+    EXPECT_EQ(module().routines().size(), 1u);
+}
+
+TEST_F(TraCodeModuleTest, BindingFindsTheObjectAndDropsWhatCannotBind) {
+    fixture.label->SetUserName(QStringLiteral("Label"));
+    const QByteArray body = "begin\r\nend;";
+    module().addEventHandler("Label1", "OnPrint", "procedure Label1OnPrint;\r\n" + body);
+    module().addEventHandler("Gone", "OnPrint", "procedure GoneOnPrint;\r\n" + body);
+    module().addEventHandler("Detail", "OnGetText", "procedure DetailOnGetText;\r\n" + body);
+    module().bindAll();
+    ASSERT_EQ(module().eventHandlers().size(), 1u);
+    const TraEventHandler& bound = *module().eventHandlers().front();
+    // "Label1" was stored for a label named "Label": the handler takes its name.
+    EXPECT_EQ(bound.componentName(), "Label");
+    EXPECT_EQ(bound.programName(), "LabelOnPrint");
+    EXPECT_TRUE(bound.source().startsWith("procedure LabelOnPrint;\r\n"));
+    EXPECT_EQ(
+        module().warnings(),
+        QStringList({"Unable to load OnPrint code for Gone, no object with this name found.",
+                     "Unable to load OnGetText code for Detail, \r\nOnGetText is not a valid event for a "
+                     "TppDetailBand."}));
+
+    // Renaming the object renames the handler and its declaration.
+    fixture.label->SetUserName(QStringLiteral("Total"));
+    EXPECT_EQ(bound.programName(), "TotalOnPrint");
+    EXPECT_TRUE(bound.source().startsWith("procedure TotalOnPrint;\r\n"));
+}
+
+TEST_F(TraCodeModuleTest, AnOnGetTextHandlerChangesTheTextAndSeesTheGlobals) {
+    module().globalVariables().setSource(
+        "procedure GlobalVarSection;\r\nvar\r\n  Count: Integer;\r\nbegin\r\nend;");
+    module().startProgram().setSource("procedure OnModuleStart;\r\nbegin\r\n  Count := 10;\r\nend;");
+    TraEventHandler& handler = module().addEventHandler("Label1", "OnGetText");
+    EXPECT_EQ(handler.source(),
+              "procedure Label1OnGetText(var Text: String);\r\nbegin\r\n\r\n  Text := \r\n\r\nend;");
+    handler.replaceBody("  Count := Count + 1;\r\n  Text := Text + ' ' + IntToStr(Count);");
+    fixture.report->BroadcastEvent(fixture.report, ciReportGenerationStart);
+    EXPECT_TRUE(module().isRunning());
+    EXPECT_EQ(fixture.label->Text(), "Hello 11");
+    EXPECT_EQ(fixture.label->Text(), "Hello 12");
+    fixture.report->BroadcastEvent(fixture.report, ciReportGenerationEnd);
+    EXPECT_FALSE(module().isRunning());
+}
+
+TEST_F(TraCodeModuleTest, FailuresNameTheProgramAndStopTheRun) {
+    TraEventHandler& handler = module().addEventHandler("Label1", "OnGetText");
+    handler.replaceBody("  Text := Report.Bands[7].UserName;");
+    module().addRoutine("procedure Broken;\r\nbegin\r\n  Missing;\r\nend;");
+    try {
+        fixture.report->BroadcastEvent(fixture.report, ciReportGenerationStart);
+        FAIL() << "a routine that does not compile stops the start";
+    } catch (const ECodeError& error) {
+        EXPECT_EQ(error.message(), "Could not compile program: Broken");
+    }
+    EXPECT_FALSE(module().isRunning());
+    module().routines().front()->setSource("procedure Broken;\r\nbegin\r\nend;");
+    fixture.report->BroadcastEvent(fixture.report, ciReportGenerationStart);
+    try {
+        (void)fixture.label->Text();
+        FAIL() << "a failing handler raises";
+    } catch (const ECodeError& error) {
+        EXPECT_TRUE(error.message().startsWith("Could not run program: Label1OnGetText\n"))
+            << error.message().toStdString();
+    }
+}
+
+TEST_F(TraCodeModuleTest, ARunawayHandlerEndsByTimeoutOrByTheStopFlag) {
+    TraEventHandler& handler = module().addEventHandler("Label1", "OnGetText");
+    handler.replaceBody("  while True do\r\n  begin\r\n  end;");
+    module().environment().timeoutSeconds = 0.05;
+    fixture.report->BroadcastEvent(fixture.report, ciReportGenerationStart);
+    try {
+        (void)fixture.label->Text();
+        FAIL() << "the loop runs past its time";
+    } catch (const ECodeError& error) {
+        EXPECT_NE(error.message().indexOf("ran longer than 0.05 seconds"), -1)
+            << error.message().toStdString();
+    }
+    // The report's message pump sees a cancel: the handler stops where it is, without an error.
+    module().environment().timeoutSeconds = 0;
+    int pumps = 0;
+    fixture.report->MessageInterval = 0;
+    fixture.report->MessagePump = [&] {
+        if (++pumps == 3)
+            fixture.report->stopped = true;
+    };
+    EXPECT_EQ(fixture.label->Text(), "Hello");
+    EXPECT_EQ(pumps, 3);
+}
+
+} // namespace
