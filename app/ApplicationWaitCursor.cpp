@@ -1,5 +1,6 @@
 #include "ApplicationWaitCursor.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 void ApplicationWaitCursor::show() {

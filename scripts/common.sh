@@ -44,18 +44,21 @@ pw_check_format() {
   fi
 }
 
-# pw_check_tidy <build-dir>: runs .clang-tidy's checks on the .cpp files this branch changes
-# against its merge base with main (every file when there is no git or no main to compare with),
-# with the build's compile_commands.json. A finding fails the run.
+# pw_check_tidy <build-dir>: runs .clang-tidy's checks on the .cpp files a change touches, with
+# the build's compile_commands.json; a finding fails the run. A branch's change is everything
+# since its merge base with main; on main itself (and on a checkout without a main branch, as CI
+# makes) it is the last commit with what is not committed yet. Without git there is no change to
+# look at.
 pw_check_tidy() {
   local dir="$1" files base
-  if git -C "$PW_ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1 &&
-    base=$(git -C "$PW_ROOT" merge-base HEAD main 2>/dev/null); then
-    files=$(cd "$PW_ROOT" && { git diff --name-only --diff-filter=ACMR "$base" -- '*.cpp';
-      git ls-files --others --exclude-standard -- '*.cpp'; } | sort -u)
-  else
-    files=$(cd "$PW_ROOT" && find . -path ./build -prune -o -path ./build-sanitize -prune -o -name '*.cpp' -print)
+  git -C "$PW_ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1 || return 0
+  base=$(git -C "$PW_ROOT" merge-base HEAD main 2>/dev/null || true)
+  if [ -z "$base" ] || [ "$base" = "$(git -C "$PW_ROOT" rev-parse HEAD)" ]; then
+    base=$(git -C "$PW_ROOT" rev-parse --verify --quiet HEAD~1 || true)
   fi
+  [ -n "$base" ] || return 0
+  files=$(cd "$PW_ROOT" && { git diff --name-only --diff-filter=ACMR "$base" -- '*.cpp';
+    git ls-files --others --exclude-standard -- '*.cpp'; } | sort -u)
   # Only what the build compiles has compile commands (not the fuzzers, not generated files).
   files=$(cd "$PW_ROOT" && for file in $files; do
     [ -f "$file" ] && grep -qF "\"$(realpath "$file")\"" "$dir/compile_commands.json" && echo "$file"

@@ -8,10 +8,12 @@
 #include "PreviewPanels.h"
 #include "PropertyPanel.h"
 #include "TppBand.h"
+#include "TppCalc.h"
 #include "TppComponent.h"
 #include "TppCustomPreview.h"
 #include "TppCustomReport.h"
 #include "TppReportTemplate.h"
+#include "TppStretchable.h"
 #include "TppViewer.h"
 
 #include <QAction>
@@ -305,12 +307,11 @@ void TppDesignerWindow::buildPalette() {
     for (const ClassInfo* info : classes) {
         if (!isComponentClass(*info) || hiddenClasses_.contains(info->name(), Qt::CaseInsensitive))
             continue;
-        // A base that other placeable classes build on (the stretchable part
-        // of memos and rich texts) is not itself a thing to place.
-        const bool isBase = std::any_of(classes.begin(), classes.end(), [info](const ClassInfo* other) {
-            return other != info && isComponentClass(*other) && other->inheritsFrom(*info);
-        });
-        if (isBase)
+        // The stretchable part of memos and rich texts is a base other
+        // placeable classes build on, not a thing to place; the old
+        // calculation only lives until a template's read converts it.
+        if (info->name() == TppStretchable::staticClassInfo().name() ||
+            info->name() == TppCalc::staticClassInfo().name())
             continue;
         const QString name = info->name();
         QAction* button = palette_->addAction(name.startsWith(QLatin1String("Tpp")) ? name.mid(3) : name);

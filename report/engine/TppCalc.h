@@ -41,6 +41,7 @@ public:
 protected:
     QString RawText() const override;
     void CacheFields(CacheRecord& record) override;
+    bool DefaultAutoSize() const override { return true; }
 
 private:
     QVariant value() const;

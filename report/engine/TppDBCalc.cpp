@@ -130,7 +130,7 @@ void TppDBCalc::InitForReport() {
 void TppDBCalc::EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) {
     // Not the data text's own reactions: a calculation refreshes when it
     // computes, and starts over after its group, not at the break.
-    TppCustomText::EventNotify(sender, kind, params);
+    TppCustomText::EventNotify(sender, kind, params); // NOLINT(bugprone-parent-virtual-call)
     if (kind == ciEngineTraversal)
         ComputeValue();
     else if (kind == ciGroupAfterBreak && sender && sender == static_cast<TppCommunicator*>(ResetGroup()))
@@ -228,7 +228,7 @@ QString TppDBCalc::GetLookAheadValue(const QString& key) const {
 // Text and drawing ------------------------------------------------------------
 
 QString TppDBCalc::designText() const {
-    const QString name = LanguageString(1028 + int(calcType_));
+    const QString name = LanguageString(kMsgCalcCount + int(calcType_));
     if (DataField().isEmpty())
         return name + (calcType_ == dcCount ? QStringLiteral("(*)") : QStringLiteral("(?)"));
     const QString alias = DataPipeline() ? DataPipeline()->GetFieldAlias(DataField()) : QString();

@@ -24,6 +24,32 @@ inline constexpr int kMsgWholePage = 30;      // "Whole Page"
 inline constexpr int kMsgPageWidth = 31;      // "Page Width"
 inline constexpr int kMsgSearchData = 1021;   // "Search Data"
 
+// Printing: the print, cancel and no-data dialogs and the printer's status line.
+inline constexpr int kMsgAll = 3;                // "All"
+inline constexpr int kMsgCopies = 7;             // "Copies"
+inline constexpr int kMsgNoPrinters = 8;         // "There are no printers connected to your computer."
+inline constexpr int kMsgCurrentPage = 9;        // "Current Page"
+inline constexpr int kMsgPageListHint = 11;      // "Enter page numbers and/or page ranges ..."
+inline constexpr int kMsgOK = 17;                // "OK"
+inline constexpr int kMsgPageRange = 19;         // "Page Range"
+inline constexpr int kMsgPages = 20;             // "Pages"
+inline constexpr int kMsgPrinting = 24;          // "Printing"
+inline constexpr int kMsgPrinter = 25;           // "Printer"
+inline constexpr int kMsgPrintToFile = 26;       // "Print to File"
+inline constexpr int kMsgPrintingPage = 27;      // "Printing page <page> for report <documentname> on ..."
+inline constexpr int kMsgPrintingPageOf = 28;    // "Printing page <page> of <pagecount> for report ..."
+inline constexpr int kMsgNoPagesEntered = 32;    // "No pages entered."
+inline constexpr int kMsgFileNameNeeded = 33;    // "Please specify file name before continuing."
+inline constexpr int kMsgProperties = 1013;      // "&Properties"
+inline constexpr int kMsgCollate = 1015;         // "Colla&te"
+inline constexpr int kMsgAllPagesInRange = 1017; // "All pages in range"
+inline constexpr int kMsgOddPages = 1018;        // "Odd pages"
+inline constexpr int kMsgEvenPages = 1019;       // "Even pages"
+inline constexpr int kMsgNoDataForReport = 1035; // "No data found for this report."
+
+// Calculations: the names of the kinds, "Count" first, in the order of TppDBCalcType.
+inline constexpr int kMsgCalcCount = 1028; // "Count", then "Sum", "Minimum", "Maximum", "Average"
+
 // Template dialogs.
 inline constexpr int kMsgAs = 38;                    // "As", as in "Save As"
 inline constexpr int kMsgName = 39;                  // "Name"

@@ -29,7 +29,7 @@ void TppPrinterDevice::BeginJob() {
     jobRequest_.Assign(DeviceRequest());
     CopiesLeft = 1;
     FirstPageOfJob = true;
-    showStatus(LanguageString(2));
+    showStatus(LanguageString(kMsgAccessingData));
     if (BeginDocOnStart)
         printer_->BeginDoc();
     printsInColour_ = printer_->PrintsInColour();
@@ -115,11 +115,12 @@ void TppPrinterDevice::updateStatus(const TppPage& page) {
     if (StatusOnlyPage() && !lastPageKnown)
         return;
     const QString printerName = printer_->PrinterInfo().name();
-    const QString text =
-        lastPageKnown
-            ? LanguageStringFmt(28, {QString::number(page.AbsolutePageNo),
-                                     QString::number(page.AbsolutePageCount), page.DocumentName, printerName})
-            : LanguageStringFmt(27, {QString::number(page.AbsolutePageNo), page.DocumentName, printerName});
+    const QString text = lastPageKnown
+                             ? LanguageStringFmt(kMsgPrintingPageOf, {QString::number(page.AbsolutePageNo),
+                                                                      QString::number(page.AbsolutePageCount),
+                                                                      page.DocumentName, printerName})
+                             : LanguageStringFmt(kMsgPrintingPage, {QString::number(page.AbsolutePageNo),
+                                                                    page.DocumentName, printerName});
     showStatus(text);
 }
 

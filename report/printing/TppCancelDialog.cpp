@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 TppCancelDialog::TppCancelDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(LanguageString(24));
+    setWindowTitle(LanguageString(kMsgPrinting));
     auto* layout = new QVBoxLayout(this);
     message_ = new QLabel(this);
     message_->setAlignment(Qt::AlignCenter);
@@ -20,7 +20,7 @@ TppCancelDialog::TppCancelDialog(QWidget* parent) : QDialog(parent) {
     message_->setCursor(Qt::WaitCursor);
     message_->setMinimumSize(320, 48);
     layout->addWidget(message_, 1);
-    cancel_ = new QPushButton(LanguageString(5), this);
+    cancel_ = new QPushButton(LanguageString(kMsgCancel), this);
     cancel_->setFixedWidth(cancel_->fontMetrics().horizontalAdvance(cancel_->text()) + 30);
     auto* row = new QHBoxLayout();
     row->addStretch();

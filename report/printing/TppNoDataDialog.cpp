@@ -10,16 +10,16 @@
 #include <QVBoxLayout>
 
 TppNoDataDialog::TppNoDataDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(LanguageString(1034));
+    setWindowTitle(LanguageString(kMsgNoDataFound));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto* layout = new QVBoxLayout(this);
-    auto* message = new QLabel(LanguageString(1035), this);
+    auto* message = new QLabel(LanguageString(kMsgNoDataForReport), this);
     QFont bold = message->font();
     bold.setBold(true);
     message->setFont(bold);
     message->setAlignment(Qt::AlignCenter);
     layout->addWidget(message);
-    ok_ = new QPushButton(LanguageString(17), this);
+    ok_ = new QPushButton(LanguageString(kMsgOK), this);
     ok_->setDefault(true);
     auto* row = new QHBoxLayout();
     row->addStretch();

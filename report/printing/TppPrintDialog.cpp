@@ -60,16 +60,16 @@ QPixmap collationPicture(bool collated) {
 } // namespace
 
 TppPrintDialog::TppPrintDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(LanguageString(22));
+    setWindowTitle(LanguageString(kMsgPrint));
     auto* layout = new QVBoxLayout(this);
 
-    auto* printerGroup = new QGroupBox(LanguageString(25), this);
+    auto* printerGroup = new QGroupBox(LanguageString(kMsgPrinter), this);
     auto* printerGrid = new QGridLayout(printerGroup);
     auto* nameLabel = new QLabel(withColon(1010), printerGroup);
     printers_ = new QComboBox(printerGroup);
     nameLabel->setBuddy(printers_);
-    properties_ = new QPushButton(LanguageString(1013), printerGroup);
-    noPrinters_ = new QLabel(LanguageString(8), printerGroup);
+    properties_ = new QPushButton(LanguageString(kMsgProperties), printerGroup);
+    noPrinters_ = new QLabel(LanguageString(kMsgNoPrinters), printerGroup);
     noPrinters_->hide();
     printerType_ = new QLabel(printerGroup);
     printerWhere_ = new QLabel(printerGroup);
@@ -85,19 +85,20 @@ TppPrintDialog::TppPrintDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(printerGroup);
 
     auto* middle = new QHBoxLayout();
-    auto* rangeGroup = new QGroupBox(LanguageString(19), this);
+    auto* rangeGroup = new QGroupBox(LanguageString(kMsgPageRange), this);
     auto* rangeLayout = new QVBoxLayout(rangeGroup);
-    all_ = new QRadioButton(LanguageString(3), rangeGroup);
-    currentPage_ = new QRadioButton(LanguageString(9), rangeGroup);
-    pages_ = new QRadioButton(LanguageString(20), rangeGroup);
+    all_ = new QRadioButton(LanguageString(kMsgAll), rangeGroup);
+    currentPage_ = new QRadioButton(LanguageString(kMsgCurrentPage), rangeGroup);
+    pages_ = new QRadioButton(LanguageString(kMsgPages), rangeGroup);
     pageList_ = new QLineEdit(rangeGroup);
     auto* pagesRow = new QHBoxLayout();
     pagesRow->addWidget(pages_);
     pagesRow->addWidget(pageList_, 1);
-    auto* hint = new QLabel(LanguageString(11), rangeGroup);
+    auto* hint = new QLabel(LanguageString(kMsgPageListHint), rangeGroup);
     hint->setWordWrap(true);
     pageRange_ = new QComboBox(rangeGroup);
-    pageRange_->addItems({LanguageString(1017), LanguageString(1018), LanguageString(1019)});
+    pageRange_->addItems(
+        {LanguageString(kMsgAllPagesInRange), LanguageString(kMsgOddPages), LanguageString(kMsgEvenPages)});
     auto* printLabel = new QLabel(withColon(1016), rangeGroup);
     printLabel->setBuddy(pageRange_);
     auto* printRow = new QHBoxLayout();
@@ -110,14 +111,14 @@ TppPrintDialog::TppPrintDialog(QWidget* parent) : QDialog(parent) {
     rangeLayout->addLayout(printRow);
     middle->addWidget(rangeGroup, 1);
 
-    auto* copiesGroup = new QGroupBox(LanguageString(7), this);
+    auto* copiesGroup = new QGroupBox(LanguageString(kMsgCopies), this);
     auto* copiesGrid = new QGridLayout(copiesGroup);
     auto* copiesLabel = new QLabel(withColon(1014), copiesGroup);
     copies_ = new QSpinBox(copiesGroup);
     // Three digits, from 1 to 999: the arrows stop at both ends.
     copies_->setRange(1, 999);
     copiesLabel->setBuddy(copies_);
-    collate_ = new QCheckBox(LanguageString(1015), copiesGroup);
+    collate_ = new QCheckBox(LanguageString(kMsgCollate), copiesGroup);
     collatePicture_ = new QLabel(copiesGroup);
     collatePicture_->setFixedSize(102, 53);
     copiesGrid->addWidget(copiesLabel, 0, 0);
@@ -129,7 +130,7 @@ TppPrintDialog::TppPrintDialog(QWidget* parent) : QDialog(parent) {
 
     filePanel_ = new QGroupBox(this);
     auto* fileGrid = new QGridLayout(filePanel_);
-    printToFile_ = new QCheckBox(LanguageString(26), filePanel_);
+    printToFile_ = new QCheckBox(LanguageString(kMsgPrintToFile), filePanel_);
     fileTypes_ = new QComboBox(filePanel_);
     fileName_ = new QLineEdit(filePanel_);
     browse_ = new QPushButton(QStringLiteral("..."), filePanel_);
@@ -143,9 +144,9 @@ TppPrintDialog::TppPrintDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(filePanel_);
 
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(LanguageString(17), QDialogButtonBox::AcceptRole);
+    ok_ = buttons->addButton(LanguageString(kMsgOK), QDialogButtonBox::AcceptRole);
     ok_->setDefault(true);
-    buttons->addButton(LanguageString(5), QDialogButtonBox::RejectRole);
+    buttons->addButton(LanguageString(kMsgCancel), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &TppPrintDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TppPrintDialog::reject);
@@ -382,7 +383,7 @@ void TppPrintDialog::accept() {
             return;
         }
         if (list.isEmpty()) {
-            tell(LanguageString(32));
+            tell(LanguageString(kMsgNoPagesEntered));
             return;
         }
         request.PageList = list;
@@ -391,7 +392,7 @@ void TppPrintDialog::accept() {
     const bool toFile = filePanel_->isVisibleTo(this) && printToFile_->isChecked() && fileTypes_->count() > 0;
     // The file name is asked for whichever pages are chosen.
     if (toFile && fileName_->text().trimmed().isEmpty()) {
-        tell(LanguageString(33));
+        tell(LanguageString(kMsgFileNameNeeded));
         return;
     }
     if (!toFile && Printer && !Printer->HasUsableContext()) {

@@ -156,7 +156,12 @@ TppCommunicator* TraCodeModule::findReportObject(const QByteArray& name) const {
     if (TppCommunicator* found = owner->FindUserName(text))
         if (!dynamic_cast<const TraCodeModule*>(found))
             return found;
-    return TppDataPipeline::FindByName(owner->Owner() ? owner->Owner() : owner, text);
+    // Templates that store no user names name the component itself.
+    OwnedComponent* form = owner->Owner() ? owner->Owner() : owner;
+    if (auto* named = dynamic_cast<TppCommunicator*>(form->FindComponent(text)))
+        if (!dynamic_cast<const TraCodeModule*>(named))
+            return named;
+    return TppDataPipeline::FindByName(form, text);
 }
 
 // ---- compiling and running -------------------------------------------------

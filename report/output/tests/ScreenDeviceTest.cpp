@@ -110,7 +110,7 @@ TEST(ScreenTextTest, MemosAreFittedIntoTheirBox) {
     const Case cases[] = {
         {"fits as laid out", {"abc", "def"}, 0, {100, 24}, 10, 0, 12, 2},
         {"within a tenth: spaced to fill the box", {"abc", "def"}, 0, {100, 26}, 10, 0, 13, 2},
-        {"too wide: a step smaller per line", {"abcdefghijk", "abcdefghijk"}, 0, {100, 100}, 9, 0, 10, 2},
+        {"too wide: a step smaller per line", {"abcdefghijk", "abcdefghijk"}, 0, {100, 100}, 9, 0, 11, 2},
         {"leading goes before the type shrinks", {"abc", "def", "ghi"}, 4, {100, 36}, 10, 0, 12, 3},
         {"too tall even at the smallest: cut after one line more than fits",
          {"a", "b", "c", "d"},
