@@ -244,7 +244,7 @@ TEST_F(ShowReportPreviewTest, TheDesignerEditsTheTemplateThatShowReportThenPrint
     const int footerTop = controller.layout().areaTop(controller.bandIndex(footer));
     QTest::mouseClick(&surface, Qt::LeftButton, Qt::NoModifier, surface.toWidget(QPoint(300, footerTop + 8)));
     ASSERT_EQ(footer->ObjectCount(), 1);
-    designer->propertyPanel().edit("Caption", "Designed in Kestrel");
+    designer->propertyPanel().editProperty("Caption", "Designed in Kestrel");
     auto* added = dynamic_cast<TppLabel*>(footer->Object(0));
     ASSERT_TRUE(added);
     EXPECT_EQ(added->Caption(), "Designed in Kestrel");

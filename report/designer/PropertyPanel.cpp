@@ -51,7 +51,7 @@ void PropertyPanel::refresh() {
             choice->setCurrentText(propertyText(row));
             const QString path = row.path;
             connect(choice, &QComboBox::textActivated, this,
-                    [this, path](const QString& text) { edit(path, text); });
+                    [this, path](const QString& text) { editProperty(path, text); });
             setCellWidget(index, 1, choice);
         }
     }
@@ -68,10 +68,10 @@ int PropertyPanel::rowOf(const QString& path) const {
 void PropertyPanel::cellEdited(int row, int column) {
     if (filling_ || column != 1 || row < 0 || row >= rows_.size())
         return;
-    edit(rows_.at(row).path, item(row, 1)->text());
+    editProperty(rows_.at(row).path, item(row, 1)->text());
 }
 
-void PropertyPanel::edit(const QString& path, const QString& text) {
+void PropertyPanel::editProperty(const QString& path, const QString& text) {
     const int row = rowOf(path);
     if (!object_ || row < 0)
         return;

@@ -21,7 +21,7 @@ public:
     // The row of a property, -1 if it is not shown.
     int rowOf(const QString& path) const;
     // What the user types into the value cell of a row, as an edit does.
-    void edit(const QString& path, const QString& text);
+    void editProperty(const QString& path, const QString& text);
     void refresh();
 
 private:

@@ -108,11 +108,11 @@ TEST_F(DesignerWindowTest, ThePropertyPanelShowsTheRegistryAndEditsThroughTheUnd
     ASSERT_GE(caption, 0);
     EXPECT_EQ(panel.item(caption, 1)->text(), "Label1");
     EXPECT_GE(panel.rowOf("Font.Name"), 0) << "nested objects are listed dotted";
-    panel.edit("Caption", "Amount");
+    panel.editProperty("Caption", "Amount");
     EXPECT_EQ(first->Caption(), "Amount");
     QCoreApplication::processEvents();
     EXPECT_EQ(panel.item(panel.rowOf("Caption"), 1)->text(), "Amount");
-    panel.edit("mmLeft", "not a number");
+    panel.editProperty("mmLeft", "not a number");
     EXPECT_EQ(first->mmLeft(), mm(10)) << "a text that means nothing changes nothing";
     designer().undoStack().undo();
     EXPECT_EQ(first->Caption(), "Label1");
