@@ -13,3 +13,4 @@ public:
 protected:
     bool DefaultAutoSize() const override { return true; }
 };
+#include <QtWidgets/QWidget>
