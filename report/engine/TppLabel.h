@@ -13,4 +13,3 @@ public:
 protected:
     bool DefaultAutoSize() const override { return true; }
 };
-#include <QtWidgets/QWidget>
