@@ -196,7 +196,12 @@ void TppEngine::Notify(TppCommunicator* sender, int operation) {
     }
     lookups_.removeIf([sender](const TppDataPipeline* pipeline) { return pipeline == sender; });
     opened_.removeIf([sender](const TppDataPipeline* pipeline) { return pipeline == sender; });
-    if (BandEngine(dynamic_cast<TppBand*>(sender))) {
+    // Bands tell of their removal from the communicator's destructor, where
+    // the sender is no longer a band to a cast: compare addresses instead.
+    const bool aBand = std::any_of(bandEngines_.begin(), bandEngines_.end(), [sender](const auto& engine) {
+        return static_cast<const TppCommunicator*>(&engine->Band()) == sender;
+    });
+    if (aBand) {
         // The next request starts a new run over the bands there are then.
         StopPrinting = true;
         Status &= ~unsigned(esStarted);
