@@ -39,9 +39,10 @@ bool isPageText(TppCalcType type) {
     return type == ctPageSet || type == ctPageSetDesc || type == ctPageNoDesc;
 }
 
-// What both replacements take over from the calculation.
+// What both replacements take over from the calculation. The bounds come
+// last: while the new component still sizes itself, it would fit them to
+// its font and lose the size the layout gave it.
 void copyLook(const TppCalc& from, TppCustomText& to) {
-    to.SetBounds(from.mmLeft(), from.mmTop(), from.mmWidth(), from.mmHeight());
     to.SetTextAlignment(from.TextAlignment());
     to.SetAutoSize(from.AutoSize());
     to.SetColor(from.Color());
@@ -50,6 +51,7 @@ void copyLook(const TppCalc& from, TppCustomText& to) {
     to.SetTransparent(from.Transparent());
     to.SetVisible(from.Visible());
     to.SetWordWrap(from.WordWrap());
+    to.SetBounds(from.mmLeft(), from.mmTop(), from.mmWidth(), from.mmHeight());
     to.OnDrawCommandCreate = from.OnDrawCommandCreate;
     to.OnDrawCommandClick = from.OnDrawCommandClick;
     to.OnPrint = from.OnPrint;

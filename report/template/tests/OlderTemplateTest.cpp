@@ -2,10 +2,13 @@
 #include "EngineClasses.h"
 #include "PagewrightErrors.h"
 #include "TemplateClasses.h"
+#include "TppCalc.h"
 #include "TppDetailBand.h"
 #include "TppLabel.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
+#include "TppSystemVariable.h"
+#include "TppVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +65,63 @@ TEST(OlderTemplateTest, OldNamesAreReadAndTheLayoutIsWrittenAsToday) {
                  ETemplateLoadError)
         << "a version that is no number is a damaged template";
     EXPECT_EQ(report->VersionNo(), 4210);
+}
+
+// Calculations of layouts older than variables become the variable of their
+// kind in their place, keeping name, geometry and look; newer layouts keep
+// them as they are.
+TEST(OlderTemplateTest, OldCalculationsBecomeVariablesInTheirPlace) {
+    registerEngineClasses();
+    registerTemplateClasses();
+    const auto layout = [](const char* version) {
+        return QByteArray("object Report1: TppReport\r\n  Version = '") + version +
+               "'\r\n"
+               "  object ppDetailBand1: TppDetailBand\r\n"
+               "    object ppLabel1: TppLabel\r\n"
+               "    end\r\n"
+               "    object ppCalc1: TppCalc\r\n"
+               "      CalcType = ctPageNoDesc\r\n"
+               "      DisplayFormat = '#'\r\n"
+               "      Font.Size = 14\r\n"
+               "      TextAlignment = taRightJustified\r\n"
+               "      UserName = 'PageText'\r\n"
+               "      mmLeft = 12000\r\n"
+               "      mmTop = 3000\r\n"
+               "    end\r\n"
+               "    object ppCalc2: TppCalc\r\n"
+               "      CalcType = ctCustom\r\n"
+               "      CustomType = dtCurrency\r\n"
+               "    end\r\n"
+               "  end\r\n"
+               "end\r\n";
+    };
+    OwnedComponent form;
+    auto* report = new TppReport(&form);
+    report->SetName("Report1");
+    ReportTemplate(*report).LoadFromBytes(layout("3.52"));
+    TppBand* band = report->DetailBand();
+    ASSERT_NE(band, nullptr);
+    ASSERT_EQ(band->ObjectCount(), 3);
+    auto* system = dynamic_cast<TppSystemVariable*>(band->Object(1));
+    ASSERT_NE(system, nullptr) << band->Object(1)->classInfo().name().toStdString();
+    EXPECT_EQ(system->Name(), "ppCalc1");
+    EXPECT_EQ(system->UserName(), "PageText");
+    EXPECT_EQ(system->VarType(), vtPageNoDesc);
+    EXPECT_EQ(system->mmLeft(), 12000);
+    EXPECT_EQ(system->mmTop(), 3000);
+    EXPECT_EQ(system->Font().size, 14);
+    EXPECT_EQ(system->TextAlignment(), taRightJustified);
+    EXPECT_EQ(system->DisplayFormat(), "#");
+    EXPECT_EQ(system->Band(), band);
+    auto* variable = dynamic_cast<TppVariable*>(band->Object(2));
+    ASSERT_NE(variable, nullptr);
+    EXPECT_EQ(variable->Name(), "ppCalc2");
+    EXPECT_EQ(variable->DataType(), dtCurrency);
+
+    ReportTemplate(*report).LoadFromBytes(layout("4.21"));
+    ASSERT_NE(report->DetailBand(), nullptr);
+    EXPECT_NE(dynamic_cast<TppCalc*>(report->DetailBand()->Object(1)), nullptr)
+        << "a layout that knew variables keeps its calculations";
 }
 
 } // namespace
