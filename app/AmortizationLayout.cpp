@@ -177,6 +177,10 @@ void buildAmortizationLayout(TppReport& report, TppDataPipeline& pipeline) {
     report.SetAutoStop(false);
     report.SetDataPipeline(&pipeline);
     report.SetDeviceType(QStringLiteral("Screen"));
+    // The schedule is something people keep and send: the preview's print
+    // dialog offers PDF, text, workbook and archive files beside the printer.
+    report.SetAllowPrintToFile(true);
+    report.SetAllowPrintToArchive(true);
 
     TppPrinterSetup& setup = report.PrinterSetup();
     setup.SetPrinterName(QStringLiteral("Default"));

@@ -1,5 +1,7 @@
 #include "ApplicationWaitCursor.h"
+#include "ArchiveReader.h"
 #include "CommandRun.h"
+#include "CupsPdfQueue.h"
 #include "DesignWorkspace.h"
 #include "DesignerController.h"
 #include "FakePrinterCatalog.h"
@@ -8,6 +10,7 @@
 #include "PreviewForms.h"
 #include "PrintDialogForms.h"
 #include "PropertyPanel.h"
+#include "QtPrinterCatalog.h"
 #include "RecordingPrompter.h"
 #include "RegistryScope.h"
 #include "ReportCommand.h"
@@ -23,6 +26,7 @@
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
 #include "WindowReportActions.h"
+#include "WorkbookReader.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -34,6 +38,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -342,6 +347,159 @@ TEST_F(ShowReportPreviewTest, ThePrintButtonPrintsTheChosenPagesOnThePrinter) {
     EXPECT_EQ(sheets[1], sheets[3]);
     EXPECT_NE(sheets[0], sheets[1]);
     EXPECT_EQ(pageShownAfter, 1) << "the preview keeps its page";
+}
+
+// The text devices write only the bands and components marked for saving;
+// the template copy beside the program marks the detail band and the six
+// data texts of a payment.
+void markPaymentsSaved(const QString& templatePath) {
+    QFile file(templatePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    static const QRegularExpression saved(
+        QStringLiteral("(object ppD(?:BText\\d: TppDBText|etailBand1: TppDetailBand)\r\n)"));
+    text = QString::fromLatin1(text).replace(saved, QStringLiteral("\\1    Save = True\r\n")).toLatin1();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+// Print to File from the preview's print dialog, once for every file type
+// it offers; each file is read back by a reader of its own kind. The file
+// names are typed without an extension, which the dialog adds.
+TEST_F(ShowReportPreviewTest, PrintToFileWritesEveryFileTypeTheDialogOffers) {
+    markPaymentsSaved(dir.filePath("Amortization.rtm"));
+    registerPrintDialogs(&prompter);
+    const QStringList fileTypes = {"PdfFile", "TextFile", "ReportTextFile", "SpreadsheetFile", "ArchiveFile"};
+    QStringList offered;
+    int pageCount = 0;
+    QTimer::singleShot(0, [&] {
+        TppPrintPreview* form = openPreview();
+        if (!form)
+            return;
+        TppViewer* viewer = form->Viewer();
+        if (!QTest::qWaitFor([viewer] { return viewer->AbsolutePageNo() > 0; }, 10000))
+            return form->Close();
+        auto& panel = dynamic_cast<TppPreview&>(form->Preview());
+        for (const QString& type : fileTypes) {
+            QTimer::singleShot(0, [&, type] {
+                auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                QComboBox* types = dialog->FileTypeCombo();
+                if (offered.isEmpty())
+                    for (int i = 0; i < types->count(); ++i)
+                        offered << types->itemData(i).toString();
+                dialog->PrintToFileBox()->setChecked(true);
+                types->setCurrentIndex(types->findData(type));
+                dialog->FileNameEdit()->setText(dir.filePath("out-" + type));
+                dialog->OkButton()->click();
+                // A refused choice keeps the dialog open; the test goes on.
+                if (dialog->isVisible())
+                    dialog->reject();
+            });
+            panel.PrintButton()->click();
+        }
+        panel.LastButton()->click();
+        pageCount = viewer->AbsolutePageNo();
+        form->Close();
+    });
+    window->findChild<QPushButton*>("Button1")->click();
+    unregisterPrintDialogs();
+
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    for (const QString& type : fileTypes)
+        EXPECT_TRUE(offered.contains(type)) << type.toStdString();
+    ASSERT_EQ(pageCount, 12) << "30 years of payments";
+    const auto written = [&](const QString& type) {
+        const QStringList found = QDir(dir.path()).entryList({"out-" + type + ".*"}, QDir::Files);
+        EXPECT_EQ(found.size(), 1) << type.toStdString() << " gets its extension";
+        QFile file(dir.filePath(found.value(0)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    const QByteArray pdf = written("PdfFile");
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    static const QRegularExpression pdfPage(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
+    EXPECT_EQ(QString::fromLatin1(pdf).count(pdfPage), pageCount);
+
+    const QList<QByteArray> records = written("TextFile").split('\n');
+    ASSERT_EQ(records.size(), 360) << "a record for each payment";
+    EXPECT_EQ(records.front().trimmed(), "04/2024,599.55,99.55,500.00,500.00,\"99,900.45\"");
+
+    const QByteArray grid = written("ReportTextFile");
+    // The grid comes from the fixed-pitch font: as many lines on every
+    // page, none after the report's last.
+    EXPECT_EQ((grid.count('\n') + 1) % pageCount, 0) << grid.count('\n');
+    EXPECT_TRUE(grid.contains("99,900.45"));
+
+    const QStringList archives = QDir(dir.path()).entryList({"out-ArchiveFile.*"}, QDir::Files);
+    ASSERT_EQ(archives.size(), 1);
+    EXPECT_EQ(int(ReadArchiveFile(dir.filePath(archives.front())).size()), pageCount);
+
+    const QStringList books = QDir(dir.path()).entryList({"out-SpreadsheetFile.*"}, QDir::Files);
+    ASSERT_EQ(books.size(), 1);
+    EXPECT_EQ(readWorkbook(dir.filePath(books.front())).value("maxRow").toInt(), 360);
+}
+
+// From the preview's print button through Qt's printer to a real CUPS queue,
+// as the desktop program prints; the queue's PDF has every page.
+TEST_F(ShowReportPreviewTest, ThePreviewPrintsOnACupsQueue) {
+    auto catalog = std::make_shared<QtPrinterCatalog>();
+    QStringList installed;
+    for (const InstalledPrinter& printer : catalog->printers())
+        installed << printer.name;
+    const CupsPdfQueue queue = CupsPdfQueue::find(installed);
+    if (!queue.missing.isEmpty()) {
+        if (queue.required)
+            FAIL() << queue.missing.toStdString();
+        GTEST_SKIP() << queue.missing.toStdString();
+    }
+    const QString title = CupsPdfQueue::uniqueTitle();
+    {
+        QFile file(dir.filePath("Amortization.rtm"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        const QByteArray text =
+            file.readAll().replace("DocumentName = 'Report'", "DocumentName = '" + title.toLatin1() + "'");
+        file.resize(0);
+        file.write(text);
+    }
+    TppPrinterList::instance().setCatalog(catalog);
+    registerPrintDialogs(&prompter);
+    int pageCount = 0;
+    QTimer::singleShot(0, [&] {
+        TppPrintPreview* form = openPreview();
+        if (!form)
+            return;
+        TppViewer* viewer = form->Viewer();
+        if (!QTest::qWaitFor([viewer] { return viewer->AbsolutePageNo() > 0; }, 10000))
+            return form->Close();
+        auto& panel = dynamic_cast<TppPreview&>(form->Preview());
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->PrinterCombo()->setCurrentIndex(dialog->PrinterCombo()->findText(queue.name));
+            dialog->AllButton()->setChecked(true);
+            dialog->OkButton()->click();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        panel.PrintButton()->click();
+        panel.LastButton()->click();
+        pageCount = viewer->AbsolutePageNo();
+        form->Close();
+    });
+    window->findChild<QPushButton*>("Button1")->click();
+    unregisterPrintDialogs();
+    TppPrinterList::instance().setCatalog(std::make_shared<FakePrinterCatalog>());
+
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    const QString info = CupsPdfQueue::landedPdfInfo(title);
+    ASSERT_FALSE(info.isEmpty()) << "nothing landed in " << CupsPdfQueue::outFolder().toStdString()
+                                 << " within 30 s";
+    EXPECT_EQ(CupsPdfQueue::pagesOf(info), QString::number(pageCount));
+    EXPECT_TRUE(info.contains(title)) << info.toStdString();
 }
 
 } // namespace
