@@ -7,6 +7,7 @@
 #include "TppPage.h"
 #include "TppTextFileDevice.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QSaveFile>
@@ -43,28 +44,57 @@ QString displayFormatOf(const TppDrawText& item) {
     return format && format->get ? format->get(*component).toString() : QString();
 }
 
-// The same date picture in Qt's letters, when it holds nothing but days
-// (d, dd), months (m, mm), years (yy, yyyy) and separators; else empty.
-QString qtDatePicture(const QString& picture) {
+// A date or time picture as Qt reads it and as the workbook shows it, when
+// it holds nothing but days (d, dd), months (m, mm), years (yy, yyyy),
+// hours (h, hh), minutes (n, nn), seconds (s, ss) and separators; else none.
+// The workbook writes minutes as "m" and knows them by the hour beside them.
+struct CellPicture {
     QString qt;
+    QString workbook;
+};
+
+std::optional<CellPicture> cellPicture(const QString& picture) {
+    CellPicture cell;
     for (qsizetype i = 0; i < picture.size();) {
         const QChar c = picture[i].toLower();
         qsizetype run = 1;
         while (i + run < picture.size() && picture[i + run].toLower() == c)
             ++run;
-        if (c == u'd' && run <= 2)
-            qt += QString(run, u'd');
-        else if (c == u'm' && run <= 2)
-            qt += QString(run, u'M');
-        else if (c == u'y' && (run == 2 || run == 4))
-            qt += QString(run, u'y');
+        const auto both = [&](QChar qt, QChar workbook) {
+            cell.qt += QString(run, qt);
+            cell.workbook += QString(run, workbook);
+        };
+        if (c == u'y' && (run == 2 || run == 4))
+            both(u'y', u'y');
+        else if (run > 2 && QStringLiteral("dmhns").contains(c))
+            return std::nullopt;
+        else if (c == u'd' || c == u'h' || c == u's')
+            both(c, c);
+        else if (c == u'm')
+            both(u'M', u'm');
+        else if (c == u'n')
+            both(u'm', u'm');
         else if (c.isLetterOrNumber() || c == u'\'' || c == u'"')
-            return {};
+            return std::nullopt;
         else
-            qt += QString(run, picture[i]);
+            both(picture[i], picture[i]);
         i += run;
     }
-    return qt;
+    return cell;
+}
+
+// The workbook's day number of a date, a time of the day or both, as the
+// text shows them by its picture; none when the text does not read back.
+std::optional<double> workbookDays(TppDataType type, const QString& text, const QString& qtPicture) {
+    const QDateTime read = QDateTime::fromString(text, qtPicture);
+    if (!read.isValid())
+        return std::nullopt;
+    constexpr double msPerDay = 86400000.0;
+    const double time = read.time().msecsSinceStartOfDay() / msPerDay;
+    if (type == dtTime)
+        return time;
+    const double days = double(QDate(1899, 12, 30).daysTo(read.date()));
+    return type == dtDate ? days : days + time;
 }
 
 } // namespace
@@ -161,14 +191,13 @@ void TppSpreadsheetFileDevice::writeCell(int column, const TppDrawText& item) {
             return;
         }
     }
-    // A date whose picture is made of days, months and years only reads
-    // back by that picture; it becomes a date cell with the same picture.
-    if (item.DataType() == dtDate) {
-        const QString qtPicture = qtDatePicture(picture);
-        const QDate date = qtPicture.isEmpty() ? QDate() : QDate::fromString(item.Text, qtPicture);
-        if (date.isValid()) {
-            const double days = double(QDate(1899, 12, 30).daysTo(date));
-            check(worksheet_write_number(sheet_, row_, column, days, formatFor(picture)));
+    // A date or time whose picture is made of day, month, year, hour,
+    // minute and second letters only reads back by that picture; it becomes
+    // a date cell showing the same picture.
+    if (item.DataType() == dtDate || item.DataType() == dtTime || item.DataType() == dtDateTime) {
+        const std::optional<CellPicture> cell = picture.isEmpty() ? std::nullopt : cellPicture(picture);
+        if (const auto days = cell ? workbookDays(item.DataType(), item.Text, cell->qt) : std::nullopt) {
+            check(worksheet_write_number(sheet_, row_, column, *days, formatFor(cell->workbook)));
             return;
         }
     }

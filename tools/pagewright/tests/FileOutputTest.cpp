@@ -249,7 +249,7 @@ QJsonObject readWorkbook(const QString& file) {
     return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
 }
 
-TEST(SpreadsheetFile, OneRowPerRecordWithNumbersAndDatesTyped) {
+TEST(SpreadsheetFile, OneRowPerRecordWithNumbersDatesAndTimesTyped) {
     QTemporaryDir folder;
     const QString file = folder.filePath("rows.xlsx");
     const CommandRun rendered = render(caseArguments("spreadsheet_typed_values") << "--xlsx" << file);
@@ -257,7 +257,7 @@ TEST(SpreadsheetFile, OneRowPerRecordWithNumbersAndDatesTyped) {
     const QJsonObject book = readWorkbook(file);
     ASSERT_FALSE(book.isEmpty()) << "openpyxl could not read the workbook";
     EXPECT_EQ(book["maxRow"].toInt(), 3) << "one row per detail band; the title band does not save";
-    EXPECT_EQ(book["maxColumn"].toInt(), 4);
+    EXPECT_EQ(book["maxColumn"].toInt(), 6);
     QMap<QString, QJsonObject> cells;
     for (const QJsonValue cell : book["cells"].toArray())
         cells[cell["ref"].toString()] = cell.toObject();
@@ -273,6 +273,8 @@ TEST(SpreadsheetFile, OneRowPerRecordWithNumbersAndDatesTyped) {
         {"B1", 12, "n", "General", "an integer field without a format"},
         {"C1", 1234.5, "n", "#,0.00", "the display format shows the number"},
         {"D1", "2024-03-15 00:00:00", "d", "mm/dd/yyyy", "a date is a date cell with its picture"},
+        {"E1", "2024-03-15 14:30:00", "d", "dd.mm.yyyy hh:mm", "a date-time keeps its minutes"},
+        {"F1", "08:15:30", "d", "hh:mm:ss", "a time of the day is a time cell"},
         {"C2", 0.25, "n", "#,0.00", "every record of the page"},
         {"A3", "5\" pipe", "s", "General", "quotes are kept as they are"},
         {"B3", QJsonValue::Null, "n", "General", "an empty value is an empty cell"},
