@@ -240,8 +240,26 @@ TppEngine* TppSubReport::childEngine() {
 }
 
 void TppSubReport::resetChildEngine() {
+    heldInstance_ = -1;
     if (TppEngine* engine = childEngine())
         engine->Reset();
+}
+
+// A page made again (asked for alone, or in the second pass) may continue
+// an instance the child engine no longer holds: its pages before this one
+// are made again first, each on the paper it had, so the child continues
+// where that instance's page ended.
+void TppSubReport::replayInstance() {
+    const int continueAt = ChildPageNo;
+    const auto found = childPageSizes_.find(Count);
+    const QList<QSize> sizes = found != childPageSizes_.end() ? found->second : QList<QSize>();
+    resetChildEngine();
+    heldInstance_ = Count;
+    for (ChildPageNo = 1; ChildPageNo < continueAt && ChildPageNo <= sizes.size(); ++ChildPageNo) {
+        const QSize& size = sizes[ChildPageNo - 1];
+        generateChildPage(size.width(), size.height());
+    }
+    ChildPageNo = continueAt;
 }
 
 void TppSubReport::InitForReport() {
@@ -257,6 +275,7 @@ void TppSubReport::InitForReport() {
     ChildPageNo = 1;
     ChildPageCount = 0;
     ChildLastPage = 0;
+    childPageSizes_.clear();
     if (TppChildReport* report = ChildReport()) {
         // The main report runs the passes; the child follows them page by page.
         if (report->PassSetting() == psTwoPass)
@@ -304,6 +323,10 @@ void TppSubReport::generateChildPage(int width, int height) {
     for (int TppPageDef::*margin : {&TppPageDef::mmMarginLeft, &TppPageDef::mmMarginTop,
                                     &TppPageDef::mmMarginRight, &TppPageDef::mmMarginBottom})
         setup.SetmmMargin(margin, 0);
+    QList<QSize>& sizes = childPageSizes_[Count];
+    if (sizes.size() < ChildPageNo)
+        sizes.resize(ChildPageNo);
+    sizes[ChildPageNo - 1] = QSize(width, height);
     // A child with nothing to print this time leaves no page of an earlier instance behind.
     engine->Page().ResetPage();
     TppPageRequest request;
@@ -334,7 +357,10 @@ void TppSubReport::measureChild() {
         ChildPageNo = ChildPageCount = 1;
         ChildLastPage = 0;
         resetChildEngine();
+        heldInstance_ = Count;
     } else {
+        if (heldInstance_ != Count)
+            replayInstance();
         engine->AbsolutePageCount = ChildPageCount;
     }
     const bool keep = KeepTogetherApplies();

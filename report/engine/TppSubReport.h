@@ -4,7 +4,10 @@
 #include "TppPublisher.h"
 #include "TppStretchable.h"
 
+#include <QSize>
 #include <QStringList>
+
+#include <map>
 
 class TppChildReport;
 class TppDrawCommand;
@@ -92,6 +95,7 @@ private:
     // given size without margins.
     void generateChildPage(int width, int height);
     void resetChildEngine();
+    void replayInstance();
     void routeDrillDownEvents(bool on);
     void toggleExpansion(TppDrawCommand& command);
     TppEngine* childEngine();
@@ -105,6 +109,10 @@ private:
     bool expandAll_ = false;
     TppOutlineSettings outlineSettings_;
     TppComponent* drillDown_ = nullptr;
+    // The instance whose pages the child engine holds (its Count; -1 for
+    // none), and the paper each child page of each instance had.
+    int heldInstance_ = -1;
+    std::map<int, QList<QSize>> childPageSizes_;
     // The child's pages go nowhere but to this subreport.
     TppPublisher childPublisher_;
 };
