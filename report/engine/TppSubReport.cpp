@@ -364,8 +364,16 @@ void TppSubReport::measureChild() {
         engine->AbsolutePageCount = ChildPageCount;
     }
     const bool keep = KeepTogetherApplies();
-    generateChildPage(PrintRect.Width(), PrintRect.Height());
-    if (StretchingMode()) {
+    // A fixed box that walks all its data shows one box-high child page on
+    // each parent page, cut at the box, until the child's data ends.
+    const bool traversing = printBehavior_ == pbFixed;
+    const int boxHeight = std::min(mmHeight(), PageBottom - PrintRect.Top);
+    generateChildPage(PrintRect.Width(), traversing ? boxHeight : PrintRect.Height());
+    if (traversing) {
+        InstanceComplete = engine->LastBandDone;
+        OverFlow = !InstanceComplete;
+        SpaceUsed = boxHeight;
+    } else if (StretchingMode()) {
         InstanceComplete = engine->LastBandDone;
         OverFlow = !InstanceComplete;
         SpaceUsed = engine->SpaceUsedOnPage();
