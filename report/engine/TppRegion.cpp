@@ -334,8 +334,10 @@ void TppRegion::generateList(int listIndex, int startIndex, PassMarks& marks) {
     }
 }
 
+// The frame first, then the children above it, then what follows the region.
 void TppRegion::DrawOnPage(TppPage& page) {
-    TppComponent::DrawOnPage(page);
+    if (DrawComponent && Visible())
+        CreateDrawCommand(page);
     for (TppPrintable* child : drawQueue_.Sorted())
         child->DrawOnPage(page);
     DrawShifters(page);
