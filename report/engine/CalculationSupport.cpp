@@ -1,6 +1,7 @@
 #include "CalculationSupport.h"
 
 #include "TppCacheable.h"
+#include "TppChildReport.h"
 #include "TppComponent.h"
 #include "TppCustomEngine.h"
 #include "TppCustomReport.h"
@@ -14,13 +15,16 @@ TppCustomEngine* engineOf(const TppComponent& component) {
     return report ? report->Engine() : nullptr;
 }
 
+// A child report runs in one pass of its own; the passes are its main report's.
 bool inFirstPass(const TppComponent& component) {
-    const TppCustomEngine* engine = engineOf(component);
+    TppReportModel* report = component.Report();
+    auto* main = report ? dynamic_cast<TppCustomReport*>(report->MainReport()) : nullptr;
+    const TppCustomEngine* engine = main ? main->Engine() : nullptr;
     return engine && engine->FirstPass();
 }
 
-QString lookAheadKey(int scope, int column) {
-    return QStringLiteral("%1|%2").arg(scope, 8).arg(column, 8);
+QString lookAheadKey(const TppComponent& component, int scope, int column) {
+    return reportKeyOf(component.Report()) + QStringLiteral("%1|%2").arg(scope, 8).arg(column, 8);
 }
 
 void PageTexts::Save(const TppCacheable& object, int page, const QString& text) {

@@ -48,8 +48,10 @@ TppCustomEngine* engineOf(const TppComponent& component);
 // The engine is in the pass that counts the pages (of a two-pass report,
 // the first; of a one-pass report, its only one).
 bool inFirstPass(const TppComponent& component);
-// Look-ahead keys: "%8d" of the scope, "|", "%8d" of the column.
-QString lookAheadKey(int scope, int column);
+// Look-ahead keys: the key of the component's report (which tells the
+// instances of a child report apart), "%8d" of the scope, "|", "%8d" of
+// the column.
+QString lookAheadKey(const TppComponent& component, int scope, int column);
 
 // A text per saved page, beside an object's page records (which hold numbers
 // only), so that a page made again starts from the text it had. Kept apart

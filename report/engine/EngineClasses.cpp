@@ -5,6 +5,7 @@
 #include "OutputClasses.h"
 #include "TextControlClasses.h"
 #include "TppBandedReport.h"
+#include "TppChildReport.h"
 #include "TppCustomComponent.h"
 #include "TppCustomGraphic.h"
 #include "TppCustomImage.h"
@@ -12,9 +13,11 @@
 #include "TppImage.h"
 #include "TppLine.h"
 #include "TppPicture.h"
+#include "TppRegion.h"
 #include "TppReport.h"
 #include "TppShape.h"
 #include "TppStretchable.h"
+#include "TppSubReport.h"
 
 void registerEngineClasses() {
     registerDataPipelineClasses();
@@ -30,8 +33,11 @@ void registerEngineClasses() {
              &TppImage::staticClassInfo(),
              &TppDBImage::staticClassInfo(),
              &TppPicture::staticClassInfo(),
+             &TppRegion::staticClassInfo(),
              &TppBandedReport::staticClassInfo(),
              &TppReport::staticClassInfo(),
+             &TppSubReport::staticClassInfo(),
+             &TppChildReport::staticClassInfo(),
          })
         registry.registerClass(*info);
     registerTextControlClasses();

@@ -2,6 +2,11 @@
 
 #include "DrawingTypes.h"
 
+class TppBrush;
+class TppDrawShape;
+class TppPen;
+struct TppPrintRect;
+
 // Where a shape's outline runs inside its box, in screen pixels: inset by
 // half the pen width so the outline stays inside, squares and circles
 // centred in the box, and the corner ellipse of rounded rectangles.
@@ -17,3 +22,9 @@ ShapeGeometry shapeGeometry(TShapeType shape, int width, int height, int penWidt
 
 // What the draw command paints: squares as rectangles, circles as ellipses.
 TShapeType drawnShapeType(TShapeType shape);
+
+// Fills a shape command for `shape` in the page box `rect`. The geometry is
+// worked out in screen pixels, as the designer draws it, so the page shows
+// what the designer showed.
+void fillShapeCommand(TppDrawShape& command, TShapeType shape, const TppPrintRect& rect, const TppPen& pen,
+                      const TppBrush& brush);

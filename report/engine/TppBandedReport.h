@@ -51,6 +51,12 @@ public:
     bool FitsNextPage(int offset, int height) const;
     // The page being generated is one the page cache has never held.
     bool GeneratingNewPage() const;
+    // Whether the header and footer bands print: a report printed inside
+    // another's band has no pages of its own.
+    virtual bool PrintsPageBands() const { return true; }
+    // Whether the pages are boxes on another report's pages: a band that
+    // does not fit one waits for the parent's next page instead of failing.
+    virtual bool PrintsInsideAnother() const { return false; }
 
     // The layout, data or output changed: the pages are made anew, from page 1.
     void Reset() override;

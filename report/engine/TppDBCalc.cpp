@@ -210,7 +210,7 @@ int TppDBCalc::valueSerial() const {
 
 QString TppDBCalc::GetLookAheadKey() const {
     if (const TppGroup* group = ResetGroup())
-        return lookAheadKey(group->BreakNo(), 0);
+        return lookAheadKey(*this, group->BreakNo(), 0);
     auto* report = dynamic_cast<TppCustomReport*>(Report());
     const int page = report && inPageBand(*this, {btHeader, btColumnHeader, btColumnFooter, btFooter})
                          ? report->AbsolutePageNo()
@@ -218,7 +218,7 @@ QString TppDBCalc::GetLookAheadKey() const {
     const TppCustomEngine* engine = engineOf(*this);
     const int column =
         engine && inPageBand(*this, {btColumnHeader, btColumnFooter}) ? engine->CurrentColumn : 0;
-    return lookAheadKey(page, column);
+    return lookAheadKey(*this, page, column);
 }
 
 QString TppDBCalc::GetLookAheadValue(const QString& key) const {

@@ -182,6 +182,20 @@ void TppEngine::Reset() {
     report_.BroadcastEvent(&report_, ciReportGenerationEnd);
 }
 
+void TppEngine::RegenerateFrom(int page) {
+    if (generating_)
+        return;
+    if (report_.PassSetting() == psTwoPass || page <= 1) {
+        Reset();
+        return;
+    }
+    report_.PageCache().DiscardFrom(page);
+    passes_.firstComplete = false;
+    AbsolutePageCount = std::min(AbsolutePageCount, page - 1);
+    LastBandDone = false;
+    GenerationCompleted = false;
+}
+
 void TppEngine::Notify(TppCommunicator* sender, int operation) {
     TppCustomEngine::Notify(sender, operation);
     if (operation != ppopRemove)
@@ -392,6 +406,9 @@ void TppEngine::buildBandLists() {
     std::stable_sort(bands.begin(), bands.end(),
                      [](const TppBand* a, const TppBand* b) { return a->SortKey() < b->SortKey(); });
     for (TppBand* band : bands) {
+        const bool pageBand = band->BandTypeCode() == btHeader || band->BandTypeCode() == btFooter;
+        if (pageBand && !report_.PrintsPageBands())
+            continue;
         std::unique_ptr<TppBandEngine> engine = createBandEngine(*band, *this);
         if (!engine)
             continue;
@@ -613,7 +630,7 @@ void TppEngine::UseSpaceTo(int bottom) {
 }
 
 void TppEngine::BandDidNotFit(TppBandEngine& band) {
-    if (pageProgress_ || IsPrintable(bkFooter))
+    if (pageProgress_ || IsPrintable(bkFooter) || report_.PrintsInsideAnother())
         return;
     // Nothing on this page will be gone from the next: the band would
     // leave page after page empty.

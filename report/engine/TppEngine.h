@@ -38,6 +38,10 @@ public:
     void GeneratePages(TppPageRequest& request, TppPublisher& publisher) override;
     // Ends the run: the next request starts from page 1 with a fresh cache.
     void Reset() override;
+    // The pages from `page` on are made again by the next request (the
+    // layout of what follows changed): their saved states go, and the run
+    // counts its pages anew from there. A two-pass run starts over.
+    void RegenerateFrom(int page);
     // Disconnects the master, detail and lookup pipelines and closes those the engine opened.
     void ClosePipelines() override;
     void PageLimitReached() override;
@@ -59,6 +63,8 @@ public:
     bool DrawPage = false;
     // A GeneratePages call is running.
     bool Generating() const { return generating_; }
+    // The lowest page position the bands of the page reached.
+    int SpaceUsedOnPage() const { return spaceUsed_; }
     // Left to right: which columns have had their header and footer.
     std::vector<bool> ColumnOpened;
     std::vector<bool> ColumnClosed;

@@ -345,6 +345,10 @@ void TppStretchable::FinishBandPass() {
 
 void TppStretchable::DrawOnPage(TppPage& page) {
     TppComponent::DrawOnPage(page);
+    DrawShifters(page);
+}
+
+void TppStretchable::DrawShifters(TppPage& page) {
     bool first = true;
     for (TppPrintable* shifter : ShifterDrawQueue.Sorted()) {
         if (!first)

@@ -78,6 +78,8 @@ public:
 protected:
     // Where the content and the shifters continue on the next page.
     void CacheFields(CacheRecord& record) override;
+    // The stretchables placed below this one, after its own drawing.
+    void DrawShifters(TppPage& page);
 
 private:
     void placeInParent(const TppPrintParent& parent);

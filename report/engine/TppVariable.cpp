@@ -448,7 +448,7 @@ int TppVariable::scopeNumber() const {
 QString TppVariable::GetLookAheadKey() const {
     const bool byColumn = resetType_ == veColumnStart || resetType_ == veColumnEnd;
     const TppCustomEngine* engine = engineOf(*this);
-    return lookAheadKey(scopeNumber(), byColumn && engine ? engine->CurrentColumn : 0);
+    return lookAheadKey(*this, scopeNumber(), byColumn && engine ? engine->CurrentColumn : 0);
 }
 
 QString TppVariable::GetLookAheadValue(const QString& key) const {

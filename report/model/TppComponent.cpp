@@ -176,6 +176,12 @@ QRect TppComponent::holderRect() const {
     return holder ? holder->HolderRect() : QRect();
 }
 
+// Band-relative, as the holder's area: a region's area starts where the region does.
+int TppComponent::holderRight() const {
+    const QRect area = holderRect();
+    return std::max(area.x() + area.width(), 0);
+}
+
 void TppComponent::sizeToHolder() {
     if (!Holder() || !(parentWidth_ || parentHeight_))
         return;
@@ -189,14 +195,14 @@ void TppComponent::sizeToHolder() {
 }
 
 // A component stays inside its band: negative positions become 0, a left
-// edge beyond the band's width is pulled back to it. While designing the top
+// edge beyond its band's or region's right edge is pulled back to it. While designing the top
 // is held inside the band's height too (at print time a band may grow).
 void TppComponent::SetmmLeft(int value) {
     if (isLoading() || !band_)
         return TppPrintable::SetmmLeft(value);
     if (parentWidth_)
         return;
-    TppPrintable::SetmmLeft(std::clamp(value, 0, std::max(holderRect().width(), 0)));
+    TppPrintable::SetmmLeft(std::clamp(value, 0, holderRight()));
 }
 
 void TppComponent::SetmmTop(int value) {
@@ -222,7 +228,7 @@ void TppComponent::SetmmHeight(int value) {
 
 void TppComponent::SetBounds(int left, int top, int width, int height) {
     if (band_ && isDesigning() && !isLoading()) {
-        left = std::clamp(left, 0, std::max(holderRect().width(), 0));
+        left = std::clamp(left, 0, holderRight());
         top = std::clamp(top, 0, band_->mmHeight());
     }
     TppPrintable::SetBounds(left, top, width, height);

@@ -80,6 +80,7 @@ public:
 private:
     void sizeToHolder();
     QRect holderRect() const;
+    int holderRight() const;
 
     TppBand* band_ = nullptr;
     TppComponent* region_ = nullptr;

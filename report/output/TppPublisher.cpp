@@ -88,6 +88,13 @@ void TppPublisher::ResetCache() {
     cache_.clear();
 }
 
+void TppPublisher::DiscardPagesFrom(int pageNo) {
+    lastPageKnown_ = false;
+    lastPageNo_ = 0;
+    requestSatisfied_ = false;
+    cache_.erase(cache_.lowerBound(cacheKey(pageNo)), cache_.end());
+}
+
 void TppPublisher::BeginJob() {
     for (TppDevice* device : recipients(false))
         device->BeginJob();

@@ -30,6 +30,9 @@ public:
     void ResetDevices();
     void Reset();
     void ResetCache();
+    // The pages from `pageNo` on are to be made again: their copies go, and
+    // the last page is no longer known.
+    void DiscardPagesFrom(int pageNo);
     void BeginJob();
     void RequestPages();
     void AddRequest(const TppPageRequest& request);
