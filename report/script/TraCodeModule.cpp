@@ -73,10 +73,12 @@ TraCodeModule::TraCodeModule(OwnedComponent* owner)
     AddEventKind(ciReportGenerationStart);
     AddEventKind(ciReportGenerationEnd);
     environment_.interrupt = [this] { loopTurn(); };
+    environment_.objects = &objects_;
 }
 
 void TraCodeModule::setEnvironment(TraEnvironment environment) {
     environment.interrupt = [this] { loopTurn(); };
+    environment.objects = &objects_;
     environment_ = std::move(environment);
 }
 
