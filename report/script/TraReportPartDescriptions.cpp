@@ -31,6 +31,7 @@
 #include "TppSystemVariable.h"
 #include "TppTemplateDBSettings.h"
 #include "TppVariable.h"
+#include "TraCodeModule.h"
 #include "TraDescribe.h"
 #include "TraEnumerations.h"
 #include "TraEventValues.h"
@@ -68,12 +69,17 @@ TraMember setupSize(const char* name, float (TppPrinterSetup::*get)() const) {
                                      [get](TppPrinterSetup& s) { return singleValue((s.*get)()); });
 }
 
-// Loading a report's template frees the objects of the report, the running
-// script's among them: not while that report prints.
-void refuseWhilePrinting(TppTemplate& t) {
+// Loading a report's template frees the report's objects, its code module
+// among them: not while the report prints, and never from the report's own
+// scripts, which would free the program that runs.
+void refuseReplacingARunningReport(TppTemplate& t) {
     auto* reportTemplate = dynamic_cast<TppReportTemplate*>(&t);
-    if (reportTemplate && reportTemplate->Report().Printing())
-        throw TraRunError(QStringLiteral("A report's template cannot be loaded while the report prints"));
+    if (!reportTemplate)
+        return;
+    const TppCustomReport& report = reportTemplate->Report();
+    if (report.Printing() || TppReportModule::Find(report, TraCodeModule::staticClassInfo()))
+        throw TraRunError(
+            QStringLiteral("A report's template cannot be loaded while the report prints or by its scripts"));
 }
 
 void describePrinterSetup() {
@@ -355,7 +361,7 @@ void describeTemplates() {
         describe("TppTemplate", &TppTemplate::staticClassInfo(), customTemplate,
                  {fileMethod<TppTemplate>("LoadFromFile",
                                           [](TppTemplate& t, TraCallFrame& f) {
-                                              refuseWhilePrinting(t);
+                                              refuseReplacingARunningReport(t);
                                               t.SetFileName(textOf(f.args[0]));
                                               t.LoadFromFile();
                                           }),
@@ -366,7 +372,7 @@ void describeTemplates() {
                                           }),
                   method<TppTemplate>("LoadFromDatabase", {}, daUnknown,
                                       [](TppTemplate& t, TraCallFrame&) {
-                                          refuseWhilePrinting(t);
+                                          refuseReplacingARunningReport(t);
                                           t.LoadFromDatabase();
                                       }),
                   method<TppTemplate>("SaveToDatabase", {}, daUnknown,

@@ -1,4 +1,5 @@
 #include "ScriptedReport.h"
+#include "TemplateClasses.h"
 #include "TraRTTI.h"
 
 #include <QFile>
@@ -131,6 +132,17 @@ TEST_F(TraBridgeTest, FileMembersRunOnlyWhenTheRunAllowsThem) {
                        folder.filePath(QStringLiteral("none.txt")).toStdString() + "');\nend;")
                   .find("Cannot open file"),
               std::string::npos);
+}
+
+// Loading would free the report's objects, the module running the script among them.
+TEST(TraReportTemplateTest, ScriptsCannotLoadTheTemplateOfTheirOwnReport) {
+    registerTemplateClasses();
+    ScriptedReport fixture;
+    const std::string error =
+        fixture.run("procedure Main;\nbegin\n  Report.Template.LoadFromFile('other.rtm');\nend;");
+    EXPECT_NE(error.find("cannot be loaded while the report prints or by its scripts"), std::string::npos)
+        << error;
+    EXPECT_EQ(fixture.label->Caption(), "Hello");
 }
 
 TEST_F(TraBridgeTest, PublishedDescriptionsWinAndAncestorsDescribeTheRest) {
