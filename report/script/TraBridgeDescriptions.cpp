@@ -18,7 +18,6 @@
 #include "TppCustomReport.h"
 #include "TppCustomText.h"
 #include "TppDBPipeline.h"
-#include "TppDBText.h"
 #include "TppDataPipeline.h"
 #include "TppDetailBand.h"
 #include "TppDevice.h"
