@@ -3,7 +3,7 @@
 // lists, events with their kinds and parameters). Published properties are
 // found through the registry and need no entry here.
 
-#include "TraRTTI.h"
+#include "TraDescribe.h"
 
 #include "DateTimeDays.h"
 #include "OwnedComponent.h"
@@ -18,9 +18,9 @@
 #include "TppCustomReport.h"
 #include "TppCustomText.h"
 #include "TppDBPipeline.h"
-#include "TppDBText.h"
 #include "TppDataPipeline.h"
 #include "TppDetailBand.h"
+#include "TppDevice.h"
 #include "TppEventKind.h"
 #include "TppField.h"
 #include "TppGroup.h"
@@ -34,137 +34,44 @@
 #include "TppReportModel.h"
 #include "TraEventValues.h"
 #include "TraRunError.h"
+#include "TraScriptObjects.h"
 #include "Units.h"
 
 #include <QMutex>
-#include <deque>
 
 namespace {
 
-using Kind = TraMember::Kind;
-
-// The kinds variables and calculations raise.
-constexpr int kVariableCalc = 33;
-constexpr int kVariableReset = 34;
-
-TraValue integerValue(int v) {
-    return TraValue::ofInteger(v);
-}
-TraValue booleanValue(bool v) {
-    TraValue value;
-    value.setBoolean(v);
-    return value;
-}
-TraValue stringValue(const QString& v) {
-    return TraValue::ofString(v.toLatin1());
-}
-TraValue singleValue(float v) {
-    TraValue value;
-    value.setSingle(v);
-    return value;
-}
-// A length in screen pixels, as the designer shows it.
-TraValue screenPixels(int mm, Axis axis) {
-    return integerValue(qRound(UnitsFromMM(mm, utScreenPixels, axis)));
-}
-TraValue objectValue(Persistent* v) {
-    TraValue value;
-    value.setObject(daClass, v);
-    if (v)
-        value.setClassRef(&v->classInfo());
-    return value;
-}
-
-template <class T, class Get>
-TraMember readOnly(const char* name, TraDataType type, Get get, const char* typeName = nullptr) {
-    TraMember member{name, Kind::Property, type, typeName};
-    member.get = [get](Persistent& object, TraValue& out) {
-        auto* typed = dynamic_cast<T*>(&object);
-        if (!typed)
-            return false;
-        out = get(*typed);
-        return true;
-    };
-    return member;
-}
-
-template <class T, class Get, class Set>
-TraMember readWrite(const char* name, TraDataType type, Get get, Set set, const char* typeName = nullptr) {
-    TraMember member = readOnly<T>(name, type, get, typeName);
-    member.set = [set](Persistent& object, const TraValue& value) {
-        auto* typed = dynamic_cast<T*>(&object);
-        if (!typed)
-            return false;
-        set(*typed, value);
-        return true;
-    };
-    return member;
-}
-
-// An indexed list, "Bands[i]": the index is checked against the count, and
-// one outside it stops the script instead of reaching past the list.
-template <class T, class Count, class At>
-TraMember indexed(const char* name, const char* typeName, Count count, At at) {
-    TraMember member{name, Kind::Indexed, daClass, typeName, {{"Index", daInteger}}};
-    member.call = [name, count, at](Persistent* object, TraCallFrame& frame) {
-        auto* typed = dynamic_cast<T*>(object);
-        if (!typed)
-            return false;
-        const int index = frame.args[0].integer();
-        const int size = count(*typed);
-        if (index < 0 || index >= size)
-            throw TraRunError(QStringLiteral("%1[%2] is out of bounds: the list holds %3 items")
-                                  .arg(QLatin1String(name))
-                                  .arg(index)
-                                  .arg(size));
-        frame.result = objectValue(at(*typed, index));
-        return true;
-    };
-    return member;
-}
-
-template <class T, class Fn>
-TraMember method(const char* name, TraParamList params, TraDataType result, Fn fn,
-                 const char* typeName = nullptr) {
-    TraMember member{name, Kind::Method, result, typeName, std::move(params)};
-    member.call = [fn](Persistent* object, TraCallFrame& frame) {
-        auto* typed = dynamic_cast<T*>(object);
-        if (!typed)
-            return false;
-        fn(*typed, frame);
-        return true;
-    };
-    return member;
-}
-
-TraMember event(const char* name, int kind, TraParamList params = {}) {
-    TraMember member{name, Kind::Event};
-    member.eventID = kind;
-    member.params = std::move(params);
-    return member;
-}
-
-const TraParam kVarText{"Text", daString, nullptr, -1, false, true};
-const TraParam kVarValue{"Value", daVariant, nullptr, -1, false, true};
-const TraParam kVarBreakValue{"BreakValue", daString, nullptr, -1, false, true};
-
-// Descriptions live as long as the process; the deque keeps their addresses.
-std::deque<TraRTTI>& descriptions() {
-    static std::deque<TraRTTI> all;
-    return all;
-}
-
-const TraRTTI* describe(const char* name, const ClassInfo* cls, const TraRTTI* parent,
-                        std::vector<TraMember> members) {
-    descriptions().emplace_back(name, parent, std::move(members), cls);
-    const TraRTTI* rtti = &descriptions().back();
-    TraRTTIClassRegistry::instance().registerRTTI(*rtti);
-    return rtti;
-}
+using namespace TraDescribe;
 
 // The data type names of report values as scripts see them.
 TraValue fieldValue(TppDataPipeline& pipeline, const QString& name) {
     return variantToScriptValue(pipeline.GetFieldValue(name));
+}
+
+// "TStringList.Create", "TppLabel.Create(nil)": an object of the class the
+// script names. One without an owner is the script's own, which it may free;
+// one with an owner belongs to the owner.
+TraMember constructor(const char* name, TraParamList params) {
+    TraMember member{name, Kind::Constructor, daClass, "TObject", std::move(params)};
+    member.call = [](Persistent*, TraCallFrame& frame) -> bool {
+        const ClassInfo* cls = frame.createClass;
+        if (!cls || !cls->isCreatable())
+            throw TraRunError(QStringLiteral("Scripts cannot create objects of class %1")
+                                  .arg(cls ? cls->name() : QStringLiteral("TObject")));
+        auto* owner = frame.args.empty() ? nullptr : dynamic_cast<OwnedComponent*>(frame.args[0].object());
+        TraScriptObjects* objects = frame.environment ? frame.environment->objects : nullptr;
+        std::unique_ptr<Persistent> created(cls->create(owner));
+        auto* component = dynamic_cast<OwnedComponent*>(created.get());
+        if (owner && component && component->Owner() == owner) {
+            frame.result = objectValue(created.release());
+            return true;
+        }
+        if (!objects)
+            throw TraRunError(QStringLiteral("Objects can be created only by the scripts of a report"));
+        frame.result = objectValue(objects->adopt(std::move(created)));
+        return true;
+    };
+    return member;
 }
 
 void describeAll() {
@@ -173,11 +80,13 @@ void describeAll() {
         {method<Persistent>(
              "ClassName", {}, daString,
              [](Persistent& o, TraCallFrame& f) { f.result = TraValue::ofString(o.className().toLatin1()); }),
-         [] {
-             // Objects scripts create are not report objects; none of the
-             // classes here can be made from a script without an owner.
+         constructor("Create", {}), [] {
+             // Report objects belong to their report; only what the script made is its to free.
              TraMember free{"Free", Kind::Method};
-             free.call = [](Persistent*, TraCallFrame&) -> bool {
+             free.call = [](Persistent* object, TraCallFrame& frame) -> bool {
+                 TraScriptObjects* objects = frame.environment ? frame.environment->objects : nullptr;
+                 if (objects && objects->release(object))
+                     return true;
                  throw TraRunError(QStringLiteral("Free is allowed only on objects the script created; "
                                                   "report objects belong to their report"));
              };
@@ -188,8 +97,8 @@ void describeAll() {
         "TComponent", &OwnedComponent::staticClassInfo(), tPersistent,
         {readOnly<OwnedComponent>(
              "Owner", daClass, [](OwnedComponent& c) { return objectValue(c.Owner()); }, "TComponent"),
-         readOnly<OwnedComponent>("Name", daString,
-                                  [](OwnedComponent& c) { return stringValue(c.Name()); })});
+         readOnly<OwnedComponent>("Name", daString, [](OwnedComponent& c) { return stringValue(c.Name()); }),
+         constructor("Create", {{"Owner", daClass, &OwnedComponent::staticClassInfo()}})});
     const TraRTTI* communicator = describe(
         "TppCommunicator", &TppCommunicator::staticClassInfo(), tComponent,
         {readWrite<TppCommunicator>(
@@ -265,7 +174,23 @@ void describeAll() {
              [](TppPrintable& p, const TraValue& v) { p.SetVisible(v.boolean()); }),
          readOnly<TppPrintable>(
              "DataPipeline", daClass, [](TppPrintable& p) { return objectValue(p.DataPipeline()); },
-             "TppDataPipeline")});
+             "TppDataPipeline"),
+         readOnly<TppPrintable>("ReprintOnOverFlow", daBoolean,
+                                [](TppPrintable& p) { return booleanValue(p.ReprintOnOverFlow()); }),
+         readOnly<TppPrintable>("ShiftWithParent", daBoolean,
+                                [](TppPrintable& p) { return booleanValue(p.ShiftWithParent()); }),
+         readOnly<TppPrintable>("StretchWithParent", daBoolean,
+                                [](TppPrintable& p) { return booleanValue(p.StretchWithParent()); }),
+         publishedBelow("Alignment", daEnum, "TAlignment"),
+         publishedBelow("AutoSize", daBoolean),
+         publishedBelow("Caption", daString),
+         publishedBelow("DataField", daString),
+         publishedBelow("Description", daString),
+         publishedBelow("Font", daClass, "TFont"),
+         publishedBelow("LookupPipeline", daClass, "TppDataPipeline"),
+         publishedBelow("Text", daString),
+         publishedBelow("Units", daEnum, "TppUnitType"),
+         publishedBelow("WordWrap", daBoolean)});
     const TraRTTI* component = describe(
         "TppComponent", &TppComponent::staticClassInfo(), printable,
         {readOnly<TppComponent>(
@@ -288,14 +213,6 @@ void describeAll() {
         {event("OnGetText", ciTextGetText, {kVarText}),
          readOnly<TppCustomText>("Text", daString, [](TppCustomText& t) { return stringValue(t.Text()); })});
     describe("TppLabel", &TppLabel::staticClassInfo(), customText, {});
-    describe("TppDBText", &TppDBText::staticClassInfo(), customText,
-             {readOnly<TppDBText>("FieldValue", daVariant, [](TppDBText& t) {
-                 TppDataPipeline* pipeline = t.DataPipeline();
-                 return pipeline ? fieldValue(*pipeline, t.DataField()) : variantToScriptValue(QVariant());
-             })});
-    describe("TppVariable", nullptr, customText,
-             {event("OnCalc", kVariableCalc, {kVarValue}), event("OnReset", kVariableReset)});
-    describe("TppDBCalc", nullptr, customText, {event("OnCalc", kVariableCalc, {kVarValue})});
 
     const TraRTTI* band = describe(
         "TppBand", &TppBand::staticClassInfo(), cacheable,
@@ -306,8 +223,10 @@ void describeAll() {
                            [](TppBand& b) { return integerValue(b.ObjectCount()); }),
          readOnly<TppBand>(
              "Report", daClass, [](TppBand& b) { return objectValue(b.Report()); }, "TppCustomReport"),
-         event("AfterPrint", ciBandAfterPrint), event("BeforePrint", ciBandBeforePrint),
-         event("AfterGenerate", ciBandAfterGenerate), event("BeforeGenerate", ciBandBeforeGenerate),
+         event("AfterPrint", ciBandAfterPrint),
+         event("BeforePrint", ciBandBeforePrint),
+         event("AfterGenerate", ciBandAfterGenerate),
+         event("BeforeGenerate", ciBandBeforeGenerate),
          readWrite<TppBand>(
              "Height", daSingle, [](TppBand& b) { return singleValue(b.Height()); },
              [](TppBand& b, const TraValue& v) { b.SetHeight(v.single()); }),
@@ -325,7 +244,35 @@ void describeAll() {
          readOnly<TppBand>("AllObjectsPrinted", daBoolean,
                            [](TppBand& b) { return booleanValue(b.AllObjectsPrinted); }),
          readOnly<TppBand>("GenerationComplete", daBoolean,
-                           [](TppBand& b) { return booleanValue(b.GenerationComplete); })});
+                           [](TppBand& b) { return booleanValue(b.GenerationComplete); }),
+         indexed<TppBand>(
+             "Variables", "TppComponent", [](TppBand& b) { return int(b.Variables().size()); },
+             [](TppBand& b, int i) { return b.Variables()[i]; }),
+         readOnly<TppBand>("VariableCount", daInteger,
+                           [](TppBand& b) { return integerValue(int(b.Variables().size())); }),
+         indexed<TppBand>(
+             "Saves", "TppComponent", [](TppBand& b) { return int(b.Saves().size()); },
+             [](TppBand& b, int i) { return b.Saves()[i]; }),
+         readOnly<TppBand>("SaveCount", daInteger,
+                           [](TppBand& b) { return integerValue(int(b.Saves().size())); }),
+         readOnly<TppBand>("Caption", daString, [](TppBand& b) { return stringValue(b.Caption()); }),
+         readOnly<TppBand>("CumulativeCurrentPosition", daInteger,
+                           [](TppBand& b) { return integerValue(b.CumulativeCurrentPosition); }),
+         readOnly<TppBand>("PartialAdjustment", daInteger,
+                           [](TppBand& b) { return integerValue(b.PartialAdjustment); }),
+         readOnly<TppBand>("spHeight", daInteger,
+                           [](TppBand& b) { return screenPixels(b.mmHeight(), Axis::Vertical); }),
+
+         readWrite<TppBand>(
+             "mmHeight", daInteger, [](TppBand& b) { return integerValue(b.mmHeight()); },
+             [](TppBand& b, const TraValue& v) { b.SetmmHeight(v.integer()); }),
+         readWrite<TppBand>(
+             "mmBottomOffset", daInteger, [](TppBand& b) { return integerValue(b.mmBottomOffset()); },
+             [](TppBand& b, const TraValue& v) { b.SetmmBottomOffset(v.integer()); }),
+         readWrite<TppBand>(
+             "mmPrintPosition", daInteger, [](TppBand& b) { return integerValue(b.mmPrintPosition()); },
+             [](TppBand& b, const TraValue& v) { b.SetmmPrintPosition(v.integer()); }),
+         publishedBelow("Units", daEnum, "TppUnitType")});
     describe("TppDetailBand", &TppDetailBand::staticClassInfo(), band,
              {readOnly<TppDetailBand>(
                  "DataPipeline", daClass, [](TppDetailBand& b) { return objectValue(b.DataPipeline()); },
@@ -337,19 +284,42 @@ void describeAll() {
     describe("TppGroupHeaderBand", &TppGroupHeaderBand::staticClassInfo(), groupBand, {});
     describe("TppGroupFooterBand", &TppGroupFooterBand::staticClassInfo(), groupBand, {});
 
-    describe("TppGroup", &TppGroup::staticClassInfo(), cacheable,
-             {readOnly<TppGroup>("BreakNo", daInteger, [](TppGroup& g) { return integerValue(g.BreakNo()); }),
-              readOnly<TppGroup>(
-                  "HeaderBand", daClass, [](TppGroup& g) { return objectValue(g.HeaderBand()); },
-                  "TppGroupHeaderBand"),
-              readOnly<TppGroup>(
-                  "FooterBand", daClass, [](TppGroup& g) { return objectValue(g.FooterBand()); },
-                  "TppGroupFooterBand"),
-              readOnly<TppGroup>(
-                  "Report", daClass, [](TppGroup& g) { return objectValue(g.Report()); }, "TppCustomReport"),
-              event("AfterGroupBreak", ciGroupAfterBreak), event("BeforeGroupBreak", ciGroupBeforeBreak),
-              event("BeforeHeader", ciGroupBeforeHeader), event("BeforeFooter", ciGroupBeforeFooter),
-              event("OnGetBreakValue", ciGroupGetBreakValue, {kVarBreakValue})});
+    describe(
+        "TppGroup", &TppGroup::staticClassInfo(), cacheable,
+        {readOnly<TppGroup>("BreakNo", daInteger, [](TppGroup& g) { return integerValue(g.BreakNo()); }),
+         readOnly<TppGroup>(
+             "HeaderBand", daClass, [](TppGroup& g) { return objectValue(g.HeaderBand()); },
+             "TppGroupHeaderBand"),
+         readOnly<TppGroup>(
+             "FooterBand", daClass, [](TppGroup& g) { return objectValue(g.FooterBand()); },
+             "TppGroupFooterBand"),
+         readOnly<TppGroup>(
+             "Report", daClass, [](TppGroup& g) { return objectValue(g.Report()); }, "TppCustomReport"),
+         readOnly<TppGroup>("GroupNo", daInteger, [](TppGroup& g) { return integerValue(g.GroupNo()); }),
+         readOnly<TppGroup>(
+             "BreakComponent", daClass, [](TppGroup& g) { return objectValue(g.BreakComponent()); },
+             "TppComponent"),
+         readOnly<TppGroup>("BreakValue", daString, [](TppGroup& g) { return stringValue(g.BreakValue()); }),
+         readOnly<TppGroup>("PriorValue", daString, [](TppGroup& g) { return stringValue(g.PriorValue()); }),
+         readOnly<TppGroup>("Breaking", daBoolean, [](TppGroup& g) { return booleanValue(g.Breaking()); }),
+         readOnly<TppGroup>("FirstPageNo", daInteger,
+                            [](TppGroup& g) { return integerValue(g.FirstPageNo()); }),
+         readOnly<TppGroup>("LastPageNo", daInteger,
+                            [](TppGroup& g) { return integerValue(g.LastPageNo()); }),
+         readOnly<TppGroup>("FirstColumn", daInteger,
+                            [](TppGroup& g) { return integerValue(g.FirstColumn()); }),
+         readOnly<TppGroup>("KeptTogether", daBoolean,
+                            [](TppGroup& g) { return booleanValue(g.KeptTogether()); }),
+         readOnly<TppGroup>("mmNewPageThreshold", daInteger,
+                            [](TppGroup& g) { return integerValue(g.mmNewPageThreshold()); }),
+         readOnly<TppGroup>("mmNewColumnThreshold", daInteger,
+                            [](TppGroup& g) { return integerValue(g.mmNewColumnThreshold()); }),
+         publishedBelow("Units", daEnum, "TppUnitType"),
+         event("AfterGroupBreak", ciGroupAfterBreak),
+         event("BeforeGroupBreak", ciGroupBeforeBreak),
+         event("BeforeHeader", ciGroupBeforeHeader),
+         event("BeforeFooter", ciGroupBeforeFooter),
+         event("OnGetBreakValue", ciGroupGetBreakValue, {kVarBreakValue})});
 
     const TraRTTI* reportModel = describe(
         "TppReportModel", &TppReportModel::staticClassInfo(), relative,
@@ -377,8 +347,10 @@ void describeAll() {
              "TppBand")});
     const TraRTTI* producer = describe(
         "TppProducer", &TppProducer::staticClassInfo(), reportModel,
-        {event("BeforePrint", ciProducerPrintingStarted), event("AfterPrint", ciProducerPrintingEnded),
-         event("OnCancel", ciProducerCancel), event("OnCancelDialogCreate", ciProducerCancelDialogCreate),
+        {event("BeforePrint", ciProducerPrintingStarted),
+         event("AfterPrint", ciProducerPrintingEnded),
+         event("OnCancel", ciProducerCancel),
+         event("OnCancelDialogCreate", ciProducerCancelDialogCreate),
          event("OnCancelDialogClose", ciProducerCancelDialogClose),
          event("OnPreviewFormCreate", ciProducerPreviewFormCreate),
          event("OnPreviewFormClose", ciProducerPreviewFormClose),
@@ -388,7 +360,24 @@ void describeAll() {
          readOnly<TppProducer>("Printing", daBoolean,
                                [](TppProducer& p) { return booleanValue(p.Printing()); }),
          readOnly<TppProducer>("DeviceType", daString,
-                               [](TppProducer& p) { return stringValue(p.DeviceType()); })});
+                               [](TppProducer& p) { return stringValue(p.DeviceType()); }),
+
+         readOnly<TppProducer>("Producing", daBoolean,
+                               [](TppProducer& p) { return booleanValue(p.Producing()); }),
+         readOnly<TppProducer>("CurrentPage", daInteger,
+                               [](TppProducer& p) { return integerValue(p.CurrentPage); }),
+         readOnly<TppProducer>("LanguageIndex", daInteger,
+                               [](TppProducer& p) { return integerValue(p.LanguageIndex); }),
+         readOnly<TppProducer>("Version", daString, [](TppProducer& p) { return stringValue(p.Version()); }),
+         readOnly<TppProducer>("VersionNo", daInteger,
+                               [](TppProducer& p) { return integerValue(p.VersionNo()); }),
+         readOnly<TppProducer>(
+             "PrinterDevice", daClass, [](TppProducer& p) { return objectValue(p.PrinterDevice()); },
+             "TppCommunicator"),
+         readOnly<TppProducer>(
+             "FileDevice", daClass, [](TppProducer& p) { return objectValue(p.FileDevice()); },
+             "TppCommunicator"),
+         method<TppProducer>("Cancel", {}, daUnknown, [](TppProducer& p, TraCallFrame&) { p.Cancel(); })});
     const TraRTTI* customReport = describe(
         "TppCustomReport", &TppCustomReport::staticClassInfo(), producer,
         {readOnly<TppCustomReport>("AbsolutePageNo", daInteger,
@@ -403,7 +392,17 @@ void describeAll() {
          event("OnStartFirstPass", ciReportStartFirstPass), event("OnEndFirstPass", ciReportEndFirstPass),
          event("OnStartSecondPass", ciReportStartSecondPass), event("OnEndSecondPass", ciReportEndSecondPass),
          event("OnStartColumn", ciReportStartColumn), event("OnEndColumn", ciReportEndColumn),
-         event("OnNoData", ciReportNoData)});
+         event("OnNoData", ciReportNoData),
+
+         readOnly<TppCustomReport>("mmColumnWidth", daInteger,
+                                   [](TppCustomReport& r) { return integerValue(r.mmColumnWidth()); }),
+         readOnly<TppCustomReport>(
+             "spColumnWidth", daInteger,
+             [](TppCustomReport& r) { return screenPixels(r.mmColumnWidth(), Axis::Horizontal); }),
+         readOnly<TppCustomReport>("ColumnPositions", daString,
+                                   [](TppCustomReport& r) { return linesValue(r.ColumnPositions); }),
+         readOnly<TppCustomReport>("Modified", daBoolean,
+                                   [](TppCustomReport& r) { return booleanValue(r.Modified()); })});
     const TraRTTI* bandedReport = describe(
         "TppBandedReport", &TppBandedReport::staticClassInfo(), customReport,
         {readOnly<TppReportModel>(
@@ -440,7 +439,28 @@ void describeAll() {
              "TppBand"),
          readOnly<TppReportModel>(
              "SummaryBand", daClass, [](TppReportModel& r) { return objectValue(r.GetBand(btSummary)); },
-             "TppBand")});
+             "TppBand"),
+
+         readOnly<TppReportModel>(
+             "ColumnHeaderBand", daClass,
+             [](TppReportModel& r) { return objectValue(r.GetBand(btColumnHeader)); }, "TppBand"),
+         readOnly<TppReportModel>(
+             "ColumnFooterBand", daClass,
+             [](TppReportModel& r) { return objectValue(r.GetBand(btColumnFooter)); }, "TppBand"),
+         indexed<TppReportModel>(
+             "GroupHeader", "TppGroupHeaderBand", [](TppReportModel& r) { return int(r.Groups().size()); },
+             [](TppReportModel& r, int i) { return r.Groups()[i]->HeaderBand(); }),
+         indexed<TppReportModel>(
+             "GroupFooter", "TppGroupFooterBand", [](TppReportModel& r) { return int(r.Groups().size()); },
+             [](TppReportModel& r, int i) { return r.Groups()[i]->FooterBand(); }),
+         indexed<TppReportModel>(
+             "GroupHeaderBand", "TppGroupHeaderBand",
+             [](TppReportModel& r) { return int(r.Groups().size()); },
+             [](TppReportModel& r, int i) { return r.Groups()[i]->HeaderBand(); }),
+         indexed<TppReportModel>(
+             "GroupFooterBand", "TppGroupFooterBand",
+             [](TppReportModel& r) { return int(r.Groups().size()); },
+             [](TppReportModel& r, int i) { return r.Groups()[i]->FooterBand(); })});
     describe("TppReport", &TppReport::staticClassInfo(), bandedReport, {});
 
     const TraRTTI* pipeline = describe(
@@ -539,6 +559,9 @@ void describeAll() {
               readOnly<TppField>(
                   "DataPipeline", daClass, [](TppField& f) { return objectValue(f.DataPipeline()); },
                   "TppDataPipeline")});
+    describeLists();
+    describeGraphics();
+    describeReportParts();
 }
 
 } // namespace
@@ -546,6 +569,6 @@ void describeAll() {
 void registerScriptBridge() {
     static QMutex mutex;
     QMutexLocker lock(&mutex);
-    if (descriptions().empty())
+    if (!anyDescribed())
         describeAll();
 }

@@ -4,12 +4,21 @@
 #include "TppCommunicator.h"
 #include "TraConversions.h"
 #include "TraRunError.h"
+#include "TraScriptObjects.h"
 
 void raiseNoObject(const QByteArray& member) {
     throw TraRunError(QStringLiteral("Cannot use %1: the object is nil").arg(QString::fromLatin1(member)));
 }
 
 namespace {
+
+// A variable may still hold an object its script freed; it is kept, so this
+// is a clear error rather than a use of freed memory.
+void refuseFreed(const Persistent* object, const TraPropRec& rec, const TraEnvironment& environment) {
+    if (environment.objects && environment.objects->isFreed(object))
+        throw TraRunError(
+            QStringLiteral("Cannot use %1: the object was freed").arg(QString::fromLatin1(rec.name)));
+}
 
 void refuseFileAccess(const TraPropRec& rec, const TraEnvironment& environment) {
     if (rec.readsFiles && !environment.allowFileAccess)
@@ -134,6 +143,7 @@ void TraMemberNode::evaluate(TraValue& out) {
     Persistent* target = object(holder);
     if (!target && !rec_.isConstructor)
         raiseNoObject(rec_.name);
+    refuseFreed(target, rec_, environment_);
     refuseFileAccess(rec_, environment_);
     if (rec_.dataType != daMethod) {
         if (!TraClassManager::getPropValue(*target, rec_.name, out))
@@ -150,6 +160,8 @@ void TraMemberNode::evaluate(TraValue& out) {
     }
     TraCallFrame frame;
     frame.environment = &environment_;
+    if (rec_.isConstructor)
+        frame.createClass = &compiledClass_;
     const bool function = hasResult(rec_.params);
     const size_t formals = rec_.params.size() - (function ? 1 : 0);
     frame.args.reserve(formals);
@@ -200,6 +212,7 @@ void TraMemberAssignment::execute() {
     Persistent* target = holder.type() == daObject || holder.type() == daClass ? holder.object() : nullptr;
     if (!target)
         raiseNoObject(rec_.name);
+    refuseFreed(target, rec_, environment_);
     refuseFileAccess(rec_, environment_);
     TraClassManager::setPropValue(*target, rec_.name, value, environment_);
 }

@@ -82,7 +82,10 @@ public:
     TraMemberNode(TraExpressionPtr object, const ClassInfo& compiledClass, TraPropRec rec,
                   std::vector<TraExpressionPtr> arguments, const TraEnvironment& environment);
     void evaluate(TraValue& out) override;
-    const ClassInfo* staticClass() const override { return rec_.classType; }
+    // A constructor gives an object of the class it was called on.
+    const ClassInfo* staticClass() const override {
+        return rec_.isConstructor ? &compiledClass_ : rec_.classType;
+    }
 
     const TraPropRec& rec() const { return rec_; }
     bool isProperty() const { return rec_.dataType != daMethod; }

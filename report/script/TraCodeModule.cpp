@@ -73,10 +73,12 @@ TraCodeModule::TraCodeModule(OwnedComponent* owner)
     AddEventKind(ciReportGenerationStart);
     AddEventKind(ciReportGenerationEnd);
     environment_.interrupt = [this] { loopTurn(); };
+    environment_.objects = &objects_;
 }
 
 void TraCodeModule::setEnvironment(TraEnvironment environment) {
     environment.interrupt = [this] { loopTurn(); };
+    environment.objects = &objects_;
     environment_ = std::move(environment);
 }
 
@@ -228,16 +230,14 @@ void TraCodeModule::runHandler(TraEventHandler& handler, TppEventParams* params)
     try {
         TraProgram::Activation activation(handler);
         const int count = handler.parameterCount();
-        for (int i = 0; i < count; ++i) {
-            TraVariable* parameter = handler.parameter(i);
-            if (params && i < params->size() && parameter->value.type() != daCurrency)
-                assignConverted(parameter->value, variantToScriptValue(params->at(i)), environment_);
-        }
+        for (int i = 0; i < count; ++i)
+            if (params && i < params->size())
+                eventArgumentIn(params->at(i), handler.parameter(i)->value, environment_);
         handler.runBody();
         if (params)
             for (int i = 0; i < count && i < params->size(); ++i)
-                if (handler.isVarParameter(i) && handler.parameter(i)->value.type() != daCurrency)
-                    (*params)[i] = scriptValueToVariant(handler.parameter(i)->value, environment_);
+                if (handler.isVarParameter(i))
+                    eventArgumentOut(handler.parameter(i)->value, (*params)[i], environment_);
     } catch (const TraStopped&) {
         if (runDepth_ > 1)
             throw;

@@ -5,6 +5,7 @@
 #include "TraEnvironment.h"
 #include "TraEventHandler.h"
 #include "TraProgram.h"
+#include "TraScriptObjects.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -34,7 +35,7 @@ public:
     TraEnvironment& environment() { return environment_; }
     const TraEnvironment& environment() const { return environment_; }
     // Replaces the environment, keeping the module's own loop hook (the
-    // message pump, the stop flag and the time limit).
+    // message pump, the stop flag and the time limit) and its objects.
     void setEnvironment(TraEnvironment environment);
 
     // The module of the enclosing report, whose globals this one sees.
@@ -113,6 +114,7 @@ private:
     // Counts the runs in progress; the outermost one starts the time limit's clock.
     struct RunScope;
 
+    TraScriptObjects objects_;
     TraEnvironment environment_;
     TraCodeModule* parent_ = nullptr;
     std::unique_ptr<TraProgram> constants_;

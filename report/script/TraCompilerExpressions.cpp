@@ -97,8 +97,9 @@ TraExpressionPtr TraCompiler::compileFactor(TraTokenSet ends) {
         if (token->dataType == daClass) {
             auto cls = std::make_unique<TraClassReferenceNode>(token->classRef);
             const TraToken* after = peek();
+            // "TStringList.Create": a member of the class itself.
             if (!after || after->type != ttLParen)
-                return cls;
+                return compileMemberTail(std::move(cls));
             next();
             TraExpressionPtr operand = compileSimpleExpression({ttRParen});
             expect(next(), {ttRParen});

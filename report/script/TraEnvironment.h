@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <functional>
 
+class TraScriptObjects;
+
 // What scripts reach of the world: the locale record for numbers and dates, the
 // clock for "now", where messages go and how to beep. A code module owns one
 // and hands it to its programs; nothing is read from the machine behind it.
@@ -25,6 +27,8 @@ struct TraEnvironment {
     // A run of one program (a handler, the start program ...) that lasts
     // longer fails with a script error; 0 is no limit.
     double timeoutSeconds = 0;
+    // Where objects the scripts create live; none: scripts cannot create any.
+    TraScriptObjects* objects = nullptr;
 
     QDateTime now() const;
     // The current date and time as a day count (DateTimeDays.h).

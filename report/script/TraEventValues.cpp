@@ -3,6 +3,7 @@
 #include "DateTimeDays.h"
 #include "Persistent.h"
 #include "TraConversions.h"
+#include "TraDescribe.h"
 
 #include <QDateTime>
 
@@ -103,4 +104,35 @@ QVariant scriptValueToVariant(const TraValue& value, const TraEnvironment& envir
     default:
         return QVariant();
     }
+}
+
+void eventArgumentIn(const QVariant& argument, TraValue& parameter, const TraEnvironment& environment) {
+    const TraDataType type = parameter.type();
+    if (type == daCurrency)
+        return;
+    if (type == daClass || type == daObject) {
+        Persistent* object = argument.metaType() == QMetaType::fromType<Persistent*>()
+                                 ? argument.value<Persistent*>()
+                                 : nullptr;
+        parameter.setObject(type, object);
+        if (object)
+            parameter.setClassRef(&object->classInfo());
+        return;
+    }
+    if (argument.typeId() == QMetaType::QStringList) {
+        assignConverted(parameter, TraDescribe::linesValue(argument.toStringList()), environment);
+        return;
+    }
+    assignConverted(parameter, variantToScriptValue(argument), environment);
+}
+
+void eventArgumentOut(const TraValue& parameter, QVariant& argument, const TraEnvironment& environment) {
+    if (parameter.type() == daCurrency || parameter.type() == daClass || parameter.type() == daObject)
+        return;
+    const QVariant value = scriptValueToVariant(parameter, environment);
+    if (argument.typeId() != QMetaType::QStringList) {
+        argument = value;
+        return;
+    }
+    argument = TraDescribe::splitLines(value.toString());
 }

@@ -11,3 +11,10 @@
 TraValue variantToScriptValue(const QVariant& value);
 // The other way: what a script leaves in a var parameter of an event.
 QVariant scriptValueToVariant(const TraValue& value, const TraEnvironment& environment);
+
+// An event's argument into a handler's parameter of the same position, and
+// a var parameter back: objects (a picture to fill) as objects, lists of
+// lines (a memo's) as one text of lines ended by CR LF. Currency parameters
+// are left alone both ways.
+void eventArgumentIn(const QVariant& argument, TraValue& parameter, const TraEnvironment& environment);
+void eventArgumentOut(const TraValue& parameter, QVariant& argument, const TraEnvironment& environment);

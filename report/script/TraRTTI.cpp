@@ -83,6 +83,7 @@ const ClassInfo* heldClass(const QByteArray& property) {
         {"ResetGroup", "TppGroup"},
         {"ShiftRelativeTo", "TppComponent"},
         {"Picture", "TPicture"},
+        {"Template", "TppTemplate"},
     };
     for (const auto& [name, cls] : known)
         if (property.compare(name, Qt::CaseInsensitive) == 0)

@@ -59,6 +59,8 @@ struct TraCallFrame {
     std::vector<TraValue> args;
     TraValue result;
     const TraEnvironment* environment = nullptr;
+    // A constructor's class: the one named in the script, "TStringList.Create".
+    const ClassInfo* createClass = nullptr;
 };
 
 // One hand-described member of a class.

@@ -1,5 +1,9 @@
 #include "ScriptedReport.h"
+#include "TemplateClasses.h"
 #include "TraRTTI.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -64,14 +68,81 @@ TEST_F(TraBridgeTest, IsAndAsFollowTheClassTree) {
 }
 
 TEST_F(TraBridgeTest, MembersAreCheckedOnTheDeclaredClass) {
-    // A band has no Caption; the label's class is known from its object.
-    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Detail.Caption := 'x';\nend;"),
-              "compile: Undeclared identifier: 'Caption'.");
+    // A band has no Font; the label's class is known from its object.
+    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Detail.Font.Bold := True;\nend;"),
+              "compile: Undeclared identifier: 'Font'.");
     EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Label1.Nothing := 1;\nend;"),
               "compile: Undeclared identifier: 'Nothing'.");
     EXPECT_EQ(fixture.run("procedure Main;\nvar L: TppLabel;\nbegin\n  L := nil;\n  L.Caption := 'x';\nend;")
                       .find("Cannot use Caption: the object is nil") != std::string::npos,
               true);
+}
+
+TEST_F(TraBridgeTest, ScriptsFreeOnlyTheObjectsTheyCreated) {
+    // A list of the script's own: sorted on the way in, then freed.
+    EXPECT_EQ(fixture.run("procedure Main;\nvar L: TStringList; I: Integer;\nbegin\n"
+                          "  L := TStringList.Create;\n  L.Add('b');\n  L.Add('c');\n  L.Sorted := True;\n"
+                          "  L.Add('a');\n  if L.Find('c', I) then\n"
+                          "    Label1.Caption := L.Text + IntToStr(I) + L.Strings[0];\n  L.Free;\nend;"),
+              "");
+    EXPECT_EQ(fixture.label->Caption(), "a\r\nb\r\nc\r\n2a");
+    const struct {
+        const char* name;
+        const char* body;
+        const char* error;
+    } refused[] = {
+        {"a report object", "  Label1.Free;", "Free is allowed only on objects the script created"},
+        {"a band reached through the report", "  Report.Bands[0].Free;",
+         "Free is allowed only on objects the script created"},
+        {"a list used after it was freed", "  L := TStringList.Create;\n  L.Free;\n  L.Add('x');",
+         "Cannot use Add: the object was freed"},
+        {"a list freed twice", "  L := TStringList.Create;\n  L.Free;\n  L.Free;",
+         "Cannot use Free: the object was freed"},
+    };
+    for (const auto& c : refused) {
+        const std::string error =
+            fixture.run(std::string("procedure Main;\nvar L: TStringList;\nbegin\n") + c.body + "\nend;");
+        EXPECT_NE(error.find(c.error), std::string::npos) << c.name << ": " << error;
+    }
+    // The label and the band are still there.
+    EXPECT_EQ(fixture.label->Band(), fixture.header);
+    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Label1.Caption := Report.Bands[0].UserName;\nend;"), "");
+    EXPECT_EQ(fixture.label->Caption(), "Header");
+}
+
+TEST_F(TraBridgeTest, FileMembersRunOnlyWhenTheRunAllowsThem) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lines.txt"));
+    const std::string save = "procedure Main;\nvar L: TStringList;\nbegin\n  L := TStringList.Create;\n"
+                             "  L.Add('first');\n  L.Add('second');\n  L.SaveToFile('" +
+                             path.toStdString() + "');\nend;";
+    fixture.module->environment().allowFileAccess = false;
+    EXPECT_NE(fixture.run(save).find("SaveToFile reads or writes files"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(path));
+    fixture.module->environment().allowFileAccess = true;
+    EXPECT_EQ(fixture.run(save), "");
+    EXPECT_EQ(fixture.run("procedure Main;\nvar L: TStringList;\nbegin\n  L := TStringList.Create;\n"
+                          "  L.LoadFromFile('" +
+                          path.toStdString() + "');\n  Label1.Caption := L.Strings[1];\nend;"),
+              "");
+    EXPECT_EQ(fixture.label->Caption(), "second");
+    EXPECT_NE(fixture
+                  .run("procedure Main;\nvar L: TStringList;\nbegin\n  L := TStringList.Create;\n"
+                       "  L.LoadFromFile('" +
+                       folder.filePath(QStringLiteral("none.txt")).toStdString() + "');\nend;")
+                  .find("Cannot open file"),
+              std::string::npos);
+}
+
+// Loading would free the report's objects, the module running the script among them.
+TEST(TraReportTemplateTest, ScriptsCannotLoadTheTemplateOfTheirOwnReport) {
+    registerTemplateClasses();
+    ScriptedReport fixture;
+    const std::string error =
+        fixture.run("procedure Main;\nbegin\n  Report.Template.LoadFromFile('other.rtm');\nend;");
+    EXPECT_NE(error.find("cannot be loaded while the report prints or by its scripts"), std::string::npos)
+        << error;
+    EXPECT_EQ(fixture.label->Caption(), "Hello");
 }
 
 TEST_F(TraBridgeTest, PublishedDescriptionsWinAndAncestorsDescribeTheRest) {
@@ -94,7 +165,7 @@ TEST_F(TraBridgeTest, PublishedDescriptionsWinAndAncestorsDescribeTheRest) {
     EXPECT_EQ(registry.findRTTIClass(TppLabel::staticClassInfo())->describedName(), "TppLabel");
     // A class without a description of its own takes its nearest described ancestor's.
     EXPECT_EQ(registry.findRTTIClass(OwnedComponent::staticClassInfo())->describedName(), "TComponent");
-    EXPECT_EQ(registry.findRTTIClass(TppHeaderBand::staticClassInfo())->describedName(), "TppBand");
+    EXPECT_EQ(registry.findRTTIClass(TppHeaderBand::staticClassInfo())->describedName(), "TppPageBand");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "RenderCommand.h"
 #include "CommandRun.h"
 #include "ComponentStream.h"
+#include "TraProgramStream.h"
 
 #include <QDir>
 #include <QFile>
@@ -232,6 +233,39 @@ TEST_F(RenderCommandTest, AReportWithoutPagesWritesNothingAndSucceeds) {
     const CommandRun png = render({report, "--data", data, "--png", pictures});
     EXPECT_EQ(png.status, 0) << png.err.toStdString();
     EXPECT_FALSE(QDir(pictures).exists()) << "no folder for no pages";
+}
+
+TEST_F(RenderCommandTest, ScriptsOfTheTemplateWriteFilesOnlyWhenAllowed) {
+    // The text's OnGetText handler saves what it prints to a file.
+    const QString saved = folder.filePath(QStringLiteral("saved.txt"));
+    TraStoredProgram handler;
+    handler.className = "TraEventHandler";
+    handler.programName = "ppDBText1OnGetText";
+    handler.programType = "ttProcedure";
+    handler.source =
+        "procedure ppDBText1OnGetText(var Text: String);\r\nvar\r\n  L: TStringList;\r\nbegin\r\n"
+        "  L := TStringList.Create;\r\n  L.Add(Text);\r\n  L.SaveToFile('" +
+        saved.toLatin1() + "');\r\n  L.Free;\r\nend;";
+    handler.componentName = "ppDBText1";
+    handler.eventName = "OnGetText";
+    handler.eventID = 53;
+    QByteArray withCode = listing("ppOrders");
+    withCode.chop(4); // the report's "end"
+    withCode += "  object raCodeModule1: TraCodeModule\n    ProgramStream = {" +
+                writeProgramStream({handler}).toHex().toUpper() + "}\n  end\nend\n";
+    const QString report = write(QStringLiteral("scripted.rtm"), withCode);
+    const QString data = QStringLiteral("Orders=") + names(2);
+
+    const CommandRun refused = render({report, "--data", data, "--dump"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(u"SaveToFile reads or writes files")) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(saved));
+
+    const CommandRun allowed = render({report, "--data", data, "--dump", "--allow-file-access"});
+    ASSERT_EQ(allowed.status, 0) << allowed.err.toStdString();
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "row 2\r\n");
 }
 
 TEST_F(RenderCommandTest, TemplateAndDataErrorsSayWhatIsWrongAndFail) {

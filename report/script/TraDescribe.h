@@ -1,0 +1,185 @@
+#pragma once
+
+// The building blocks of the hand-written descriptions: a member is a name, a
+// kind, a type and the lambdas that read, write or call it on an object of
+// the described class. A lambda meets an object of another class only when a
+// script casts wrongly; it then answers false and the access does nothing.
+
+#include "Persistent.h"
+#include "TraRTTI.h"
+#include "TraRunError.h"
+#include "Units.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace TraDescribe {
+
+using Kind = TraMember::Kind;
+
+inline TraValue integerValue(int v) {
+    return TraValue::ofInteger(v);
+}
+inline TraValue booleanValue(bool v) {
+    TraValue value;
+    value.setBoolean(v);
+    return value;
+}
+inline TraValue stringValue(const QString& v) {
+    return TraValue::ofString(v.toLatin1());
+}
+inline TraValue singleValue(float v) {
+    TraValue value;
+    value.setSingle(v);
+    return value;
+}
+inline TraValue doubleValue(double v) {
+    TraValue value;
+    value.setDouble(v);
+    return value;
+}
+// A length in screen pixels, as the designer shows it.
+inline TraValue screenPixels(int mm, Axis axis) {
+    return integerValue(qRound(UnitsFromMM(mm, utScreenPixels, axis)));
+}
+inline TraValue objectValue(Persistent* v) {
+    TraValue value;
+    value.setObject(daClass, v);
+    if (v)
+        value.setClassRef(&v->classInfo());
+    return value;
+}
+inline QString textOf(const TraValue& v) {
+    return QString::fromLatin1(v.text());
+}
+// Lists of lines travel as one text, lines ended by CR LF.
+inline TraValue linesValue(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return stringValue(text);
+}
+QStringList splitLines(const QString& text);
+
+template <class T, class Get>
+TraMember readOnly(const char* name, TraDataType type, Get get, const char* typeName = nullptr) {
+    TraMember member{name, Kind::Property, type, typeName};
+    member.get = [get](Persistent& object, TraValue& out) {
+        auto* typed = dynamic_cast<T*>(&object);
+        if (!typed)
+            return false;
+        out = get(*typed);
+        return true;
+    };
+    return member;
+}
+
+template <class T, class Get, class Set>
+TraMember readWrite(const char* name, TraDataType type, Get get, Set set, const char* typeName = nullptr) {
+    TraMember member = readOnly<T>(name, type, get, typeName);
+    member.set = [set](Persistent& object, const TraValue& value) {
+        auto* typed = dynamic_cast<T*>(&object);
+        if (!typed)
+            return false;
+        set(*typed, value);
+        return true;
+    };
+    return member;
+}
+
+// Stops the script when `index` lies outside a list of `size` items, instead
+// of reaching past the list.
+inline void checkIndex(const char* name, int index, int size) {
+    if (index < 0 || index >= size)
+        throw TraRunError(QStringLiteral("%1[%2] is out of bounds: the list holds %3 items")
+                              .arg(QLatin1String(name))
+                              .arg(index)
+                              .arg(size));
+}
+
+// An indexed list of objects, "Bands[i]", bounds-checked.
+template <class T, class Count, class At>
+TraMember indexed(const char* name, const char* typeName, Count count, At at) {
+    TraMember member{name, Kind::Indexed, daClass, typeName, {{"Index", daInteger}}};
+    member.call = [name, count, at](Persistent* object, TraCallFrame& frame) {
+        auto* typed = dynamic_cast<T*>(object);
+        if (!typed)
+            return false;
+        const int index = frame.args[0].integer();
+        checkIndex(name, index, count(*typed));
+        frame.result = objectValue(at(*typed, index));
+        return true;
+    };
+    return member;
+}
+
+// An indexed value of another type ("Strings[i]", "Values['name']"); `at`
+// fills the frame's result and checks its own index.
+template <class T, class At>
+TraMember indexedValue(const char* name, TraDataType type, TraParam index, At at) {
+    TraMember member{name, Kind::Indexed, type, nullptr, {std::move(index)}};
+    member.call = [at](Persistent* object, TraCallFrame& frame) {
+        auto* typed = dynamic_cast<T*>(object);
+        if (!typed)
+            return false;
+        at(*typed, frame);
+        return true;
+    };
+    return member;
+}
+
+template <class T, class Fn>
+TraMember method(const char* name, TraParamList params, TraDataType result, Fn fn,
+                 const char* typeName = nullptr) {
+    TraMember member{name, Kind::Method, result, typeName, std::move(params)};
+    member.call = [fn](Persistent* object, TraCallFrame& frame) {
+        auto* typed = dynamic_cast<T*>(object);
+        if (!typed)
+            return false;
+        fn(*typed, frame);
+        return true;
+    };
+    return member;
+}
+
+// A method that reads or writes a file: refused unless the run allows it.
+template <class T, class Fn> TraMember fileMethod(const char* name, Fn fn) {
+    TraMember member = method<T>(name, {{"FileName", daString}}, daUnknown, fn);
+    member.readsFiles = true;
+    return member;
+}
+
+// A member that ancestors name and descendants publish (a printable's
+// Caption, Font ...): scripts may name it on the ancestor; at run time the
+// object's own published property answers, and one without it does nothing.
+inline TraMember publishedBelow(const char* name, TraDataType type, const char* typeName = nullptr) {
+    return {name, Kind::Property, type, typeName};
+}
+
+inline TraMember event(const char* name, int kind, TraParamList params = {}) {
+    TraMember member{name, Kind::Event};
+    member.eventID = kind;
+    member.params = std::move(params);
+    return member;
+}
+
+inline const TraParam kVarText{"Text", daString, nullptr, -1, false, true};
+inline const TraParam kVarValue{"Value", daVariant, nullptr, -1, false, true};
+inline const TraParam kVarBreakValue{"BreakValue", daString, nullptr, -1, false, true};
+
+// Registers a description that lives as long as the process.
+const TraRTTI* describe(const char* name, const ClassInfo* cls, const TraRTTI* parent,
+                        std::vector<TraMember> members);
+// A registered description by its described class's name; it must exist.
+const TraRTTI* described(const char* name);
+bool anyDescribed();
+
+} // namespace TraDescribe
+
+namespace TraDescribe {
+// The groups of descriptions beyond the report's core classes, registered
+// after them (their parents must exist).
+void describeLists();
+void describeGraphics();
+void describeReportParts();
+} // namespace TraDescribe

@@ -1,0 +1,87 @@
+// Fonts, pictures and the platform's graphic classes as scripts see them.
+
+#include "ImageFile.h"
+#include "TppFont.h"
+#include "TppPicture.h"
+#include "TraDescribe.h"
+
+#include <QImage>
+#include <QPicture>
+
+namespace TraDescribe {
+
+namespace {
+
+// Bold, Italic ... each one bit of the font's style.
+TraMember styleBit(const char* name, unsigned bit) {
+    return readWrite<TppFont>(
+        name, daBoolean, [bit](TppFont& f) { return booleanValue((f.style & bit) != 0); },
+        [bit](TppFont& f, const TraValue& v) { f.style = v.boolean() ? f.style | bit : f.style & ~bit; });
+}
+
+[[noreturn]] void pictureFileFailed(const char* what, const QString& fileName) {
+    throw TraRunError(QStringLiteral("Cannot %1 the picture file \"%2\"").arg(QLatin1String(what), fileName));
+}
+
+void loadPicture(TppPicture& picture, const QString& fileName) {
+    QImage image;
+    if (!image.loadFromData(readImageFile(fileName)))
+        pictureFileFailed("read", fileName);
+    picture.SetImage(image);
+}
+
+void savePicture(const TppPicture& picture, const QString& fileName) {
+    bool saved = false;
+    if (const auto* image = std::get_if<QImage>(&picture.graphic()))
+        saved = image->save(fileName);
+    else if (const auto* drawing = std::get_if<QPicture>(&picture.graphic()))
+        saved = QPicture(*drawing).save(fileName); // save() is not const
+    if (!saved)
+        pictureFileFailed("write", fileName);
+}
+
+} // namespace
+
+void describeGraphics() {
+    const TraRTTI* tPersistent = described("TPersistent");
+    describe("TFont", &TppFont::staticClassInfo(), tPersistent,
+             {styleBit("Bold", TppFont::fsBold), styleBit("Italic", TppFont::fsItalic),
+              styleBit("Underline", TppFont::fsUnderline), styleBit("Strikeout", TppFont::fsStrikeOut),
+              readWrite<TppFont>(
+                  "Normal", daBoolean, [](TppFont& f) { return booleanValue(f.style == 0); },
+                  [](TppFont& f, const TraValue& v) {
+                      if (v.boolean())
+                          f.style = 0;
+                  })});
+    describe("TPicture", &TppPicture::staticClassInfo(), tPersistent,
+             {fileMethod<TppPicture>(
+                  "LoadFromFile", [](TppPicture& p, TraCallFrame& f) { loadPicture(p, textOf(f.args[0])); }),
+              fileMethod<TppPicture>(
+                  "SaveToFile", [](TppPicture& p, TraCallFrame& f) { savePicture(p, textOf(f.args[0])); }),
+              // The name older scripts used for saving.
+              fileMethod<TppPicture>("SaveFromFile", [](TppPicture& p, TraCallFrame& f) {
+                  savePicture(p, textOf(f.args[0]));
+              })});
+    // Pictures here hold their image themselves: no object of these classes
+    // reaches a script, which may still name them (declarations, "is").
+    const TraRTTI* graphic = describe(
+        "TGraphic", nullptr, tPersistent,
+        {[] {
+             TraMember m{"LoadFromFile", Kind::Method, daUnknown, nullptr, {{"FileName", daString}}};
+             m.readsFiles = true;
+             return m;
+         }(),
+         [] {
+             TraMember m{"SaveToFile", Kind::Method, daUnknown, nullptr, {{"FileName", daString}}};
+             m.readsFiles = true;
+             return m;
+         }(),
+         TraMember{"Empty", Kind::Property, daBoolean}, TraMember{"Transparent", Kind::Property, daBoolean}});
+    describe("TBitmap", nullptr, graphic,
+             {TraMember{"TransparentColor", Kind::Property, daInteger},
+              TraMember{"TransparentMode", Kind::Property, daInteger}});
+    describe("TCustomForm", nullptr, described("TComponent"),
+             {TraMember{"ModalResult", Kind::Property, daInteger}});
+}
+
+} // namespace TraDescribe
