@@ -7,6 +7,7 @@
 #include "DesignerDialogs.h"
 #include "FormRegistry.h"
 #include "MemoryTable.h"
+#include "PagewrightErrors.h"
 #include "PropertyPanel.h"
 #include "TppCustomTemplateDialog.h"
 #include "TppDBPipeline.h"
@@ -141,6 +142,8 @@ TEST_F(DesignerWindowTest, ThePanelNamesColoursSetsFlagsAndOffersReferencesThatF
     EXPECT_LT(choice->findText("ppLabel1"), 0) << "only pipelines fit a pipeline reference";
     panel.editProperty("DataPipeline", "plCustomers");
     EXPECT_EQ(field->DataPipeline(), pipeline);
+    EXPECT_THROW(designer().setProperty(*field, "DataPipeline", QString("ppLabel1")), EDesignError);
+    EXPECT_EQ(field->DataPipeline(), pipeline) << "a refused reference leaves the old one set";
     designer().undoStack().undo();
     EXPECT_EQ(field->DataPipeline(), nullptr);
 }

@@ -162,6 +162,19 @@ TEST_F(GroupDialogTest, KeepingAnInnerGroupTogetherClearsItOnTheOuterOnes) {
     EXPECT_FALSE(dialog->entries().at(0).keepTogether);
 }
 
+TEST_F(GroupDialogTest, DraggingAnEntryInTheListReordersTheGroups) {
+    addGroup("ppGroup1", "Country");
+    TppGroup* amount = addGroup("ppGroup2", "Amount");
+    auto dialog = open();
+    dialog->selectEntry(1);
+    ASSERT_TRUE(dialog->groupList().model()->moveRow(QModelIndex(), 1, QModelIndex(), 0));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(entryTexts(*dialog), (QStringList{"Group[0]:Customers.Amount", "Group[1]:Customers.Country"}));
+    EXPECT_EQ(dialog->currentEntry(), 0) << "the moved entry stays selected";
+    dialog->accept();
+    EXPECT_EQ(report->Group(0), amount);
+}
+
 TEST_F(GroupDialogTest, InsertThenOkPutsTheNewGroupFirst) {
     TppGroup* amount = addGroup("ppGroup1", "Amount");
     auto dialog = open();
