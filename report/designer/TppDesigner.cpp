@@ -28,6 +28,7 @@ TppDesigner::TppDesigner(OwnedComponent* owner)
 
 TppDesigner::~TppDesigner() {
     markDestroying();
+    QObject::disconnect(windowDestroyed_);
     delete window_.data();
     SetReport(nullptr);
 }
@@ -179,8 +180,9 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
         window->onCustomOpenDoc = [this] { return OnCustomOpenDoc(); };
     if (OnCustomSaveDoc)
         window->onCustomSaveDoc = [this] { return OnCustomSaveDoc(); };
-    QObject::connect(window, &QObject::destroyed, [this] {
-        if (OnDestroy && !isDestroying())
+    QObject::disconnect(windowDestroyed_);
+    windowDestroyed_ = QObject::connect(window, &QObject::destroyed, [this] {
+        if (OnDestroy)
             OnDestroy();
     });
     window->onClosed = [this] { windowClosed(); };

@@ -271,6 +271,45 @@ TEST_F(DesignerWindowTest, ThePreviewPageShowsTheReportAndComesBackToTheDesign) 
     EXPECT_EQ(px(first->mmLeft()), 11) << "the design is editable again";
 }
 
+TEST_F(DesignerWindowTest, TheDesignerHandsTheWindowsEventsOn) {
+    window.reset();
+    QTemporaryDir settings;
+    TppDesigner component;
+    component.SetReport(report);
+    component.SetDialogs(&dialogs);
+    component.SetSettingsFolder(settings.path());
+    component.HelpFile = "designer.hlp";
+    QStringList events;
+    component.OnCreate = [&] { events << "create"; };
+    component.OnShow = [&] { events << "show"; };
+    component.OnTabChange = [&](int page) { events << QStringLiteral("tab change %1").arg(page); };
+    component.OnTabChanged = [&](int page) { events << QStringLiteral("tab changed %1").arg(page); };
+    component.OnDestroyComponent = [&](TppComponent* gone) { events << "destroy " + gone->Name(); };
+    component.OnHelp = [&](QString& file, bool& enabled) {
+        events << "help " + file;
+        enabled = false;
+    };
+    bool mayClose = false;
+    component.OnCloseQuery = [&](bool& canClose) { canClose = mayClose; };
+    component.OnClose = [&] { events << "close"; };
+    component.Show();
+    TppDesignerWindow* shown = component.Form();
+    ASSERT_TRUE(shown);
+    shown->controller().selection().selectOnly(first);
+    shown->controller().deleteSelection();
+    shown->showPreviewPage();
+    QCoreApplication::processEvents();
+    shown->showDesignPage();
+    shown->action("actHelpTopics")->trigger();
+    dialogs.answer = DesignerDialogs::Answer::No;
+    EXPECT_FALSE(shown->close()) << "OnCloseQuery kept it open";
+    mayClose = true;
+    EXPECT_TRUE(shown->close());
+    EXPECT_EQ(events, (QStringList{"create", "show", "destroy ppLabel1", "tab change 1", "tab changed 1",
+                                   "tab change 0", "tab changed 0", "help designer.hlp", "close"}));
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+}
+
 TEST(DesignerSettingsStoreTest, RapOptionsAreNormalisedByTheInterface) {
     TppDesigner designer;
     designer.SetRAPOptions(roEditEvents | roEditGlobals);
