@@ -102,6 +102,20 @@ TEST_F(FieldDropTest, FieldsAloneStartAtTheDropPointAndAPictureGivesAStretchedIm
     EXPECT_TRUE(drop({30, controller->layout().height() + 5}, {"Photo"}).isEmpty()) << "no band down there";
 }
 
+TEST_F(FieldDropTest, AVerticalDropPutsEachFieldBesideItsLabelLeftJustified) {
+    manager.style = TppAutoLayoutManager::Style::Vertical;
+    ASSERT_EQ(pipeline->GetFieldAlignment("Amount"), taRightJustify) << "numbers are right-justified";
+    const QList<TppComponent*> made = drop({10, 8}, {"Country", "Amount"});
+    ASSERT_EQ(made.size(), 4);
+    // Labels as wide as "Country" (74); fields 4 to the right of them, rows 4 apart.
+    EXPECT_EQ(box(made.at(0)), (PixelBox{10, 8, 74, 20}));
+    EXPECT_EQ(box(made.at(1)), (PixelBox{88, 8, 104, 20}));
+    EXPECT_EQ(box(made.at(2)), (PixelBox{10, 32, 74, 20}));
+    EXPECT_EQ(box(made.at(3)), (PixelBox{88, 32, 84, 20}));
+    EXPECT_EQ(dynamic_cast<TppDBText*>(made.at(3))->Alignment(), taLeftJustify);
+    EXPECT_EQ(dynamic_cast<TppLabel*>(made.at(2))->Alignment(), taLeftJustify);
+}
+
 TEST_F(FieldDropTest, TheDataTreeDragsFieldsThatTheWorkspaceTakesAsADrop) {
     ScriptedDialogs dialogs;
     TppDesignerWindow window(*report, dialogs);
