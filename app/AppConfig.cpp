@@ -1,6 +1,6 @@
 #include "AppConfig.h"
 
-#include "IniFile.h"
+#include "DesignerSettings.h"
 #include "NumberParse.h"
 
 #include <QStringDecoder>
@@ -27,11 +27,11 @@ QByteArray ComplementConfigValue(const QByteArray& value) {
 }
 
 AppConfig AppConfig::read(const QString& iniPath) {
-    const IniFile ini = IniFile::load(iniPath);
-    const QByteArray section("GENERAL");
-    const bool complemented = ini.value(section, "ECR") == "ECR";
+    const IniFileStore ini(iniPath);
+    const QString section = QStringLiteral("GENERAL");
+    const bool complemented = ini.readBytes(section, QStringLiteral("ECR")) == "ECR";
     auto text = [&](const char* key) {
-        const QByteArray raw = ini.value(section, key);
+        const QByteArray raw = ini.readBytes(section, QString::fromLatin1(key));
         return decodeText(complemented ? ComplementConfigValue(raw) : raw);
     };
     AppConfig config;

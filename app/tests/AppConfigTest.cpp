@@ -1,5 +1,4 @@
 #include "AppConfig.h"
-#include "IniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,16 +57,6 @@ TEST_F(AppConfigTest, EcrDecodesComplementedValues) {
     // The same bytes without "ECR" are taken as they stand.
     const AppConfig raw = AppConfig::read(write("[GENERAL]\nID_13=" + stored + "\n"));
     EXPECT_EQ(raw.windowTitle(), QString::fromLatin1(stored));
-}
-
-TEST(IniFile, SectionsKeysAndComments) {
-    const IniFile ini =
-        IniFile::parse("; comment\n[ONE]\nA=1\nA=2\n[Two]\nb = x = y\n  c\t=\t'q' \nnoequals\n");
-    EXPECT_EQ(ini.value("one", "a"), "1") << "the first of two equal keys wins";
-    EXPECT_EQ(ini.value("TWO", "B"), "x = y");
-    EXPECT_EQ(ini.value("Two", "c"), "q");
-    EXPECT_EQ(ini.value("ONE", "b"), "");
-    EXPECT_EQ(ini.value("Three", "A"), "");
 }
 
 } // namespace

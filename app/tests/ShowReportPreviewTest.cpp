@@ -4,6 +4,7 @@
 #include "CupsPdfQueue.h"
 #include "DesignWorkspace.h"
 #include "DesignerController.h"
+#include "DesignerDialogs.h"
 #include "FakePrinterCatalog.h"
 #include "PageDump.h"
 #include "PictureContents.h"
@@ -16,7 +17,9 @@
 #include "ReportCommand.h"
 #include "TfrmMain.h"
 #include "TppBand.h"
+#include "TppDataTreeWindow.h"
 #include "TppDesignerWindow.h"
+#include "TppGroupDialog.h"
 #include "TppLabel.h"
 #include "TppPreview.h"
 #include "TppPrintDialog.h"
@@ -35,11 +38,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -49,6 +55,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -281,6 +288,101 @@ TEST_F(ShowReportPreviewTest, TheDesignerEditsTheTemplateThatShowReportThenPrint
         << columnLines.first().toStdString() << ": the column caption where it was dragged";
     EXPECT_TRUE(seen.pages.front().join('\n').contains("\"Designed in Kestrel\""))
         << "the added label prints in the footer";
+}
+
+// Answers what the group dialog asks and keeps what it says.
+class NoteDialogs final : public DesignerDialogs {
+public:
+    Answer askYesNoCancel(const QString&) override { return Answer::No; }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+    void showMessage(const QString& text) override { messages << text; }
+    QStringList messages;
+};
+
+// Three fields of the schedule dragged from the data tree onto the detail
+// band become three labelled columns; the group dialog adds a group on the
+// date; what is saved prints every month still.
+TEST_F(ShowReportPreviewTest, FieldsFromTheDataTreeAndAGroupFromTheDialogPrint) {
+    QTemporaryDir settings;
+    reports.setDesignerSettingsFolder(settings.path());
+    window->findChild<QPushButton*>("Button2")->click();
+    TppDesignerWindow* designer = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = dynamic_cast<TppDesignerWindow*>(widget); found && found->isVisible())
+            designer = found;
+    ASSERT_TRUE(designer) << prompter.messages.join("; ").toStdString();
+    designer->resize(1200, 760);
+    DesignerController& controller = designer->controller();
+    TppReport& report = dynamic_cast<TppReport&>(controller.report());
+    TppBand* detail = report.GetBand(btDetail);
+    ASSERT_TRUE(detail);
+    const int before = detail->ObjectCount();
+
+    QTreeWidget& tree = designer->dataTree().fieldTree();
+    ASSERT_GE(tree.topLevelItemCount(), 1);
+    const QModelIndex pipeline = tree.model()->index(0, 0);
+    QModelIndexList fields;
+    for (int row : {0, 1, 5})
+        fields << tree.model()->index(row, 0, pipeline);
+    std::unique_ptr<QMimeData> data(tree.model()->mimeData(fields));
+    ASSERT_TRUE(data);
+    ASSERT_EQ(draggedFields(data.get()).size(), 3);
+    DesignWorkspace& surface = designer->workspace();
+    const int detailTop = controller.layout().areaTop(controller.bandIndex(detail));
+    const QPointF at = surface.toWidget(QPoint(20, detailTop + 1));
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&surface, &enter);
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&surface, &drop);
+    // The selection holds what the drop made, label and field in turn.
+    const QList<TppComponent*> made = controller.selection().components();
+    ASSERT_EQ(made.size(), 6) << "three labels and three fields";
+    EXPECT_GE(detail->ObjectCount() - before, 3) << "the labels are in the detail band";
+    QStringList captions;
+    QStringList boundTo;
+    for (int column = 0; column < 3; ++column) {
+        const auto* label = dynamic_cast<const TppLabel*>(made.at(2 * column));
+        const TppComponent* field = made.at(2 * column + 1);
+        ASSERT_TRUE(label);
+        captions << label->Caption();
+        boundTo << field->DataField();
+        EXPECT_EQ(label->mmLeft(), field->mmLeft()) << "a column: the label over its field";
+        EXPECT_EQ(label->mmWidth(), field->mmWidth());
+    }
+    EXPECT_EQ(captions, (QStringList{"DATE", "PAYMENT", "BALANCE"}));
+    EXPECT_EQ(boundTo, (QStringList{"DATE", "PAYMENT", "BALANCE"}));
+
+    const QString shots = qEnvironmentVariable("PW_DESIGNER_SHOTS");
+    if (!shots.isEmpty()) {
+        QDir().mkpath(shots);
+        QCoreApplication::processEvents();
+        designer->grab().save(QDir(shots).filePath("designer-4-data-tree.png"), "PNG");
+    }
+
+    NoteDialogs dialogs;
+    {
+        TppGroupDialog groups(controller, dialogs, designer);
+        groups.show();
+        groups.addButton().click();
+        ASSERT_EQ(groups.entries().size(), 1);
+        EXPECT_EQ(groups.groupList().item(0)->text(), "Group[0]:DBPipeline1.DATE");
+        QCoreApplication::processEvents();
+        if (!shots.isEmpty())
+            groups.grab().save(QDir(shots).filePath("designer-5-group-dialog.png"), "PNG");
+        groups.accept();
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+    ASSERT_EQ(report.GroupCount(), 1);
+    ASSERT_TRUE(designer->saveReport());
+    designer->close();
+
+    const PreviewSeen seen = showReport();
+    ASSERT_TRUE(seen.found) << prompter.messages.join("; ").toStdString();
+    qsizetype months = 0;
+    for (const QStringList& page : seen.pages)
+        months += page.filter(QRegularExpression("\"\\d\\d/\\d{4}\"")).size();
+    EXPECT_GE(months, 360) << "every month prints with the group";
 }
 
 // What the window gives its templates to show while they read or write.

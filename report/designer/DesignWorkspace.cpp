@@ -12,7 +12,9 @@
 #include "TppDrawText.h"
 #include "Units.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -23,6 +25,7 @@ DesignWorkspace::DesignWorkspace(DesignerController& controller, QWidget* parent
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    setAcceptDrops(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
     setPalette(colours);
@@ -254,4 +257,39 @@ void DesignWorkspace::keyPressEvent(QKeyEvent* event) {
         update();
     else
         QWidget::keyPressEvent(event);
+}
+
+bool DesignWorkspace::acceptsFields(const QMimeData* data, QPoint widget) const {
+    return onFieldsDropped && data && data->hasFormat(QString::fromLatin1(kFieldMimeType)) &&
+           controller_.layout().bandAt(toWorkspace(widget).y()) >= 0;
+}
+
+void DesignWorkspace::dragEnterEvent(QDragEnterEvent* event) {
+    if (acceptsFields(event->mimeData(), event->position().toPoint()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DesignWorkspace::dragMoveEvent(QDragMoveEvent* event) {
+    if (acceptsFields(event->mimeData(), event->position().toPoint()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DesignWorkspace::dropEvent(QDropEvent* event) {
+    const QPoint widget = event->position().toPoint();
+    if (!acceptsFields(event->mimeData(), widget)) {
+        event->ignore();
+        return;
+    }
+    const QList<DraggedField> fields = draggedFields(event->mimeData());
+    if (fields.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    onFieldsDropped(toWorkspace(widget), fields);
+    update();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "FieldDrag.h"
+
 #include <QWidget>
+#include <functional>
 
 class DesignerController;
 class TppComponent;
@@ -26,12 +29,18 @@ public:
 
     void layoutChanged();
 
+    // Fields dropped from the data tree, at a workspace point on a band.
+    std::function<void(QPoint, const QList<DraggedField>&)> onFieldsDropped;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void paintRulers(QPainter& painter);
@@ -39,6 +48,8 @@ private:
     void paintComponent(QPainter& painter, TppComponent& component);
     void paintSelection(QPainter& painter);
     int origin() const { return rulers_ ? kRulerSize : 0; }
+    // Fields are taken only from the data tree, and only onto a band.
+    bool acceptsFields(const QMimeData* data, QPoint widget) const;
 
     DesignerController& controller_;
     bool rulers_ = true;

@@ -3,6 +3,7 @@
 #include "OwnedComponent.h"
 #include "PagewrightErrors.h"
 #include "Persistent.h"
+#include "PropertyInfo.h"
 #include "TppBand.h"
 #include "TppComponent.h"
 
@@ -110,8 +111,37 @@ std::pair<Persistent*, const PropertyInfo*> PropertyCommand::resolve(Persistent&
     return {nullptr, nullptr};
 }
 
+namespace {
+
+// References travel by name: the component of that name among the object's
+// fellows on the form, none for an empty name.
+OwnedComponent* referenceTarget(OwnedComponent& object, const PropertyInfo& property, const QString& name) {
+    if (name.isEmpty())
+        return nullptr;
+    const OwnedComponent* scope = object.Owner() ? object.Owner() : &object;
+    OwnedComponent* target = scope->FindComponent(name);
+    if (!target)
+        throw EDesignError(QStringLiteral("%1 cannot refer to %2.").arg(property.name, name));
+    return target;
+}
+
+} // namespace
+
 void PropertyCommand::apply(OwnedComponent& object, const QString& path, const QVariant& value) {
     auto [holder, property] = resolve(object, path);
+    if (holder && property && property->kind == PropertyKind::Reference && property->setReference) {
+        OwnedComponent* target = referenceTarget(object, *property, value.toString());
+        OwnedComponent* before = property->getReference(*holder);
+        property->setReference(*holder, target);
+        // The setter takes only its own class and clears the reference for
+        // anything else: the old one goes back before the refusal.
+        if (property->getReference(*holder) != target) {
+            property->setReference(*holder, before);
+            throw EDesignError(
+                QStringLiteral("%1 cannot refer to %2.").arg(property->name, value.toString()));
+        }
+        return;
+    }
     if (!holder || !property || !property->set)
         throw EDesignError(QStringLiteral("%1 has no property %2 that can be set.").arg(object.Name(), path));
     property->set(*holder, value);
@@ -123,6 +153,10 @@ void PropertyCommand::apply(OwnedComponent& object, const QString& path, const Q
 
 QVariant PropertyCommand::read(OwnedComponent& object, const QString& path) {
     auto [holder, property] = resolve(object, path);
+    if (holder && property && property->kind == PropertyKind::Reference && property->getReference) {
+        const OwnedComponent* target = property->getReference(*holder);
+        return target ? target->Name() : QString();
+    }
     if (!holder || !property || !property->get)
         return {};
     return property->get(*holder);

@@ -504,9 +504,16 @@ void DesignerController::deleteSelection() {
     if (doomed.isEmpty())
         return;
     StoredComponents stored = store(doomed);
+    announceDestroyed(doomed);
     undeleteBuffer_ = stored;
     undoStack_.push(new ComponentsCommand(*this, QStringLiteral("Delete"), std::move(stored),
                                           ComponentsCommand::Remove, false));
+}
+
+void DesignerController::announceDestroyed(const QList<TppComponent*>& components) {
+    if (onDestroyComponent)
+        for (TppComponent* component : components)
+            onDestroyComponent(component);
 }
 
 void DesignerController::undelete() {
@@ -539,8 +546,10 @@ void DesignerController::cutSelection() {
     if (copySelection().isEmpty())
         return;
     const QList<TppComponent*> doomed = topLevelSelection();
-    undoStack_.push(
-        new ComponentsCommand(*this, QStringLiteral("Cut"), store(doomed), ComponentsCommand::Remove, false));
+    StoredComponents stored = store(doomed);
+    announceDestroyed(doomed);
+    undoStack_.push(new ComponentsCommand(*this, QStringLiteral("Cut"), std::move(stored),
+                                          ComponentsCommand::Remove, false));
     // What was cut is on the clipboard, not in the undelete buffer.
     undeleteBuffer_.reset();
 }
@@ -606,6 +615,24 @@ QList<TppComponent*> DesignerController::paste(const QByteArray& data) {
     markModified();
     selectionDidChange(selection_.set(pasted));
     return pasted;
+}
+
+void DesignerController::insertDropped(const QString& text, const QList<TppComponent*>& components) {
+    selectionDidChange(selection_.clear());
+    if (components.isEmpty())
+        return;
+    for (TppComponent* component : components) {
+        const PixelBox box = boxOf(*component);
+        if (component->Band())
+            if (TppComponent* region = regionAt(*component->Band(), QPoint(box.left, box.top), component))
+                component->SetRegion(region);
+        if (onCreateComponent)
+            onCreateComponent(component);
+    }
+    pushInserted(text, store(components));
+    markModified();
+    selectionDidChange(selection_.set(components));
+    emit changed();
 }
 
 void DesignerController::bringToFront() {

@@ -76,6 +76,8 @@ public:
     // the component is freed.
     std::function<void(TppComponent*)> onCreateComponent;
     std::function<bool(TppComponent*)> onValidateComponent;
+    // Told of each component a delete or cut is about to free.
+    std::function<void(TppComponent*)> onDestroyComponent;
     // What goes wrong in a mouse or keyboard action, for the window to show.
     std::function<void(const QString&)> onError;
 
@@ -123,6 +125,10 @@ public:
     void cutSelection();
     // Components read from clipboard bytes; garbage gives nothing.
     QList<TppComponent*> paste(const QByteArray& data);
+    // Components made outside the controller (fields dropped from the data
+    // tree) in the report: each gets the region under it and is announced,
+    // then all become one undoable insert and the selection.
+    void insertDropped(const QString& text, const QList<TppComponent*>& components);
     void bringToFront();
     void sendToBack();
     void selectAll();
@@ -163,6 +169,7 @@ private:
     QRect unionOf(const QList<PixelBox>& boxes) const;
     void pushInserted(const QString& text, StoredComponents stored);
     QList<TppComponent*> topLevelSelection() const;
+    void announceDestroyed(const QList<TppComponent*>& components);
 
     TppCustomReport& report_;
     QUndoStack undoStack_;

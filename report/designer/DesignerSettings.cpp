@@ -13,13 +13,32 @@ QByteArray trimmed(const QByteArray& bytes) {
     return bytes.trimmed();
 }
 
+// "[name]", and anything after the bracket is ignored ("[name] ; note").
 bool sectionLine(const QByteArray& line, QByteArray* name) {
     const QByteArray text = trimmed(line);
-    if (!text.startsWith('[') || !text.endsWith(']'))
+    const qsizetype close = text.indexOf(']');
+    if (!text.startsWith('[') || close < 0)
         return false;
     if (name)
-        *name = trimmed(text.mid(1, text.size() - 2));
+        *name = trimmed(text.mid(1, close - 1));
     return true;
+}
+
+// Only blanks and tabs: the other control bytes may belong to a value.
+QByteArray trimBlanks(const QByteArray& text) {
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    while (end > start && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
+    return text.mid(start, end - start);
+}
+
+QByteArray unquote(const QByteArray& value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
 }
 
 bool sameName(const QByteArray& a, const QString& b) {
@@ -71,6 +90,15 @@ std::optional<QString> IniFileStore::read(const QString& section, const QString&
         return std::nullopt;
     const QByteArray& line = lines_.at(keyAt);
     return QString::fromUtf8(trimmed(line.mid(line.indexOf('=') + 1)));
+}
+
+QByteArray IniFileStore::readBytes(const QString& section, const QString& key) const {
+    const int sectionAt = findSection(section);
+    const int keyAt = sectionAt < 0 ? -1 : findKey(sectionAt, key);
+    if (keyAt < 0)
+        return {};
+    const QByteArray& line = lines_.at(keyAt);
+    return unquote(trimBlanks(line.mid(line.indexOf('=') + 1)));
 }
 
 void IniFileStore::write(const QString& section, const QString& key, const QString& value) {

@@ -29,9 +29,14 @@ public:
 // keeps the other lines as they were.
 class IniFileStore final : public DesignerSettingsStore {
 public:
+    // A missing or unreadable file reads as an empty one.
     explicit IniFileStore(QString path);
     const QString& path() const { return path_; }
     std::optional<QString> read(const QString& section, const QString& key) const override;
+    // The value as the bytes that stand in the file, blanks around them and
+    // one pair of enclosing quotes removed: values stored in an encoding of
+    // their own (complemented bytes) come back untouched. Empty when missing.
+    QByteArray readBytes(const QString& section, const QString& key) const;
     void write(const QString& section, const QString& key, const QString& value) override;
     void erase(const QString& section, const QString& key) override;
     void flush() override;

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QMenu>
+#include <QToolButton>
 
 PropertyPanel::PropertyPanel(DesignerController& controller, QWidget* parent)
     : QTableWidget(0, 2, parent), controller_(controller) {
@@ -27,7 +29,7 @@ void PropertyPanel::refresh() {
         object_ = controller_.findByName(objectName_);
     filling_ = true;
     clearContents();
-    rows_ = object_ ? propertyRows(*object_) : QList<PropertyRow>();
+    rows_ = object_ ? propertyRows(*object_, &controller_.scope()) : QList<PropertyRow>();
     setRowCount(int(rows_.size()));
     for (int index = 0; index < rows_.size(); ++index) {
         const PropertyRow& row = rows_.at(index);
@@ -39,20 +41,43 @@ void PropertyPanel::refresh() {
         setItem(index, 0, name);
         auto* value = new QTableWidgetItem(propertyText(row));
         value->setFont(font);
-        const bool editable = !row.readOnly && row.kind != PropertyKind::Set;
+        const bool editable =
+            !row.readOnly && row.kind != PropertyKind::Set && row.kind != PropertyKind::Reference;
         value->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
                                  : Qt::ItemIsEnabled);
         setItem(index, 1, value);
-        if (editable && (row.kind == PropertyKind::Enumeration || row.kind == PropertyKind::Boolean)) {
+        const QString path = row.path;
+        if (!row.readOnly && (row.kind == PropertyKind::Enumeration || row.kind == PropertyKind::Boolean ||
+                              row.kind == PropertyKind::Reference)) {
             auto* choice = new QComboBox(this);
-            choice->addItems(row.kind == PropertyKind::Boolean
-                                 ? QStringList{QStringLiteral("False"), QStringLiteral("True")}
-                                 : row.enumNames);
+            if (row.kind == PropertyKind::Boolean)
+                choice->addItems({QStringLiteral("False"), QStringLiteral("True")});
+            else if (row.kind == PropertyKind::Reference)
+                choice->addItems(QStringList{QString()} + row.candidates);
+            else
+                choice->addItems(row.enumNames);
             choice->setCurrentText(propertyText(row));
-            const QString path = row.path;
             connect(choice, &QComboBox::textActivated, this,
                     [this, path](const QString& text) { editProperty(path, text); });
             setCellWidget(index, 1, choice);
+        }
+        if (!row.readOnly && row.kind == PropertyKind::Set) {
+            // One checkable flag per element; each toggle is one edit.
+            auto* flags = new QToolButton(this);
+            flags->setText(propertyText(row));
+            flags->setPopupMode(QToolButton::InstantPopup);
+            auto* menu = new QMenu(flags);
+            const unsigned bits = row.value.toUInt();
+            for (int bit = 0; bit < row.enumNames.size(); ++bit) {
+                QAction* element = menu->addAction(row.enumNames.at(bit));
+                element->setCheckable(true);
+                element->setChecked(bits & (1u << bit));
+                connect(element, &QAction::toggled, this, [this, path, bits, bit](bool on) {
+                    setFlag(path, on ? bits | (1u << bit) : bits & ~(1u << bit));
+                });
+            }
+            flags->setMenu(menu);
+            setCellWidget(index, 1, flags);
         }
     }
     filling_ = false;
@@ -83,5 +108,17 @@ void PropertyPanel::editProperty(const QString& path, const QString& text) {
             controller_.onError(QString::fromUtf8(error.what()));
     }
     // Deferred: the edit came from one of the cells that a refresh replaces.
+    QMetaObject::invokeMethod(this, &PropertyPanel::refresh, Qt::QueuedConnection);
+}
+
+void PropertyPanel::setFlag(const QString& path, unsigned bits) {
+    if (!object_)
+        return;
+    try {
+        controller_.setProperty(*object_, path, QVariant(bits));
+    } catch (const std::exception& error) {
+        if (controller_.onError)
+            controller_.onError(QString::fromUtf8(error.what()));
+    }
     QMetaObject::invokeMethod(this, &PropertyPanel::refresh, Qt::QueuedConnection);
 }

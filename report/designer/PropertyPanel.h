@@ -9,7 +9,8 @@ class OwnedComponent;
 
 // The selection's published properties, from the class registry: one row
 // each, changed values in bold, enumerations and Booleans chosen from
-// their names. An edit goes to the controller, so it can be undone.
+// their names, colours by name, sets as checkable flags, references from
+// the components that fit. An edit goes to the controller, so it can be undone.
 class PropertyPanel : public QTableWidget {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
 
 private:
     void cellEdited(int row, int column);
+    void setFlag(const QString& path, unsigned bits);
 
     DesignerController& controller_;
     OwnedComponent* object_ = nullptr;

@@ -28,6 +28,7 @@ TppDesigner::TppDesigner(OwnedComponent* owner)
 
 TppDesigner::~TppDesigner() {
     markDestroying();
+    QObject::disconnect(windowDestroyed_);
     delete window_.data();
     SetReport(nullptr);
 }
@@ -142,7 +143,50 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
         if (OnSelectionChanged)
             OnSelectionChanged(component);
     };
+    window->controller().onDestroyComponent = [this](TppComponent* component) {
+        if (OnDestroyComponent)
+            OnDestroyComponent(component);
+    };
+    const auto forward = [](const std::function<void()>& event) {
+        return [&event] {
+            if (event)
+                event();
+        };
+    };
+    window->onActivate = forward(OnActivate);
+    window->onDeactivate = forward(OnDeactivate);
+    window->onShow = forward(OnShow);
+    window->onHide = forward(OnHide);
+    window->onResize = forward(OnResize);
+    window->onCloseQuery = [this] {
+        bool canClose = true;
+        if (OnCloseQuery)
+            OnCloseQuery(canClose);
+        return canClose;
+    };
+    window->helpFile = HelpFile;
+    window->enableHelp = EnableHelp;
+    if (OnHelp)
+        window->onHelp = [this](QString& file, bool& enabled) { OnHelp(file, enabled); };
+    window->onTabChange = [this](int page) {
+        if (OnTabChange)
+            OnTabChange(page);
+    };
+    window->onTabChanged = [this](int page) {
+        if (OnTabChanged)
+            OnTabChanged(page);
+    };
+    if (OnCustomOpenDoc)
+        window->onCustomOpenDoc = [this] { return OnCustomOpenDoc(); };
+    if (OnCustomSaveDoc)
+        window->onCustomSaveDoc = [this] { return OnCustomSaveDoc(); };
+    QObject::disconnect(windowDestroyed_);
+    windowDestroyed_ = QObject::connect(window, &QObject::destroyed, [this] {
+        if (OnDestroy)
+            OnDestroy();
+    });
     window->onClosed = [this] { windowClosed(); };
+    window->settingsStore = [this] { return CreateSettingsStore(); };
     if (auto store = CreateSettingsStore()) {
         try {
             window->applySettings(DesignerSettings::read(*store));
@@ -150,17 +194,18 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
             // Settings that cannot be read leave the defaults.
         }
     }
+    if (OnCreate)
+        OnCreate();
     return window;
 }
 
 void TppDesigner::Show() {
     if (!window_)
         CreateDesignerWindow();
+    // OnShow comes from the window's show event.
     window_->show();
     window_->raise();
     window_->activateWindow();
-    if (OnShow)
-        OnShow();
 }
 
 void TppDesigner::windowClosed() {

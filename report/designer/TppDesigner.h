@@ -67,12 +67,32 @@ public:
     unsigned RAPOptions() const { return rapOptions_; }
     void SetRAPOptions(unsigned options);
 
+    // The events handed to the window.
+    std::function<void()> OnActivate;
+    std::function<void()> OnDeactivate;
     std::function<void()> OnShow;
+    std::function<void()> OnHide;
+    std::function<void()> OnResize;
     std::function<void()> OnClose;
+    // Set the flag false to keep the window open.
+    std::function<void(bool& canClose)> OnCloseQuery;
+    // The window was made, and is being destroyed.
+    std::function<void()> OnCreate;
+    std::function<void()> OnDestroy;
     std::function<void(TppComponent*)> OnCreateComponent;
     // False refuses the new component, which is freed.
     std::function<bool(TppComponent*)> OnValidateComponent;
+    // A delete or cut is about to free the component.
+    std::function<void(TppComponent*)> OnDestroyComponent;
     std::function<void(TppComponent*)> OnSelectionChanged;
+    // The help file and whether help is on, preset from HelpFile and EnableHelp.
+    std::function<void(QString& helpFile, bool& enabled)> OnHelp;
+    // Before and after the design (0) or preview (1) page is shown.
+    std::function<void(int page)> OnTabChange;
+    std::function<void(int page)> OnTabChanged;
+    // Replace Open and Save; they answer whether they went through.
+    std::function<bool()> OnCustomOpenDoc;
+    std::function<bool()> OnCustomSaveDoc;
 
     // Where the stores keep their files (the platform's settings folder);
     // the dialogs the window asks through (message boxes when none).
@@ -100,4 +120,7 @@ private:
     DesignerDialogs* dialogs_ = nullptr;
     std::unique_ptr<DesignerDialogs> ownDialogs_;
     QPointer<TppDesignerWindow> window_;
+    // OnDestroy's link to a window that may be deleted after us (a closed
+    // window goes later): cut when we go.
+    QMetaObject::Connection windowDestroyed_;
 };

@@ -7,11 +7,14 @@
 #include "PagewrightErrors.h"
 #include "PreviewPanels.h"
 #include "PropertyPanel.h"
+#include "TextMeasurer.h"
 #include "TppBand.h"
 #include "TppCalc.h"
 #include "TppComponent.h"
 #include "TppCustomPreview.h"
 #include "TppCustomReport.h"
+#include "TppDataTreeWindow.h"
+#include "TppGroupDialog.h"
 #include "TppReportTemplate.h"
 #include "TppStretchable.h"
 #include "TppViewer.h"
@@ -82,6 +85,12 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
     status_ = new QLabel(this);
     statusBar()->addWidget(status_, 1);
 
+    dataTree_ = new TppDataTreeWindow(controller_->scope(), this);
+    addDockWidget(Qt::RightDockWidgetArea, dataTree_);
+    workspace_->onFieldsDropped = [this](QPoint point, const QList<DraggedField>& fields) {
+        fieldsDropped(point, fields);
+    };
+
     buildMenus();
     buildPalette();
 
@@ -151,9 +160,9 @@ void TppDesignerWindow::buildMenus() {
     addCommand(fileMenu_, QStringLiteral("actLoadSubReport"), QStringLiteral("&Load SubReport..."), {});
     addCommand(fileMenu_, QStringLiteral("actSaveSubReport"), QStringLiteral("S&ave SubReport..."), {});
     addCommand(fileMenu_, QStringLiteral("actLoadFromFile"), QStringLiteral("Loa&d From File..."),
-               [this] { openReport(); });
+               [this] { openReportFromFile(); });
     addCommand(fileMenu_, QStringLiteral("actSaveToFile"), QStringLiteral("Sa&ve to File..."),
-               [this] { saveReportAs(); });
+               [this] { saveReportToFile(); });
     fileMenu_->addSeparator();
     addCommand(fileMenu_, QStringLiteral("actPageSetup"), QStringLiteral("Page Set&up..."), {});
     addCommand(fileMenu_, QStringLiteral("actPrintToFileSetup"), QStringLiteral("Print to &File Setup..."),
@@ -202,7 +211,7 @@ void TppDesignerWindow::buildMenus() {
     rulers->setCheckable(true);
     rulers->setChecked(true);
     QAction* showData = addCommand(view, QStringLiteral("actShowData"), QStringLiteral("&Show Data"),
-                                   [this] { settings_.showData = !settings_.showData; });
+                                   [this] { setDataTreeVisible(!settings_.showData); });
     showData->setCheckable(true);
     showData->setChecked(true);
     QMenu* grid = view->addMenu(QStringLiteral("&Grid Options"));
@@ -217,11 +226,12 @@ void TppDesignerWindow::buildMenus() {
     display->setCheckable(true);
 
     QMenu* reportMenu = menuBar()->addMenu(QStringLiteral("&Report"));
-    for (const char* caption :
-         {"Page Style", "&Title", "&Summary", "Header", "Footer", "&Data...", "&Groups..."})
+    for (const char* caption : {"Page Style", "&Title", "&Summary", "Header", "Footer", "&Data..."})
         addCommand(reportMenu,
                    QStringLiteral("actBand") + QString::fromLatin1(caption).remove(QLatin1Char('&')),
                    QString::fromLatin1(caption), {});
+    addCommand(reportMenu, QStringLiteral("actGroups"), QStringLiteral("&Groups..."),
+               [this] { editGroups(); });
     reportMenu->addSeparator();
     auto* orientation = new QActionGroup(this);
     for (const auto& choiceOf : {std::pair{"&Portrait", 0}, std::pair{"&Landscape", 1}}) {
@@ -272,7 +282,9 @@ void TppDesignerWindow::buildMenus() {
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addCommand(help, QStringLiteral("actHelpTopics"), QStringLiteral("&Help Topics"), {});
+    addCommand(
+        help, QStringLiteral("actHelpTopics"), QStringLiteral("&Help Topics"), [this] { showHelp(); },
+        QKeySequence::HelpContents);
     addCommand(help, QStringLiteral("actAbout"), QStringLiteral("&About"),
                [this] { dialogs_.showMessage(QStringLiteral("Pagewright report designer")); });
 
@@ -347,7 +359,7 @@ void TppDesignerWindow::applySettings(const DesignerSettings& settings) {
     recent_.setLines(settings.recent);
     action(QStringLiteral("actSnapToGrid"))->setChecked(settings.grid.snapToGrid);
     action(QStringLiteral("actDisplayGrid"))->setChecked(settings.grid.displayGrid);
-    action(QStringLiteral("actShowData"))->setChecked(settings.showData);
+    setDataTreeVisible(settings.showData);
     if (settings.windowState == 0 && settings.bounds)
         setGeometry(*settings.bounds);
     else if (settings.windowState == 2)
@@ -412,6 +424,43 @@ bool TppDesignerWindow::askSaveChanges() {
 bool TppDesignerWindow::openReport(const QString& fileName) {
     if (!askSaveChanges())
         return false;
+    if (onCustomOpenDoc && fileName.isEmpty()) {
+        const bool opened = onCustomOpenDoc();
+        if (opened)
+            controller_->layoutReplaced();
+        refresh();
+        return opened;
+    }
+    TppReportTemplate& reportTemplate = ReportTemplate(report_);
+    if (fileName.isEmpty() && reportTemplate.SaveTo() == stDatabase)
+        return openFromDatabase();
+    return openFile(fileName);
+}
+
+bool TppDesignerWindow::openReportFromFile() {
+    if (!askSaveChanges())
+        return false;
+    return openFile(QString());
+}
+
+bool TppDesignerWindow::openFromDatabase() {
+    TppReportTemplate& reportTemplate = ReportTemplate(report_);
+    const QString previous = reportTemplate.DatabaseSettings().Name();
+    if (!reportTemplate.LoadWithDialog())
+        return false;
+    try {
+        reportTemplate.LoadFromDatabase();
+    } catch (...) {
+        // The old layout stays, and so does the name it was loaded under.
+        reportTemplate.DatabaseSettings().SetName(previous);
+        throw;
+    }
+    controller_->layoutReplaced();
+    refresh();
+    return true;
+}
+
+bool TppDesignerWindow::openFile(const QString& fileName) {
     TppReportTemplate& reportTemplate = ReportTemplate(report_);
     QString file = fileName;
     if (file.isEmpty())
@@ -437,11 +486,17 @@ bool TppDesignerWindow::openReport(const QString& fileName) {
 }
 
 bool TppDesignerWindow::saveReport() {
+    if (onCustomSaveDoc) {
+        const bool saved = onCustomSaveDoc();
+        updateActions();
+        return saved;
+    }
     TppReportTemplate& reportTemplate = ReportTemplate(report_);
     if (reportTemplate.SaveTo() == stDatabase) {
-        if (!reportTemplate.IsDatabaseReady(true))
+        if (!reportTemplate.IsDatabaseReady(true) || reportTemplate.DatabaseSettings().Name().isEmpty())
             return saveReportAs();
         reportTemplate.SaveToDatabase();
+        updateActions();
         return true;
     }
     const QString file = reportTemplate.FileName();
@@ -462,11 +517,29 @@ bool TppDesignerWindow::saveReportAs(const QString& fileName) {
         return false;
     TppReportTemplate& reportTemplate = ReportTemplate(report_);
     if (fileName.isEmpty() && reportTemplate.SaveTo() == stDatabase) {
+        const QString previous = reportTemplate.DatabaseSettings().Name();
         if (!reportTemplate.SaveWithDialog())
             return false;
-        reportTemplate.SaveToDatabase();
+        try {
+            reportTemplate.SaveToDatabase();
+        } catch (...) {
+            reportTemplate.DatabaseSettings().SetName(previous);
+            throw;
+        }
+        updateActions();
         return true;
     }
+    return saveFile(fileName);
+}
+
+bool TppDesignerWindow::saveReportToFile() {
+    if (!allowSaveToFile_)
+        return false;
+    return saveFile(QString());
+}
+
+bool TppDesignerWindow::saveFile(const QString& fileName) {
+    TppReportTemplate& reportTemplate = ReportTemplate(report_);
     QString file = fileName;
     // A read-only file is asked about again rather than written over.
     for (;;) {
@@ -476,8 +549,9 @@ bool TppDesignerWindow::saveReportAs(const QString& fileName) {
             return false;
         if (QFileInfo(file).suffix().isEmpty() && !QFileInfo(file).exists())
             file += QStringLiteral(".") + reportTemplate.FileExtension();
-        QFileInfo info(file);
-        if (info.exists() && !info.isWritable()) {
+        // The template's own rule, so that the superuser is refused a
+        // read-only file just as everybody else is.
+        if (TppTemplate::IsReadOnlyFile(file)) {
             dialogs_.showMessage(QStringLiteral("File is read-only."));
             file.clear();
             continue;
@@ -554,7 +628,40 @@ void TppDesignerWindow::updateActions() {
     setWindowTitle(title);
 }
 
+void TppDesignerWindow::setDataTreeVisible(bool visible) {
+    settings_.showData = visible;
+    action(QStringLiteral("actShowData"))->setChecked(visible);
+    dataTree_->setVisible(visible);
+}
+
+void TppDesignerWindow::fieldsDropped(QPoint point, const QList<DraggedField>& fields) {
+    static const FontMetricsMeasurer screenFonts;
+    guarded([&] {
+        dataTree_->layoutManager().dropFields(*controller_, point, fields,
+                                              measurer_ ? *measurer_ : screenFonts);
+    });
+    updateActions();
+}
+
+bool TppDesignerWindow::editGroups() {
+    TppGroupDialog dialog(*controller_, dialogs_, this);
+    std::unique_ptr<DesignerSettingsStore> store;
+    if (settingsStore)
+        guarded([&] { store = settingsStore(); });
+    if (store)
+        dialog.readPosition(*store);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (store)
+        guarded([&] {
+            dialog.writePosition(*store);
+            store->flush();
+        });
+    refresh();
+    return accepted;
+}
+
 void TppDesignerWindow::refresh() {
+    dataTree_->refresh();
     workspace_->layoutChanged();
     properties_->refresh();
     updateActions();
@@ -569,6 +676,14 @@ void TppDesignerWindow::showPreviewPage() {
 }
 
 void TppDesignerWindow::pageChanged(int index) {
+    if (onTabChange)
+        guarded([&] { onTabChange(index); });
+    showPage(index);
+    if (onTabChanged)
+        guarded([&] { onTabChanged(index); });
+}
+
+void TppDesignerWindow::showPage(int index) {
     if (index == 1) {
         const bool ok = guarded([this] {
             previewWasModified_ = report_.Modified();
@@ -599,6 +714,8 @@ void TppDesignerWindow::pageChanged(int index) {
 void TppDesignerWindow::closeEvent(QCloseEvent* event) {
     bool proceed = false;
     guarded([&] { proceed = askSaveChanges(); });
+    if (proceed && onCloseQuery)
+        guarded([&] { proceed = onCloseQuery(); });
     if (!proceed) {
         event->ignore();
         return;
@@ -608,4 +725,40 @@ void TppDesignerWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (onClosed)
         guarded([this] { onClosed(); });
+}
+
+void TppDesignerWindow::showHelp() {
+    QString file = helpFile;
+    bool enabled = enableHelp;
+    if (onHelp)
+        guarded([&] { onHelp(file, enabled); });
+    if (enabled && !onHelp)
+        dialogs_.showMessage(file.isEmpty() ? QStringLiteral("No help file is set.") : file);
+}
+
+void TppDesignerWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    const std::function<void()>& hook = isActiveWindow() ? onActivate : onDeactivate;
+    if (hook)
+        guarded(hook);
+}
+
+void TppDesignerWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (onHide)
+        guarded(onHide);
+}
+
+void TppDesignerWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (onResize)
+        guarded(onResize);
+}
+
+void TppDesignerWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (onShow)
+        guarded(onShow);
 }

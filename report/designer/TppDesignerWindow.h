@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DesignerSettings.h"
+#include "FieldDrag.h"
 #include "RecentReports.h"
 
 #include <QMainWindow>
@@ -18,8 +19,10 @@ class QMenu;
 class QScrollArea;
 class QTabWidget;
 class QToolBar;
+class TextMeasurer;
 class TppComponent;
 class TppCustomPreview;
+class TppDataTreeWindow;
 class TppCustomReport;
 
 // The designer window: the design page (palette, workspace with rulers,
@@ -38,6 +41,13 @@ public:
     PropertyPanel& propertyPanel() const { return *properties_; }
     QTabWidget& pages() const { return *pages_; }
     QLabel& statusText() const { return *status_; }
+    TppDataTreeWindow& dataTree() const { return *dataTree_; }
+    // What sizes the labels and fields of a drop (the screen's fonts unless a test says otherwise).
+    void setTextMeasurer(const TextMeasurer& measurer) { measurer_ = &measurer; }
+    // The group dialog, modal; true when its OK went through.
+    bool editGroups();
+    // The store the group dialog keeps its place in; none leaves it where Qt puts it.
+    std::function<std::unique_ptr<DesignerSettingsStore>()> settingsStore;
     RecentReports& recentReports() { return recent_; }
     // The palette's actions by class name, and the select arrow under "".
     QAction* paletteAction(const QString& className) const;
@@ -51,20 +61,48 @@ public:
     // Told when the window closes (after the save prompt let it).
     std::function<void()> onClosed;
     std::function<void(TppComponent*)> onSelectionChanged;
+    // The window's own events, as the designer component hands them on.
+    std::function<void()> onActivate;
+    std::function<void()> onDeactivate;
+    // May refuse the close (false) once the save prompt let it through.
+    std::function<bool()> onCloseQuery;
+    std::function<void()> onHide;
+    std::function<void()> onResize;
+    std::function<void()> onShow;
+    // Before and after the design or preview page is shown; 0 design, 1 preview.
+    std::function<void(int)> onTabChange;
+    std::function<void(int)> onTabChanged;
+    // "Help Topics" and F1: the help file and whether help is on, which the handler may change.
+    std::function<void(QString&, bool&)> onHelp;
+    QString helpFile;
+    bool enableHelp = true;
+    // Replace the file commands when set: they answer whether they went through.
+    std::function<bool()> onCustomOpenDoc;
+    std::function<bool()> onCustomSaveDoc;
 
     // The file commands, as the menu runs them; each answers whether it
     // went through (false when cancelled or refused).
     bool openReport(const QString& fileName = QString());
     bool saveReport();
     bool saveReportAs(const QString& fileName = QString());
+    // "Loa&d From File..." and "Sa&ve to File...": a file whatever the template's target.
+    bool openReportFromFile();
+    bool saveReportToFile();
     // "Save changes to <name> ?" when the report is modified; false on Cancel.
     bool askSaveChanges();
     void showDesignPage();
     void showPreviewPage();
     void refresh();
+    void setDataTreeVisible(bool visible);
+
+    void showHelp();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -74,6 +112,7 @@ private:
     void updateActions();
     void selectionChanged();
     void pageChanged(int index);
+    void showPage(int index);
     bool guarded(const std::function<void()>& action);
     void clipboardCopy(bool cut);
     void clipboardPaste();
@@ -81,6 +120,10 @@ private:
                         const std::function<void()>& slot, const QKeySequence& shortcut = {});
     void setReportProperty(const QString& path, const QVariant& value);
     QString templateDisplayName() const;
+    void fieldsDropped(QPoint point, const QList<DraggedField>& fields);
+    bool openFile(const QString& fileName);
+    bool openFromDatabase();
+    bool saveFile(const QString& fileName);
 
     TppCustomReport& report_;
     DesignerDialogs& dialogs_;
@@ -89,6 +132,8 @@ private:
     QScrollArea* scroll_ = nullptr;
     DesignWorkspace* workspace_ = nullptr;
     PropertyPanel* properties_ = nullptr;
+    TppDataTreeWindow* dataTree_ = nullptr;
+    const TextMeasurer* measurer_ = nullptr;
     QToolBar* palette_ = nullptr;
     QActionGroup* paletteGroup_ = nullptr;
     QWidget* previewPage_ = nullptr;

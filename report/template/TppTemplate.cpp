@@ -91,9 +91,13 @@ OwnedComponent* TppTemplate::Root() const {
 }
 
 bool TppTemplate::ReadOnly() const {
-    if (FileName().isEmpty())
+    return IsReadOnlyFile(FileName());
+}
+
+bool TppTemplate::IsReadOnlyFile(const QString& fileName) {
+    if (fileName.isEmpty())
         return false;
-    const QFileInfo file(FileName());
+    const QFileInfo file(fileName);
     // Without the owner's write permission the file is read-only even for
     // whoever may write it anyway (the superuser).
     return file.exists() && (!file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner));

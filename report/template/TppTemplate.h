@@ -54,6 +54,8 @@ public:
     virtual QString FileFilter() const = 0;
     // The file exists and may not be written.
     bool ReadOnly() const;
+    // The same rule for any file: it exists and its owner may not write it.
+    static bool IsReadOnlyFile(const QString& fileName);
 
     // Loading raises ETemplateLoadError or EInvalidTemplateError; the owner
     // then keeps the layout it had.

@@ -72,4 +72,21 @@ TEST(DesignerSettingsTest, TheRegistryStoreKeepsAKeyInAFileOfItsOwn) {
     EXPECT_EQ(again->read("Format", "DefaultFontSize"), QString("12"));
 }
 
+TEST(DesignerSettingsTest, TheIniFileStoreReadsSectionsKeysCommentsAndQuotedBytes) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("plain.ini");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("; comment\n[ONE]\nA=1\nA=2\n[Two] ; note\nb = x = y\n  c\t=\t'q' \nnoequals\nd=\xf2\x0b\n");
+    file.close();
+    const IniFileStore ini(path);
+    EXPECT_EQ(ini.readBytes("one", "a"), "1") << "the first of two equal keys wins";
+    EXPECT_EQ(ini.readBytes("TWO", "B"), "x = y");
+    EXPECT_EQ(ini.readBytes("Two", "c"), "q") << "one pair of quotes goes";
+    EXPECT_EQ(ini.readBytes("Two", "d"), "\xf2\x0b") << "bytes of a value stay, control bytes too";
+    EXPECT_EQ(ini.readBytes("ONE", "b"), "");
+    EXPECT_EQ(ini.readBytes("Three", "A"), "");
+    EXPECT_EQ(IniFileStore(folder.filePath("missing.ini")).readBytes("ONE", "A"), "");
+}
+
 } // namespace

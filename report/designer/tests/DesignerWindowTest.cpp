@@ -1,8 +1,17 @@
 #include "DesignerFixture.h"
+#include "ScheduleData.h"
+#include "ScriptedDialogs.h"
 
+#include "DataSource.h"
 #include "DesignWorkspace.h"
 #include "DesignerDialogs.h"
+#include "FormRegistry.h"
+#include "MemoryTable.h"
+#include "PagewrightErrors.h"
 #include "PropertyPanel.h"
+#include "TppCustomTemplateDialog.h"
+#include "TppDBPipeline.h"
+#include "TppDBText.h"
 #include "TppDesigner.h"
 #include "TppDesignerWindow.h"
 #include "TppReportTemplate.h"
@@ -10,38 +19,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Answers the window's questions from a script and records what it said.
-class ScriptedDialogs : public DesignerDialogs {
-public:
-    Answer askYesNoCancel(const QString& text) override {
-        asked << text;
-        return answer;
-    }
-    QString openFileName(const QString&, const QString&) override { return openFile; }
-    QString saveFileName(const QString&, const QString&) override {
-        ++saveAsked;
-        return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
-    }
-    void showMessage(const QString& text) override { messages << text; }
-
-    Answer answer = Answer::No;
-    QString openFile;
-    QStringList saveFiles;
-    int saveAsked = 0;
-    QStringList asked;
-    QStringList messages;
-};
 
 class DesignerWindowTest : public ::testing::Test, public DesignerFixture {
 protected:
@@ -118,6 +108,46 @@ TEST_F(DesignerWindowTest, ThePropertyPanelShowsTheRegistryAndEditsThroughTheUnd
     EXPECT_EQ(first->Caption(), "Label1");
 }
 
+TEST_F(DesignerWindowTest, ThePanelNamesColoursSetsFlagsAndOffersReferencesThatFit) {
+    ScheduleData data;
+    TppDBPipeline* pipeline = data.pipeline(form);
+    designer().selection().selectOnly(first);
+    emit designer().selectionChanged();
+    PropertyPanel& panel = window->propertyPanel();
+    ASSERT_GE(panel.rowOf("Color"), 0);
+    EXPECT_EQ(panel.item(panel.rowOf("Color"), 1)->text(), "clWhite");
+    panel.editProperty("Color", "clRed");
+    EXPECT_EQ(first->Color(), 0x0000FF) << "a colour is typed by its name";
+
+    panel.editProperty("Font.Style", "[fsBold,fsItalic]");
+    EXPECT_EQ(first->Font().style, unsigned(TppFont::fsBold | TppFont::fsItalic));
+    QCoreApplication::processEvents();
+    auto* flags = qobject_cast<QToolButton*>(panel.cellWidget(panel.rowOf("Font.Style"), 1));
+    ASSERT_TRUE(flags) << "a set is edited as checkable flags";
+    QAction* italic = flags->menu()->actions().at(1);
+    EXPECT_TRUE(italic->isChecked());
+    italic->trigger();
+    EXPECT_EQ(first->Font().style, unsigned(TppFont::fsBold));
+
+    auto* field = new TppDBText(&form);
+    field->SetName("ppDBText1");
+    field->SetBand(detail);
+    designer().selection().selectOnly(field);
+    emit designer().selectionChanged();
+    const int row = panel.rowOf("DataPipeline");
+    ASSERT_GE(row, 0);
+    auto* choice = qobject_cast<QComboBox*>(panel.cellWidget(row, 1));
+    ASSERT_TRUE(choice);
+    EXPECT_GE(choice->findText("plCustomers"), 0);
+    EXPECT_LT(choice->findText("ppLabel1"), 0) << "only pipelines fit a pipeline reference";
+    panel.editProperty("DataPipeline", "plCustomers");
+    EXPECT_EQ(field->DataPipeline(), pipeline);
+    EXPECT_THROW(designer().setProperty(*field, "DataPipeline", QString("ppLabel1")), EDesignError);
+    EXPECT_EQ(field->DataPipeline(), pipeline) << "a refused reference leaves the old one set";
+    designer().undoStack().undo();
+    EXPECT_EQ(field->DataPipeline(), nullptr);
+}
+
 TEST_F(DesignerWindowTest, SaveWritesTheFileAndAReadOnlyFileGoesToSaveAs) {
     designer().selection().selectOnly(first);
     designer().nudge(5, 0, 0, 0);
@@ -126,15 +156,68 @@ TEST_F(DesignerWindowTest, SaveWritesTheFileAndAReadOnlyFileGoesToSaveAs) {
     EXPECT_FALSE(report->Modified());
 
     const QString path = folder.filePath("report.rtm");
+    // Without the owner's write bit the file is read-only, for the superuser too.
     QFile::setPermissions(path, QFileDevice::ReadOwner);
-    if (QFileInfo(path).isWritable())
-        GTEST_SKIP() << "running as a user who may write read-only files";
+    ASSERT_TRUE(ReportTemplate(*report).ReadOnly());
     designer().nudge(5, 0, 0, 0);
-    dialogs.saveFiles = {folder.filePath("copy.rtm")};
+    // Save goes to Save As, which refuses the read-only file once more and asks again.
+    dialogs.saveFiles = {path, folder.filePath("copy.rtm")};
     EXPECT_TRUE(window->saveReport());
-    EXPECT_EQ(dialogs.messages, QStringList{"File is read-only."});
+    EXPECT_EQ(dialogs.messages, (QStringList{"File is read-only.", "File is read-only."}));
+    EXPECT_EQ(dialogs.saveAsked, 2);
     EXPECT_TRUE(QFile::exists(folder.filePath("copy.rtm")));
     EXPECT_EQ(ReportTemplate(*report).FileName(), folder.filePath("copy.rtm"));
+}
+
+// Answers the template's database dialog with a name, as a user would.
+class NamingTemplateDialog final : public TppCustomTemplateDialog {
+public:
+    static inline QString answer;
+    void Show() override {}
+    bool ShowModal() override {
+        TemplateName = answer;
+        return !answer.isEmpty();
+    }
+    void Close() override {}
+};
+
+TEST_F(DesignerWindowTest, SaveAsAndOpenGoThroughTheDatabaseWhenTheTemplateLivesThere) {
+    MemoryTable table;
+    table.setFieldDefs({{"name", FieldType::String, 40, 0}, {"body", FieldType::Memo, 0, 0}});
+    table.open();
+    auto* templates = new TppDBPipeline(&form);
+    templates->SetName("plTemplates");
+    templates->SetDataSource(new DataSource(&form, &table));
+    TppReportTemplate& stored = ReportTemplate(*report);
+    stored.DatabaseSettings().SetDataPipeline(templates);
+    stored.DatabaseSettings().SetNameField("name");
+    stored.DatabaseSettings().SetTemplateField("body");
+    stored.SetSaveTo(stDatabase);
+    FormRegistry::instance().RegisterForm(TppCustomTemplateDialog::abstractName(),
+                                          [] { return static_cast<TppForm*>(new NamingTemplateDialog); });
+    NamingTemplateDialog::answer = "Schedule";
+
+    designer().selection().selectOnly(first);
+    designer().nudge(5, 0, 0, 0);
+    EXPECT_TRUE(window->saveReport()) << "no name yet: Save asks for one";
+    EXPECT_EQ(stored.DatabaseSettings().Name(), "Schedule");
+    EXPECT_EQ(table.recordCount(), 1);
+    EXPECT_FALSE(report->Modified());
+    EXPECT_EQ(dialogs.saveAsked, 0) << "no file dialog for a database template";
+
+    const int saved = first->mmLeft();
+    designer().nudge(5, 0, 0, 0);
+    dialogs.answer = DesignerDialogs::Answer::No;
+    EXPECT_TRUE(window->openReport());
+    auto* reloaded = dynamic_cast<TppComponent*>(form.FindComponent("ppLabel1"));
+    ASSERT_TRUE(reloaded);
+    EXPECT_EQ(reloaded->mmLeft(), saved) << "the layout read back from the table";
+
+    // Save to File leaves the database alone and asks for a file.
+    dialogs.saveFiles = {folder.filePath("copy.rtm")};
+    EXPECT_TRUE(window->saveReportToFile());
+    EXPECT_TRUE(QFile::exists(folder.filePath("copy.rtm")));
+    FormRegistry::instance().UnregisterForm(TppCustomTemplateDialog::abstractName());
 }
 
 TEST_F(DesignerWindowTest, OpenKeepsTheOldReportWhenTheFileDoesNotLoadAndClosingAsksToSave) {
@@ -186,6 +269,45 @@ TEST_F(DesignerWindowTest, ThePreviewPageShowsTheReportAndComesBackToTheDesign) 
     designer().selection().selectOnly(first);
     designer().nudge(1, 0, 0, 0);
     EXPECT_EQ(px(first->mmLeft()), 11) << "the design is editable again";
+}
+
+TEST_F(DesignerWindowTest, TheDesignerHandsTheWindowsEventsOn) {
+    window.reset();
+    QTemporaryDir settings;
+    TppDesigner component;
+    component.SetReport(report);
+    component.SetDialogs(&dialogs);
+    component.SetSettingsFolder(settings.path());
+    component.HelpFile = "designer.hlp";
+    QStringList events;
+    component.OnCreate = [&] { events << "create"; };
+    component.OnShow = [&] { events << "show"; };
+    component.OnTabChange = [&](int page) { events << QStringLiteral("tab change %1").arg(page); };
+    component.OnTabChanged = [&](int page) { events << QStringLiteral("tab changed %1").arg(page); };
+    component.OnDestroyComponent = [&](TppComponent* gone) { events << "destroy " + gone->Name(); };
+    component.OnHelp = [&](QString& file, bool& enabled) {
+        events << "help " + file;
+        enabled = false;
+    };
+    bool mayClose = false;
+    component.OnCloseQuery = [&](bool& canClose) { canClose = mayClose; };
+    component.OnClose = [&] { events << "close"; };
+    component.Show();
+    TppDesignerWindow* shown = component.Form();
+    ASSERT_TRUE(shown);
+    shown->controller().selection().selectOnly(first);
+    shown->controller().deleteSelection();
+    shown->showPreviewPage();
+    QCoreApplication::processEvents();
+    shown->showDesignPage();
+    shown->action("actHelpTopics")->trigger();
+    dialogs.answer = DesignerDialogs::Answer::No;
+    EXPECT_FALSE(shown->close()) << "OnCloseQuery kept it open";
+    mayClose = true;
+    EXPECT_TRUE(shown->close());
+    EXPECT_EQ(events, (QStringList{"create", "show", "destroy ppLabel1", "tab change 1", "tab changed 1",
+                                   "tab change 0", "tab changed 0", "help designer.hlp", "close"}));
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
 }
 
 TEST(DesignerSettingsStoreTest, RapOptionsAreNormalisedByTheInterface) {
