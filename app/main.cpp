@@ -16,6 +16,7 @@
 #include "TppArchiveReport.h"
 #include "TppPrinterList.h"
 #include "TppPrinterSetup.h"
+#include "TppWizardRegistry.h"
 #include "Units.h"
 #include "WindowReportActions.h"
 
@@ -90,6 +91,7 @@ int runWindow(int argc, char** argv) {
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
     registerPreviewForms({&prompter, {}, &screen});
     registerPrintDialogs(&prompter);
+    registerReportWizards();
     WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;
     services.prompter = &prompter;

@@ -7,7 +7,7 @@
 
 set(PW_LAYER_ORDER
   model data page output engine template script barcode
-  printing preview autosearch designer app)
+  printing preview autosearch wizards designer app)
 
 set(PW_HEADLESS_LAYERS model data page output engine template script barcode)
 

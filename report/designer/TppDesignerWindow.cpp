@@ -4,6 +4,7 @@
 #include "DesignWorkspace.h"
 #include "DesignerController.h"
 #include "DesignerDialogs.h"
+#include "NewReportCommands.h"
 #include "PagewrightErrors.h"
 #include "PreviewPanels.h"
 #include "PropertyPanel.h"
@@ -18,6 +19,7 @@
 #include "TppReportTemplate.h"
 #include "TppStretchable.h"
 #include "TppViewer.h"
+#include "TppWizardRegistry.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -144,8 +146,8 @@ QAction* TppDesignerWindow::action(const QString& objectName) const {
 
 void TppDesignerWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(fileMenu_, QStringLiteral("actNew"), QStringLiteral("&New"), {});
-    addCommand(fileMenu_, QStringLiteral("actNewReport"), QStringLiteral("New &Report"), {});
+    addCommand(fileMenu_, QStringLiteral("actNew"), QStringLiteral("&New"), [this] { newReport(true); });
+    addCommand(fileMenu_, QStringLiteral("actNewReport"), newReportCaption(), [this] { newReport(false); });
     addCommand(
         fileMenu_, QStringLiteral("actOpen"), QStringLiteral("&Open..."), [this] { openReport(); },
         QKeySequence::Open);
@@ -482,6 +484,26 @@ bool TppDesignerWindow::openFile(const QString& fileName) {
     controller_->layoutReplaced();
     touchRecent();
     refresh();
+    return true;
+}
+
+bool TppDesignerWindow::newReport(bool chooseWizard) {
+    if (!askSaveChanges())
+        return false;
+    const QString wizard =
+        chooseWizard ? chooseNewReportWizard(this) : TppWizardRegistry::instance().DefaultWizard;
+    if (wizard.isEmpty())
+        return false;
+    // The wizard replaces the layout in place: nothing of the old one may
+    // stay selected or undoable.
+    const WizardRun run = runReportWizard(wizard, report_, this, [this] { controller_->layoutReplaced(); });
+    refresh();
+    if (!run.finished)
+        return false;
+    if (run.afterAction == waPreview)
+        showPreviewPage();
+    else
+        showDesignPage();
     return true;
 }
 

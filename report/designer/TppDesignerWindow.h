@@ -83,6 +83,10 @@ public:
     // The file commands, as the menu runs them; each answers whether it
     // went through (false when cancelled or refused).
     bool openReport(const QString& fileName = QString());
+    // File > New (the registered wizards to choose from) and New Report
+    // (the default wizard): runs the wizard on the report, then shows the
+    // design, or the preview when the wizard asks for it.
+    bool newReport(bool chooseWizard);
     bool saveReport();
     bool saveReportAs(const QString& fileName = QString());
     // "Loa&d From File..." and "Sa&ve to File...": a file whatever the template's target.
