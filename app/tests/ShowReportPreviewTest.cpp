@@ -56,6 +56,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,6 +145,52 @@ protected:
         });
         window->findChild<QPushButton*>("Button1")->click();
         return seen;
+    }
+
+    // What printing from the preview saw: whether the print button could be
+    // pressed, the page shown after the last print, and the report's pages.
+    struct PrintedFromPreview {
+        bool printEnabled = false;
+        int pageShownAfter = 0;
+        int pageCount = 0;
+    };
+
+    // Presses "Show Report" and then, in the preview, the print button once
+    // for each answer. The print dialog is modal, so each answer fills it in
+    // from inside its loop; then OK is pressed, and a choice the dialog
+    // refuses is cancelled so that the test goes on.
+    PrintedFromPreview printFromPreview(const std::vector<std::function<void(TppPrintDialog&)>>& answers) {
+        PrintedFromPreview printed;
+        QTimer::singleShot(0, [&] {
+            TppPrintPreview* form = openPreview();
+            if (!form)
+                return;
+            TppViewer* viewer = form->Viewer();
+            if (!QTest::qWaitFor([viewer] { return viewer->AbsolutePageNo() > 0; }, 10000))
+                return form->Close();
+            auto& panel = dynamic_cast<TppPreview&>(form->Preview());
+            printed.printEnabled = panel.PrintButton()->isEnabled();
+            for (const auto& answer : answers) {
+                QTimer::singleShot(0, [&answer] {
+                    auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
+                    if (!dialog)
+                        return;
+                    answer(*dialog);
+                    dialog->OkButton()->click();
+                    if (dialog->isVisible())
+                        dialog->reject();
+                });
+                panel.PrintButton()->click();
+            }
+            printed.pageShownAfter = viewer->AbsolutePageNo();
+            panel.LastButton()->click();
+            printed.pageCount = viewer->AbsolutePageNo();
+            form->Close();
+        });
+        registerPrintDialogs(&prompter);
+        window->findChild<QPushButton*>("Button1")->click();
+        unregisterPrintDialogs();
+        return printed;
     }
 
     CommandRun runReport(const QStringList& output) {
@@ -400,41 +447,18 @@ TEST_F(ShowReportPreviewTest, ThePrintButtonPrintsTheChosenPagesOnThePrinter) {
     catalog->install("Office", officeLaser());
     catalog->defaultName = "Office";
     TppPrinterList::instance().setCatalog(catalog);
-    registerPrintDialogs(&prompter);
     QStringList printersOffered;
-    bool printEnabled = false;
-    int pageShownAfter = 0;
-    QTimer::singleShot(0, [&] {
-        TppPrintPreview* form = openPreview();
-        if (!form)
-            return;
-        TppViewer* viewer = form->Viewer();
-        if (!QTest::qWaitFor([viewer] { return viewer->AbsolutePageNo() > 0; }, 10000))
-            return form->Close();
-        auto& panel = dynamic_cast<TppPreview&>(form->Preview());
-        printEnabled = panel.PrintButton()->isEnabled();
-        // The print dialog is modal: it is answered from inside its loop.
-        QTimer::singleShot(0, [&] {
-            auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            for (int i = 0; i < dialog->PrinterCombo()->count(); ++i)
-                printersOffered << dialog->PrinterCombo()->itemText(i);
-            dialog->PagesButton()->setChecked(true);
-            dialog->PagesEdit()->setText("1-2");
-            dialog->CopiesBox()->setValue(2);
-            dialog->CollateBox()->setChecked(true);
-            dialog->OkButton()->click();
-        });
-        panel.PrintButton()->click();
-        pageShownAfter = viewer->AbsolutePageNo();
-        form->Close();
-    });
-    window->findChild<QPushButton*>("Button1")->click();
-    unregisterPrintDialogs();
+    const PrintedFromPreview printed = printFromPreview({[&](TppPrintDialog& dialog) {
+        for (int i = 0; i < dialog.PrinterCombo()->count(); ++i)
+            printersOffered << dialog.PrinterCombo()->itemText(i);
+        dialog.PagesButton()->setChecked(true);
+        dialog.PagesEdit()->setText("1-2");
+        dialog.CopiesBox()->setValue(2);
+        dialog.CollateBox()->setChecked(true);
+    }});
     TppPrinterList::instance().setCatalog(std::make_shared<FakePrinterCatalog>());
 
-    EXPECT_TRUE(printEnabled);
+    EXPECT_TRUE(printed.printEnabled);
     EXPECT_EQ(printersOffered, QStringList({"Default", "Office"}));
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
     ASSERT_EQ(catalog->jobs.size(), 1u);
@@ -448,7 +472,7 @@ TEST_F(ShowReportPreviewTest, ThePrintButtonPrintsTheChosenPagesOnThePrinter) {
     EXPECT_EQ(sheets[0], sheets[2]);
     EXPECT_EQ(sheets[1], sheets[3]);
     EXPECT_NE(sheets[0], sheets[1]);
-    EXPECT_EQ(pageShownAfter, 1) << "the preview keeps its page";
+    EXPECT_EQ(printed.pageShownAfter, 1) << "the preview keeps its page";
 }
 
 // The text devices write only the bands and components marked for saving;
@@ -471,43 +495,20 @@ void markPaymentsSaved(const QString& templatePath) {
 // names are typed without an extension, which the dialog adds.
 TEST_F(ShowReportPreviewTest, PrintToFileWritesEveryFileTypeTheDialogOffers) {
     markPaymentsSaved(dir.filePath("Amortization.rtm"));
-    registerPrintDialogs(&prompter);
     const QStringList fileTypes = {"PdfFile", "TextFile", "ReportTextFile", "SpreadsheetFile", "ArchiveFile"};
     QStringList offered;
-    int pageCount = 0;
-    QTimer::singleShot(0, [&] {
-        TppPrintPreview* form = openPreview();
-        if (!form)
-            return;
-        TppViewer* viewer = form->Viewer();
-        if (!QTest::qWaitFor([viewer] { return viewer->AbsolutePageNo() > 0; }, 10000))
-            return form->Close();
-        auto& panel = dynamic_cast<TppPreview&>(form->Preview());
-        for (const QString& type : fileTypes) {
-            QTimer::singleShot(0, [&, type] {
-                auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
-                if (!dialog)
-                    return;
-                QComboBox* types = dialog->FileTypeCombo();
-                if (offered.isEmpty())
-                    for (int i = 0; i < types->count(); ++i)
-                        offered << types->itemData(i).toString();
-                dialog->PrintToFileBox()->setChecked(true);
-                types->setCurrentIndex(types->findData(type));
-                dialog->FileNameEdit()->setText(dir.filePath("out-" + type));
-                dialog->OkButton()->click();
-                // A refused choice keeps the dialog open; the test goes on.
-                if (dialog->isVisible())
-                    dialog->reject();
-            });
-            panel.PrintButton()->click();
-        }
-        panel.LastButton()->click();
-        pageCount = viewer->AbsolutePageNo();
-        form->Close();
-    });
-    window->findChild<QPushButton*>("Button1")->click();
-    unregisterPrintDialogs();
+    std::vector<std::function<void(TppPrintDialog&)>> answers;
+    for (const QString& type : fileTypes)
+        answers.push_back([&, type](TppPrintDialog& dialog) {
+            QComboBox* types = dialog.FileTypeCombo();
+            if (offered.isEmpty())
+                for (int i = 0; i < types->count(); ++i)
+                    offered << types->itemData(i).toString();
+            dialog.PrintToFileBox()->setChecked(true);
+            types->setCurrentIndex(types->findData(type));
+            dialog.FileNameEdit()->setText(dir.filePath("out-" + type));
+        });
+    const int pageCount = printFromPreview(answers).pageCount;
 
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
     for (const QString& type : fileTypes)
@@ -567,33 +568,11 @@ TEST_F(ShowReportPreviewTest, ThePreviewPrintsOnACupsQueue) {
         file.write(text);
     }
     TppPrinterList::instance().setCatalog(catalog);
-    registerPrintDialogs(&prompter);
-    int pageCount = 0;
-    QTimer::singleShot(0, [&] {
-        TppPrintPreview* form = openPreview();
-        if (!form)
-            return;
-        TppViewer* viewer = form->Viewer();
-        if (!QTest::qWaitFor([viewer] { return viewer->AbsolutePageNo() > 0; }, 10000))
-            return form->Close();
-        auto& panel = dynamic_cast<TppPreview&>(form->Preview());
-        QTimer::singleShot(0, [&] {
-            auto* dialog = dynamic_cast<TppPrintDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            dialog->PrinterCombo()->setCurrentIndex(dialog->PrinterCombo()->findText(queue.name));
-            dialog->AllButton()->setChecked(true);
-            dialog->OkButton()->click();
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        panel.PrintButton()->click();
-        panel.LastButton()->click();
-        pageCount = viewer->AbsolutePageNo();
-        form->Close();
-    });
-    window->findChild<QPushButton*>("Button1")->click();
-    unregisterPrintDialogs();
+    const int pageCount =
+        printFromPreview({[&](TppPrintDialog& dialog) {
+            dialog.PrinterCombo()->setCurrentIndex(dialog.PrinterCombo()->findText(queue.name));
+            dialog.AllButton()->setChecked(true);
+        }}).pageCount;
     TppPrinterList::instance().setCatalog(std::make_shared<FakePrinterCatalog>());
 
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();

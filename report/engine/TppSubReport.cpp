@@ -340,17 +340,24 @@ void TppSubReport::generateChildPage(int width, int height) {
         engine->Reset();
 }
 
+// A drill-down instance that is not expanded prints nothing and takes no
+// room; its child starts again when the instance is expanded.
+bool TppSubReport::skipCollapsed() {
+    if (DrillDownExpanded())
+        return false;
+    resetChildEngine();
+    InstanceComplete = true;
+    OverFlow = false;
+    SpaceUsed = 0;
+    return true;
+}
+
 void TppSubReport::measureChild() {
     TppEngine* engine = childEngine();
     if (!engine)
         return;
-    if (!DrillDownExpanded()) {
-        resetChildEngine();
-        InstanceComplete = true;
-        OverFlow = false;
-        SpaceUsed = 0;
+    if (skipCollapsed())
         return;
-    }
     if (!InstanceStarted) {
         InstanceStarted = true;
         ChildDataDone = InstanceComplete = false;
@@ -414,13 +421,8 @@ void TppSubReport::measureFixed() {
     TppEngine* engine = childEngine();
     if (!engine)
         return;
-    if (!DrillDownExpanded()) {
-        resetChildEngine();
-        InstanceComplete = true;
-        OverFlow = false;
-        SpaceUsed = 0;
+    if (skipCollapsed())
         return;
-    }
     const int height = std::min(mmHeight(), PageBottom - PrintRect.Top);
     ChildPageNo = 1;
     ChildLastPage = 0;

@@ -89,6 +89,7 @@ protected:
     void CacheFields(CacheRecord& record) override;
 
 private:
+    bool skipCollapsed();
     void measureChild();
     void measureFixed();
     // One page of the child report, number ChildPageNo, on paper of the
