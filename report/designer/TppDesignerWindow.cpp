@@ -109,6 +109,9 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
 }
 
 TppDesignerWindow::~TppDesignerWindow() {
+    // The controller clears its undo stack as it goes, which would call back
+    // into this half-destroyed window and read a report that may be gone.
+    controller_->undoStack().disconnect(this);
     if (preview_)
         preview_->SetReport(nullptr);
     preview_.reset();
