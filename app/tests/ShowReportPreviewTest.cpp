@@ -193,6 +193,17 @@ protected:
         return printed;
     }
 
+    // Presses "Design Report", its settings kept in a folder of the test's
+    // own; the designer window it opened, none when none is open.
+    TppDesignerWindow* openDesigner() {
+        reports.setDesignerSettingsFolder(designerSettings.path());
+        window->findChild<QPushButton*>("Button2")->click();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = dynamic_cast<TppDesignerWindow*>(widget); found && found->isVisible())
+                return found;
+        return nullptr;
+    }
+
     CommandRun runReport(const QStringList& output) {
         const QStringList loan = {"--amount", "100000", "--term", "30", "--term-unit", "year", "--rate", "6"};
         return runCommand([&](QTextStream& out, QTextStream& err, const Clock& commandClock) {
@@ -203,6 +214,7 @@ protected:
 
     RegistryScope registries;
     QTemporaryDir dir;
+    QTemporaryDir designerSettings;
     RecordingPrompter prompter;
     FixedClock clock;
     WindowReportActions reports{prompter, FormatSettings::invariant(), clock};
@@ -250,13 +262,7 @@ TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
 // captioned, undone and redone, the report is saved, and "Show Report"
 // prints what was saved.
 TEST_F(ShowReportPreviewTest, TheDesignerEditsTheTemplateThatShowReportThenPrints) {
-    QTemporaryDir settings;
-    reports.setDesignerSettingsFolder(settings.path());
-    window->findChild<QPushButton*>("Button2")->click();
-    TppDesignerWindow* designer = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* found = dynamic_cast<TppDesignerWindow*>(widget); found && found->isVisible())
-            designer = found;
+    TppDesignerWindow* designer = openDesigner();
     ASSERT_TRUE(designer) << prompter.messages.join("; ").toStdString();
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
     designer->resize(1000, 760);
@@ -351,13 +357,7 @@ public:
 // band become three labelled columns; the group dialog adds a group on the
 // date; what is saved prints every month still.
 TEST_F(ShowReportPreviewTest, FieldsFromTheDataTreeAndAGroupFromTheDialogPrint) {
-    QTemporaryDir settings;
-    reports.setDesignerSettingsFolder(settings.path());
-    window->findChild<QPushButton*>("Button2")->click();
-    TppDesignerWindow* designer = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* found = dynamic_cast<TppDesignerWindow*>(widget); found && found->isVisible())
-            designer = found;
+    TppDesignerWindow* designer = openDesigner();
     ASSERT_TRUE(designer) << prompter.messages.join("; ").toStdString();
     designer->resize(1200, 760);
     DesignerController& controller = designer->controller();

@@ -1,6 +1,7 @@
 #include "TppCustomGraphic.h"
 
 #include "ClassBuilder.h"
+#include "PenAndBrushChanges.h"
 #include "Units.h"
 
 const ClassInfo& TppCustomGraphic::staticClassInfo() {
@@ -45,35 +46,21 @@ void TppCustomGraphic::GraphicChanged() {
 }
 
 void TppCustomGraphic::SetFillColor(int color) {
-    TppBrush brush = brush_;
-    brush.color = color;
-    if (brush.style == TppBrush::bsClear)
-        brush.style = TppBrush::bsSolid;
-    SetBrush(brush);
+    SetBrush(brushFilledWith(brush_, color));
 }
 
 void TppCustomGraphic::SetNoFill() {
-    TppBrush brush = brush_;
-    brush.style = TppBrush::bsClear;
-    SetBrush(brush);
+    SetBrush(brushWithoutFill(brush_));
 }
 
 void TppCustomGraphic::SetLineColor(int color) {
-    TppPen pen = pen_;
-    pen.color = color;
-    if (pen.style == TppPen::psClear)
-        pen.style = TppPen::psSolid;
-    SetPen(pen);
+    SetPen(penDrawnIn(pen_, color));
 }
 
 void TppCustomGraphic::SetNoLine() {
-    TppPen pen = pen_;
-    pen.style = TppPen::psClear;
-    SetPen(pen);
+    SetPen(penWithoutLine(pen_));
 }
 
 void TppCustomGraphic::SetLineWidth(int width) {
-    TppPen pen = pen_;
-    pen.width = width;
-    SetPen(pen);
+    SetPen(penOfWidth(pen_, width));
 }

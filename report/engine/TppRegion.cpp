@@ -2,6 +2,7 @@
 
 #include "CacheRecord.h"
 #include "ClassBuilder.h"
+#include "PenAndBrushChanges.h"
 #include "ShapeGeometry.h"
 #include "TppBand.h"
 #include "TppBandedReport.h"
@@ -79,37 +80,23 @@ void TppRegion::SetCaption(const QString& caption) {
 }
 
 void TppRegion::SetFillColor(int color) {
-    TppBrush brush = brush_;
-    brush.color = color;
-    if (brush.style == TppBrush::bsClear)
-        brush.style = TppBrush::bsSolid;
-    SetBrush(brush);
+    SetBrush(brushFilledWith(brush_, color));
 }
 
 void TppRegion::SetNoFill() {
-    TppBrush brush = brush_;
-    brush.style = TppBrush::bsClear;
-    SetBrush(brush);
+    SetBrush(brushWithoutFill(brush_));
 }
 
 void TppRegion::SetLineColor(int color) {
-    TppPen pen = pen_;
-    pen.color = color;
-    if (pen.style == TppPen::psClear)
-        pen.style = TppPen::psSolid;
-    SetPen(pen);
+    SetPen(penDrawnIn(pen_, color));
 }
 
 void TppRegion::SetNoLine() {
-    TppPen pen = pen_;
-    pen.style = TppPen::psClear;
-    SetPen(pen);
+    SetPen(penWithoutLine(pen_));
 }
 
 void TppRegion::SetLineWidth(int width) {
-    TppPen pen = pen_;
-    pen.width = width;
-    SetPen(pen);
+    SetPen(penOfWidth(pen_, width));
 }
 
 QRect TppRegion::HolderRect() const {
