@@ -27,6 +27,7 @@
 #include "TppPrinterList.h"
 #include "TppReport.h"
 #include "TppScreenDevice.h"
+#include "TppOutlineViewer.h"
 #include "TppViewer.h"
 #include "WindowReportActions.h"
 #include "WorkbookReader.h"
@@ -71,6 +72,12 @@ struct PreviewSeen {
     int lastPageNo = 0;
     int zoomAt100 = 0;
     QImage firstPageAt100;
+    // The outline beside the last page: the report entry's children, and the
+    // page an entry of theirs led to when pressed, with the page it names.
+    bool outlineShown = false;
+    QStringList outlineEntries;
+    int pageOfEntry = 0;
+    int pageShownByEntry = 0;
 };
 
 // The preview window that is open; none when there is none.
@@ -137,6 +144,17 @@ protected:
             panel.FirstButton()->click();
             panel.LastButton()->click();
             seen.lastPageNo = viewer->AbsolutePageNo();
+            TppOutlineViewer& outline = *panel.OutlineTree();
+            seen.outlineShown = outline.isVisible();
+            if (QTreeWidgetItem* main = outline.topLevelItem(0); main && main->childCount() > 6) {
+                for (int i = 0; i < main->childCount(); ++i)
+                    seen.outlineEntries << main->child(i)->text(0);
+                QTreeWidgetItem* entry = main->child(6);
+                outline.scrollToItem(entry);
+                seen.pageOfEntry = TppOutlineViewer::PageOf(entry);
+                QTest::mouseClick(outline.viewport(), Qt::LeftButton, {}, outline.visualItemRect(entry).center());
+                seen.pageShownByEntry = viewer->AbsolutePageNo();
+            }
             panel.FirstButton()->click();
             panel.Zoom100Button()->click();
             seen.zoomAt100 = viewer->ZoomPercent();
@@ -241,6 +259,15 @@ TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
         EXPECT_TRUE(seen.pages[page].join('\n').contains("\"Month/Year\""))
             << "the header on page " << page + 1;
     }
+    // A year per entry, each leading to the page its first month is on.
+    EXPECT_TRUE(seen.outlineShown);
+    QStringList years;
+    for (int year = 2024; year <= 2054; ++year)
+        years << QString::number(year);
+    EXPECT_EQ(seen.outlineEntries, years);
+    EXPECT_GT(seen.pageOfEntry, 1);
+    EXPECT_EQ(seen.pageShownByEntry, seen.pageOfEntry) << "pressing 2030 turns to its page";
+
     qsizetype months = 0;
     for (const QStringList& page : seen.pages)
         months += page.filter(QRegularExpression("\"\\d\\d/\\d{4}\"")).size();
