@@ -79,7 +79,7 @@ public:
     // The outline dictionary's number; the items follow it.
     int add(const TppOutlineNode& root) {
         const int outlines = next_++;
-        bodies_.append({});
+        bodies_.append(QByteArray());
         const auto [first, last] = addChildren(root, outlines);
         bodies_[0] = "<< /Type /Outlines /First " + ref(first) + " /Last " + ref(last) + " /Count " +
                      QByteArray::number(root.AbsoluteChildNodeCount()) + " >>";
@@ -93,7 +93,7 @@ private:
         QList<int> numbers;
         for (int i = 0; i < node.ChildCount(); ++i) {
             numbers << next_++;
-            bodies_.append({});
+            bodies_.append(QByteArray());
         }
         for (int i = 0; i < node.ChildCount(); ++i) {
             const TppOutlineNode& child = *node.ChildNode(i);

@@ -55,7 +55,9 @@ QString TppOutlineNode::OutlineText() const {
     QStringList children;
     for (int i = 0; i < ChildCount(); ++i)
         children << ChildNode(i)->OutlineText();
-    QString text = NodeType == ntRoot ? QString() : Caption + u'@' + QString::number(PageReference);
+    if (NodeType == ntRoot)
+        return children.join(u',');
+    QString text = Caption + u'@' + QString::number(PageReference);
     if (!children.isEmpty())
         text += u'[' + children.join(u',') + u']';
     return text;

@@ -29,6 +29,7 @@ protected:
                             {"H", FieldType::String, 20, 0}});
         table.open();
         addNumber(detail);
+        report->OutlineSettings().SetEnabled(true);
     }
 
     TppGroup* addGroupOn(const QString& field) {
