@@ -56,6 +56,10 @@ int TppOutlineViewer::PageOf(const QTreeWidgetItem* item) {
     return item ? item->data(0, kPageRole).toInt() : 0;
 }
 
+TppViewer* TppOutlineViewer::Viewer() const {
+    return viewer_;
+}
+
 void TppOutlineViewer::SetViewer(TppViewer* viewer) {
     if (viewer_ && menu_)
         offerMenu(viewer_, false);

@@ -20,7 +20,7 @@ public:
 
     // The page viewer an entry turns; held until it goes.
     void SetViewer(TppViewer* viewer);
-    TppViewer* Viewer() const { return viewer_; }
+    TppViewer* Viewer() const;
 
     void ShowPageOutline(const TppPage& page);
     // Puts the first entry of the page at the top, unless an entry is selected.

@@ -1,9 +1,11 @@
 #include "EngineFixture.h"
 #include "RowName.h"
+#include "TppChildReport.h"
 #include "TppDetailBand.h"
 #include "TppOutline.h"
 #include "TppOutlineDrawCommand.h"
 #include "TppOutlineNode.h"
+#include "TppSubReport.h"
 
 #include <functional>
 
@@ -180,6 +182,62 @@ TEST_F(OutlineTest, AGroupKeptTogetherThatMovesOnLeavesNoEntryOnThePageItLeft) {
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(pageOutline(*pages[0]), QStringLiteral("Main@1[A@1[Page 1@1]]"));
     EXPECT_EQ(pageOutline(*pages[1]), QStringLiteral("Main@1[A@1[Page 1@1],B@2[Page 2@2]]"));
+}
+
+// Each record of A and B prints a subreport of two lines grouped on K (x
+// and y): the child report's entries hang under the entry of the group
+// around them, at the pages they print on.
+class SubReportOutlineTest : public OutlineTest {
+protected:
+    SubReportOutlineTest() {
+        lines.setFieldDefs({{"K", FieldType::String, 20, 0}});
+        lines.open();
+        for (const char* key : {"x", "y"}) {
+            lines.append();
+            lines.setValue(0, QString::fromLatin1(key));
+            lines.post();
+        }
+        lines.first();
+        linePipeline->SetDataSource(lineSource);
+        addGroupOn(QStringLiteral("G"));
+        fillRows({{"A", ""}, {"B", ""}});
+        detail->SetPrintHeight(phDynamic);
+        subReport->SetBand(detail);
+        subReport->SetBounds(30000, 0, 40000, 5000);
+        subReport->SetDataPipeline(linePipeline);
+        TppChildReport* child = subReport->ChildReport();
+        auto* childDetail = new TppDetailBand(&form);
+        childDetail->SetReport(child);
+        childDetail->SetmmHeight(5000);
+        auto* childGroup = new TppGroup(&form);
+        childGroup->SetReport(child);
+        childGroup->SetDataPipeline(linePipeline);
+        childGroup->SetBreakName(QStringLiteral("K"));
+        childGroup->CreateBands();
+        childGroup->HeaderBand()->SetmmHeight(5000);
+        childGroup->FooterBand()->SetmmHeight(0);
+    }
+
+    MemoryTable lines;
+    TppDBPipeline* linePipeline = new TppDBPipeline(&form);
+    DataSource* lineSource = new DataSource(&form, &lines);
+    TppSubReport* subReport = new TppSubReport(&form);
+};
+
+TEST_F(SubReportOutlineTest, AChildReportsGroupsHangUnderTheEnclosingEntry) {
+    report->OutlineSettings().SetCreatePageNodes(false);
+    const auto pages = print();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pageOutline(*pages[0]), QStringLiteral("Main@1[A@1[x@1,y@1],B@1[x@1,y@1]]"));
+}
+
+// Clicks change what such a report's pages hold: no outline can describe them.
+TEST_F(SubReportOutlineTest, ADrillDownThatCollapsesLeavesOnlyTheNoOutlineEntry) {
+    subReport->SetDrillDownComponent(detail->Objects().first());
+    const auto pages = print();
+    ASSERT_FALSE(pages.isEmpty());
+    EXPECT_EQ(pageOutline(*pages.last()), QStringLiteral("NoOutline: DrillDown not supported@-1"));
+    EXPECT_TRUE(pages.last()->FindOutlineDrawCommand()->Completed);
 }
 
 } // namespace
