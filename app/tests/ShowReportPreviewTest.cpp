@@ -21,13 +21,13 @@
 #include "TppDesignerWindow.h"
 #include "TppGroupDialog.h"
 #include "TppLabel.h"
+#include "TppOutlineViewer.h"
 #include "TppPreview.h"
 #include "TppPrintDialog.h"
 #include "TppPrintPreview.h"
 #include "TppPrinterList.h"
 #include "TppReport.h"
 #include "TppScreenDevice.h"
-#include "TppOutlineViewer.h"
 #include "TppViewer.h"
 #include "WindowReportActions.h"
 #include "WorkbookReader.h"
@@ -152,7 +152,8 @@ protected:
                 QTreeWidgetItem* entry = main->child(6);
                 outline.scrollToItem(entry);
                 seen.pageOfEntry = TppOutlineViewer::PageOf(entry);
-                QTest::mouseClick(outline.viewport(), Qt::LeftButton, {}, outline.visualItemRect(entry).center());
+                QTest::mouseClick(outline.viewport(), Qt::LeftButton, {},
+                                  outline.visualItemRect(entry).center());
                 seen.pageShownByEntry = viewer->AbsolutePageNo();
             }
             panel.FirstButton()->click();
