@@ -773,7 +773,7 @@ void TppEngine::beginPage() {
     // the end of the page before, where the next set's first page is not known yet: it starts its
     // set here as it did when it was counted, or its header shows the previous set's numbers.
     numberPageSet();
-    Page().ResetPage();
+    startPageInfo();
     DrawPage = false;
     writePageInfo();
     handOverPage();
@@ -782,6 +782,24 @@ void TppEngine::beginPage() {
         band->DrawPage = DrawPage;
         band->PageStarted();
     }
+}
+
+// A page that goes on with a section is in the section's page set, as the
+// page before was: the copy handed over at its start says so, or a device
+// that raises the count of the pages kept before it would raise it outside
+// that set, and only once.
+void TppEngine::startPageInfo() {
+    TppPage& page = Page();
+    const bool follows = page.AbsolutePageNo == AbsolutePageNo - 1 && page.AbsolutePageNo > 0;
+    const int set = page.ControlGroupBreakNo;
+    const int pageNo = page.PageNo + 1;
+    const int pageCount = std::max(page.PageCount, pageNo);
+    page.ResetPage();
+    if (!follows || !HasStatus(esSectionGenerate))
+        return;
+    page.ControlGroupBreakNo = set;
+    page.PageNo = pageNo;
+    page.PageCount = pageCount;
 }
 
 void TppEngine::finishPage() {

@@ -153,6 +153,7 @@ private:
     void rollBackKeepTogether();
     void handleOrphanedFooters();
     void beginPage();
+    void startPageInfo();
     void finishPage();
     void beginColumn();
     void finishColumn();
