@@ -559,7 +559,7 @@ void TppSubReport::generateSectionPage(TppEngine& parent) {
     if (SectionPageFilled) {
         placeSectionPage(parent, childPage);
         if (newPrintJob_ && parent.DrawPage)
-            startSectionPrintJob(parent);
+            startSectionPrintJob();
     }
     if (OverFlow) {
         ++ChildPageNo;
@@ -611,7 +611,7 @@ void TppSubReport::sectionPageSent(TppEngine& parent) {
 // on a printer: its device, on the child's paper, takes the parent
 // printer's place among the publisher's devices (both are exclusive, and
 // the one attached last receives the pages) until the section ends.
-void TppSubReport::startSectionPrintJob(TppEngine&) {
+void TppSubReport::startSectionPrintJob() {
     if (sectionPrinter_)
         return;
     auto* main = dynamic_cast<TppProducer*>(Report() ? Report()->MainReport() : nullptr);
@@ -624,10 +624,14 @@ void TppSubReport::startSectionPrintJob(TppEngine&) {
             parentPrinter = device;
     if (!parentPrinter || !parentPrinter->InJob())
         return;
-    sectionPrinter_ = std::make_unique<TppPrinterDevice>();
+    auto device = std::make_unique<TppPrinterDevice>();
+    TppPrinter* printer = device->Printer();
+    printer->ApplySetup(ChildReport()->PrinterSetup());
+    // A printer the section cannot print on leaves its pages in the report's job.
+    if (!printer->HasUsableContext())
+        return;
+    sectionPrinter_ = std::move(device);
     sectionPrinter_->LanguageIndex = parentPrinter->LanguageIndex;
-    if (TppPrinter* printer = sectionPrinter_->Printer())
-        printer->ApplySetup(ChildReport()->PrinterSetup());
     sectionPrinter_->SetPageRequest(parentPrinter->DeviceRequest());
     sectionPrinter_->SetExclusive(true);
     sectionPrinter_->SetExclusiveGroup(parentPrinter->ExclusiveGroup());

@@ -120,7 +120,7 @@ private:
     bool sectionWaitsForNextPage(TppEngine& parent) const;
     void generateSectionPage(TppEngine& parent);
     void placeSectionPage(TppEngine& parent, TppPage& childPage);
-    void startSectionPrintJob(TppEngine& parent);
+    void startSectionPrintJob();
     void endSectionPrintJob();
     void sectionPageSent(TppEngine& parent);
     TppEngine* parentEngine() const;
