@@ -579,7 +579,9 @@ void TppSubReport::generateSectionPage(TppEngine& parent) {
 // larger count later raise it only within the same set.
 void TppSubReport::placeSectionPage(TppEngine& parent, TppPage& childPage) {
     TppPage& page = parent.Page();
+    const int parentSet = page.ControlGroupBreakNo;
     page.Assign(childPage);
+    page.ControlGroupBreakNo = parentSet;
     if (resetPageNo_) {
         const auto known = sectionPageCounts_.find(Count);
         page.PageNo = childPage.AbsolutePageNo;
