@@ -147,6 +147,19 @@ TEST_F(SectionTest, TheParentsPagesOfEachInstanceAreKnown) {
     EXPECT_EQ(sections.at(1).last, 5);
 }
 
+// A second section of the band begins on a page after the first one's last.
+TEST_F(SectionTest, SectionsOfOneBandFollowEachOtherOnPagesOfTheirOwn) {
+    auto* second = new TppSubReport(&form);
+    second->SetBand(subReport->Band());
+    second->SetBounds(0, 0, 80000, 5000);
+    second->SetPrintBehavior(pbSection);
+    second->SetDataPipeline(linePipeline);
+    label(band<TppDetailBand>(second->ChildReport(), 60000), "other");
+    EXPECT_EQ(pages(), QStringList({"100000: Orders", "100000: line line", "100000: line", "100000: other",
+                                    "100000: other", "100000: other", "100000: line line", "100000: line",
+                                    "100000: other", "100000: other", "100000: other", "100000: end"}));
+}
+
 // While the report prints on a printer, each instance of a NewPrintJob
 // section is a job of its own on the child's paper, and its pages are not
 // in the report's job.
