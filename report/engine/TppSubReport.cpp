@@ -5,6 +5,7 @@
 #include "ComponentNames.h"
 #include "EnumerationNames.h"
 #include "TppBand.h"
+#include "TppBandEngine.h"
 #include "TppChildReport.h"
 #include "TppDrawCommand.h"
 #include "TppEngine.h"
@@ -544,10 +545,14 @@ void TppSubReport::generateSectionPage(TppEngine& parent) {
     SectionPageFilled = childPage.DrawCommandCount() > 0;
     OverFlow = !engine->LastBandDone;
     InstanceComplete = !OverFlow;
-    if (InstanceComplete) {
-        parent.SetStatus(esSectionGenerate, false);
-        parent.SetStatus(esSectionEnd, true);
-    }
+    parent.SetStatus(esSectionGenerate, OverFlow);
+    // An instance that printed nothing at all (a child without records) has
+    // no page of its own: the parent's page goes on as the parent's.
+    const bool printedNothing = InstanceComplete && ChildPageNo == 1 && !SectionPageFilled;
+    parent.SetStatus(esSectionEnd, InstanceComplete && !printedNothing);
+    if (printedNothing)
+        if (TppBandEngine* band = bandEngine())
+            band->Pass().PrintingSection = false;
     ChildLastPage = engine->AbsolutePageNo;
     ChildPageCount = engine->AbsolutePageCount;
     ChildDataDone = engine->DataExhausted && engine->LastBandDone;

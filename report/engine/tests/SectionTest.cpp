@@ -147,6 +147,13 @@ TEST_F(SectionTest, TheParentsPagesOfEachInstanceAreKnown) {
     EXPECT_EQ(sections.at(1).last, 5);
 }
 
+// A child without records prints no section: no page is left blank for it.
+TEST_F(SectionTest, AnInstanceWithoutRecordsTakesNoPage) {
+    lines.close();
+    fill(lines, 0);
+    EXPECT_EQ(pages(), QStringList({"100000: Orders", "100000: end"}));
+}
+
 // A second section of the band begins on a page after the first one's last.
 TEST_F(SectionTest, SectionsOfOneBandFollowEachOtherOnPagesOfTheirOwn) {
     auto* second = new TppSubReport(&form);
