@@ -1,11 +1,12 @@
 #include "TppBandEngine.h"
 
-#include "CacheRecord.h"
-
 #include "BandHost.h"
+#include "CacheRecord.h"
 #include "TppBand.h"
 #include "TppComponent.h"
 #include "TppResourceManager.h"
+
+#include <algorithm>
 
 TppBandEngine::TppBandEngine(TppBand& band, BandHost& engine) : band_(band), engine_(engine), pass_(band) {}
 
@@ -73,7 +74,8 @@ void TppBandEngine::GenerateBand() {
             BeforeGenerateStep();
             pass_.GenerateComponents();
             generatedThisPass_ = true;
-            if (band_.OutOfSpace && pass_.DrawQueue().IsEmpty()) {
+            // A band waiting for its section's pages placed nothing by design.
+            if (band_.OutOfSpace && pass_.DrawQueue().IsEmpty() && !pass_.PrintingSection) {
                 // Continued, with nothing placed: the band did not fit.
                 FitFailed = true;
                 engine_.BandDidNotFit(*this);
@@ -173,6 +175,14 @@ void TppBandEngine::AfterGenerateStep() {
 }
 
 void TppBandEngine::AdvancePrintPosition() {
+    if (pass_.SectionEnded()) {
+        // The section's last page is this page: nothing more of the band's
+        // report goes on it.
+        const int bottom = engine_.PageBottom();
+        band_.SpaceUsed = std::max(0, bottom - band_.PrintRect.Top);
+        engine_.Position().Top = engine_.Position().Bottom = bottom;
+        return;
+    }
     const int used = band_.PrintHeight() == phDynamic ? band_.SpaceUsed : band_.mmHeight();
     band_.SpaceUsed = used + band_.mmBottomOffset();
     engine_.Position().Top = engine_.Position().Bottom = band_.PrintRect.Top + band_.SpaceUsed;
@@ -189,6 +199,7 @@ void TppBandEngine::CacheFields(CacheRecord& record) {
     record.field(band_.PartialGeneration);
     record.field(band_.PartialAdjustment);
     record.field(PrintPositionBreak);
+    record.field(pass_.PrintingSection);
     int resumeList = pass_.ResumeListIndex();
     int resumeObject = pass_.ResumeObjectIndex();
     int extra = ExtraState();

@@ -46,6 +46,9 @@ public:
     virtual bool IsPageFurniture() const { return false; }
     // Whether the last call printed something that moves the report on.
     bool MadeProgress() const;
+    // The pass over the band's components; a section subreport marks it
+    // while the band prints its section.
+    TppComponentPass& Pass() { return pass_; }
 
     // Run-time state.
     bool Generating = false;

@@ -4,6 +4,7 @@
 #include "TppCustomComponent.h"
 #include "TppReportModel.h"
 #include "TppStretchable.h"
+#include "TppSubReport.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +18,11 @@ const QString kShiftWithParentList = QStringLiteral("4");
 
 const TppStretchable* asStretchable(const TppComponent* component) {
     return dynamic_cast<const TppStretchable*>(component);
+}
+
+bool isSection(const TppComponent* component) {
+    const auto* subReport = dynamic_cast<const TppSubReport*>(component);
+    return subReport && subReport->PrintBehavior() == pbSection;
 }
 
 bool isStretching(const TppComponent* component) {
@@ -86,6 +92,7 @@ void TppComponentPass::GenerateComponents() {
     band_.AllObjectsPrinted = true;
     band_.MaxStretchable = nullptr;
     drawQueue_.Clear();
+    sectionEnded_ = false;
     PassMarks marks;
     // A band that starts afresh draws everything; a continuation draws only
     // what was left over (or is marked to print again).
@@ -151,7 +158,9 @@ void TppComponentPass::generateList(int listIndex, int startIndex, PassMarks& ma
             band_.AllObjectsPrinted = false;
             marks.partialAdjustment = std::min(marks.partialAdjustment, component->mmTop());
         }
-        if (band_.ParentIsDynamic() && !PrintingSection)
+        if (PrintingSection)
+            followSection(components, index);
+        else if (band_.ParentIsDynamic())
             trackGrowth(*component, marks);
     }
     if (band_.CumulativeCurrentPosition != band_.CurrentPosition) {
@@ -162,6 +171,28 @@ void TppComponentPass::generateList(int listIndex, int startIndex, PassMarks& ma
     // still unfinished in this list.
     if (enteredPartial && allPrintedAtStart && !band_.AllObjectsPrinted && recordedHere)
         marks.partialAdjustment = components[resumeObjectIndex_]->mmTop();
+}
+
+// While a section prints, the band waits for it: an unfinished component
+// leaves the rest of the band to the next page; once the last section of
+// the list has finished, the band is done with this page.
+void TppComponentPass::followSection(const QList<TppComponent*>& components, int index) {
+    const TppComponent& component = *components[index];
+    if (!component.GenerationComplete) {
+        band_.GenerationComplete = true;
+        return;
+    }
+    const bool sectionFollows = index + 1 < components.size() && isSection(components[index + 1]);
+    if (sectionFollows) {
+        if (component.Visible())
+            band_.SpaceUsed = component.SpaceUsed;
+        return;
+    }
+    PrintingSection = false;
+    sectionEnded_ = true;
+    band_.PartialGeneration = false;
+    if (band_.ParentIsDynamic())
+        band_.PartialAdjustment = -1;
 }
 
 void TppComponentPass::trackGrowth(TppComponent& component, PassMarks& marks) {

@@ -36,8 +36,12 @@ public:
     void DrawComponents(TppPage& page);
     void FinishBandPass();
 
-    // Set by section printing (subreports): one list per pass, no growth bookkeeping.
+    // Set by section printing (subreports): one list per pass, no growth
+    // bookkeeping; the band waits on each page for its section's next page.
     bool PrintingSection = false;
+    // The last pass finished the band's last section: the band takes the
+    // rest of the page.
+    bool SectionEnded() const { return sectionEnded_; }
 
     const QList<GenerationList>& Lists() const { return lists_; }
     const TppDrawQueue& DrawQueue() const { return drawQueue_; }
@@ -63,6 +67,7 @@ private:
 
     void generateList(int listIndex, int startIndex, PassMarks& marks);
     void trackGrowth(TppComponent& component, PassMarks& marks);
+    void followSection(const QList<TppComponent*>& components, int index);
     bool stopped() const;
     void processMessages() const;
 
@@ -71,4 +76,5 @@ private:
     TppDrawQueue drawQueue_;
     int resumeListIndex_ = 0;
     int resumeObjectIndex_ = 0;
+    bool sectionEnded_ = false;
 };

@@ -493,6 +493,15 @@ void TppEngine::generateOnePage() {
     restorePageState();
     PageHasContent = false;
     pageProgress_ = false;
+    // A page that continues a section belongs to the section's report: none
+    // of this report's page bands print on it, and the band that holds the
+    // section goes on where it stopped.
+    sectionStartCarried_ = HasStatus(esSectionStart);
+    if (sectionStartCarried_ || HasStatus(esSectionGenerate)) {
+        beginPage();
+        bandListLoop();
+        return;
+    }
     beginPage();
     PrintableKinds |= bkHeader;
     generateBandList(blPageStyle, 0, false);
@@ -539,7 +548,10 @@ void TppEngine::generateOnePage() {
 
 void TppEngine::bandListLoop() {
     bool columnStarted = false;
-    while (resumeList_ <= blGroupFooter && !pageDone_ && !StopPrinting) {
+    // A section that asks for its break on this page ends the page; one that
+    // asked on the page before begins here, in the band that holds it.
+    while (resumeList_ <= blGroupFooter && !pageDone_ && !StopPrinting &&
+           !(HasStatus(esSectionStart) && !sectionStartCarried_)) {
         if (topToBottomColumns_ && (columnDone_ || !columnStarted)) {
             columnDone_ = false;
             columnStarted = true;
@@ -723,6 +735,10 @@ int TppEngine::PageBottom() const {
     return bottom;
 }
 
+bool TppEngine::PageIsEmpty() const {
+    return PrintPosition.Top <= PageDef().mmMarginTop && CurrentColumn <= 1;
+}
+
 bool TppEngine::FitsNextPage(int offset, int height) const {
     if (!pageProgress_)
         return false;
@@ -759,7 +775,7 @@ void TppEngine::beginPage() {
     // the end of the page before, where the next set's first page is not known yet: it starts its
     // set here as it did when it was counted, or its header shows the previous set's numbers.
     numberPageSet();
-    Page().ResetPage();
+    startPageInfo();
     DrawPage = false;
     writePageInfo();
     handOverPage();
@@ -768,6 +784,24 @@ void TppEngine::beginPage() {
         band->DrawPage = DrawPage;
         band->PageStarted();
     }
+}
+
+// A page that goes on with a section is in the section's page set, as the
+// page before was: the copy handed over at its start says so, or a device
+// that raises the count of the pages kept before it would raise it outside
+// that set, and only once.
+void TppEngine::startPageInfo() {
+    TppPage& page = Page();
+    const bool follows = page.AbsolutePageNo == AbsolutePageNo - 1 && page.AbsolutePageNo > 0;
+    const int set = page.ControlGroupBreakNo;
+    const int pageNo = page.PageNo + 1;
+    const int pageCount = std::max(page.PageCount, pageNo);
+    page.ResetPage();
+    if (!follows || !HasStatus(esSectionGenerate))
+        return;
+    page.ControlGroupBreakNo = set;
+    page.PageNo = pageNo;
+    page.PageCount = pageCount;
 }
 
 void TppEngine::finishPage() {
@@ -779,7 +813,7 @@ void TppEngine::finishPage() {
     }
     for (const auto& band : bandEngines_)
         band->PageEnded();
-    if (!IsPrintable(bkFooter)) {
+    if (!IsPrintable(bkFooter) && !SectionOnPage()) {
         PrintableKinds |= bkFooter;
         generateBandList(blFooter, 0, false);
     }
@@ -795,6 +829,7 @@ void TppEngine::finishPage() {
     writePageInfo();
     handOverPage();
     BroadcastEvent(this, ciEnginePageSent);
+    SetStatus(esSectionEnd, false);
     PrintableKinds &= ~unsigned(bkFooter);
     PageStarted = false;
 }
@@ -871,7 +906,10 @@ void TppEngine::writePageInfo() {
     TppPage& page = Page();
     page.AbsolutePageNo = AbsolutePageNo;
     page.AbsolutePageCount = AbsolutePageCount;
-    if (controlGroup_) {
+    // A section's page is numbered by its subreport: on in this report's
+    // numbers, or from 1 in a page set of its own.
+    const bool section = SectionOnPage();
+    if (controlGroup_ && !section) {
         const auto found = setBreakNo_.find(pageSetStart_);
         page.ControlGroupBreakNo = found != setBreakNo_.end() ? found->second : controlGroup_->BreakNo();
     }
@@ -880,8 +918,10 @@ void TppEngine::writePageInfo() {
     page.LanguageIndex = report_.LanguageIndex;
     page.LastPage = LastBandDone && isLastCountedPage();
     page.PassSetting = report_.PassSetting();
-    page.PageNo = PageNo;
-    page.PageCount = PageCount;
+    if (!section) {
+        page.PageNo = PageNo;
+        page.PageCount = PageCount;
+    }
     page.PrintDateTime = PrintDateTime;
     page.Final = (report_.PassSetting() == psOnePass && FirstPass()) ||
                  (report_.PassSetting() == psTwoPass && SecondPass() && DrawPage);
@@ -940,7 +980,7 @@ void TppEngine::beginColumn() {
 }
 
 bool TppEngine::pageEndsAfterColumn() const {
-    if (CurrentColumn >= ColumnCount())
+    if (CurrentColumn >= ColumnCount() || HasStatus(esSectionStart))
         return true;
     if (DataExhausted && resumeList_ > blGroupFooter)
         return true;
@@ -1186,7 +1226,7 @@ void TppEngine::restorePageState() {
 
 void TppEngine::CacheFields(CacheRecord& record) {
     TppCustomEngine::CacheFields(record);
-    constexpr unsigned kept = esStarted | esNoData | esTitle | esSummary;
+    constexpr unsigned kept = esStarted | esNoData | esTitle | esSummary | esSectionStart | esSectionGenerate;
     int status = int(Status & kept);
     int kinds = int(PrintableKinds);
     record.field(AdvancePending);

@@ -72,6 +72,10 @@ public:
     // A box `offset` below the top of the body of a page that holds only its headers, `height`
     // high, fits there, and this page has already moved the report on.
     bool FitsNextPage(int offset, int height) const;
+    // Nothing has been placed on the page yet: a section may begin on it.
+    bool PageIsEmpty() const;
+    // The page being made holds a section's page (generating or ending).
+    bool SectionOnPage() const { return (Status & (esSectionGenerate | esSectionEnd)) != 0; }
 
     TppBandEngine* BandEngine(const TppBand* band) const;
 
@@ -149,6 +153,7 @@ private:
     void rollBackKeepTogether();
     void handleOrphanedFooters();
     void beginPage();
+    void startPageInfo();
     void finishPage();
     void beginColumn();
     void finishColumn();
@@ -222,6 +227,8 @@ private:
     // page: a page without it that cannot fit its next band would repeat
     // without end.
     bool pageProgress_ = false;
+    // The page began with a section's break pending from the page before.
+    bool sectionStartCarried_ = false;
 
     // Page sets of the control group: by the page where a set starts, its
     // last page and the group instance it belongs to.

@@ -5,12 +5,15 @@
 #include "ComponentNames.h"
 #include "EnumerationNames.h"
 #include "TppBand.h"
+#include "TppBandEngine.h"
 #include "TppChildReport.h"
 #include "TppDrawCommand.h"
 #include "TppEngine.h"
 #include "TppEventKind.h"
 #include "TppPage.h"
 #include "TppPageRequest.h"
+#include "TppPrinter.h"
+#include "TppPrinterDevice.h"
 
 const ClassInfo& TppSubReport::staticClassInfo() {
     static const ClassInfo info =
@@ -44,6 +47,7 @@ TppSubReport::TppSubReport(OwnedComponent* owner) : TppStretchable(owner) {
 // The child report is a child in the report tree and goes with it.
 TppSubReport::~TppSubReport() {
     markDestroying();
+    endSectionPrintJob();
 }
 
 TppChildReport* TppSubReport::ChildReport() {
@@ -178,6 +182,11 @@ void TppSubReport::routeDrillDownEvents(bool on) {
 
 void TppSubReport::EventNotify(TppCommunicator* sender, int kind, TppEventParams* params) {
     TppStretchable::EventNotify(sender, kind, params);
+    if (kind == ciEnginePageSent) {
+        if (TppEngine* parent = parentEngine(); parent && sender == parent)
+            sectionPageSent(*parent);
+        return;
+    }
     if (!drillDown_ || sender != drillDown_ || !params || params->isEmpty())
         return;
     auto* command = dynamic_cast<TppDrawCommand*>(params->value(0).value<TppCommunicator*>());
@@ -276,18 +285,30 @@ void TppSubReport::InitForReport() {
     if (!expandAll_)
         routeDrillDownEvents(true);
     InstanceStarted = InstanceComplete = ChildDataDone = false;
+    SectionBreakDone = SectionPageFilled = false;
     ChildPageNo = 1;
     ChildPageCount = 0;
     ChildLastPage = 0;
     childPageSizes_.clear();
+    sectionPageCounts_.clear();
+    sectionPages_.clear();
+    endSectionPrintJob();
     if (TppChildReport* report = ChildReport()) {
         // The main report runs the passes; the child follows them page by page.
         if (report->PassSetting() == psTwoPass)
             report->SetPassSetting(psOnePass);
         if (child_->DataPipeline() != DataPipeline() && DataPipeline())
             child_->SetDataPipeline(DataPipeline());
+        if (printBehavior_ == pbSection && parentPrinterSetup_)
+            if (auto* parent = dynamic_cast<TppProducer*>(Report()))
+                report->SetPrinterSetup(parent->PrinterSetup());
     }
     resetChildEngine();
+    if (TppEngine* parent = parentEngine(); parent && printBehavior_ == pbSection) {
+        AddEventKind(ciEnginePageSent);
+        LinkTo(parent);
+        parent->SubscribeEvents(this);
+    }
 }
 
 void TppSubReport::ResetForBand() {
@@ -304,11 +325,14 @@ void TppSubReport::CacheFields(CacheRecord& record) {
     record.field(ChildPageNo);
     record.field(ChildPageCount);
     record.field(ChildDataDone);
+    record.field(SectionBreakDone);
 }
 
 void TppSubReport::MeasureContent() {
     GeneratedInPass = true;
-    if (printBehavior_ == pbFixed && !traverseAllData_)
+    if (printBehavior_ == pbSection)
+        measureSection();
+    else if (printBehavior_ == pbFixed && !traverseAllData_)
         measureFixed();
     else
         measureChild();
@@ -437,6 +461,208 @@ void TppSubReport::measureFixed() {
     OverFlow = false;
     SpaceUsed = height;
     ChildDataDone = engine->DataExhausted && engine->LastBandDone;
+}
+
+// Sections ----------------------------------------------------------------------
+
+TppEngine* TppSubReport::parentEngine() const {
+    auto* report = dynamic_cast<TppBandedReport*>(Report());
+    return report ? report->BandedEngine() : nullptr;
+}
+
+TppBandEngine* TppSubReport::bandEngine() const {
+    TppEngine* parent = parentEngine();
+    return parent ? parent->BandEngine(Band()) : nullptr;
+}
+
+int TppSubReport::SectionFirstPage() const {
+    const auto found = sectionPages_.find(Count);
+    return found != sectionPages_.end() ? found->second.first : 0;
+}
+
+bool TppSubReport::sectionWaitsForNextPage(TppEngine& parent) const {
+    // A section that follows another in the band finds the other's last page here.
+    if (!parent.PageIsEmpty() || parent.SectionOnPage() || (Band() && Band()->SpaceUsed > 0))
+        return true;
+    const QList<TppComponent*> objects = Band() ? Band()->Objects() : QList<TppComponent*>();
+    return !std::all_of(objects.begin(), objects.end(), [](const TppComponent* object) {
+        const auto* subReport = dynamic_cast<const TppSubReport*>(object);
+        return subReport && subReport->PrintBehavior() == pbSection;
+    });
+}
+
+// A section prints its child report on pages of its own, one child page in
+// place of each parent page, until the child's last band has printed. The
+// band that holds it waits on each of those pages (the component pass
+// follows PrintingSection), and the parent's page bands do not print there.
+void TppSubReport::measureSection() {
+    SpaceUsed = 0;
+    TppEngine* parent = parentEngine();
+    TppBandEngine* band = bandEngine();
+    if (!parent || !band || !childEngine())
+        return;
+    if (!SectionBreakDone) {
+        SectionBreakDone = true;
+        OverFlow = true;
+        InstanceStarted = true;
+        InstanceComplete = false;
+        ChildPageNo = 1;
+        ChildPageCount = ChildLastPage = 0;
+        ChildDataDone = false;
+        parent->SetStatus(esSectionStart, true);
+        band->Pass().PrintingSection = true;
+        if (sectionWaitsForNextPage(*parent))
+            return;
+    }
+    parent->SetStatus(esSectionStart, false);
+    parent->SetStatus(esSectionGenerate, true);
+    band->Pass().PrintingSection = true;
+    generateSectionPage(*parent);
+}
+
+void TppSubReport::generateSectionPage(TppEngine& parent) {
+    TppChildReport* report = ChildReport();
+    TppEngine* engine = childEngine();
+    // The child engine makes its pages in order from its own cache: a page of
+    // an instance it no longer holds is reached by making the ones before it
+    // again, undrawn, in the same request.
+    if (ChildPageNo == 1 || heldInstance_ != Count) {
+        resetChildEngine();
+        heldInstance_ = Count;
+    }
+    TppPage& childPage = engine->Page();
+    childPage.ResetPage();
+    childPage.SetPrinterSetup(report->PrinterSetup());
+    childPage.SetSourceReport(report);
+    TppPageRequest request;
+    request.PageSetting = psSinglePage;
+    request.PageRequested = ChildPageNo;
+    const bool printing = engine->Printing;
+    engine->Printing = false;
+    engine->GeneratePages(request, childPublisher_);
+    engine->Printing = printing;
+    if (engine->StopPrinting) {
+        engine->Reset();
+        return;
+    }
+
+    SectionPageFilled = childPage.DrawCommandCount() > 0;
+    OverFlow = !engine->LastBandDone;
+    InstanceComplete = !OverFlow;
+    parent.SetStatus(esSectionGenerate, OverFlow);
+    // An instance that printed nothing at all (a child without records) has
+    // no page of its own: the parent's page goes on as the parent's.
+    const bool printedNothing = InstanceComplete && ChildPageNo == 1 && !SectionPageFilled;
+    parent.SetStatus(esSectionEnd, InstanceComplete && !printedNothing);
+    if (printedNothing)
+        if (TppBandEngine* band = bandEngine())
+            band->Pass().PrintingSection = false;
+    ChildLastPage = engine->AbsolutePageNo;
+    ChildPageCount = engine->AbsolutePageCount;
+    ChildDataDone = engine->DataExhausted && engine->LastBandDone;
+    SectionPages& pages = sectionPages_[Count];
+    pages.first = parent.AbsolutePageNo - ChildPageNo + 1;
+    pages.last = InstanceComplete ? parent.AbsolutePageNo : 0;
+    if (InstanceComplete)
+        sectionPageCounts_[Count] = ChildPageCount;
+    if (SectionPageFilled) {
+        placeSectionPage(parent, childPage);
+        if (newPrintJob_ && parent.DrawPage)
+            startSectionPrintJob();
+    }
+    if (OverFlow) {
+        ++ChildPageNo;
+        return;
+    }
+    ++Count;
+    InstanceStarted = SectionBreakDone = false;
+    ChildPageNo = 1;
+    ChildPageCount = ChildLastPage = 0;
+    ChildDataDone = false;
+    resetChildEngine();
+}
+
+// The section's page replaces the parent's page whole, on the child's paper.
+// Its numbers go on from the parent's, or, with ResetPageNo, count the
+// instance's own pages in a page set of their own: devices that learn a
+// larger count later raise it only within the same set.
+void TppSubReport::placeSectionPage(TppEngine& parent, TppPage& childPage) {
+    TppPage& page = parent.Page();
+    const int parentSet = page.ControlGroupBreakNo;
+    page.Assign(childPage);
+    page.ControlGroupBreakNo = parentSet;
+    if (resetPageNo_) {
+        const auto known = sectionPageCounts_.find(Count);
+        page.PageNo = childPage.AbsolutePageNo;
+        page.PageCount = known != sectionPageCounts_.end() ? known->second : childPage.AbsolutePageCount;
+        page.ControlGroupBreakNo = -sectionPages_[Count].first;
+    } else {
+        page.PageNo = parent.PageNo;
+        page.PageCount = parent.PageCount;
+    }
+    // What the child's page variables showed was the child's numbering.
+    for (TppDrawCommand* command : page.UpdatableCommands())
+        command->UpdateText();
+}
+
+void TppSubReport::sectionPageSent(TppEngine& parent) {
+    if (!SectionPageFilled)
+        return;
+    SectionPageFilled = false;
+    if (InstanceComplete || parent.GenerationCompleted)
+        endSectionPrintJob();
+    // The parent's next page is on the parent's paper again.
+    if (auto* producer = dynamic_cast<TppProducer*>(Report())) {
+        parent.Page().SetPrinterSetup(producer->PrinterSetup());
+        parent.Page().SetSourceReport(producer);
+    }
+}
+
+// A NewPrintJob section prints as a job of its own while the parent prints
+// on a printer: its device, on the child's paper, takes the parent
+// printer's place among the publisher's devices (both are exclusive, and
+// the one attached last receives the pages) until the section ends.
+void TppSubReport::startSectionPrintJob() {
+    if (sectionPrinter_)
+        return;
+    auto* main = dynamic_cast<TppProducer*>(Report() ? Report()->MainReport() : nullptr);
+    if (!main || main->DeviceType() != QLatin1String("Printer"))
+        return;
+    TppPublisher& publisher = main->Publisher();
+    TppDevice* parentPrinter = nullptr;
+    for (TppDevice* device : publisher.Devices())
+        if (device->DeviceName() == QLatin1String("Printer") && device->Exclusive())
+            parentPrinter = device;
+    if (!parentPrinter || !parentPrinter->InJob())
+        return;
+    auto device = std::make_unique<TppPrinterDevice>();
+    TppPrinter* printer = device->Printer();
+    printer->ApplySetup(ChildReport()->PrinterSetup());
+    // A printer the section cannot print on leaves its pages in the report's job.
+    if (!printer->HasUsableContext())
+        return;
+    sectionPrinter_ = std::move(device);
+    sectionPrinter_->LanguageIndex = parentPrinter->LanguageIndex;
+    sectionPrinter_->SetPageRequest(parentPrinter->DeviceRequest());
+    sectionPrinter_->SetExclusive(true);
+    sectionPrinter_->SetExclusiveGroup(parentPrinter->ExclusiveGroup());
+    sectionPrinter_->SetPublisher(&publisher);
+    sectionPrinter_->BeginJob();
+    displacedPrinter_.reset(parentPrinter);
+}
+
+void TppSubReport::endSectionPrintJob() {
+    if (!sectionPrinter_)
+        return;
+    // The section's device saw the pages the parent's printer did not: when
+    // they completed its request, they completed the parent's.
+    const bool requestDone = !sectionPrinter_->AwaitingPages();
+    sectionPrinter_->FinishJob();
+    sectionPrinter_->SetPublisher(nullptr);
+    sectionPrinter_.reset();
+    if (TppDevice* displaced = displacedPrinter_.get(); displaced && requestDone)
+        displaced->SetAwaitingPages(false);
+    displacedPrinter_.reset(nullptr);
 }
 
 void TppSubReport::FinishBandPass() {

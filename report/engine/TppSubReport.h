@@ -3,15 +3,19 @@
 #include "TppOutlineSettings.h"
 #include "TppPublisher.h"
 #include "TppStretchable.h"
+#include "WeakReference.h"
 
 #include <QSize>
 #include <QStringList>
 
 #include <map>
 
+class TppBandEngine;
 class TppChildReport;
+class TppDevice;
 class TppDrawCommand;
 class TppEngine;
+class TppPrinterDevice;
 
 // A whole banded report (its TppChildReport) printed inside a band: as a
 // child that grows with its content and continues across pages (pbChild),
@@ -73,6 +77,19 @@ public:
     bool ChildDataDone = false;
     int ChildLastPage = 0;
     bool GeneratedInPass = false;
+    // A section has asked for its page break, and its last page holds commands.
+    bool SectionBreakDone = false;
+    bool SectionPageFilled = false;
+
+    // The parent's pages a section printed on, by instance (its Count): the
+    // first, and the last once the instance has ended (0 until then).
+    struct SectionPages {
+        int first = 0;
+        int last = 0;
+    };
+    const std::map<int, SectionPages>& SectionPagesByInstance() const { return sectionPages_; }
+    // The parent's page where the current instance's section began; 0 before its first page.
+    int SectionFirstPage() const;
 
     void InitForReport() override;
     void ResetForBand() override;
@@ -97,6 +114,17 @@ private:
     void generateChildPage(int width, int height);
     void resetChildEngine();
     void replayInstance();
+    void measureSection();
+    // The first section page of an instance breaks the parent's page unless
+    // that page is still empty and the band holds nothing else.
+    bool sectionWaitsForNextPage(TppEngine& parent) const;
+    void generateSectionPage(TppEngine& parent);
+    void placeSectionPage(TppEngine& parent, TppPage& childPage);
+    void startSectionPrintJob();
+    void endSectionPrintJob();
+    void sectionPageSent(TppEngine& parent);
+    TppEngine* parentEngine() const;
+    TppBandEngine* bandEngine() const;
     void routeDrillDownEvents(bool on);
     void toggleExpansion(TppDrawCommand& command);
     TppEngine* childEngine();
@@ -114,6 +142,13 @@ private:
     // none), and the paper each child page of each instance had.
     int heldInstance_ = -1;
     std::map<int, QList<QSize>> childPageSizes_;
+    // Learnt when each section instance ends: its number of pages, which a
+    // page of it made again (asked for alone, or in the second pass) shows.
+    std::map<int, int> sectionPageCounts_;
+    std::map<int, SectionPages> sectionPages_;
+    // A NewPrintJob section's own job while its pages print.
+    std::unique_ptr<TppPrinterDevice> sectionPrinter_;
+    WeakReference<TppDevice> displacedPrinter_;
     // The child's pages go nowhere but to this subreport.
     TppPublisher childPublisher_;
 };

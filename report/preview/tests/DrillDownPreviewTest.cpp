@@ -124,6 +124,32 @@ TEST_F(DrillDownPreviewTest, AClickExpandsOneInstanceAndASecondCollapsesIt) {
     EXPECT_EQ(shownTexts(), QStringList({"1", "2", "line", "line"}));
 }
 
+// Sixteen collapsed orders fill a page: a click on the second page makes that
+// page and the ones after it again, and the first page stays as it was.
+TEST_F(DrillDownPreviewTest, AClickOnALaterPageExpandsThereAndLeavesEarlierPagesAlone) {
+    orders.close();
+    fill(orders, 20);
+    viewer.show();
+    report->RunPrintJob();
+    viewer.ShowPage(2);
+    ASSERT_EQ(viewer.AbsolutePageNo(), 2);
+    EXPECT_EQ(shownTexts(), QStringList({"17", "18", "19", "20"}));
+
+    clickOrder(QStringLiteral("18"));
+    EXPECT_EQ(viewer.AbsolutePageNo(), 2);
+    EXPECT_EQ(shownTexts(), QStringList({"17", "18", "line", "line", "19", "20"}));
+    EXPECT_EQ(subReport->Expansions, QStringList({QStringLiteral("      17")}));
+
+    viewer.ShowPage(1);
+    EXPECT_EQ(shownTexts().size(), 16);
+    EXPECT_FALSE(shownTexts().contains(QStringLiteral("line")));
+    viewer.ShowPage(2);
+    EXPECT_EQ(shownTexts(), QStringList({"17", "18", "line", "line", "19", "20"}));
+
+    clickOrder(QStringLiteral("18"));
+    EXPECT_EQ(shownTexts(), QStringList({"17", "18", "19", "20"})) << "a second click collapses it";
+}
+
 TEST_F(DrillDownPreviewTest, ExpandAllPrintsEveryInstanceWithoutClicks) {
     subReport->SetExpandAll(true);
     viewer.show();
