@@ -140,7 +140,8 @@ QByteArray withPdfOutline(const QByteArray& pdf, const TppOutlineNode& root, con
     QList<qint64> offsets;
     for (int i = 0; i < objects.bodies().size(); ++i) {
         offsets << out.size();
-        out += QByteArray::number(objects.firstNumber() + i) + " 0 obj\n" + objects.bodies()[i] + "\nendobj\n";
+        out +=
+            QByteArray::number(objects.firstNumber() + i) + " 0 obj\n" + objects.bodies()[i] + "\nendobj\n";
     }
     const qint64 catalogOffset = out.size();
     const QByteArray catalog = file.catalog.left(file.catalog.size() - 2).trimmed() + "\n/Outlines " +
