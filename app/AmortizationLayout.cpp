@@ -4,6 +4,9 @@
 #include "TppDBText.h"
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
+#include "TppGroup.h"
+#include "TppGroupFooterBand.h"
+#include "TppGroupHeaderBand.h"
 #include "TppHeaderBand.h"
 #include "TppLabel.h"
 #include "TppLine.h"
@@ -171,7 +174,31 @@ void buildDetail(TppReport& report, TppDataPipeline& pipeline) {
     addRule(report, band, "ppLine2", 5556);
 }
 
+void addYearGroup(TppReport& report, TppDataPipeline& pipeline) {
+    auto* group = new TppGroup(ownerOf(report));
+    group->SetName(QStringLiteral("ppGroup1"));
+    group->SetReport(&report);
+    group->SetDataPipeline(&pipeline);
+    group->SetBreakName(QStringLiteral("DATE"));
+    group->CreateBands();
+    group->HeaderBand()->SetName(QStringLiteral("ppGroupHeaderBand1"));
+    group->FooterBand()->SetName(QStringLiteral("ppGroupFooterBand1"));
+    group->HeaderBand()->SetmmHeight(0);
+    group->FooterBand()->SetmmHeight(0);
+}
+
 } // namespace
+
+void breakDateGroupsByYear(TppReport& report) {
+    for (TppGroup* group : report.Groups()) {
+        if (group->BreakType() != btDataField ||
+            group->BreakName().compare(QLatin1String("DATE"), Qt::CaseInsensitive))
+            continue;
+        group->OnGetBreakValue.handler = [](TppCommunicator*, QString& value) {
+            value = value.section(u'/', -1);
+        };
+    }
+}
 
 void buildAmortizationLayout(TppReport& report, TppDataPipeline& pipeline) {
     report.SetAutoStop(false);
@@ -202,4 +229,6 @@ void buildAmortizationLayout(TppReport& report, TppDataPipeline& pipeline) {
     buildHeader(report);
     buildDetail(report, pipeline);
     addBand<TppFooterBand>(report, "ppFooterBand1", 13229);
+    addYearGroup(report, pipeline);
+    breakDateGroupsByYear(report);
 }

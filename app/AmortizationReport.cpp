@@ -36,6 +36,7 @@ void AmortizationReport::loadTemplate(const QString& path) {
     TppReportTemplate& reportTemplate = ReportTemplate(*report_);
     reportTemplate.SetFileName(path);
     reportTemplate.LoadFromFile();
+    breakDateGroupsByYear(*report_);
 }
 
 void AmortizationReport::setHeader(const ReportHeader& header) {

@@ -5,6 +5,7 @@
 #include "TemplateClasses.h"
 #include "TppDBPipeline.h"
 #include "TppDBText.h"
+#include "TppGroup.h"
 #include "TppLabel.h"
 #include "TppReport.h"
 #include "TppReportTemplate.h"
@@ -71,7 +72,9 @@ TEST(AmortizationTemplateTest, TheShippedTemplateHoldsTheBuiltInLayout) {
     // What the window and the engine rely on, beyond the stream's equality.
     for (const AmortizationForm* form : {&builtIn, &loaded}) {
         const TppReport& report = *form->report;
-        EXPECT_EQ(report.BandCount(), 3);
+        EXPECT_EQ(report.BandCount(), 5) << "header, detail, footer and the year group's two";
+        ASSERT_EQ(report.GroupCount(), 1);
+        EXPECT_EQ(report.Groups()[0]->BreakName(), "DATE");
         EXPECT_EQ(report.DataPipeline(), form->pipeline);
         EXPECT_FALSE(report.AutoStop());
         EXPECT_EQ(report.PageDef().mmWidth, 215900);

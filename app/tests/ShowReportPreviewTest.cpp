@@ -21,6 +21,7 @@
 #include "TppDesignerWindow.h"
 #include "TppGroupDialog.h"
 #include "TppLabel.h"
+#include "TppOutlineViewer.h"
 #include "TppPreview.h"
 #include "TppPrintDialog.h"
 #include "TppPrintPreview.h"
@@ -71,6 +72,12 @@ struct PreviewSeen {
     int lastPageNo = 0;
     int zoomAt100 = 0;
     QImage firstPageAt100;
+    // The outline beside the last page: the report entry's children, and the
+    // page an entry of theirs led to when pressed, with the page it names.
+    bool outlineShown = false;
+    QStringList outlineEntries;
+    int pageOfEntry = 0;
+    int pageShownByEntry = 0;
 };
 
 // The preview window that is open; none when there is none.
@@ -137,6 +144,18 @@ protected:
             panel.FirstButton()->click();
             panel.LastButton()->click();
             seen.lastPageNo = viewer->AbsolutePageNo();
+            TppOutlineViewer& outline = *panel.OutlineTree();
+            seen.outlineShown = outline.isVisible();
+            if (QTreeWidgetItem* main = outline.topLevelItem(0); main && main->childCount() > 6) {
+                for (int i = 0; i < main->childCount(); ++i)
+                    seen.outlineEntries << main->child(i)->text(0);
+                QTreeWidgetItem* entry = main->child(6);
+                outline.scrollToItem(entry);
+                seen.pageOfEntry = TppOutlineViewer::PageOf(entry);
+                QTest::mouseClick(outline.viewport(), Qt::LeftButton, {},
+                                  outline.visualItemRect(entry).center());
+                seen.pageShownByEntry = viewer->AbsolutePageNo();
+            }
             panel.FirstButton()->click();
             panel.Zoom100Button()->click();
             seen.zoomAt100 = viewer->ZoomPercent();
@@ -241,6 +260,15 @@ TEST_F(ShowReportPreviewTest, ShowsTheSchedulePagesThatTheReportCommandWrites) {
         EXPECT_TRUE(seen.pages[page].join('\n').contains("\"Month/Year\""))
             << "the header on page " << page + 1;
     }
+    // A year per entry, each leading to the page its first month is on.
+    EXPECT_TRUE(seen.outlineShown);
+    QStringList years;
+    for (int year = 2024; year <= 2054; ++year)
+        years << QString::number(year);
+    EXPECT_EQ(seen.outlineEntries, years);
+    EXPECT_GT(seen.pageOfEntry, 1);
+    EXPECT_EQ(seen.pageShownByEntry, seen.pageOfEntry) << "pressing 2030 turns to its page";
+
     qsizetype months = 0;
     for (const QStringList& page : seen.pages)
         months += page.filter(QRegularExpression("\"\\d\\d/\\d{4}\"")).size();
@@ -411,16 +439,18 @@ TEST_F(ShowReportPreviewTest, FieldsFromTheDataTreeAndAGroupFromTheDialogPrint) 
     {
         TppGroupDialog groups(controller, dialogs, designer);
         groups.show();
-        groups.addButton().click();
+        // The shipped layout groups the months by year already.
         ASSERT_EQ(groups.entries().size(), 1);
-        EXPECT_EQ(groups.groupList().item(0)->text(), "Group[0]:DBPipeline1.DATE");
+        groups.addButton().click();
+        ASSERT_EQ(groups.entries().size(), 2);
+        EXPECT_EQ(groups.groupList().item(1)->text(), "Group[1]:DBPipeline1.DATE");
         QCoreApplication::processEvents();
         if (!shots.isEmpty())
             groups.grab().save(QDir(shots).filePath("designer-5-group-dialog.png"), "PNG");
         groups.accept();
     }
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
-    ASSERT_EQ(report.GroupCount(), 1);
+    ASSERT_EQ(report.GroupCount(), 2);
     ASSERT_TRUE(designer->saveReport());
     designer->close();
 

@@ -4,6 +4,7 @@
 #include "DesignWorkspace.h"
 #include "DesignerController.h"
 #include "DesignerDialogs.h"
+#include "LanguageStringNumbers.h"
 #include "NewReportCommands.h"
 #include "PagewrightErrors.h"
 #include "PreviewPanels.h"
@@ -16,7 +17,10 @@
 #include "TppCustomReport.h"
 #include "TppDataTreeWindow.h"
 #include "TppGroupDialog.h"
+#include "TppOutlineSettingsDialog.h"
+#include "TppReport.h"
 #include "TppReportTemplate.h"
+#include "TppResourceManager.h"
 #include "TppStretchable.h"
 #include "TppViewer.h"
 #include "TppWizardRegistry.h"
@@ -237,6 +241,8 @@ void TppDesignerWindow::buildMenus() {
                    QString::fromLatin1(caption), {});
     addCommand(reportMenu, QStringLiteral("actGroups"), QStringLiteral("&Groups..."),
                [this] { editGroups(); });
+    addCommand(reportMenu, QStringLiteral("actOutline"), QStringLiteral("&Outline..."),
+               [this] { editOutlineSettings(); });
     reportMenu->addSeparator();
     auto* orientation = new QActionGroup(this);
     for (const auto& choiceOf : {std::pair{"&Portrait", 0}, std::pair{"&Landscape", 1}}) {
@@ -683,6 +689,41 @@ bool TppDesignerWindow::editGroups() {
         });
     refresh();
     return accepted;
+}
+
+bool TppDesignerWindow::editOutlineSettings() {
+    auto* report = dynamic_cast<TppReport*>(&report_);
+    if (!report)
+        return false;
+    TppOutlineSettingsDialog dialog(*report, this);
+    std::unique_ptr<DesignerSettingsStore> store;
+    if (settingsStore)
+        guarded([&] { store = settingsStore(); });
+    if (store)
+        dialog.readSettings(*store);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (store)
+        guarded([&] {
+            dialog.writeSettings(*store);
+            store->flush();
+        });
+    if (!accepted)
+        return false;
+    const OutlinePreviewChoices choices = dialog.choices();
+    QUndoStack& undo = controller_->undoStack();
+    undo.beginMacro(LanguageString(kMsgOutlineSettings));
+    guarded([&] {
+        controller_->setProperty(*report, QStringLiteral("OutlineSettings.Enabled"), choices.enabled);
+        controller_->setProperty(*report, QStringLiteral("OutlineSettings.CreatePageNodes"),
+                                 choices.createPageNodes);
+        for (int i = 0; i < dialog.participants().size(); ++i)
+            if (auto* component = dynamic_cast<OwnedComponent*>(dialog.participants()[i]))
+                controller_->setProperty(*component, QStringLiteral("OutlineSettings.CreateNode"),
+                                         choices.createNodes.value(i));
+    });
+    undo.endMacro();
+    refresh();
+    return true;
 }
 
 void TppDesignerWindow::refresh() {

@@ -46,6 +46,8 @@ public:
     void setTextMeasurer(const TextMeasurer& measurer) { measurer_ = &measurer; }
     // The group dialog, modal; true when its OK went through.
     bool editGroups();
+    // The outline settings dialog; OK changes the settings as one undoable step.
+    bool editOutlineSettings();
     // The store the group dialog keeps its place in; none leaves it where Qt puts it.
     std::function<std::unique_ptr<DesignerSettingsStore>()> settingsStore;
     RecentReports& recentReports() { return recent_; }

@@ -17,6 +17,7 @@
 #include "TppGroupFooterBandEngine.h"
 #include "TppGroupHeaderBand.h"
 #include "TppGroupHeaderBandEngine.h"
+#include "TppOutlineEventKinds.h"
 #include "TppPublisher.h"
 #include "TppReportBand.h"
 #include "TppResourceManager.h"
@@ -153,6 +154,7 @@ void TppEngine::generateRun(TppPageRequest& request) {
     startReportRun();
     if (requestServed_)
         return;
+    report_.BroadcastEvent(&report_, ciReportRunStart);
     int page = cursor_->FirstPage(progress());
     while (page > 0 && !requestServed_ && !StopPrinting) {
         AbsolutePageNo = page;

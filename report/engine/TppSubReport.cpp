@@ -38,6 +38,10 @@ const ClassInfo& TppSubReport::staticClassInfo() {
 TppSubReport::TppSubReport(OwnedComponent* owner) : TppStretchable(owner) {
     SetParentWidth(true);
     SetStretch(true);
+    outlineSettings_.OnChange = [this] {
+        if (!isLoading() && Report())
+            Report()->MainReport()->Notify(this, ppopOutlineSettingsChanged);
+    };
 }
 
 // The child report is a child in the report tree and goes with it.

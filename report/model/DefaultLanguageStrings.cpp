@@ -125,6 +125,7 @@ const QHash<int, QString>& defaultLanguageStrings() {
         {1145, QStringLiteral("Create Page Nodes")},
         {1147, QStringLiteral("Entire Report")},
         {1148, QStringLiteral("Page Limit:")},
+        {1149, QStringLiteral("Can't generate report. Preview is not available.")},
         {1150, QStringLiteral("The band <name> does not fit on a page.")},
         // 1200-1216: the script compiler's messages 0-13 and the parts of its
         // "expected" message. These texts had no identifiers of their own; the

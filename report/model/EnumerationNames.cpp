@@ -42,6 +42,8 @@ const QHash<QByteArray, QStringList>& table() {
         {"TppLinePositionType", {"lpTop", "lpBottom", "lpLeft", "lpRight"}},
         {"TppLineStyleType", {"lsSingle", "lsDouble"}},
         {"TppNoDataBehavior", {"ndMessageDialog", "ndMessageOnPage", "ndBlankPage", "ndBlankReport"}},
+        {"TppOutlineNodeType",
+         {"ntRoot", "ntReport", "ntSubReport", "ntGroup", "ntPage", "ntNoOutline", "ntOther"}},
         {"TppPageRangeType", {"prAll", "prOddPages", "prEvenPages"}},
         {"TppPageSettingType",
          {"psAll", "psPageList", "psSinglePage", "psFirstPage", "psLastPage", "psPageRange"}},

@@ -86,3 +86,20 @@ inline constexpr int kMsgCategoryDateTime = 928;   // "DateTime"
 inline constexpr int kMsgCategoryFormat = 939;     // "Format"
 inline constexpr int kMsgCategoryMath = 950;       // "Math"
 inline constexpr int kMsgCategoryString = 975;     // "String"
+
+// The report outline: its entries, the preview's tree and the settings dialog.
+inline constexpr int kMsgMainReport = 374;            // "Main", the main report's description
+inline constexpr int kMsgMain = 1040;                 // "Main", an entry without a caption
+inline constexpr int kMsgHideOutline = 1041;          // "Hide Outline"
+inline constexpr int kMsgShowOutline = 1042;          // "Show Outline"
+inline constexpr int kMsgExpandOutline = 1043;        // "Expand Outline"
+inline constexpr int kMsgCollapseOutline = 1044;      // "Collapse Outline"
+inline constexpr int kMsgOutlineMore = 1045;          // "...more..."
+inline constexpr int kMsgOutlineSettings = 1141;      // "Outline Settings"
+inline constexpr int kMsgCreateNodesFor = 1142;       // "Create Nodes For Components:"
+inline constexpr int kMsgOutlinePreview = 1143;       // "Outline Preview:"
+inline constexpr int kMsgOutlineEnabled = 1144;       // "Enabled"
+inline constexpr int kMsgCreatePageNodes = 1145;      // "Create Page Nodes"
+inline constexpr int kMsgEntireReport = 1147;         // "Entire Report"
+inline constexpr int kMsgPageLimit = 1148;            // "Page Limit:"
+inline constexpr int kMsgOutlinePreviewFailed = 1149; // "Can't generate report. Preview is not available."

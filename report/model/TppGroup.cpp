@@ -63,7 +63,12 @@ const ClassInfo& TppGroup::staticClassInfo() {
     return info;
 }
 
-TppGroup::TppGroup(OwnedComponent* owner) : TppCacheable(owner) {}
+TppGroup::TppGroup(OwnedComponent* owner) : TppCacheable(owner) {
+    outlineSettings_.OnChange = [this] {
+        if (!isLoading() && report_)
+            report_->MainReport()->Notify(this, ppopOutlineSettingsChanged);
+    };
+}
 
 TppGroup::~TppGroup() {
     markDestroying();

@@ -7,11 +7,19 @@ const ClassInfo& TppOutlineSettings::staticClassInfo() {
         describeClass<TppOutlineSettings>("TppOutlineSettings", &Persistent::staticClassInfo(), [](auto& c) {
             using S = TppOutlineSettings;
             c.property(
-                 "CreateNode", [](const S& s) { return s.CreateNode; },
-                 [](S& s, bool v) { s.CreateNode = v; })
+                 "CreateNode", [](const S& s) { return s.CreateNode(); },
+                 [](S& s, bool v) { s.SetCreateNode(v); })
                 .withDefault(true);
         });
     return info;
+}
+
+void TppOutlineSettings::SetCreateNode(bool value) {
+    change(createNode_, value);
+}
+
+void TppOutlineSettings::Assign(const TppOutlineSettings& source) {
+    SetCreateNode(source.createNode_);
 }
 
 const ClassInfo& TppOutlineReportSettings::staticClassInfo() {
@@ -19,12 +27,20 @@ const ClassInfo& TppOutlineReportSettings::staticClassInfo() {
         "TppOutlineReportSettings", &TppOutlineSettings::staticClassInfo(), [](auto& c) {
             using S = TppOutlineReportSettings;
             c.property(
-                 "CreatePageNodes", [](const S& s) { return s.CreatePageNodes; },
-                 [](S& s, bool v) { s.CreatePageNodes = v; })
+                 "CreatePageNodes", [](const S& s) { return s.CreatePageNodes(); },
+                 [](S& s, bool v) { s.SetCreatePageNodes(v); })
                 .withDefault(true);
             c.property(
-                 "Enabled", [](const S& s) { return s.Enabled; }, [](S& s, bool v) { s.Enabled = v; })
+                 "Enabled", [](const S& s) { return s.Enabled(); }, [](S& s, bool v) { s.SetEnabled(v); })
                 .withDefault(true);
         });
     return info;
+}
+
+void TppOutlineReportSettings::Assign(const TppOutlineSettings& source) {
+    TppOutlineSettings::Assign(source);
+    if (const auto* report = dynamic_cast<const TppOutlineReportSettings*>(&source)) {
+        SetCreatePageNodes(report->createPageNodes_);
+        SetEnabled(report->enabled_);
+    }
 }

@@ -1,6 +1,8 @@
 #include "PageDump.h"
 
 #include "TppDrawText.h"
+#include "TppOutlineDrawCommand.h"
+#include "TppOutlineNode.h"
 #include "TppPage.h"
 
 #include <QJsonArray>
@@ -39,6 +41,11 @@ QStringList pageDumpLines(const TppPage& page) {
                            .arg(command.Height());
         if (const auto* text = dynamic_cast<const TppDrawText*>(&command))
             line += u' ' + jsonString(shownText(*text));
+        // Not drawn, but part of the page: its entries, and whether they cover the whole report.
+        if (const auto* outline = dynamic_cast<const TppOutlineDrawCommand*>(&command))
+            line += QStringLiteral(" %1 %2").arg(
+                outline->Completed ? QStringLiteral("complete") : QStringLiteral("so far"),
+                jsonString(outline->Tree() ? outline->Tree()->OutlineText() : QString()));
         lines << line;
     }
     return lines;

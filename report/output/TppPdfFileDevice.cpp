@@ -2,8 +2,10 @@
 
 #include "ClassBuilder.h"
 #include "DrawSurface.h"
+#include "PdfOutline.h"
 #include "PdfPageLayout.h"
 #include "TextMeasurer.h"
+#include "TppOutlineDrawCommand.h"
 #include "TppPage.h"
 
 #include <QPainter>
@@ -45,7 +47,12 @@ void TppPdfFileDevice::BeginJob() {
     if (!starting)
         return;
     jobPixelsPerInch_ = std::clamp(PixelsPerInch, 72, 2400);
-    writer_ = std::make_unique<QPdfWriter>(&Output());
+    written_.close();
+    written_.setData(QByteArray());
+    written_.open(QIODevice::WriteOnly);
+    pageNumbers_.clear();
+    outline_.reset();
+    writer_ = std::make_unique<QPdfWriter>(&written_);
     writer_->setResolution(jobPixelsPerInch_);
     writer_->setCreator(QStringLiteral("Pagewright"));
 }
@@ -72,6 +79,11 @@ void TppPdfFileDevice::WritePage(TppPage& page) {
     }
     DrawSurface surface(*painting_, jobPixelsPerInch_, jobPixelsPerInch_, *measurer_, true);
     painter_.PaintPage(page, surface);
+    pageNumbers_ << page.AbsolutePageNo;
+    if (const TppOutlineDrawCommand* outline = page.FindOutlineDrawCommand()) {
+        outline_ = std::make_unique<TppOutlineDrawCommand>();
+        outline_->Assign(*outline);
+    }
 }
 
 void TppPdfFileDevice::CompleteFile() {
@@ -89,6 +101,16 @@ void TppPdfFileDevice::closeWriter() {
         writer_.reset();
         throw EWriteError(QStringLiteral("Stream write error"));
     }
+    const bool wrote = painting_ != nullptr;
     painting_.reset();
     writer_.reset();
+    if (!wrote)
+        return;
+    QByteArray pdf = written_.data();
+    written_.close();
+    written_.setData(QByteArray());
+    if (outline_ && outline_->Tree())
+        pdf = withPdfOutline(pdf, *outline_->Tree(), pageNumbers_);
+    if (Output().write(pdf) != pdf.size())
+        throw EWriteError(QStringLiteral("Stream write error"));
 }

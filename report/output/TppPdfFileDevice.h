@@ -3,9 +3,11 @@
 #include "TppFileDevice.h"
 #include "TppRasterDevice.h"
 
+#include <QBuffer>
 #include <memory>
 
 class QPainter;
+class TppOutlineDrawCommand;
 class QPdfWriter;
 class TextMeasurer;
 
@@ -13,7 +15,8 @@ class TextMeasurer;
 // that page's own paper size and orientation, drawn by the same renderers
 // as the screen and the printer. Texts stay text: the fonts are embedded
 // as subsets, so the file looks the same everywhere and its texts can be
-// selected and searched. The document name is the file's title. Like the
+// selected and searched. The document name is the file's title, and the
+// outline of the last page written becomes the file's bookmarks. Like the
 // archive, the file appears under its name only once it is complete.
 class TppPdfFileDevice : public TppFileDevice {
 public:
@@ -52,4 +55,8 @@ private:
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painting_;
     int jobPixelsPerInch_ = 600;
+    // The writer writes here: the bookmarks are added to its bytes at the end.
+    QBuffer written_;
+    QList<int> pageNumbers_;
+    std::unique_ptr<TppOutlineDrawCommand> outline_;
 };

@@ -10,6 +10,7 @@
 #include "TppDrawVar.h"
 #include "TppDrawVariable.h"
 #include "TppOutlineDrawCommand.h"
+#include "TppOutlineNode.h"
 #include "TppPage.h"
 
 void registerPageClasses() {
@@ -26,6 +27,8 @@ void registerPageClasses() {
              &TppDrawRichText::staticClassInfo(),
              &TppDrawVariable::staticClassInfo(),
              &TppOutlineDrawCommand::staticClassInfo(),
+             &TppTreeNode::staticClassInfo(),
+             &TppOutlineNode::staticClassInfo(),
          })
         registry.registerClass(*info);
 }

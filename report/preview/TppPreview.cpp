@@ -1,6 +1,7 @@
 #include "TppPreview.h"
 
 #include "TppOutlineDrawCommand.h"
+#include "TppOutlineViewer.h"
 #include "TppPage.h"
 #include "TppProducer.h"
 #include "TppResourceManager.h"
@@ -86,8 +87,8 @@ TppPreview::TppPreview(QWidget* parent, QStatusBar* statusBar) : TppCustomPrevie
 
     splitter_ = new QSplitter(Qt::Horizontal, parent);
     splitter_->setChildrenCollapsible(false);
-    outlineTree_ = new QTreeWidget(splitter_);
-    outlineTree_->setHeaderHidden(true);
+    outlineTree_ = new TppOutlineViewer(splitter_);
+    outlineTree_->SetViewer(Viewer());
     outlineTree_->setBackgroundRole(QPalette::Button);
     outlineTree_->resize(scaled(kOutlineWidth), outlineTree_->height());
     outlineTree_->hide();
@@ -152,8 +153,8 @@ void TppPreview::SetReport(TppProducer* report) {
     updateAutoSearchButton();
     if (StatusBar())
         StatusBar()->showMessage(Viewer()->Status());
-    outlineTree_->clear();
-    outlineTree_->hide();
+    outlineTree_->ClearOutline();
+    outlineTree_->SetOutlineVisible(false);
 }
 
 void TppPreview::updateAutoSearchButton() {
@@ -198,7 +199,11 @@ void TppPreview::PageChanged() {
     nextButton_->setEnabled(!last);
     lastButton_->setEnabled(!last);
     if (page.AbsolutePageNo == 1 && !Viewer()->Resizing())
-        outlineTree_->setVisible(page.FindOutlineDrawCommand() != nullptr);
+        outlineTree_->SetOutlineVisible(page.FindOutlineDrawCommand() != nullptr);
+    if (outlineTree_->OutlineVisible()) {
+        outlineTree_->ShowPageOutline(page);
+        outlineTree_->ScrollToPage(page.AbsolutePageNo);
+    }
     TppCustomPreview::PageChanged();
 }
 

@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QSplitter;
 class QToolButton;
-class QTreeWidget;
+class TppOutlineViewer;
 
 // The standard preview panel: a toolbar (print, search, the three zooms, a
 // zoom box, page turning around a page box, cancel or close), the outline
@@ -35,7 +35,7 @@ public:
     QToolButton* NextButton() const { return nextButton_; }
     QToolButton* LastButton() const { return lastButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
-    QTreeWidget* OutlineTree() const { return outlineTree_; }
+    TppOutlineViewer* OutlineTree() const { return outlineTree_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,5 +69,5 @@ private:
     QToolButton* lastButton_;
     QPushButton* cancelButton_;
     QSplitter* splitter_;
-    QTreeWidget* outlineTree_;
+    TppOutlineViewer* outlineTree_;
 };

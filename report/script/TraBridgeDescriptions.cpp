@@ -27,6 +27,8 @@
 #include "TppGroupFooterBand.h"
 #include "TppGroupHeaderBand.h"
 #include "TppLabel.h"
+#include "TppOutlineEventKinds.h"
+#include "TppOutlineNode.h"
 #include "TppPrintable.h"
 #include "TppProducer.h"
 #include "TppRelative.h"
@@ -461,7 +463,10 @@ void describeAll() {
              "GroupFooterBand", "TppGroupFooterBand",
              [](TppReportModel& r) { return int(r.Groups().size()); },
              [](TppReportModel& r, int i) { return r.Groups()[i]->FooterBand(); })});
-    describe("TppReport", &TppReport::staticClassInfo(), bandedReport, {});
+    describe("TppReport", &TppReport::staticClassInfo(), bandedReport,
+             {event("OnOutlineNodeCreate", ciReportOutlineNodeCreate,
+                    {{"aNode", daClass, &TppOutlineNode::staticClassInfo()},
+                     {"aAccept", daBoolean, nullptr, -1, false, true}})});
 
     const TraRTTI* pipeline = describe(
         "TppDataPipeline", &TppDataPipeline::staticClassInfo(), relative,

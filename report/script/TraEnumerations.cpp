@@ -33,6 +33,7 @@ const QList<TraEnumeration>& all() {
                                  "TppLanguageType",
                                  "TppLinePositionType",
                                  "TppLineStyleType",
+                                 "TppOutlineNodeType",
                                  "TppPassSettingType",
                                  "TppPrintBehaviorType",
                                  "TppPrintHeightType",

@@ -21,6 +21,7 @@
 #include "TppEventKind.h"
 #include "TppFooterBand.h"
 #include "TppLine.h"
+#include "TppOutlineNode.h"
 #include "TppPage.h"
 #include "TppPageBand.h"
 #include "TppPrinterSetup.h"
@@ -290,6 +291,44 @@ void describeComponents() {
     describe("TppBarCode", nullptr, customComponent, {});
 }
 
+// What a node-create handler sees of an outline entry: its place in the
+// tree, and the published Caption, NodeType and PageReference it may change.
+void describeOutlineNodes(const TraRTTI* relative) {
+    const auto node = [](TppTreeNode* n) { return objectValue(n); };
+    const TraRTTI* treeNode = describe(
+        "TppTreeNode", &TppTreeNode::staticClassInfo(), relative,
+        {indexed<TppTreeNode>(
+             "ChildNodes", "TppTreeNode", [](TppTreeNode& n) { return n.ChildNodeCount(); },
+             [](TppTreeNode& n, int i) { return n.ChildNodes(i); }),
+         readOnly<TppTreeNode>("ChildNodeCount", daInteger,
+                               [](TppTreeNode& n) { return integerValue(n.ChildNodeCount()); }),
+         readOnly<TppTreeNode>("AbsoluteChildNodeCount", daInteger,
+                               [](TppTreeNode& n) { return integerValue(n.AbsoluteChildNodeCount()); }),
+         readOnly<TppTreeNode>("Level", daInteger, [](TppTreeNode& n) { return integerValue(n.Level()); }),
+         readOnly<TppTreeNode>(
+             "ParentNode", daClass, [node](TppTreeNode& n) { return node(n.ParentNode()); }, "TppTreeNode"),
+         method<TppTreeNode>(
+             "GetFirstChild", {}, daClass,
+             [node](TppTreeNode& n, TraCallFrame& f) { f.result = node(n.GetFirstChild()); }, "TppTreeNode"),
+         method<TppTreeNode>(
+             "GetLastChild", {}, daClass,
+             [node](TppTreeNode& n, TraCallFrame& f) { f.result = node(n.GetLastChild()); }, "TppTreeNode"),
+         method<TppTreeNode>(
+             "GetNextSibling", {}, daClass,
+             [node](TppTreeNode& n, TraCallFrame& f) { f.result = node(n.GetNextSibling()); }, "TppTreeNode"),
+         method<TppTreeNode>(
+             "GetPreviousSibling", {}, daClass,
+             [node](TppTreeNode& n, TraCallFrame& f) { f.result = node(n.GetPreviousSibling()); },
+             "TppTreeNode"),
+         method<TppTreeNode>(
+             "GetNext", {}, daClass,
+             [node](TppTreeNode& n, TraCallFrame& f) { f.result = node(n.GetNext()); }, "TppTreeNode"),
+         method<TppTreeNode>(
+             "GetPrevious", {}, daClass,
+             [node](TppTreeNode& n, TraCallFrame& f) { f.result = node(n.GetPrevious()); }, "TppTreeNode")});
+    describe("TppOutlineNode", &TppOutlineNode::staticClassInfo(), treeNode, {});
+}
+
 void describePages() {
     const TraRTTI* relative = described("TppRelative");
     const TraRTTI* drawCommand =
@@ -311,6 +350,7 @@ void describePages() {
                              if (command && command->Page() == &p)
                                  p.RemoveDrawCommand(command);
                          })});
+    describeOutlineNodes(relative);
     const TraRTTI* band = described("TppBand");
     const TraRTTI* pageBand = describe("TppPageBand", &TppPageBand::staticClassInfo(), band, {});
     describe("TppFooterBand", &TppFooterBand::staticClassInfo(), pageBand, {});

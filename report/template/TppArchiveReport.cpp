@@ -2,6 +2,7 @@
 
 #include "ArchiveReader.h"
 #include "TppCustomEngine.h"
+#include "TppOutlineDrawCommand.h"
 #include "TppPageRequest.h"
 #include "TppPublisher.h"
 
@@ -56,6 +57,16 @@ void TppArchiveReport::LoadFromFile(const QString& fileName) {
         page.FirstPage = k == 0;
         page.LastPage = k + 1 == count;
         page.Final = true;
+    }
+    // An archive keeps the outline on its last page only; the preview finds
+    // it on the page it shows, so every page gets a copy.
+    const TppOutlineDrawCommand* outline = count > 0 ? pages.back()->FindOutlineDrawCommand() : nullptr;
+    for (int k = 0; outline && k + 1 < count; ++k) {
+        if (pages[k]->FindOutlineDrawCommand())
+            continue;
+        auto* copy = new TppOutlineDrawCommand;
+        copy->Assign(*outline);
+        pages[k]->AddDrawCommand(copy);
     }
     Publisher().ResetCache();
     if (TppCustomEngine* engine = Engine())

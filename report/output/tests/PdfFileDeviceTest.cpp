@@ -1,5 +1,7 @@
 #include "TppDrawLine.h"
 #include "TppDrawText.h"
+#include "TppOutlineDrawCommand.h"
+#include "TppOutlineNode.h"
 #include "TppPage.h"
 #include "TppPdfFileDevice.h"
 
@@ -130,6 +132,47 @@ TEST(PdfFileDevice, AFailedJobLeavesNoFileAndAnOldOneStays) {
     QFile kept(file);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "old");
+}
+
+// The last page's outline, as any reader's bookmarks: captions (any
+// characters) in their tree, each leading to its page.
+TEST(PdfFileDevice, TheOutlineBecomesTheFilesBookmarks) {
+    TppOutlineNode root;
+    root.NodeType = ntRoot;
+    const auto entry = [](TppOutlineNode& parent, const QString& caption, int page) {
+        auto* node = new TppOutlineNode;
+        node->Caption = caption;
+        node->PageReference = page;
+        node->SetParent(&parent);
+        return node;
+    };
+    TppOutlineNode* main = entry(root, QStringLiteral("Main"), 1);
+    entry(*entry(*main, QStringLiteral("2024"), 1), QStringLiteral("Page 2"), 2);
+    entry(*main, QStringLiteral("Jahr \u00FCber (2025)"), 3);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("outlined.pdf");
+    TppPdfFileDevice device;
+    device.SetFileName(file);
+    device.BeginJob();
+    for (int k = 1; k <= 3; ++k) {
+        auto page = pageOn({"Letter", 215900, 279401, poPortrait, 612, 792}, k, QStringLiteral("Arial"));
+        auto* outline = new TppOutlineDrawCommand;
+        outline->SetTree(root);
+        page->AddDrawCommand(outline);
+        device.AcceptPage(*page);
+    }
+    device.FinishJob();
+
+    const QString xml = toolOutput("pdftohtml", {"-xml", "-i", "-stdout", "-q", file});
+    const QString items = QStringList(xml.split(u'\n').filter(QStringLiteral("item"))).join(u'\n');
+    EXPECT_EQ(items.toStdString(), "<item page=\"1\">Main</item>\n"
+                                   "<item page=\"1\">2024</item>\n"
+                                   "<item page=\"2\">Page 2</item>\n"
+                                   "<item page=\"3\">Jahr \u00FCber (2025)</item>")
+        << xml.toStdString();
+    const QString info = toolOutput("pdfinfo", {file});
+    EXPECT_TRUE(info.contains(QRegularExpression("^Pages:\\s+3$", QRegularExpression::MultilineOption)))
+        << info.toStdString();
 }
 
 } // namespace

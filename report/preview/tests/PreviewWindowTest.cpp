@@ -4,6 +4,9 @@
 #include "PreviewForms.h"
 #include "RecordingPrompter.h"
 #include "RegistryScope.h"
+#include "TppOutlineDrawCommand.h"
+#include "TppOutlineNode.h"
+#include "TppOutlineViewer.h"
 #include "TppPageDef.h"
 #include "TppPreview.h"
 #include "TppPrintPreview.h"
@@ -13,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
@@ -134,6 +138,64 @@ TEST_F(PreviewWindowTest, ToolbarCommandsAndKeysTurnPagesAndZoom) {
     EXPECT_EQ(p.ZoomBox()->text(), "250 %");
     for (QToolButton* zoom : {p.WholePageButton(), p.PageWidthButton(), p.Zoom100Button()})
         EXPECT_FALSE(zoom->isChecked()) << "a percentage leaves all zoom buttons up";
+}
+
+// Each page carries the outline as it stood at its end: a year per two pages,
+// the outline complete on the last page.
+TEST_F(PreviewWindowTest, TheOutlineBesideThePagesTurnsThemAndFollowsThem) {
+    report->OnEndPage.handler = [this](TppCommunicator*) {
+        TppPage& page = report->engine().Page();
+        TppOutlineNode root;
+        root.NodeType = ntRoot;
+        for (int year = 0; year * 2 < page.AbsolutePageNo; ++year) {
+            auto* entry = new TppOutlineNode;
+            entry->Caption = QString::number(2024 + year);
+            entry->PageReference = year * 2 + 1;
+            entry->SetParent(&root);
+        }
+        auto* outline = new TppOutlineDrawCommand;
+        outline->Completed = page.AbsolutePageNo == report->engine().pageCount;
+        outline->SetTree(root);
+        page.AddDrawCommand(outline);
+    };
+    TppPrintPreview* form = open();
+    TppOutlineViewer& tree = *panel(form).OutlineTree();
+    TppViewer& viewer = *form->Viewer();
+    const auto texts = [&tree] {
+        QStringList result;
+        for (int i = 0; i < tree.topLevelItemCount(); ++i)
+            result << tree.topLevelItem(i)->text(0);
+        return result;
+    };
+    ASSERT_TRUE(tree.isVisibleTo(form)) << "the first page carries an outline";
+    EXPECT_EQ(texts(), QStringList({"2024", "", "...more..."}));
+
+    viewer.ShowPage(3);
+    EXPECT_EQ(texts(), QStringList({"2024", "2025", "", "...more..."})) << "page 3 brought an entry";
+    const QRect first = tree.visualItemRect(tree.topLevelItem(0));
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(viewer.AbsolutePageNo(), 1) << "an entry turns to its page";
+
+    viewer.ShowPage(5);
+    EXPECT_EQ(texts(), QStringList({"2024", "2025", "2026"})) << "complete: no more to come";
+    EXPECT_TRUE(tree.HotTracking());
+
+    ASSERT_NE(tree.PopupMenu(), nullptr);
+    const QList<QAction*> menu = tree.PopupMenu()->actions();
+    ASSERT_EQ(menu.size(), 3);
+    EXPECT_EQ(menu[0]->text(), "Hide Outline");
+    menu[0]->trigger();
+    EXPECT_FALSE(tree.isVisibleTo(form));
+    EXPECT_EQ(menu[0]->text(), "Show Outline");
+    EXPECT_FALSE(menu[1]->isEnabled()) << "nothing to expand while hidden";
+    EXPECT_EQ(viewer.contextMenuPolicy(), Qt::CustomContextMenu) << "the page offers the menu too";
+    menu[0]->trigger();
+    EXPECT_TRUE(tree.isVisibleTo(form));
+}
+
+TEST_F(PreviewWindowTest, AReportWithoutAnOutlineShowsNoTree) {
+    TppPrintPreview* form = open();
+    EXPECT_FALSE(panel(form).OutlineTree()->isVisibleTo(form));
 }
 
 TEST_F(PreviewWindowTest, TheSearchButtonShowsOnlyWhenTheReportSearches) {

@@ -1,4 +1,6 @@
 #include "ScriptedReport.h"
+#include "TppOutline.h"
+#include "TppOutlineNode.h"
 #include "TraProgramStream.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +99,33 @@ TEST_F(TraCodeModuleTest, AnOnGetTextHandlerChangesTheTextAndSeesTheGlobals) {
     EXPECT_EQ(fixture.label->Text(), "Hello 12");
     fixture.report->BroadcastEvent(fixture.report, ciReportGenerationEnd);
     EXPECT_FALSE(module().isRunning());
+}
+
+TEST_F(TraCodeModuleTest, AnOutlineHandlerRenamesEntriesAndRefusesPages) {
+    TraEventHandler& handler = module().addEventHandler("Report", "OnOutlineNodeCreate");
+    EXPECT_EQ(handler.source().left(handler.source().indexOf("\r\n")),
+              "procedure ReportOnOutlineNodeCreate(aNode: TppOutlineNode; var aAccept: Boolean);");
+    handler.replaceBody("  if aNode.NodeType = ntPage then\r\n    aAccept := False\r\n"
+                        "  else\r\n    aNode.Caption := 'Year ' + aNode.Caption;");
+    // The report's own handler hears the event after the script, with the script's answer.
+    QStringList heard;
+    fixture.report->OnOutlineNodeCreate.handler = [&heard](TppCommunicator*, TppOutlineNode* node,
+                                                           bool& accept) {
+        heard << node->Caption + (accept ? QStringLiteral(" accepted") : QStringLiteral(" refused"));
+    };
+    fixture.report->BroadcastEvent(fixture.report, ciReportGenerationStart);
+    TppOutline& outline = fixture.report->InitializeOutline();
+    TppOutlineNode group;
+    group.Caption = QStringLiteral("2024");
+    group.NodeType = ntGroup;
+    TppOutlineNode page;
+    page.Caption = QStringLiteral("Page 1");
+    page.NodeType = ntPage;
+    EXPECT_TRUE(outline.AcceptNode(*fixture.report, group));
+    EXPECT_FALSE(outline.AcceptNode(*fixture.report, page));
+    EXPECT_EQ(group.Caption, "Year 2024");
+    EXPECT_EQ(heard, QStringList({"Year 2024 accepted", "Page 1 refused"}));
+    fixture.report->BroadcastEvent(fixture.report, ciReportGenerationEnd);
 }
 
 TEST_F(TraCodeModuleTest, FailuresNameTheProgramAndStopTheRun) {

@@ -142,7 +142,7 @@ const char* const kNotDescribed =
     "TppReport.GetAutoSearchDescriptionAsString "
     // Streams, and events that raise no event kind.
     "TppCustomMemo.MemoStream TppCustomRichText.LoadFromRTFStream TppCustomRichText.SaveToRTFStream "
-    "TppCustomRichText.RichTextStream TppCacheable.CacheStream TppReport.OnOutlineNodeCreate "
+    "TppCustomRichText.RichTextStream TppCacheable.CacheStream "
     "TppCustomText.OnFormat TppVariable.OldOnCalc TppCustomReport.OnPrintingComplete "
     // Run state the engine keeps to itself rather than on the report's objects.
     "TppDetailBand.BandsPerRecordCount TppGroupBand.Generation TppGroupBand.SaveGeneration "

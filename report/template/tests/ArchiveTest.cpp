@@ -7,6 +7,7 @@
 #include "TppDrawShape.h"
 #include "TppDrawText.h"
 #include "TppOutlineDrawCommand.h"
+#include "TppOutlineNode.h"
 #include "TppPage.h"
 
 #include <QFile>
@@ -17,6 +18,30 @@
 namespace {
 
 using Pages = std::vector<std::unique_ptr<TppPage>>;
+
+// The outline as the engine leaves it at the end of page `number`: the
+// report's entry with an entry per page so far.
+TppOutlineDrawCommand* outlineUpTo(int number, int count) {
+    TppOutlineNode root;
+    root.NodeType = ntRoot;
+    root.PageReference = -1;
+    auto* main = new TppOutlineNode;
+    main->Caption = QStringLiteral("Main");
+    main->NodeType = ntReport;
+    main->PageReference = 1;
+    main->SetParent(&root);
+    for (int page = 1; page <= number; ++page) {
+        auto* entry = new TppOutlineNode;
+        entry->Caption = QStringLiteral("Page %1").arg(page);
+        entry->NodeType = ntPage;
+        entry->PageReference = page;
+        entry->SetParent(main);
+    }
+    auto* command = new TppOutlineDrawCommand;
+    command->Completed = number == count;
+    command->SetTree(root);
+    return command;
+}
 
 // Pages of a small report: a heading, a word-wrapped text, a coloured
 // box, and an outline entry on every page as the engine makes them.
@@ -53,7 +78,7 @@ Pages reportPages(int count) {
         box->SetWidth(5000);
         box->SetHeight(5000);
         page->AddDrawCommand(box);
-        page->AddDrawCommand(new TppOutlineDrawCommand(page.get()));
+        page->AddDrawCommand(outlineUpTo(number, count));
         pages.push_back(std::move(page));
     }
     return pages;
@@ -118,7 +143,9 @@ TEST_F(Archive, OnlyTheLastPageKeepsItsOutlineAndThePagesHandedOutKeepTheirs) {
     ASSERT_EQ(read.size(), 3u);
     EXPECT_EQ(read[0]->FindOutlineDrawCommand(), nullptr);
     EXPECT_EQ(read[1]->FindOutlineDrawCommand(), nullptr);
-    EXPECT_NE(read[2]->FindOutlineDrawCommand(), nullptr);
+    ASSERT_NE(read[2]->FindOutlineDrawCommand(), nullptr);
+    EXPECT_TRUE(read[2]->FindOutlineDrawCommand()->IsSameAs(*pages[2]->FindOutlineDrawCommand()))
+        << "the whole tree is kept: " << pageDumpLines(*read[2]).join(u'\n').toStdString();
     EXPECT_NE(pages[0]->FindOutlineDrawCommand(), nullptr) << "the archive works on a copy";
 }
 

@@ -16,6 +16,7 @@
 #include "TppReport.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -225,7 +226,10 @@ TEST_P(PageSizedStocks, PrintOneLabelAPageAndNoBlankPage) {
     ASSERT_EQ(pages.size(), 3u);
     const QStringList names{"Ann", "Bob", "Cy"};
     for (size_t index = 0; index < pages.size(); ++index) {
-        const QStringList dump = pageDumpLines(*pages[index]);
+        // What the page draws: its outline is no label.
+        const QStringList dump =
+            pageDumpLines(*pages[index])
+                .filter(QRegularExpression(QStringLiteral("^(?!TppOutlineDrawCommand )")));
         ASSERT_EQ(dump.size(), 2) << dump.join('\n').toStdString();
         EXPECT_TRUE(dump[1].endsWith(QStringLiteral("\"%1\"").arg(names[index]))) << dump[1].toStdString();
     }

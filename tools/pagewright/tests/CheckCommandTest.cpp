@@ -49,11 +49,12 @@ TEST(CheckCommand, ALoadingTemplateIsOkWithWhatItHolds) {
 TEST(CheckCommand, TheShippedAmortizationTemplateIsOk) {
     const CommandRun run = check({QStringLiteral(PW_SOURCE_DIR "/app/Amortization.rtm")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    QString expected = "ok: 3 bands, 0 groups, 30 components\n"
+    QString expected = "ok: 5 bands, 1 group, 30 components\n"
                        "outside the template: Report1.DataPipeline: ppDBPipeline1\n";
     for (int text = 1; text <= 6; ++text)
         expected +=
             QStringLiteral("outside the template: ppDBText%1.DataPipeline: ppDBPipeline1\n").arg(text);
+    expected += "outside the template: ppGroup1.DataPipeline: ppDBPipeline1\n";
     EXPECT_EQ(run.out, expected);
 }
 

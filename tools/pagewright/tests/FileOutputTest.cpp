@@ -15,7 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -53,7 +52,8 @@ QByteArray readBytes(const QString& path) {
 class ArchiveRoundTrip : public testing::TestWithParam<const char*> {};
 
 // Word-wrapped memos across pages, many pages of numbers and lines, saved
-// texts with quotes: every page comes back as it was rendered.
+// texts with quotes: every page comes back as it was rendered, except that
+// only the last page keeps its outline, which holds the others'.
 TEST_P(ArchiveRoundTrip, TheArchivedPagesAreThePagesRendered) {
     QTemporaryDir folder;
     const QString file = folder.filePath("report.raf");
@@ -62,7 +62,17 @@ TEST_P(ArchiveRoundTrip, TheArchivedPagesAreThePagesRendered) {
     ASSERT_EQ(rendered.status, 0) << rendered.err.toStdString();
     const CommandRun read = archive({file, "--dump"});
     ASSERT_EQ(read.status, 0) << read.err.toStdString();
-    EXPECT_TRUE(read.out == rendered.out) << "the dumps differ";
+    QStringList expected = rendered.out.split(u'\n');
+    bool last = true;
+    for (qsizetype i = expected.size() - 1; i >= 0; --i) {
+        if (!expected[i].startsWith(u"TppOutlineDrawCommand "))
+            continue;
+        if (!last)
+            expected.removeAt(i);
+        last = false;
+    }
+    EXPECT_FALSE(last) << "the last page has its outline";
+    EXPECT_TRUE(read.out == expected.join(u'\n')) << "the dumps differ";
     EXPECT_TRUE(read.out.startsWith("page 1 of"));
 }
 

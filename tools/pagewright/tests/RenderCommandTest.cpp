@@ -66,11 +66,12 @@ protected:
             csv += "row " + QByteArray::number(row) + "\n";
         return write(QStringLiteral("names.csv"), csv);
     }
-    // The page headers and texts of a dump, without the geometry.
+    // The page headers and texts of a dump, without the geometry (nor the pages' outlines).
     static QStringList outline(const QString& dump) {
         QStringList lines;
         for (const QString& line : dump.split(u'\n', Qt::SkipEmptyParts))
-            lines << (line.startsWith(u"page") ? line : line.section(u'"', 1, 1));
+            if (!line.startsWith(u"TppOutlineDrawCommand "))
+                lines << (line.startsWith(u"page") ? line : line.section(u'"', 1, 1));
         return lines;
     }
     QTemporaryDir folder;
