@@ -1,5 +1,6 @@
 #include "DecimalDigits.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,21 @@ void trimTrailingZeros(QString& digits) {
     digits.truncate(end);
 }
 
+// Writes |value| as "d.ddd...e+XX" with `precision` significant digits.
+// Values from tables are doubles widened to long double; their exact digits
+// come from to_chars many times faster than from printf's long double path,
+// and both round the exact binary value, so the text is the same.
+void writeExponentForm(char (&buffer)[64], long double value, int precision) {
+    const auto narrow = double(value);
+    if (static_cast<long double>(narrow) == value) {
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, narrow,
+                                           std::chars_format::scientific, precision - 1);
+        *written.ptr = '\0';
+        return;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, value);
+}
+
 } // namespace
 
 DecimalDigits DecimalDigits::of(long double value, int precision) {
@@ -21,8 +37,9 @@ DecimalDigits DecimalDigits::of(long double value, int precision) {
     if (value == 0 || !std::isfinite(value))
         return result;
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, std::fabs(value));
+    writeExponentForm(buffer, std::fabs(value), precision);
     // buffer holds "d.ddd...e+XX"
+    result.digits.reserve(precision);
     const char* p = buffer;
     for (; *p && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')

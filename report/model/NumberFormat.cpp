@@ -2,9 +2,11 @@
 
 #include "DecimalDigits.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -92,6 +94,28 @@ struct Picture {
     }
 };
 
+// A picture's sections and what each asks for. Reports format thousands of
+// values with a handful of pictures, so each thread keeps the pictures it has
+// read; the few a report uses never make the cache grow far.
+struct ParsedPicture {
+    QStringList sections;
+    std::vector<Picture> shapes;
+};
+
+const ParsedPicture& parsedPicture(const QString& picture) {
+    thread_local QHash<QString, ParsedPicture> cache;
+    const auto found = cache.constFind(picture);
+    if (found != cache.cend())
+        return *found;
+    if (cache.size() >= 64)
+        cache.clear();
+    ParsedPicture parsed;
+    parsed.sections = splitSections(picture);
+    for (const QString& section : parsed.sections)
+        parsed.shapes.emplace_back(section);
+    return *cache.insert(picture, std::move(parsed));
+}
+
 // Writes the digits of a value into the placeholders of a section.
 class PictureWriter {
 public:
@@ -101,6 +125,8 @@ public:
           fraction_(std::move(fractionDigits)), exponent_(std::move(exponentText)) {}
 
     QString write(const QString& section) {
+        out_.reserve(section.size() + integer_.size() + integer_.size() / 3 + fraction_.size() +
+                     exponent_.size());
         for (qsizetype i = 0; i < section.size();) {
             const QChar c = section[i];
             if (isQuote(c)) {
@@ -253,7 +279,8 @@ QString formatFloat(const QString& picture, long double value, const FormatSetti
     if (picture.isEmpty())
         return formatGeneral(value, settings);
 
-    const QStringList sections = splitSections(picture);
+    const ParsedPicture& parsed = parsedPicture(picture);
+    const QStringList& sections = parsed.sections;
     auto usable = [&](int index) { return index < sections.size() && !sections[index].isEmpty(); };
     const DecimalDigits digits = DecimalDigits::of(value);
     const bool negative = value < 0 && !digits.isZero();
@@ -266,7 +293,7 @@ QString formatFloat(const QString& picture, long double value, const FormatSetti
 
     for (;;) {
         const QString& section = sections[index];
-        const Picture shape(section);
+        const Picture& shape = parsed.shapes[std::size_t(index)];
         if (shape.scientific)
             return (negative && index == 0 ? QStringLiteral("-") : QString()) +
                    writeScientific(section, shape, digits, settings);
