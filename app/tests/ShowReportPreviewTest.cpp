@@ -6,6 +6,7 @@
 #include "DesignerController.h"
 #include "DesignerDialogs.h"
 #include "FakePrinterCatalog.h"
+#include "HeadlessPrint.h"
 #include "PageDump.h"
 #include "PictureContents.h"
 #include "PreviewForms.h"
@@ -15,10 +16,12 @@
 #include "RecordingPrompter.h"
 #include "RegistryScope.h"
 #include "ReportCommand.h"
+#include "ReportWizardDialog.h"
 #include "TfrmMain.h"
 #include "TppBand.h"
 #include "TppDataTreeWindow.h"
 #include "TppDesignerWindow.h"
+#include "TppGroup.h"
 #include "TppGroupDialog.h"
 #include "TppLabel.h"
 #include "TppOutlineViewer.h"
@@ -29,6 +32,7 @@
 #include "TppReport.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
+#include "TppWizardRegistry.h"
 #include "WindowReportActions.h"
 #include "WorkbookReader.h"
 
@@ -46,6 +50,7 @@
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -460,6 +465,94 @@ TEST_F(ShowReportPreviewTest, FieldsFromTheDataTreeAndAGroupFromTheDialogPrint) 
     for (const QStringList& page : seen.pages)
         months += page.filter(QRegularExpression("\"\\d\\d/\\d{4}\"")).size();
     EXPECT_GE(months, 360) << "every month prints with the group";
+}
+
+// The wizards from the designer that "Design Report" opens: the report
+// wizard makes a grouped report of the schedule and shows it printed; the
+// label wizard turns it into a sheet of labels, which prints too.
+TEST_F(ShowReportPreviewTest, TheDesignersWizardsMakeAGroupedScheduleAndALabelSheetThatPrint) {
+    registerReportWizards();
+    TppDesignerWindow* designer = openDesigner();
+    ASSERT_TRUE(designer) << prompter.messages.join("; ").toStdString();
+    TppReport& report = dynamic_cast<TppReport&>(designer->controller().report());
+
+    QString wizardToChoose = QStringLiteral("Report Wizard");
+    QStringList answered;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto* list = modal->findChild<QListWidget*>(QStringLiteral("wizards"))) {
+            const QList<QListWidgetItem*> items = list->findItems(wizardToChoose, Qt::MatchExactly);
+            if (items.size() == 1)
+                list->setCurrentItem(items.first());
+            answered << "new items";
+            static_cast<QDialog*>(modal)->accept();
+            return;
+        }
+        if (auto* question = dynamic_cast<QMessageBox*>(modal)) {
+            answered << "not saved";
+            question->button(QMessageBox::No)->click();
+            return;
+        }
+        auto* wizard = dynamic_cast<ReportWizardDialog*>(modal);
+        if (!wizard) {
+            answered << modal->metaObject()->className();
+            static_cast<QDialog*>(modal)->accept();
+            return;
+        }
+        const auto pick = [&](const QString& list, const QString& field) {
+            auto* from = wizard->currentPage()->findChild<QListWidget*>(list + "Available");
+            const QList<QListWidgetItem*> items = from->findItems(field, Qt::MatchExactly);
+            if (items.size() == 1) {
+                from->setCurrentItem(items.first());
+                wizard->currentPage()->findChild<QPushButton*>(list + "Add")->click();
+            }
+        };
+        for (const char* field : {"DATE", "PAYMENT", "BALANCE"})
+            pick("field", field);
+        wizard->next();
+        pick("group", "DATE");
+        while (wizard->currentId() != ReportWizardDialog::FinishPage && answered.size() < 10) {
+            wizard->next();
+            answered << QString::number(wizard->currentId());
+        }
+        wizard->currentPage()->findChild<QRadioButton*>("previewReport")->click();
+        answered << "report wizard";
+        wizard->accept();
+    });
+    answer.start();
+    designer->action("actNew")->trigger();
+    EXPECT_EQ(answered.first(), "new items");
+    EXPECT_EQ(answered.last(), "report wizard");
+    EXPECT_EQ(designer->pages().currentIndex(), 1) << "the preview, as asked";
+    ASSERT_EQ(report.GroupCount(), 1);
+    EXPECT_EQ(report.Group(0)->BreakName(), "DATE");
+    const PageList grouped = printToPages(report, TppPageRequest());
+    ASSERT_GE(grouped.size(), 2u);
+    QStringList printed;
+    for (const auto& page : grouped)
+        printed += drawCommandLines(*page);
+    QStringList months;
+    for (const QString& line : printed.filter(QRegularExpression("\"\\d\\d/\\d{4}\"$")))
+        months << line.section(u' ', 5);
+    months.removeDuplicates();
+    EXPECT_EQ(months.size(), 360) << "every month heads its group, again above a group a page cuts";
+    EXPECT_FALSE(printed.filter("\"PAYMENT\"").isEmpty()) << "the column labels";
+
+    answered.clear();
+    wizardToChoose = QStringLiteral("Label Templates");
+    designer->action("actNew")->trigger();
+    EXPECT_EQ(answered.first(), "not saved") << "the wizard's report was never saved";
+    ASSERT_EQ(answered.size(), 3) << answered.join(", ").toStdString();
+    EXPECT_EQ(answered.last(), "LabelWizardDialog");
+    ASSERT_EQ(report.BandCount(), 1) << "a label is the detail band alone";
+    const PageList labels = printToPages(report, TppPageRequest());
+    EXPECT_GE(labels.size(), 1u) << "the sheet prints";
+    designer->close();
+    answer.stop();
 }
 
 // What the window gives its templates to show while they read or write.

@@ -22,9 +22,11 @@
 #include "TppReportStyle.h"
 #include "TppReportTemplate.h"
 #include "TppShape.h"
+#include "TppSummaryBand.h"
 #include "TppSystemVariable.h"
 #include "TppTitleBand.h"
 #include "Units.h"
+#include "WizardBands.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -103,9 +105,15 @@ private:
     void ensureBands() {
         createDefaultBands(report_);
         band<TppTitleBand>(btTitle, 50);
-        band<TppHeaderBand>(btHeader);
+        if (isChildReport(report_)) {
+            band<TppSummaryBand>(btSummary, 50);
+            delete report_.GetBand(btHeader);
+            delete report_.GetBand(btFooter);
+        } else {
+            band<TppHeaderBand>(btHeader);
+            band<TppFooterBand>(btFooter);
+        }
         band<TppDetailBand>(btDetail);
-        band<TppFooterBand>(btFooter);
     }
 
     const TppWizardField* fieldNamed(const QString& name) const {
@@ -188,7 +196,7 @@ private:
     }
 
     void addFooter() {
-        TppBand* footer = report_.GetBand(btFooter);
+        TppBand* footer = footerLikeBand(report_);
         const auto addVariable = [&](TppVarType kind, TAlignment alignment) {
             auto* variable = newLayoutObject<TppSystemVariable>(report_);
             variable->SetBand(footer);

@@ -1,5 +1,6 @@
 #include "TppLabelWizard.h"
 
+#include "ClassBuilder.h"
 #include "LabelReport.h"
 #include "LabelWizardDialog.h"
 #include "TppCustomReport.h"
@@ -8,6 +9,12 @@
 #include "WizardStrings.h"
 
 #include <QFileInfo>
+
+const ClassInfo& TppLabelWizard::staticClassInfo() {
+    static const ClassInfo info = describeClass<TppLabelWizard>(
+        "TppLabelWizard", &TppCustomReportWizard::staticClassInfo(), [](auto&) {});
+    return info;
+}
 
 QString TppLabelWizard::WizardName() const {
     return LanguageString(kMsgLabelTemplates);

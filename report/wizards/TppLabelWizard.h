@@ -10,6 +10,8 @@ class LabelWizardDialog;
 // of the stock chosen in its dialog.
 class TppLabelWizard : public TppCustomReportWizard {
 public:
+    PW_CLASS_INFO
+
     using TppCustomReportWizard::TppCustomReportWizard;
 
     QString WizardName() const override;

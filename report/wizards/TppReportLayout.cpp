@@ -4,6 +4,7 @@
 #include "TppGroup.h"
 #include "TppGroupHeaderBand.h"
 #include "TppReportModel.h"
+#include "WizardBands.h"
 
 namespace {
 
@@ -61,13 +62,20 @@ TppReportLayout createReportLayout(TppReportLayoutType type, const TppReportMode
         if (band)
             layout.decorations[band] = decoration;
     };
-    decorate(report.GetBand(btTitle), rule.title);
-    decorate(report.GetBand(btHeader), rule.header);
+    TppBand* title = report.GetBand(btTitle);
+    TppBand* headerLike = headerLikeBand(report);
+    decorate(title, rule.title);
+    // A child report's title is its header only where the labels go there;
+    // below its caption, they start at 41.
+    if (headerLike != title || rule.labels == LayoutRule::Labels::Header)
+        decorate(headerLike, rule.header);
     decorate(report.GetBand(btDetail), rule.detail);
-    decorate(report.GetBand(btFooter), rule.footer);
+    decorate(footerLikeBand(report), rule.footer);
     switch (rule.labels) {
     case LayoutRule::Labels::Header:
-        layout.labelBand = report.GetBand(btHeader);
+        layout.labelBand = headerLike;
+        if (headerLike && headerLike == title)
+            layout.labelTop = 41;
         break;
     case LayoutRule::Labels::Detail:
         layout.labelBand = report.GetBand(btDetail);

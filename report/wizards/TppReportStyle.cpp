@@ -2,6 +2,7 @@
 
 #include "TppBand.h"
 #include "TppReportModel.h"
+#include "WizardBands.h"
 
 #include <optional>
 
@@ -31,6 +32,8 @@ Role roleOf(const TppBand& band) {
         return Role::Footer;
     case btDetail:
         return Role::Detail;
+    case btSummary:
+        return band.Report() && isChildReport(*band.Report()) ? Role::Footer : Role::Other;
     default:
         return Role::Other;
     }

@@ -1,5 +1,6 @@
 #include "TppReportWizard.h"
 
+#include "ClassBuilder.h"
 #include "PagewrightErrors.h"
 #include "ReportWizardBuilder.h"
 #include "ReportWizardDialog.h"
@@ -9,6 +10,12 @@
 #include "WizardStrings.h"
 
 #include <QMessageBox>
+
+const ClassInfo& TppReportWizard::staticClassInfo() {
+    static const ClassInfo info = describeClass<TppReportWizard>(
+        "TppReportWizard", &TppCustomReportWizard::staticClassInfo(), [](auto&) {});
+    return info;
+}
 
 TppReportWizard::TppReportWizard(OwnedComponent* owner) : TppCustomReportWizard(owner) {
     RunDialog = [](ReportWizardDialog& dialog) { return dialog.exec() == QDialog::Accepted; };

@@ -12,6 +12,8 @@ class ReportWizardState;
 // builds the report (buildWizardReport) into the report its caller gives.
 class TppReportWizard : public TppCustomReportWizard {
 public:
+    PW_CLASS_INFO
+
     explicit TppReportWizard(OwnedComponent* owner = nullptr);
     ~TppReportWizard() override;
 

@@ -14,6 +14,8 @@ class TppCustomReport;
 // A wizard: a name to offer it under, a picture, and a run.
 class TppWizard : public TppCommunicator {
 public:
+    PW_CLASS_INFO
+
     explicit TppWizard(OwnedComponent* owner = nullptr) : TppCommunicator(owner) {}
 
     virtual QString WizardName() const { return QStringLiteral("TppWizard"); }
@@ -26,6 +28,8 @@ public:
 // the names of the data it may use, and the fields of one of them.
 class TppCustomWizard : public TppWizard {
 public:
+    PW_CLASS_INFO
+
     using TppWizard::TppWizard;
 
     virtual bool ShowsDialog() const { return true; }
@@ -56,6 +60,8 @@ enum TppWizardAfterAction : int { waDesign = 1, waPreview = 2 };
 // (for the data chosen), and learns what to show afterwards.
 class TppCustomReportWizard : public TppCustomWizard {
 public:
+    PW_CLASS_INFO
+
     using TppCustomWizard::TppCustomWizard;
 
     QString DataName;
@@ -77,6 +83,8 @@ private:
 // A new report with the default bands and nothing in them.
 class TppBlankReportWizard : public TppCustomReportWizard {
 public:
+    PW_CLASS_INFO
+
     using TppCustomReportWizard::TppCustomReportWizard;
     QString WizardName() const override;
     QString BitmapName() const override { return QStringLiteral("PPBLANKREPORTWIZARD"); }

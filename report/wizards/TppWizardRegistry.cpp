@@ -1,5 +1,6 @@
 #include "TppWizardRegistry.h"
 
+#include "ClassRegistry.h"
 #include "TppLabelWizard.h"
 #include "TppReportWizard.h"
 #include "TppWizard.h"
@@ -9,45 +10,53 @@ TppWizardRegistry& TppWizardRegistry::instance() {
     return registry;
 }
 
-void TppWizardRegistry::Register(const QString& className, Factory factory) {
-    if (IsRegistered(className))
+void TppWizardRegistry::Register(const ClassInfo& wizardClass) {
+    if (IsRegistered(wizardClass.name()))
         return;
-    Registration registration{className, std::move(factory)};
-    if (className == FeaturedWizard)
-        registrations_.prepend(std::move(registration));
+    ClassRegistry::instance().registerClass(wizardClass);
+    if (wizardClass.name() == FeaturedWizard)
+        registrations_.prepend(&wizardClass);
     else
-        registrations_.append(std::move(registration));
+        registrations_.append(&wizardClass);
 }
 
 void TppWizardRegistry::Unregister(const QString& className) {
-    registrations_.removeIf([&](const Registration& entry) { return entry.className == className; });
+    if (!IsRegistered(className))
+        return;
+    registrations_.removeIf([&](const ClassInfo* entry) { return entry->name() == className; });
+    ClassRegistry::instance().unregisterClass(className);
 }
 
 bool TppWizardRegistry::IsRegistered(const QString& className) const {
-    for (const Registration& entry : registrations_)
-        if (entry.className == className)
+    for (const ClassInfo* entry : registrations_)
+        if (entry->name() == className)
             return true;
     return false;
 }
 
 QList<TppWizardRegistry::Entry> TppWizardRegistry::ReportWizards() const {
     QList<Entry> entries;
-    for (const Registration& entry : registrations_)
-        entries << Entry{entry.className, entry.factory()->WizardName()};
+    for (const ClassInfo* entry : registrations_)
+        if (entry->inheritsFrom(TppCustomReportWizard::staticClassInfo()))
+            entries << Entry{entry->name(), Create(entry->name())->WizardName()};
     return entries;
 }
 
 std::unique_ptr<TppCustomReportWizard> TppWizardRegistry::Create(const QString& className) const {
-    for (const Registration& entry : registrations_)
-        if (entry.className == className)
-            return entry.factory();
+    for (const ClassInfo* entry : registrations_)
+        if (entry->name() == className && entry->isCreatable()) {
+            std::unique_ptr<Persistent> made(entry->create(nullptr));
+            if (auto* wizard = dynamic_cast<TppCustomReportWizard*>(made.get())) {
+                made.release();
+                return std::unique_ptr<TppCustomReportWizard>(wizard);
+            }
+        }
     return nullptr;
 }
 
 void registerReportWizards() {
     TppWizardRegistry& registry = TppWizardRegistry::instance();
-    registry.Register(QStringLiteral("TppBlankReportWizard"),
-                      [] { return std::make_unique<TppBlankReportWizard>(); });
-    registry.Register(QStringLiteral("TppReportWizard"), [] { return std::make_unique<TppReportWizard>(); });
-    registry.Register(QStringLiteral("TppLabelWizard"), [] { return std::make_unique<TppLabelWizard>(); });
+    registry.Register(TppBlankReportWizard::staticClassInfo());
+    registry.Register(TppReportWizard::staticClassInfo());
+    registry.Register(TppLabelWizard::staticClassInfo());
 }

@@ -2,16 +2,17 @@
 
 #include <QList>
 #include <QString>
-#include <functional>
 #include <memory>
 
+class ClassInfo;
 class TppCustomReportWizard;
 
 // The wizards a designer offers for new reports, by class name, in the
-// order they are offered: the featured one first, then as registered.
+// order they are offered: the featured one first, then as registered. A
+// registered wizard class is in the class registry too, where templates and
+// scripts find classes by name.
 class TppWizardRegistry {
 public:
-    using Factory = std::function<std::unique_ptr<TppCustomReportWizard>()>;
     struct Entry {
         QString className;
         QString name;
@@ -20,7 +21,7 @@ public:
     static TppWizardRegistry& instance();
 
     // Once per class; registering the featured class moves it to the front.
-    void Register(const QString& className, Factory factory);
+    void Register(const ClassInfo& wizardClass);
     void Unregister(const QString& className);
     bool IsRegistered(const QString& className) const;
     // Every registered wizard with the name it is offered under.
@@ -32,11 +33,7 @@ public:
     QString FeaturedWizard = QStringLiteral("TppReportWizard");
 
 private:
-    struct Registration {
-        QString className;
-        Factory factory;
-    };
-    QList<Registration> registrations_;
+    QList<const ClassInfo*> registrations_;
 };
 
 // Registers the blank report, the report wizard and the label wizard.

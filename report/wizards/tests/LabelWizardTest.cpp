@@ -1,5 +1,6 @@
 #include "WizardDataFixture.h"
 
+#include "ClassRegistry.h"
 #include "LabelWizardDialog.h"
 #include "TppBand.h"
 #include "TppLabelWizard.h"
@@ -83,4 +84,14 @@ TEST(WizardRegistry, OffersTheFeaturedWizardFirstAndTheBlankReportByDefault) {
     EXPECT_EQ(registry.DefaultWizard, "TppBlankReportWizard");
     registerReportWizards();
     EXPECT_EQ(registry.ReportWizards().size(), 3) << "registered once";
+
+    const ClassInfo* labels = ClassRegistry::instance().find(QStringLiteral("TppLabelWizard"));
+    ASSERT_TRUE(labels) << "templates and scripts find wizards by name";
+    EXPECT_TRUE(labels->inheritsFrom(QStringLiteral("TppCustomReportWizard")));
+    registry.Unregister(QStringLiteral("TppLabelWizard"));
+    EXPECT_FALSE(ClassRegistry::instance().find(QStringLiteral("TppLabelWizard")));
+    EXPECT_EQ(registry.ReportWizards().size(), 2);
+    EXPECT_FALSE(registry.Create(QStringLiteral("TppLabelWizard")));
+    registerReportWizards();
+    EXPECT_EQ(registry.ReportWizards().last().className, "TppLabelWizard");
 }

@@ -7,6 +7,7 @@
 #include "ReportWizardBuilder.h"
 #include "RowName.h"
 #include "TppBand.h"
+#include "TppChildReport.h"
 #include "TppDBImage.h"
 #include "TppDBMemo.h"
 #include "TppDBText.h"
@@ -17,6 +18,7 @@
 #include "TppPage.h"
 #include "TppPageRequest.h"
 #include "TppShape.h"
+#include "TppSubReport.h"
 #include "TppSystemVariable.h"
 
 #include <gtest/gtest.h>
@@ -265,6 +267,35 @@ TEST_F(ReportWizardBuilderTest, SoftGrayPutsSilverBehindTheTitleAndTheFooter) {
     const QList<TppLabel*> title = componentsIn<TppLabel>(report->GetBand(btTitle));
     EXPECT_EQ(title[0]->Font().color, 0xFFFFFF);
     EXPECT_TRUE(dynamic_cast<TppShape*>(report->GetBand(btDetail)->Objects().first()) == nullptr);
+}
+
+// A subreport's report has no page to head: its title takes the column
+// labels below the caption and its summary the footer.
+TEST_F(ReportWizardBuilderTest, AChildReportHeadsItsColumnsInTheTitleAndEndsWithTheSummary) {
+    auto* subReport = new TppSubReport(&form);
+    subReport->SetBand(report->GetBand(btDetail));
+    TppChildReport* child = subReport->ChildReport();
+    ASSERT_TRUE(child);
+    child->SetMeasurer(&measurer);
+    buildWizardReport(*child, choose({"NAME", "CITY"}, rlTabular));
+
+    EXPECT_FALSE(child->GetBand(btHeader));
+    EXPECT_FALSE(child->GetBand(btFooter));
+    TppBand* title = child->GetBand(btTitle);
+    const QList<TppLabel*> labels = componentsIn<TppLabel>(title);
+    ASSERT_EQ(labels.size(), 3) << "the caption and two column labels";
+    EXPECT_EQ(boxOf(*labels[0]).top, 5);
+    EXPECT_EQ(boxOf(*labels[1]), (Box{5, 41, 44, 20}));
+    EXPECT_EQ(boxOf(*labels[2]).top, 41);
+    const QList<TppLine*> lines = componentsIn<TppLine>(title);
+    ASSERT_EQ(lines.size(), 1) << "the header's line below the labels";
+    EXPECT_GE(boxOf(*lines[0]).top, 61);
+
+    const QList<TppSystemVariable*> footer = componentsIn<TppSystemVariable>(child->GetBand(btSummary));
+    ASSERT_EQ(footer.size(), 2);
+    EXPECT_EQ(footer[0]->VarType(), vtPrintDateTime);
+    EXPECT_EQ(footer[1]->VarType(), vtPageNoDesc);
+    EXPECT_EQ(boxOf(*footer[1]).right(), bandWidth - 5);
 }
 
 TEST_F(ReportWizardBuilderTest, AVerticalLayoutTallerThanThePageIsRefusedAndLeavesTheReportAsItWas) {
