@@ -380,31 +380,38 @@ void describeAll() {
              "FileDevice", daClass, [](TppProducer& p) { return objectValue(p.FileDevice()); },
              "TppCommunicator"),
          method<TppProducer>("Cancel", {}, daUnknown, [](TppProducer& p, TraCallFrame&) { p.Cancel(); })});
-    const TraRTTI* customReport = describe(
-        "TppCustomReport", &TppCustomReport::staticClassInfo(), producer,
-        {readOnly<TppCustomReport>("AbsolutePageNo", daInteger,
-                                   [](TppCustomReport& r) { return integerValue(r.AbsolutePageNo()); }),
-         readOnly<TppCustomReport>("AbsolutePageCount", daInteger,
-                                   [](TppCustomReport& r) { return integerValue(r.AbsolutePageCount()); }),
-         readOnly<TppCustomReport>("PageNo", daInteger,
-                                   [](TppCustomReport& r) { return integerValue(r.PageNo()); }),
-         readOnly<TppCustomReport>("PageCount", daInteger,
-                                   [](TppCustomReport& r) { return integerValue(r.PageCount()); }),
-         event("OnStartPage", ciReportStartPage), event("OnEndPage", ciReportEndPage),
-         event("OnStartFirstPass", ciReportStartFirstPass), event("OnEndFirstPass", ciReportEndFirstPass),
-         event("OnStartSecondPass", ciReportStartSecondPass), event("OnEndSecondPass", ciReportEndSecondPass),
-         event("OnStartColumn", ciReportStartColumn), event("OnEndColumn", ciReportEndColumn),
-         event("OnNoData", ciReportNoData),
+    std::vector<TraMember> reportMembers = {
+        readOnly<TppCustomReport>("AbsolutePageNo", daInteger,
+                                  [](TppCustomReport& r) { return integerValue(r.AbsolutePageNo()); }),
+        readOnly<TppCustomReport>("AbsolutePageCount", daInteger,
+                                  [](TppCustomReport& r) { return integerValue(r.AbsolutePageCount()); }),
+        readOnly<TppCustomReport>("PageNo", daInteger,
+                                  [](TppCustomReport& r) { return integerValue(r.PageNo()); }),
+        readOnly<TppCustomReport>("PageCount", daInteger,
+                                  [](TppCustomReport& r) { return integerValue(r.PageCount()); }),
+        event("OnStartPage", ciReportStartPage),
+        event("OnEndPage", ciReportEndPage),
+        event("OnStartFirstPass", ciReportStartFirstPass),
+        event("OnEndFirstPass", ciReportEndFirstPass),
+        event("OnStartSecondPass", ciReportStartSecondPass),
+        event("OnEndSecondPass", ciReportEndSecondPass),
+        event("OnStartColumn", ciReportStartColumn),
+        event("OnEndColumn", ciReportEndColumn),
+        event("OnNoData", ciReportNoData),
 
-         readOnly<TppCustomReport>("mmColumnWidth", daInteger,
-                                   [](TppCustomReport& r) { return integerValue(r.mmColumnWidth()); }),
-         readOnly<TppCustomReport>(
-             "spColumnWidth", daInteger,
-             [](TppCustomReport& r) { return screenPixels(r.mmColumnWidth(), Axis::Horizontal); }),
-         readOnly<TppCustomReport>("ColumnPositions", daString,
-                                   [](TppCustomReport& r) { return linesValue(r.ColumnPositions); }),
-         readOnly<TppCustomReport>("Modified", daBoolean,
-                                   [](TppCustomReport& r) { return booleanValue(r.Modified()); })});
+        readOnly<TppCustomReport>("mmColumnWidth", daInteger,
+                                  [](TppCustomReport& r) { return integerValue(r.mmColumnWidth()); }),
+        readOnly<TppCustomReport>(
+            "spColumnWidth", daInteger,
+            [](TppCustomReport& r) { return screenPixels(r.mmColumnWidth(), Axis::Horizontal); }),
+        readOnly<TppCustomReport>("ColumnPositions", daString,
+                                  [](TppCustomReport& r) { return linesValue(r.ColumnPositions); }),
+        readOnly<TppCustomReport>("Modified", daBoolean,
+                                  [](TppCustomReport& r) { return booleanValue(r.Modified()); })};
+    for (TraMember& member : describedReportRunState())
+        reportMembers.push_back(std::move(member));
+    const TraRTTI* customReport =
+        describe("TppCustomReport", &TppCustomReport::staticClassInfo(), producer, std::move(reportMembers));
     const TraRTTI* bandedReport = describe(
         "TppBandedReport", &TppBandedReport::staticClassInfo(), customReport,
         {readOnly<TppReportModel>(
@@ -567,6 +574,7 @@ void describeAll() {
     describeLists();
     describeGraphics();
     describeReportParts();
+    describeSubReports();
 }
 
 } // namespace

@@ -182,4 +182,7 @@ namespace TraDescribe {
 void describeLists();
 void describeGraphics();
 void describeReportParts();
+void describeSubReports();
+// The report's members that read the engine while it prints.
+std::vector<TraMember> describedReportRunState();
 } // namespace TraDescribe

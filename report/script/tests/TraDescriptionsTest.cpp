@@ -88,6 +88,9 @@ const struct {
      "Modified Page ParentReport ReportDesigner PrintingAsSubReport spColumnWidth AutoStop Columns "
      "ColumnPositions ColumnWidth DataPipeline PageLimit PassSetting SaveAsTemplate Template Units BandType "
      "GroupIndex"},
+    {"TppSubReport", "Report CreateReport DrillDownExpanded Count CurrentExpansionKey CurrentReportKey "
+                     "DrillDownComponent ExpandAll Expansions ExpansionCount NewPrintJob ParentPrinterSetup "
+                     "PrintBehavior ResetPageNo TraverseAllData MasterReport"},
     {"TppBand",
      "Objects ObjectCount Report Variables VariableCount AfterPrint BeforePrint AfterGenerate BeforeGenerate "
      "Caption CaptionIndex DrawPage Height LastBand mmBottomOffset mmHeight mmPrintPosition mmTop mmWidth "
@@ -149,12 +152,8 @@ const char* const kNotDescribed =
     "TppGroupHeaderBand.AlreadyPageBreak TppDBText.AlreadyPrinted TppDBText.FirstPage TppDBText.PriorValue "
     "TppDBText.PriorValueSame TppPrintable.ParentHeight TppPrintable.ParentWidth TppPrintable.ResetOnCompute "
     "TppCacheable.CacheCount TppCacheable.CachePageCount TppCacheable.CachePosition "
-    "TppCacheable.CacheRecordSize TppReport.CacheManager TppCustomReport.CurrentColumn "
-    "TppCustomReport.FirstPass TppCustomReport.SecondPass TppCustomReport.Stop "
-    "TppCustomReport.PageLimitReached TppCustomReport.AbsolutePage TppCustomReport.DonePrinting "
-    "TppCustomReport.Engine TppCustomReport.Page TppCustomReport.PrintDateTime "
-    "TppCustomReport.PageBandCount TppCustomReport.ReportBandCount TppCustomReport.ParentReport "
-    "TppCustomReport.PrintingAsSubReport TppCustomReport.BandType TppCustomReport.GroupIndex "
+    "TppCacheable.CacheRecordSize TppReport.CacheManager TppCustomReport.PageLimitReached "
+    "TppCustomReport.AbsolutePage TppCustomReport.BandType TppCustomReport.GroupIndex "
     "TppBand.CaptionIndex TppBand.DrawPage TppBand.LastBand TppBand.mmTop TppBand.mmWidth TppBand.spTop "
     "TppBand.spWidth TppBand.Rank TppGroup.FirstPage TppGroup.CurrentValue TppGroup.Description "
     "TppGroup.PageNo TppGroup.PageCount TppGroupBand.Description TppComponent.NextSibling "
