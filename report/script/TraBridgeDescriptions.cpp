@@ -461,7 +461,7 @@ void describeAll() {
              "GroupFooterBand", "TppGroupFooterBand",
              [](TppReportModel& r) { return int(r.Groups().size()); },
              [](TppReportModel& r, int i) { return r.Groups()[i]->FooterBand(); })});
-    describe("TppReport", &TppReport::staticClassInfo(), bandedReport, {});
+    describe("TppReport", &TppReport::staticClassInfo(), bandedReport, autoSearchReportMembers());
 
     const TraRTTI* pipeline = describe(
         "TppDataPipeline", &TppDataPipeline::staticClassInfo(), relative,
@@ -562,6 +562,7 @@ void describeAll() {
     describeLists();
     describeGraphics();
     describeReportParts();
+    describeAutoSearchField();
 }
 
 } // namespace

@@ -182,4 +182,7 @@ namespace TraDescribe {
 void describeLists();
 void describeGraphics();
 void describeReportParts();
+void describeAutoSearchField();
+// The report's members for its search criteria.
+std::vector<TraMember> autoSearchReportMembers();
 } // namespace TraDescribe
