@@ -91,7 +91,7 @@ void TppAutoSearchDialog::Init() {
     bottom->addWidget(ok_);
     bottom->addWidget(cancel_);
     layout->addLayout(bottom);
-    connect(ok_, &QPushButton::clicked, this, [this] { Accept(); });
+    connect(ok_, &QPushButton::clicked, this, [this] { ConfirmValues(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     int widest = kMinimumClientWidth;
@@ -102,7 +102,7 @@ void TppAutoSearchDialog::Init() {
     resize(widest + 40, std::min(sizeHint().height(), available));
 }
 
-void TppAutoSearchDialog::Accept() {
+void TppAutoSearchDialog::ConfirmValues() {
     int firstFailing = -1;
     for (int tab = 0; tab < tabPanels_.size(); ++tab) {
         bool passed = true;

@@ -36,7 +36,7 @@ public:
     QPushButton* CancelButton() const { return cancel_; }
 
     // Checks and stores every panel; closes with OK when all pass.
-    void Accept();
+    void ConfirmValues();
 
 private:
     QWidget* scrollingArea(QWidget* parent, const QList<TppAutoSearchField*>& fields);
