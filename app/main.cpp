@@ -1,3 +1,4 @@
+#include "AutoSearchForms.h"
 #include "BarCodeClasses.h"
 #include "EngineClasses.h"
 #include "ExportCommand.h"
@@ -91,6 +92,7 @@ int runWindow(int argc, char** argv) {
     const FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
     registerPreviewForms({&prompter, {}, &screen});
     registerPrintDialogs(&prompter);
+    registerAutoSearchDialog();
     registerReportWizards();
     WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;

@@ -11,6 +11,7 @@
 #include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -218,10 +219,11 @@ void SqlDataset::setDatabase(const QSqlDatabase& database) {
     connectionName_ = database.connectionName();
 }
 
-void SqlDataset::setQuery(const QString& sql) {
+void SqlDataset::setQuery(const QString& sql, const QList<std::pair<QString, QVariant>>& bound) {
     if (isActive())
         throw EDataError(QStringLiteral("Cannot change the query of an open dataset"));
     sql_ = sql;
+    bound_ = bound;
     table_.clear();
 }
 
@@ -285,13 +287,19 @@ void SqlDataset::load() {
     if (!database.isOpen())
         throw EDataError(QStringLiteral("The database is not open: ") + database.lastError().text());
     const Dataset* master = masterSource_ ? masterSource_->dataset() : nullptr;
-    // Named parameters (":CUSTNO") take the master's field of that name;
-    // a "::" cast is not a parameter.
+    // Named parameters (":CUSTNO") take the value bound with the query, else
+    // the master's field of that name; a "::" cast is not a parameter.
     static const QRegularExpression parameterPattern(QStringLiteral("(?<![:\\w]):([A-Za-z_]\\w*)"));
     parameters_.clear();
     for (const QRegularExpressionMatch& match : parameterPattern.globalMatch(sql_)) {
         const QString fieldName = match.captured(1);
-        parameters_.append({fieldName, master && master->isActive() ? master->value(fieldName) : QVariant()});
+        const auto bound = std::find_if(bound_.begin(), bound_.end(),
+                                        [&](const auto& entry) { return entry.first == fieldName; });
+        if (bound != bound_.end())
+            parameters_.append(*bound);
+        else
+            parameters_.append(
+                {fieldName, master && master->isActive() ? master->value(fieldName) : QVariant()});
     }
     keys_.reset();
     std::unique_ptr<SqlRowReader> reader;

@@ -44,8 +44,10 @@ public:
     static QSqlDatabase openSqlite(const QString& fileName, const QString& connectionName);
 
     void setDatabase(const QSqlDatabase& database);
-    // Only while closed.
-    void setQuery(const QString& sql);
+    // Only while closed. Named parameters (":name") take the values bound
+    // here, else the master's field of that name: values never become part
+    // of the SQL text.
+    void setQuery(const QString& sql, const QList<std::pair<QString, QVariant>>& bound = {});
     // All rows and columns of the table, which can then be edited.
     void setTable(const QString& table);
     const QString& query() const { return sql_; }
@@ -118,6 +120,7 @@ private:
     // The master's values the query was run with, by parameter name; every
     // reading of the same rows binds the same.
     QList<std::pair<QString, QVariant>> parameters_;
+    QList<std::pair<QString, QVariant>> bound_; // given with the query, by parameter name
     Mode mode_ = Mode::Browse;
     QVariantList original_; // the record being edited, as the database holds it
     QVariantList pending_;  // the values being inserted or edited

@@ -4,6 +4,7 @@
 #include "DataPipelineClasses.h"
 #include "OutputClasses.h"
 #include "TextControlClasses.h"
+#include "TppAutoSearchField.h"
 #include "TppBandedReport.h"
 #include "TppChildReport.h"
 #include "TppCustomComponent.h"
@@ -36,6 +37,7 @@ void registerEngineClasses() {
              &TppRegion::staticClassInfo(),
              &TppBandedReport::staticClassInfo(),
              &TppReport::staticClassInfo(),
+             &TppAutoSearchField::staticClassInfo(),
              &TppSubReport::staticClassInfo(),
              &TppChildReport::staticClassInfo(),
          })

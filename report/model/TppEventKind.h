@@ -2,6 +2,9 @@
 
 // Event kinds broadcast by report objects to their subscribers (0..255).
 enum TppEventKind {
+    ciReportAfterAutoSearchDialogCreate = 10,
+    ciReportAutoSearchDialogClose = 11,
+    ciReportGetAutoSearchValues = 12,
     ciReportStart = 13,
     ciReportEnd = 14,
     ciReportEndColumn = 15,
@@ -39,9 +42,11 @@ enum TppEventKind {
     ciCacheOutOfSpace = 49,
     ciTextGetText = 53,
     ciGroupBreakReset = 68,
+    ciReportAutoSearchFieldCreate = 66,
     ciDBImageGetPicture = 69,
     ciReportGenerationStart = 70,
     ciReportGenerationEnd = 71,
+    ciReportBeforeAutoSearchDialogCreate = 72,
     ciPipelineClosing = 73,
     ciPrintableDrawCommandCreate = 84,
     ciPrintableDrawCommandClick = 85,

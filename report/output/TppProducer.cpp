@@ -188,7 +188,7 @@ void TppProducer::Cancel() {
 }
 
 void TppProducer::Print() {
-    if (showAutoSearchDialog_ && RunAutoSearch && !RunAutoSearch())
+    if (!AutoSearchBeforePrint())
         return;
     producing_ = true;
     try {

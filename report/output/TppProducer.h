@@ -100,7 +100,8 @@ public:
     TppNotifyEvent OnPrintingComplete;
     TppEvent<TppCommunicator*, TppPageRequest*> OnPageRequest;
     TppEvent<TppCommunicator*, QString&> OnSaveText;
-    // Asked before printing when ShowAutoSearchDialog is set; false stops.
+    // The search dialog on its own, as the preview's search button runs it:
+    // true when the user chose OK and the pages are to be made again.
     std::function<bool()> RunAutoSearch;
 
     TppPublisher& Publisher() { return publisher_; }
@@ -140,6 +141,12 @@ public:
 protected:
     explicit TppProducer(OwnedComponent* owner = nullptr);
     virtual TppCustomEngine* CreateEngine() { return nullptr; }
+    // The first step of Print: false stops it. Here the search hook decides
+    // when ShowAutoSearchDialog is set; a report with criteria runs its
+    // search dialog itself.
+    virtual bool AutoSearchBeforePrint() {
+        return !showAutoSearchDialog_ || !RunAutoSearch || RunAutoSearch();
+    }
     // Hooks the report's own callbacks into a new engine.
     virtual void EngineCreated(TppCustomEngine&) {}
     // Before a job starts; a banded report prepares its bands and pipelines.

@@ -470,10 +470,11 @@ void describeAll() {
              "GroupFooterBand", "TppGroupFooterBand",
              [](TppReportModel& r) { return int(r.Groups().size()); },
              [](TppReportModel& r, int i) { return r.Groups()[i]->FooterBand(); })});
-    describe("TppReport", &TppReport::staticClassInfo(), bandedReport,
-             {event("OnOutlineNodeCreate", ciReportOutlineNodeCreate,
-                    {{"aNode", daClass, &TppOutlineNode::staticClassInfo()},
-                     {"aAccept", daBoolean, nullptr, -1, false, true}})});
+    std::vector<TraMember> reportMembers = autoSearchReportMembers();
+    reportMembers.push_back(event("OnOutlineNodeCreate", ciReportOutlineNodeCreate,
+                                  {{"aNode", daClass, &TppOutlineNode::staticClassInfo()},
+                                   {"aAccept", daBoolean, nullptr, -1, false, true}}));
+    describe("TppReport", &TppReport::staticClassInfo(), bandedReport, std::move(reportMembers));
 
     const TraRTTI* pipeline = describe(
         "TppDataPipeline", &TppDataPipeline::staticClassInfo(), relative,
@@ -575,6 +576,7 @@ void describeAll() {
     describeGraphics();
     describeReportParts();
     describeSubReports();
+    describeAutoSearchField();
 }
 
 } // namespace

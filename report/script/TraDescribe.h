@@ -185,4 +185,7 @@ void describeReportParts();
 void describeSubReports();
 // The report's members that read the engine while it prints.
 std::vector<TraMember> describedReportRunState();
+void describeAutoSearchField();
+// The report's members for its search criteria.
+std::vector<TraMember> autoSearchReportMembers();
 } // namespace TraDescribe

@@ -10,9 +10,11 @@
 #include "PageStream.h"
 #include "PagewrightErrors.h"
 #include "PrinterOutput.h"
+#include "SearchOption.h"
 #include "TemplateClasses.h"
 #include "TemplatePipelineNames.h"
 #include "TppArchiveDevice.h"
+#include "TppAutoSearchField.h"
 #include "TppDBPipeline.h"
 #include "TppPdfFileDevice.h"
 #include "TppPrinterList.h"
@@ -33,7 +35,8 @@ namespace {
 
 constexpr const char* kSynopsis =
     "pagewright render TEMPLATE [--data NAME=SOURCE ...] [--link DETAIL.FIELD=MASTER.FIELD ...] "
-    "[--pass one|two] [--pages LIST] [--ignore-read-errors] [--dump | --png DIR [--dpi N]] "
+    "[--search NAME=VALUE ...] [--pass one|two] [--pages LIST] [--ignore-read-errors] [--dump | --png DIR "
+    "[--dpi N]] "
     "[--text FILE] [--report-text FILE] [--archive FILE] [--pdf FILE] [--xlsx FILE] "
     "[--print [PRINTER] [--copies N] [--collate]] [--allow-file-access] [--script-timeout SECONDS]";
 
@@ -52,6 +55,16 @@ constexpr const char* kDetails =
     "                      of MASTER: it walks its records whose FIELD equals the\n"
     "                      master's, so its source must be sorted on FIELD; repeat\n"
     "                      --link for more fields of the same pair\n"
+    "  --search NAME=VALUE  the value of the template's search criterion NAME (its\n"
+    "                      name, or its field's name or alias), several values\n"
+    "                      separated by commas, as its SearchExpression holds them;\n"
+    "                      repeat for more criteria. Each criterion with a value,\n"
+    "                      given here or stored in the template, keeps only the\n"
+    "                      matching rows of its pipeline's --data: for sqlite: a\n"
+    "                      WHERE clause around the table or query, its values bound\n"
+    "                      as parameters (never part of the SQL text); for a CSV\n"
+    "                      file the rows are filtered in memory. A criterion that\n"
+    "                      shows all values keeps every row\n"
     "  --pass two          count all pages first, so \"Page n of m\" is known;\n"
     "                      --pass one overrides a template that asks for two\n"
     "  --pages LIST        only these pages, e.g. 1,3,5-12\n"
@@ -206,6 +219,7 @@ struct RenderOptions {
     QString templatePath;
     std::vector<DataSourceOption> data;
     std::vector<MasterLinkOption> links;
+    std::vector<SearchOption> searches;
     std::optional<TppPassSettingType> passes; // the template's own when not given
     TppPageRequest request;
     std::optional<PageOutput> output;
@@ -256,6 +270,12 @@ RenderOptions parseOptions(QStringList arguments) {
                 throw UsageError{
                     QStringLiteral("--link expects DETAIL.FIELD=MASTER.FIELD, not \"%1\"").arg(text)};
             options.links.push_back(*link);
+        } else if (argument == u"--search") {
+            const QString text = valueOf(arguments, i);
+            const auto search = SearchOption::parse(text);
+            if (!search)
+                throw UsageError{QStringLiteral("--search expects NAME=VALUE, not \"%1\"").arg(text)};
+            options.searches.push_back(*search);
         } else if (argument == u"--pass") {
             const QString pass = valueOf(arguments, i);
             if (pass != u"two" && pass != u"one")
@@ -316,6 +336,8 @@ struct RenderForm {
     std::vector<std::unique_ptr<Dataset>> datasets; // outlive the form's pipelines
     OwnedComponent form;
     TppReport* report = nullptr;
+    // The source of each --data option's pipeline, in the options' order.
+    std::vector<std::pair<TppDBPipeline*, DataSource*>> sources;
 
     RenderForm(const std::vector<DataSourceOption>& data, const std::vector<MasterLinkOption>& links,
                const QStringList& referred) {
@@ -329,12 +351,34 @@ struct RenderForm {
             pipeline->SetName(componentName);
             pipeline->SetUserName(option.pipelineName);
             pipeline->SetDataSource(source);
+            sources.emplace_back(pipeline, source);
             pipelines.insert(option.pipelineName.toCaseFolded(), pipeline);
         }
         applyMasterLinks(links,
                          [&pipelines](const QString& name) { return pipelines.value(name.toCaseFolded()); });
         report = new TppReport(&form);
         report->SetName(QStringLiteral("Report1"));
+    }
+
+    // Each pipeline keeps the rows its report's search criteria let through:
+    // the criteria name their pipeline by its component or its user name.
+    void applySearchCriteria(const std::vector<DataSourceOption>& data) {
+        for (std::size_t i = 0; i < data.size(); ++i) {
+            const auto [pipeline, source] = sources[i];
+            std::vector<SearchCondition> conditions;
+            for (const TppAutoSearchField* field : report->AutoSearchFields()) {
+                const QString& name = field->DataPipelineName();
+                if (name.compare(pipeline->Name(), Qt::CaseInsensitive) != 0 &&
+                    name.compare(pipeline->UserName(), Qt::CaseInsensitive) != 0)
+                    continue;
+                if (std::optional<SearchCondition> condition = SearchCondition::of(*field))
+                    conditions.push_back(*condition);
+            }
+            if (conditions.empty())
+                continue;
+            datasets.push_back(data[i].open(conditions));
+            source->setDataset(datasets.back().get());
+        }
     }
 };
 
@@ -383,6 +427,12 @@ int runRenderCommand(const QStringList& arguments, QTextStream& out, QTextStream
                 return true;
             };
         reportTemplate.LoadFromFile();
+        if (const QString problem = applySearchOptions(*render.report, options.searches);
+            !problem.isEmpty()) {
+            err << "pagewright render: " << problem << "\nUsage: " << kSynopsis << "\n" << kDetails;
+            return 2;
+        }
+        render.applySearchCriteria(options.data);
         // ShowMessage of the template's scripts goes to standard error.
         StreamPrompter messages(err);
         if (auto* module = static_cast<TraCodeModule*>(

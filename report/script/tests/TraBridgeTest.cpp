@@ -56,6 +56,24 @@ TEST_F(TraBridgeTest, IndexOutsideTheListStopsTheScript) {
     EXPECT_EQ(fixture.label->Caption(), "Hello");
 }
 
+// What an OnGetAutoSearchValues handler does: read the criteria, their values and their words.
+TEST_F(TraBridgeTest, ScriptsCreateAndReadSearchCriteria) {
+    EXPECT_EQ(fixture.run("procedure Main;\nvar Lines: TStringList;\nbegin\n"
+                          "  Report.CreateAutoSearchCriteria('Orders', 'Amount', soBetween, '1,10', False);\n"
+                          "  Lines := TStringList.Create;\n"
+                          "  Report.GetAutoSearchDescriptionLines(Lines);\n"
+                          "  Label1.Caption := IntToStr(Report.AutoSearchFieldCount) + ' ' +\n"
+                          "    IntToStr(Report.AutoSearchFields[0].ValueCount) + ' ' +\n"
+                          "    IntToStr(Report.AutoSearchCriteriaByName('orders', 'amount').Values[1]) + ' ' "
+                          "+ Lines.Strings[0];\n"
+                          "  Lines.Free;\nend;"),
+              "");
+    EXPECT_EQ(fixture.label->Caption(), "1 2 10 Show all data where the Amount is between 1,10");
+    const std::string error = fixture.run(
+        "procedure Main;\nbegin\n  Label1.Caption := Report.AutoSearchFields[0].Values[2];\nend;");
+    EXPECT_NE(error.find("Values[2] is out of bounds: the list holds 2 items"), std::string::npos) << error;
+}
+
 TEST_F(TraBridgeTest, IsAndAsFollowTheClassTree) {
     EXPECT_EQ(
         fixture.run("procedure Main;\nvar C: TppComponent;\nbegin\n  C := Report.Bands[0].Objects[0];\n"

@@ -23,6 +23,9 @@ const struct {
      "MarginTop Orientation PaperHeight PaperName PaperWidth PrinterName"},
     {"TppCommunicator", "UserName"},
     {"TppRelative", "AllChildCount ChildCount ChildType FreeingChildren OrderedChildren Parent Position"},
+    {"TppAutoSearchField",
+     "DisableCriteria Value Values ValueCount FieldName FieldAlias DataType SearchOperator "
+     "SearchExpression ShowAllValues Mandatory WildCard"},
     {"TppCustomMemo",
      "Text CharWrap Color Leading Lines MemoStream mmLeading PrintLines spLeading TabStopPositions"},
     {"TppDBMemo", "OnGetMemo Lines AutoDisplay"},
@@ -135,14 +138,10 @@ const char* const kNotDescribed =
     "TppReport.PreviewForm TppProducer.CancelDialog TppProducer.PreviewForm TppProducer.PrintDialog "
     "TppProducer.Printer TppProducer.Icon TppPrintable.DefaultPropHint TppPrintable.DefaultPropName "
     "TppPrintable.DefaultPropEditType TppPrintable.DesignControl TppPrintable.SelectionObject "
-    "TppCustomReport.ReportDesigner "
-    // So does the auto-search dialog with its criteria.
-    "TppReport.AutoSearchCriteriaByName TppReport.CreateAutoSearchCriteria "
-    "TppReport.GetAutoSearchDescriptionLines TppReport.BeforeAutoSearchDialogCreate "
-    "TppReport.AfterAutoSearchDialogCreate TppReport.OnAutoSearchDialogClose TppReport.OnGetAutoSearchValues "
-    "TppReport.ActiveReport TppReport.AutoSearchDialog TppReport.AutoSearchFields "
-    "TppReport.AutoSearchDescription TppReport.AutoSearchFieldCount "
-    "TppReport.GetAutoSearchDescriptionAsString "
+    "TppCustomReport.ReportDesigner TppReport.AutoSearchDialog "
+    // Members whose meaning no one has set down: which report is active, and the
+    // search description as a string beside AutoSearchDescription.
+    "TppReport.ActiveReport TppReport.GetAutoSearchDescriptionAsString "
     // Streams, and events that raise no event kind.
     "TppCustomMemo.MemoStream TppCustomRichText.LoadFromRTFStream TppCustomRichText.SaveToRTFStream "
     "TppCustomRichText.RichTextStream TppCacheable.CacheStream "

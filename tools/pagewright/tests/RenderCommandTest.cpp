@@ -326,6 +326,21 @@ TEST_F(RenderCommandTest, ReadErrorsEndTheRenderUnlessIgnored) {
 
 TEST_F(RenderCommandTest, UsageMistakesShowTheUsage) {
     const QString report = write(QStringLiteral("listing.rtm"), listing("ppOrders"));
+    QByteArray criteria = listing("ppOrders");
+    criteria.replace("  end\nend\n", "  end\n"
+                                     "  object ppAutoSearchField1: TppAutoSearchField\n"
+                                     "    FieldName = 'NAME'\n"
+                                     "  end\n"
+                                     "  object ppAutoSearchField2: TppAutoSearchField\n"
+                                     "    FieldName = 'NAME'\n"
+                                     "  end\n"
+                                     "  object ppAutoSearchField3: TppAutoSearchField\n"
+                                     "    DataType = dtInteger\n"
+                                     "    FieldAlias = 'Amount'\n"
+                                     "    FieldName = 'AMOUNT'\n"
+                                     "  end\n"
+                                     "end\n");
+    const QString searching = write(QStringLiteral("searching.rtm"), criteria);
     const QString data = QStringLiteral("Orders=") + names(2);
     const std::pair<QStringList, QString> cases[] = {
         {{report, "--data", data}, "--dump or --png DIR"},
@@ -346,6 +361,14 @@ TEST_F(RenderCommandTest, UsageMistakesShowTheUsage) {
         {{report, "--pass", "three", "--dump"}, "--pass is one or two"},
         {{report, "--dump", "--dpi", "300"}, "--dpi goes with --png DIR"},
         {{report, "--png", "out", "--dpi", "0"}, "--dpi needs a resolution from 10 to 1200"},
+        {{report, "--data", data, "--search", "Country", "--dump"}, "--search expects NAME=VALUE"},
+        {{report, "--data", data, "--search", "Country=US", "--dump"},
+         "--search: the template has no search criterion Country; it has none"},
+        {{searching, "--data", data, "--search", "Amount=ten", "--dump"},
+         "--search Amount: ten is not a valid number."},
+        {{searching, "--data", data, "--search", "NAME=x", "--dump"},
+         "--search: NAME names several search criteria; name one of ppAutoSearchField1 (NAME), "
+         "ppAutoSearchField2 (NAME), ppAutoSearchField3 (AMOUNT)"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandRun run = render(arguments);
