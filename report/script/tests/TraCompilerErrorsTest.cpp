@@ -206,6 +206,8 @@ TEST(CompileErrors, CompileAllRaisesNamingTheProgram) {
 }
 
 TEST(Compile, AcceptsTheDocumentedForms) {
+    // Two sources are too long for one line and continue on the next.
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     const char* const sources[] = {
         "procedure P; begin end;",
         "function F: Integer; begin Result := 1 end;",
@@ -225,6 +227,7 @@ TEST(Compile, AcceptsTheDocumentedForms) {
         "procedure P; var d: TDateTime; begin d := CurrentDate; end;",
         "procedure P; var i: Integer; begin i := Round(Sqrt((i + 1) * 2)); end;",
     };
+    // NOLINTEND(bugprone-suspicious-missing-comma)
     for (const char* source : sources) {
         TraProgram program;
         program.setSource(QByteArray(source));
