@@ -5,7 +5,12 @@
 #include "TppDrawLine.h"
 #include "Units.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+
+constexpr int kMaxPenWidth = 1 << 16;
 
 int screenPixelsPerInch() {
     return screenResolution().pixelsPerInch(Axis::Vertical);
@@ -49,7 +54,10 @@ void TppLine::SetStyle(TppLineStyleType style) {
 void TppLine::SetWeight(float weight) {
     weight_ = weight;
     TppPen pen = Pen();
-    pen.width = int(roundHalfEven(weight * float(screenPixelsPerInch()) / 72.0f));
+    // A weight from a damaged template (no number, less than nothing, far
+    // beyond any paper) still gives a pen a painter can take.
+    const float pixels = weight * float(screenPixelsPerInch()) / 72.0f;
+    pen.width = std::isnan(pixels) ? 0 : int(roundHalfEven(std::clamp(pixels, 0.0f, float(kMaxPenWidth))));
     TppCustomGraphic::SetPen(pen);
     GraphicChanged();
 }

@@ -3,6 +3,9 @@
 #include "DrawSurface.h"
 #include "TppDrawLine.h"
 
+#include <algorithm>
+#include <cmath>
+
 void drawLine(DrawSurface& surface, const TppDrawLine& command) {
     const bool horizontal = command.LinePosition == lpTop || command.LinePosition == lpBottom;
     // The resolution across the line decides its thickness.
@@ -12,12 +15,19 @@ void drawLine(DrawSurface& surface, const TppDrawLine& command) {
     // lines across and down the page stay equally heavy.
     if (surface.isScreen())
         weight *= surface.screenZoom->x;
-    const int thickness = std::max(1, int(roundHalfEven(weight)));
+    QPainter& painter = surface.painter;
+    // Strokes past the paper do not show: a weight from a damaged file (no
+    // number, or far more than any paper) draws as many as the paper is wide
+    // or high, and one when it is no number at all.
+    const int paperPixels =
+        painter.device() ? std::max(painter.device()->width(), painter.device()->height()) : 1;
+    const int thickness =
+        std::isnan(weight) ? 1
+                           : int(std::clamp<long double>(roundHalfEven(weight), 1, std::max(paperPixels, 1)));
     int gap = 2 * thickness;
     if (surface.isPrinter && command.Pen.width == 0)
         gap = surface.fromScreenPixels(2, across);
 
-    QPainter& painter = surface.painter;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen = command.Pen.toQPen(1);

@@ -19,8 +19,10 @@ struct TraStopped {};
 
 struct TraCodeModule::RunScope {
     explicit RunScope(TraCodeModule& module) : module_(module) {
-        if (module_.runDepth_++ == 0)
+        if (module_.runDepth_++ == 0) {
             module_.runClock_.start();
+            module_.runTurns_ = 0;
+        }
     }
     ~RunScope() { --module_.runDepth_; }
     RunScope(const RunScope&) = delete;
@@ -85,6 +87,9 @@ void TraCodeModule::setEnvironment(TraEnvironment environment) {
 // Loops look at the clock and the report only every so many turns: a tight
 // loop costs a counter, and the report's pump spaces its own calls in time.
 void TraCodeModule::loopTurn() {
+    if (environment_.maxTurns > 0 && ++runTurns_ > environment_.maxTurns)
+        throw TraRunError(
+            QStringLiteral("The script ran longer than %1 loop turns and calls").arg(environment_.maxTurns));
     if (++turns_ % 64 != 0)
         return;
     if (environment_.timeoutSeconds > 0 && runClock_.isValid() &&

@@ -130,6 +130,7 @@ private:
     bool running_ = false;
     int runDepth_ = 0;
     unsigned turns_ = 0;
+    qint64 runTurns_ = 0; // of the outermost run in progress
     QElapsedTimer runClock_;
 };
 

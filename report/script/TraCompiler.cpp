@@ -61,6 +61,12 @@ void TraCompiler::addError(const TraToken* token, TraTokenSet set, int code) {
     program_.errors_.push_back(error);
 }
 
+void TraCompiler::nest(const TraToken* at) {
+    ++nesting_;
+    if (nesting_ > kMaxNesting)
+        fail(at, 10);
+}
+
 void TraCompiler::fail(const TraToken* token, int code) {
     addError(token, {}, code);
     throw Stop{};
@@ -376,6 +382,7 @@ TraStatementList TraCompiler::compileStatementList(TraTokenSet terminators) {
 }
 
 TraStatementPtr TraCompiler::compileStatement(const TraToken* first, TraTokenSet ends) {
+    const Nesting nesting(*this, first);
     switch (first->type) {
     case ttIf:
         return compileIf(ends);
@@ -398,6 +405,7 @@ TraStatementPtr TraCompiler::compileStatement(const TraToken* first, TraTokenSet
 }
 
 TraStatementList TraCompiler::compileBlock() {
+    const Nesting nesting(*this, peek());
     TraStatementList list = compileStatementList({ttEnd});
     expect(next(), {ttEnd});
     return list;

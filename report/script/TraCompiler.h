@@ -78,7 +78,34 @@ private:
 
     const TraEnvironment& environment() const;
 
+    // Nested source nests on the C++ stack, here and again when the tree
+    // runs and is freed. Each block, statement, operand and operator in a
+    // chain and member after "." opens a level for as long as it is being
+    // compiled; a source that goes deeper fails with a parser error rather
+    // than overflow the stack. A tree is at most twice as deep as this.
+    static constexpr int kMaxNesting = 1000;
+    // Opens one more level.
+    void nest(const TraToken* at);
+    // Closes the levels it opened, also when compiling stops on an error.
+    class Nesting {
+    public:
+        explicit Nesting(TraCompiler& compiler) : compiler_(compiler) {}
+        Nesting(TraCompiler& compiler, const TraToken* at) : compiler_(compiler) { open(at); }
+        ~Nesting() { compiler_.nesting_ -= levels_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+        void open(const TraToken* at) {
+            ++levels_;
+            compiler_.nest(at);
+        }
+
+    private:
+        TraCompiler& compiler_;
+        int levels_ = 0;
+    };
+
     TraProgram& program_;
     TraParser parser_;
     size_t pos_ = 0;
+    int nesting_ = 0;
 };

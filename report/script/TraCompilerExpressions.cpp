@@ -35,6 +35,7 @@ TraExpressionPtr TraCompiler::compileExpression(TraDataType required, TraTokenSe
 
 TraExpressionPtr TraCompiler::compileSimpleExpression(TraTokenSet ends) {
     TraExpressionPtr left = compileTerm(ends);
+    Nesting chain(*this);
     for (;;) {
         const TraToken* token = next();
         if (token && token->type == ttRParen && !ends.contains(ttRParen))
@@ -44,6 +45,7 @@ TraExpressionPtr TraCompiler::compileSimpleExpression(TraTokenSet ends) {
             back();
             return left;
         }
+        chain.open(token);
         const TraToken* rightStart = peek();
         TraExpressionPtr right = compileTerm(ends);
         left = compileBinary(token, std::move(left), std::move(right), rightStart);
@@ -52,12 +54,14 @@ TraExpressionPtr TraCompiler::compileSimpleExpression(TraTokenSet ends) {
 
 TraExpressionPtr TraCompiler::compileTerm(TraTokenSet ends) {
     TraExpressionPtr left = compileFactor(ends);
+    Nesting chain(*this);
     for (;;) {
         const TraToken* token = next();
         if (!token || !isMultiplicativeOperator(token->type) || ends.contains(token->type)) {
             back();
             return left;
         }
+        chain.open(token);
         const TraToken* rightStart = peek();
         TraExpressionPtr right = compileFactor(ends);
         left = compileBinary(token, std::move(left), std::move(right), rightStart);
@@ -68,6 +72,7 @@ TraExpressionPtr TraCompiler::compileTerm(TraTokenSet ends) {
 TraExpressionPtr TraCompiler::compileFactor(TraTokenSet ends) {
     const TraToken* token = next();
     expect(token, kOperandStart);
+    const Nesting nesting(*this, token);
     switch (token->type) {
     case ttMinus:
     case ttPlus:
@@ -257,11 +262,13 @@ TraExpressionPtr TraCompiler::findReportObject(const TraToken* name) {
 // After an object: ".Member", "[index]" of an indexed default ... chain on the
 // class the compiler knows; a member that class lacks is an error at its name.
 TraExpressionPtr TraCompiler::compileMemberTail(TraExpressionPtr node) {
+    Nesting chain(*this);
     for (;;) {
         const TraToken* token = peek();
         if (!token || token->type != ttPeriod)
             return node;
         next();
+        chain.open(token);
         const TraToken* name = next();
         expect(name, {ttIdentifier, ttType});
         const ClassInfo* cls = node->staticClass();

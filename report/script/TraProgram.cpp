@@ -4,6 +4,7 @@
 #include "TraCompiler.h"
 #include "TraParser.h"
 #include "TraRunError.h"
+#include "TraStatements.h"
 
 #include <algorithm>
 
@@ -127,6 +128,9 @@ void TraProgram::discardCompiled() {
 }
 
 TraProgram::Activation::Activation(TraProgram& program) : program_(program) {
+    // A call is a turn as a loop's is: recursion that branches never loops,
+    // and would otherwise escape the time limit.
+    interruptPoint(program.environment());
     if (tCallDepth >= kMaxDepth)
         throw TraRunError(QStringLiteral("Too many nested calls: more than %1 routines are running at once "
                                          "(a routine that calls itself without end?)")

@@ -8,6 +8,7 @@
 #include "Units.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -82,6 +83,12 @@ TEST_F(GraphicControlsTest, LineWeightAndPenWidthFollowEachOther) {
     thin.color = 0xFF;
     line.SetPen(thin);
     EXPECT_FLOAT_EQ(line.Weight(), 0.75f);
+    // Weights a damaged template may hold.
+    for (const auto& [weight, width] : {std::pair(std::numeric_limits<float>::quiet_NaN(), 0),
+                                        std::pair(-3.0f, 0), std::pair(1e30f, 1 << 16)}) {
+        line.SetWeight(weight);
+        EXPECT_EQ(line.Pen().width, width) << weight;
+    }
 }
 
 TEST_F(GraphicControlsTest, LineStretchingWithItsParentGrowsAlongItsSide) {

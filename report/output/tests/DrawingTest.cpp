@@ -8,6 +8,7 @@
 #include "Units.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -59,6 +60,8 @@ TEST_F(DrawingTest, LinesAreWeightTimesResolutionOver72PixelsThick) {
         {"weight 0 is still one pixel", 0, lsSingle, "1000000000000"},
         {"3 points at 96 per inch are 4 pixels", 3, lsSingle, "1111000000000"},
         {"double: a gap as thick as the line", 3, lsDouble, "1111000011110"},
+        {"no number is one pixel", std::numeric_limits<float>::quiet_NaN(), lsSingle, "1000000000000"},
+        {"far beyond the paper: strokes to the paper's edge", 1e30f, lsSingle, "1111111111111"},
     };
     for (const Case& c : cases) {
         page.ResetPage();

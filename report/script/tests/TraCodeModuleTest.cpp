@@ -174,4 +174,30 @@ TEST_F(TraCodeModuleTest, ARunawayHandlerEndsByTimeoutOrByTheStopFlag) {
     EXPECT_EQ(pumps, 3);
 }
 
+// Recursion that branches runs no loop, yet must end by the same limits; the
+// turn limit counts loop turns and calls alike.
+TEST_F(TraCodeModuleTest, RunawayRecursionEndsByTimeoutOrByTheTurnLimit) {
+    module().addRoutine("procedure Twice(N: Integer);\r\nbegin\r\n  if N > 0 then\r\n"
+                        "  begin\r\n    Twice(N - 1);\r\n    Twice(N - 1);\r\n  end;\r\nend;");
+    TraEventHandler& handler = module().addEventHandler("Label1", "OnGetText");
+    handler.replaceBody("  Twice(60);");
+    struct Limit {
+        double timeoutSeconds;
+        qint64 maxTurns;
+        const char* message;
+    };
+    for (const Limit& limit : {Limit{0.05, 0, "ran longer than 0.05 seconds"},
+                               Limit{0, 1000, "ran longer than 1000 loop turns and calls"}}) {
+        module().environment().timeoutSeconds = limit.timeoutSeconds;
+        module().environment().maxTurns = limit.maxTurns;
+        fixture.report->BroadcastEvent(fixture.report, ciReportGenerationStart);
+        try {
+            (void)fixture.label->Text();
+            ADD_FAILURE() << "the recursion runs past " << limit.message;
+        } catch (const ECodeError& error) {
+            EXPECT_NE(error.message().indexOf(limit.message), -1) << error.message().toStdString();
+        }
+    }
+}
+
 } // namespace

@@ -135,6 +135,45 @@ TEST(CompileErrors, PositionsCountLinesAndColumns) {
     EXPECT_EQ(program.syntaxErrors()[0].charPos, 1) << "a tab is one column";
 }
 
+// Nested source is compiled, run and freed on the stack: what nests deeper
+// than the compiler allows is refused as a parser error, never a crash.
+TEST(CompileErrors, SourceNestedTooDeeplyIsAParserError) {
+    const auto repeated = [](const std::string& text, int times) {
+        std::string out;
+        for (int i = 0; i < times; ++i)
+            out += text;
+        return out;
+    };
+    struct Nested {
+        const char* name;
+        std::string body;
+        bool compiles;
+    };
+    const Nested cases[] = {
+        {"parentheses", "i := " + repeated("(", 400) + "1" + repeated(")", 400) + ";", true},
+        {"a long sum", "i := 1" + repeated(" + 1", 900) + ";", true},
+        {"parentheses past the limit", "i := " + repeated("(", 50000) + "1" + repeated(")", 50000) + ";",
+         false},
+        {"negations past the limit", "b := " + repeated("not ", 50000) + "True;", false},
+        {"a sum past the limit", "i := 1" + repeated(" + 1", 50000) + ";", false},
+        {"a product of sums past the limit", "i := " + repeated("(1 + 1 + 1) * ", 20000) + "1;", false},
+        {"blocks past the limit", repeated("while b do begin ", 50000) + repeated("end; ", 50000), false},
+        {"ifs past the limit", repeated("if b then ", 50000) + "i := 1;", false},
+    };
+    for (const Nested& c : cases) {
+        TraProgram program;
+        program.setSource(QByteArray::fromStdString(
+            "function F: Integer; var i: Integer; b: Boolean; begin " + c.body + " Result := i; end;"));
+        ASSERT_EQ(program.compile(), c.compiles) << c.name;
+        if (c.compiles) {
+            EXPECT_GT(program.execute().integer(), 0) << c.name;
+            continue;
+        }
+        ASSERT_FALSE(program.syntaxErrors().empty()) << c.name;
+        EXPECT_EQ(program.syntaxErrors().back().msg, "Parser error.") << c.name;
+    }
+}
+
 TEST(CompileErrors, GlobalsOfTheOtherKindClash) {
     TraCodeModule module;
     module.globalVariables().setSource("procedure GlobalVars; var Total: Integer; begin end;");
@@ -167,6 +206,8 @@ TEST(CompileErrors, CompileAllRaisesNamingTheProgram) {
 }
 
 TEST(Compile, AcceptsTheDocumentedForms) {
+    // Two sources are too long for one line and continue on the next.
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     const char* const sources[] = {
         "procedure P; begin end;",
         "function F: Integer; begin Result := 1 end;",
@@ -186,6 +227,7 @@ TEST(Compile, AcceptsTheDocumentedForms) {
         "procedure P; var d: TDateTime; begin d := CurrentDate; end;",
         "procedure P; var i: Integer; begin i := Round(Sqrt((i + 1) * 2)); end;",
     };
+    // NOLINTEND(bugprone-suspicious-missing-comma)
     for (const char* source : sources) {
         TraProgram program;
         program.setSource(QByteArray(source));
