@@ -117,109 +117,111 @@ void TppReport::Notify(TppCommunicator* sender, int operation) {
     TppBandedReport::Notify(sender, operation);
     if (operation == ppopOutlineSettingsChanged)
         Reset();
-    void TppReport::AddAutoSearchField(TppAutoSearchField * field) {
-        if (autoSearchFields_.contains(field))
-            return;
-        autoSearchFields_.append(field);
-        LinkTo(field);
+}
+
+void TppReport::AddAutoSearchField(TppAutoSearchField* field) {
+    if (autoSearchFields_.contains(field))
+        return;
+    autoSearchFields_.append(field);
+    LinkTo(field);
+    Change();
+}
+
+void TppReport::RemoveAutoSearchField(TppAutoSearchField* field) {
+    if (!autoSearchFields_.removeOne(field))
+        return;
+    UnlinkFrom(field);
+    if (!isDestroying())
         Change();
-    }
+}
 
-    void TppReport::RemoveAutoSearchField(TppAutoSearchField * field) {
-        if (!autoSearchFields_.removeOne(field))
-            return;
-        UnlinkFrom(field);
-        if (!isDestroying())
-            Change();
-    }
+TppAutoSearchField* TppReport::CreateAutoSearchCriteria(const QString& pipelineName, const QString& fieldName,
+                                                        TppSearchOperatorType op, const QString& expression,
+                                                        bool mandatory) {
+    auto* field = new TppAutoSearchField(Owner());
+    field->SetName(UniqueComponentName(Owner(), QStringLiteral("ppAutoSearchField"), field));
+    field->SetDataPipelineName(pipelineName);
+    field->SetFieldName(fieldName);
+    field->SetSearchOperator(op);
+    field->SetSearchExpression(expression);
+    field->SetMandatory(mandatory);
+    field->SetReport(this);
+    TppEventParams params{QVariant::fromValue(static_cast<Persistent*>(field))};
+    BroadcastEvent(this, ciReportAutoSearchFieldCreate, &params);
+    return field;
+}
 
-    TppAutoSearchField* TppReport::CreateAutoSearchCriteria(
-        const QString& pipelineName, const QString& fieldName, TppSearchOperatorType op,
-        const QString& expression, bool mandatory) {
-        auto* field = new TppAutoSearchField(Owner());
-        field->SetName(UniqueComponentName(Owner(), QStringLiteral("ppAutoSearchField"), field));
-        field->SetDataPipelineName(pipelineName);
-        field->SetFieldName(fieldName);
-        field->SetSearchOperator(op);
-        field->SetSearchExpression(expression);
-        field->SetMandatory(mandatory);
-        field->SetReport(this);
-        TppEventParams params{QVariant::fromValue(static_cast<Persistent*>(field))};
-        BroadcastEvent(this, ciReportAutoSearchFieldCreate, &params);
-        return field;
-    }
+TppAutoSearchField* TppReport::AutoSearchCriteriaByName(const QString& pipelineName,
+                                                        const QString& fieldName) const {
+    for (TppAutoSearchField* field : autoSearchFields_)
+        if (field->DataPipelineName().compare(pipelineName, Qt::CaseInsensitive) == 0 &&
+            field->FieldName().compare(fieldName, Qt::CaseInsensitive) == 0)
+            return field;
+    return nullptr;
+}
 
-    TppAutoSearchField* TppReport::AutoSearchCriteriaByName(const QString& pipelineName,
-                                                            const QString& fieldName) const {
-        for (TppAutoSearchField* field : autoSearchFields_)
-            if (field->DataPipelineName().compare(pipelineName, Qt::CaseInsensitive) == 0 &&
-                field->FieldName().compare(fieldName, Qt::CaseInsensitive) == 0)
-                return field;
-        return nullptr;
-    }
+QString TppReport::AutoSearchDescription() const {
+    return describeSearchCriteria(autoSearchFields_);
+}
 
-    QString TppReport::AutoSearchDescription() const {
-        return describeSearchCriteria(autoSearchFields_);
-    }
+void TppReport::GetAutoSearchDescriptionLines(QStringList& lines) const {
+    lines = searchDescriptionLines(autoSearchFields_);
+}
 
-    void TppReport::GetAutoSearchDescriptionLines(QStringList & lines) const {
-        lines = searchDescriptionLines(autoSearchFields_);
-    }
-
-    bool TppReport::runAutoSearchDialog(bool fromPrint) {
-        BeforeAutoSearchDialogCreate(this);
-        BroadcastEvent(this, ciReportBeforeAutoSearchDialogCreate);
-        if (!ShowAutoSearchDialog())
-            return true;
-        // Without a registered dialog nothing is asked: the stored values stand
-        // and the report prints with them.
-        autoSearchDialog_.reset(FormRegistry::instance().CreateForm<TppCustomAutoSearchDialog>());
-        if (!autoSearchDialog_)
-            return true;
-        TppCustomAutoSearchDialog& dialog = *autoSearchDialog_;
-        dialog.Report = this;
-        dialog.LanguageIndex = LanguageIndex;
-        AfterAutoSearchDialogCreate(this);
-        BroadcastEvent(this, ciReportAfterAutoSearchDialogCreate);
-        if (autoSearchFields_.isEmpty()) {
-            freeAutoSearchDialog();
-            return true;
-        }
-        autoSearchGroups_ = std::make_unique<TppAutoSearchGroups>(autoSearchFields_);
-        dialog.Groups = autoSearchGroups_.get();
-        dialog.OnClose = [this] {
-            OnAutoSearchDialogClose(this);
-            BroadcastEvent(this, ciReportAutoSearchDialogClose);
-        };
-        dialog.Init();
-        if (!dialog.ShowModal())
-            return false;
-        Change();
-        // Pages made with the old values are made again.
-        Reset();
-        if (!fromPrint)
-            getAutoSearchValues();
+bool TppReport::runAutoSearchDialog(bool fromPrint) {
+    BeforeAutoSearchDialogCreate(this);
+    BroadcastEvent(this, ciReportBeforeAutoSearchDialogCreate);
+    if (!ShowAutoSearchDialog())
+        return true;
+    // Without a registered dialog nothing is asked: the stored values stand
+    // and the report prints with them.
+    autoSearchDialog_.reset(FormRegistry::instance().CreateForm<TppCustomAutoSearchDialog>());
+    if (!autoSearchDialog_)
+        return true;
+    TppCustomAutoSearchDialog& dialog = *autoSearchDialog_;
+    dialog.Report = this;
+    dialog.LanguageIndex = LanguageIndex;
+    AfterAutoSearchDialogCreate(this);
+    BroadcastEvent(this, ciReportAfterAutoSearchDialogCreate);
+    if (autoSearchFields_.isEmpty()) {
+        freeAutoSearchDialog();
         return true;
     }
+    autoSearchGroups_ = std::make_unique<TppAutoSearchGroups>(autoSearchFields_);
+    dialog.Groups = autoSearchGroups_.get();
+    dialog.OnClose = [this] {
+        OnAutoSearchDialogClose(this);
+        BroadcastEvent(this, ciReportAutoSearchDialogClose);
+    };
+    dialog.Init();
+    if (!dialog.ShowModal())
+        return false;
+    Change();
+    // Pages made with the old values are made again.
+    Reset();
+    if (!fromPrint)
+        getAutoSearchValues();
+    return true;
+}
 
-    void TppReport::freeAutoSearchDialog() {
-        if (autoSearchDialog_)
-            autoSearchDialog_->OnClose = nullptr;
-        autoSearchDialog_.reset();
-        autoSearchGroups_.reset();
-    }
+void TppReport::freeAutoSearchDialog() {
+    if (autoSearchDialog_)
+        autoSearchDialog_->OnClose = nullptr;
+    autoSearchDialog_.reset();
+    autoSearchGroups_.reset();
+}
 
-    void TppReport::getAutoSearchValues() {
-        OnGetAutoSearchValues(this);
-        BroadcastEvent(this, ciReportGetAutoSearchValues);
-    }
+void TppReport::getAutoSearchValues() {
+    OnGetAutoSearchValues(this);
+    BroadcastEvent(this, ciReportGetAutoSearchValues);
+}
 
-    bool TppReport::AutoSearchBeforePrint() {
-        // The dialog stays while the values are got, for handlers that read it.
-        const OnExit freeDialog([this] { freeAutoSearchDialog(); });
-        const bool goOn = runAutoSearchDialog(true);
-        const TppCustomEngine* engine = Engine();
-        if (goOn && !(engine && engine->Busy()) && !autoSearchFields_.isEmpty())
-            getAutoSearchValues();
-        return goOn;
-    }
+bool TppReport::AutoSearchBeforePrint() {
+    // The dialog stays while the values are got, for handlers that read it.
+    const OnExit freeDialog([this] { freeAutoSearchDialog(); });
+    const bool goOn = runAutoSearchDialog(true);
+    const TppCustomEngine* engine = Engine();
+    if (goOn && !(engine && engine->Busy()) && !autoSearchFields_.isEmpty())
+        getAutoSearchValues();
+    return goOn;
+}
