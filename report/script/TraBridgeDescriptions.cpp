@@ -380,7 +380,7 @@ void describeAll() {
              "FileDevice", daClass, [](TppProducer& p) { return objectValue(p.FileDevice()); },
              "TppCommunicator"),
          method<TppProducer>("Cancel", {}, daUnknown, [](TppProducer& p, TraCallFrame&) { p.Cancel(); })});
-    std::vector<TraMember> reportMembers = {
+    std::vector<TraMember> customReportMembers = {
         readOnly<TppCustomReport>("AbsolutePageNo", daInteger,
                                   [](TppCustomReport& r) { return integerValue(r.AbsolutePageNo()); }),
         readOnly<TppCustomReport>("AbsolutePageCount", daInteger,
@@ -409,9 +409,9 @@ void describeAll() {
         readOnly<TppCustomReport>("Modified", daBoolean,
                                   [](TppCustomReport& r) { return booleanValue(r.Modified()); })};
     for (TraMember& member : describedReportRunState())
-        reportMembers.push_back(std::move(member));
-    const TraRTTI* customReport =
-        describe("TppCustomReport", &TppCustomReport::staticClassInfo(), producer, std::move(reportMembers));
+        customReportMembers.push_back(std::move(member));
+    const TraRTTI* customReport = describe("TppCustomReport", &TppCustomReport::staticClassInfo(), producer,
+                                           std::move(customReportMembers));
     const TraRTTI* bandedReport = describe(
         "TppBandedReport", &TppBandedReport::staticClassInfo(), customReport,
         {readOnly<TppReportModel>(
