@@ -113,7 +113,7 @@ const ParsedPicture& parsedPicture(const QString& picture) {
     parsed.sections = splitSections(picture);
     for (const QString& section : parsed.sections)
         parsed.shapes.emplace_back(section);
-    return *cache.insert(picture, std::move(parsed));
+    return *cache.insert(picture, parsed);
 }
 
 // Writes the digits of a value into the placeholders of a section.

@@ -45,11 +45,10 @@ QList<TppWizardRegistry::Entry> TppWizardRegistry::ReportWizards() const {
 std::unique_ptr<TppCustomReportWizard> TppWizardRegistry::Create(const QString& className) const {
     for (const ClassInfo* entry : registrations_)
         if (entry->name() == className && entry->isCreatable()) {
-            std::unique_ptr<Persistent> made(entry->create(nullptr));
-            if (auto* wizard = dynamic_cast<TppCustomReportWizard*>(made.get())) {
-                made.release();
+            Persistent* made = entry->create(nullptr);
+            if (auto* wizard = dynamic_cast<TppCustomReportWizard*>(made))
                 return std::unique_ptr<TppCustomReportWizard>(wizard);
-            }
+            delete made;
         }
     return nullptr;
 }
