@@ -357,15 +357,22 @@ void TppSubReport::generateChildPage(int width, int height) {
     sizes[ChildPageNo - 1] = QSize(width, height);
     // A child with nothing to print this time leaves no page of an earlier instance behind.
     engine->Page().ResetPage();
+    generateChildPageNo(*engine);
+}
+
+bool TppSubReport::generateChildPageNo(TppEngine& engine) {
+    // The child's page is part of the parent's job, not a job of its own.
     TppPageRequest request;
     request.PageSetting = psSinglePage;
     request.PageRequested = ChildPageNo;
-    const bool printing = engine->Printing;
-    engine->Printing = false;
-    engine->GeneratePages(request, childPublisher_);
-    engine->Printing = printing;
-    if (engine->StopPrinting)
-        engine->Reset();
+    const bool printing = engine.Printing;
+    engine.Printing = false;
+    engine.GeneratePages(request, childPublisher_);
+    engine.Printing = printing;
+    if (!engine.StopPrinting)
+        return true;
+    engine.Reset();
+    return false;
 }
 
 // A drill-down instance that is not expanded prints nothing and takes no
@@ -534,17 +541,8 @@ void TppSubReport::generateSectionPage(TppEngine& parent) {
     childPage.ResetPage();
     childPage.SetPrinterSetup(report->PrinterSetup());
     childPage.SetSourceReport(report);
-    TppPageRequest request;
-    request.PageSetting = psSinglePage;
-    request.PageRequested = ChildPageNo;
-    const bool printing = engine->Printing;
-    engine->Printing = false;
-    engine->GeneratePages(request, childPublisher_);
-    engine->Printing = printing;
-    if (engine->StopPrinting) {
-        engine->Reset();
+    if (!generateChildPageNo(*engine))
         return;
-    }
 
     SectionPageFilled = childPage.DrawCommandCount() > 0;
     OverFlow = !engine->LastBandDone;

@@ -112,6 +112,9 @@ private:
     // One page of the child report, number ChildPageNo, on paper of the
     // given size without margins.
     void generateChildPage(int width, int height);
+    // Generates the child's page ChildPageNo; false when the child stopped
+    // (the child engine is reset then).
+    bool generateChildPageNo(TppEngine& engine);
     void resetChildEngine();
     void replayInstance();
     void measureSection();
