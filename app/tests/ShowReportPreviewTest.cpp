@@ -121,7 +121,12 @@ protected:
         window->findChild<QComboBox*>("cbxTermType")->setCurrentIndex(1);
         window->findChild<QPushButton*>("btnCompute")->click();
     }
-    void TearDown() override { window.reset(); }
+    void TearDown() override {
+        // A closed designer window goes by deleteLater; it must go before the
+        // report it shows, not in the next test's event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.reset();
+    }
 
     // Presses "Show Report"; the preview runs modally, so what it shows is
     // read from inside its loop, turning every page, and then it is closed.

@@ -29,7 +29,9 @@ TraValue dateTimeValue(const QDateTime& value) {
     return result;
 }
 
-std::vector<TraMember> reportRunState() {
+} // namespace
+
+std::vector<TraMember> describedReportRunState() {
     return {
         engineState("FirstPass", daBoolean,
                     [](const TppCustomEngine* e) { return booleanValue(e && e->FirstPass()); }),
@@ -65,12 +67,6 @@ std::vector<TraMember> reportRunState() {
             "PrintingAsSubReport", daBoolean,
             [](TppCustomReport& r) { return booleanValue(dynamic_cast<TppChildReport*>(&r) != nullptr); }),
     };
-}
-
-} // namespace
-
-std::vector<TraMember> describedReportRunState() {
-    return reportRunState();
 }
 
 void describeSubReports() {
