@@ -2,6 +2,7 @@
 #include "DataSource.h"
 #include "FakePrinterCatalog.h"
 #include "MemoryTable.h"
+#include "NumberedTable.h"
 #include "RecordingPrompter.h"
 #include "RegistryScope.h"
 #include "TppChildReport.h"
@@ -34,8 +35,8 @@ void setPaper(TppPrinterSetup& setup, int height) {
 class SectionTest : public testing::Test {
 protected:
     SectionTest() {
-        fill(orders, 2);
-        fill(lines, 3);
+        fillNumberedTable(orders, 2);
+        fillNumberedTable(lines, 3);
         orderPipeline->SetDataSource(orderSource);
         linePipeline->SetDataSource(lineSource);
         setPaper(report->PrinterSetup(), 100000);
@@ -49,17 +50,6 @@ protected:
         subReport->SetDataPipeline(linePipeline);
         TppChildReport* child = subReport->ChildReport();
         label(band<TppDetailBand>(child, 30000), "line");
-    }
-
-    static void fill(MemoryTable& table, int count) {
-        table.setFieldDefs({{"N", FieldType::Integer, 0, 0}});
-        table.open();
-        for (int n = 1; n <= count; ++n) {
-            table.append();
-            table.setValue(0, n);
-            table.post();
-        }
-        table.first();
     }
 
     template <class Band> TppBand* band(TppReportModel* owner, int height) {
@@ -150,7 +140,7 @@ TEST_F(SectionTest, TheParentsPagesOfEachInstanceAreKnown) {
 // A child without records prints no section: no page is left blank for it.
 TEST_F(SectionTest, AnInstanceWithoutRecordsTakesNoPage) {
     lines.close();
-    fill(lines, 0);
+    fillNumberedTable(lines, 0);
     EXPECT_EQ(pages(), QStringList({"100000: Orders", "100000: end"}));
 }
 

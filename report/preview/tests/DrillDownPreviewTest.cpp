@@ -1,5 +1,6 @@
 #include "DataSource.h"
 #include "MemoryTable.h"
+#include "NumberedTable.h"
 #include "TppChildReport.h"
 #include "TppDBPipeline.h"
 #include "TppDBText.h"
@@ -26,8 +27,8 @@ protected:
         for (int TppPageDef::*margin : {&TppPageDef::mmMarginLeft, &TppPageDef::mmMarginTop,
                                         &TppPageDef::mmMarginRight, &TppPageDef::mmMarginBottom})
             setup.SetmmMargin(margin, 10000);
-        fill(orders, 2);
-        fill(lines, 2);
+        fillNumberedTable(orders, 2);
+        fillNumberedTable(lines, 2);
         report->SetDataPipeline(orderPipeline);
 
         auto* detail = new TppDetailBand(&form);
@@ -56,17 +57,6 @@ protected:
         report->SetCachePages(true);
         viewer.resize(400, 400);
         viewer.SetReport(report);
-    }
-
-    static void fill(MemoryTable& table, int count) {
-        table.setFieldDefs({{"N", FieldType::Integer, 0, 0}});
-        table.open();
-        for (int n = 1; n <= count; ++n) {
-            table.append();
-            table.setValue(0, n);
-            table.post();
-        }
-        table.first();
     }
 
     QStringList shownTexts() const {
@@ -128,7 +118,7 @@ TEST_F(DrillDownPreviewTest, AClickExpandsOneInstanceAndASecondCollapsesIt) {
 // page and the ones after it again, and the first page stays as it was.
 TEST_F(DrillDownPreviewTest, AClickOnALaterPageExpandsThereAndLeavesEarlierPagesAlone) {
     orders.close();
-    fill(orders, 20);
+    fillNumberedTable(orders, 20);
     viewer.show();
     report->RunPrintJob();
     viewer.ShowPage(2);
