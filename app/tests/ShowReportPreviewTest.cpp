@@ -23,6 +23,7 @@
 #include "TppDesignerWindow.h"
 #include "TppGroup.h"
 #include "TppGroupDialog.h"
+#include "TppGroupHeaderBand.h"
 #include "TppLabel.h"
 #include "TppOutlineViewer.h"
 #include "TppPreview.h"
@@ -55,6 +56,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -393,7 +395,8 @@ public:
 
 // Three fields of the schedule dragged from the data tree onto the detail
 // band become three labelled columns; the group dialog adds a group on the
-// date; what is saved prints every month still.
+// date, which Kestrel breaks by year; what is saved prints every month and
+// the new group's header once a year.
 TEST_F(ShowReportPreviewTest, FieldsFromTheDataTreeAndAGroupFromTheDialogPrint) {
     TppDesignerWindow* designer = openDesigner();
     ASSERT_TRUE(designer) << prompter.messages.join("; ").toStdString();
@@ -461,15 +464,36 @@ TEST_F(ShowReportPreviewTest, FieldsFromTheDataTreeAndAGroupFromTheDialogPrint) 
     }
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
     ASSERT_EQ(report.GroupCount(), 2);
+    // A label in the new group's header shows where the group breaks.
+    TppBand* yearHeader = report.Groups().at(1)->HeaderBand();
+    ASSERT_TRUE(yearHeader);
+    const int headerTop = controller.layout().areaTop(controller.bandIndex(yearHeader));
+    TppComponent* label = controller.createComponent(QStringLiteral("TppLabel"), QPoint(20, headerTop + 2));
+    ASSERT_TRUE(label);
+    ASSERT_EQ(label->Band(), yearHeader);
+    controller.setProperty(*label, QStringLiteral("Caption"), QStringLiteral("A new year"));
     ASSERT_TRUE(designer->saveReport());
     designer->close();
 
     const PreviewSeen seen = showReport();
     ASSERT_TRUE(seen.found) << prompter.messages.join("; ").toStdString();
+    const QRegularExpression month(QStringLiteral("\"\\d\\d/(\\d{4})\""));
     qsizetype months = 0;
-    for (const QStringList& page : seen.pages)
-        months += page.filter(QRegularExpression("\"\\d\\d/\\d{4}\"")).size();
+    qsizetype breaks = 0;
+    QSet<QString> years;
+    for (const QStringList& page : seen.pages) {
+        for (const QString& line : page) {
+            const QRegularExpressionMatch printed = month.match(line);
+            if (printed.hasMatch()) {
+                ++months;
+                years << printed.captured(1);
+            }
+            breaks += line.contains(QLatin1String("\"A new year\""));
+        }
+    }
     EXPECT_GE(months, 360) << "every month prints with the group";
+    EXPECT_GE(years.size(), 30);
+    EXPECT_EQ(breaks, years.size()) << "the group from the dialog breaks once a year";
 }
 
 // The wizards from the designer that "Design Report" opens: the report
