@@ -161,7 +161,7 @@ TEST_F(DesignerDataEventsTest, AssigningAFieldToADataAwareComponentFiresOnAssign
                  window.controller(), {10, 8}, {{"plCustomers", "Country"}, {"plCustomers", "Notes"}},
                  measurer);
          },
-         {"ppDBText10 plCustomers.Country", "ppDBMemo1 plCustomers.Notes"}},
+         {"ppDBText1 plCustomers.Country", "ppDBMemo1 plCustomers.Notes"}},
         {"a label's caption",
          [&] {
              select(window, first);
