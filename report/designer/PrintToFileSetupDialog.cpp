@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -55,7 +56,10 @@ PrintToFileSetupDialog::PrintToFileSetupDialog(DesignerController& designer, Des
     browse_->setObjectName(QStringLiteral("browse"));
     file->addWidget(fileName_);
     file->addWidget(browse_);
-    form->addRow(QStringLiteral("File &name:"), file);
+    // A row of two widgets has no buddy of its own: the label needs it for its shortcut.
+    auto* fileLabel = new QLabel(QStringLiteral("File &name:"), this);
+    fileLabel->setBuddy(fileName_);
+    form->addRow(fileLabel, file);
 
     textFileType_ = new QComboBox(this);
     textFileType_->setObjectName(QStringLiteral("textFileType"));
