@@ -632,6 +632,9 @@ void DesignerController::insertDropped(const QString& text, const QList<TppCompo
     pushInserted(text, store(components));
     markModified();
     selectionDidChange(selection_.set(components));
+    for (TppComponent* component : components)
+        if (isDataAware(*component))
+            announceAssigned(component);
     emit changed();
 }
 
@@ -667,6 +670,19 @@ void DesignerController::setProperty(OwnedComponent& object, const QString& path
     PropertyCommand::apply(object, path, value);
     const QVariant after = PropertyCommand::read(object, path);
     undoStack_.push(new PropertyCommand(*this, object, path, before, after, true));
+    if (auto* component = dynamic_cast<TppComponent*>(&object);
+        component && isDataAware(*component) &&
+        (path == QLatin1String("DataField") || path == QLatin1String("DataPipeline")))
+        announceAssigned(component);
+}
+
+bool DesignerController::isDataAware(const TppComponent& component) {
+    return component.classInfo().property(QStringLiteral("DataField")) != nullptr;
+}
+
+void DesignerController::announceAssigned(TppComponent* component) {
+    if (onAssignField)
+        onAssignField(component);
 }
 
 OwnedComponent& DesignerController::scope() const {

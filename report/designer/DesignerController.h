@@ -78,6 +78,9 @@ public:
     std::function<bool(TppComponent*)> onValidateComponent;
     // Told of each component a delete or cut is about to free.
     std::function<void(TppComponent*)> onDestroyComponent;
+    // Told when a data-aware component was given a field or a pipeline (a
+    // drop from the data tree, a DataField or DataPipeline edit).
+    std::function<void(TppComponent*)> onAssignField;
     // What goes wrong in a mouse or keyboard action, for the window to show.
     std::function<void(const QString&)> onError;
 
@@ -170,6 +173,9 @@ private:
     void pushInserted(const QString& text, StoredComponents stored);
     QList<TppComponent*> topLevelSelection() const;
     void announceDestroyed(const QList<TppComponent*>& components);
+    // Components that show a field of a pipeline.
+    static bool isDataAware(const TppComponent& component);
+    void announceAssigned(TppComponent* component);
 
     TppCustomReport& report_;
     QUndoStack undoStack_;

@@ -1,10 +1,13 @@
 #include "PropertyPanel.h"
 
+#include "DesignerCommands.h"
 #include "DesignerController.h"
 #include "OwnedComponent.h"
+#include "TppComponent.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -61,6 +64,8 @@ void PropertyPanel::refresh() {
                     [this, path](const QString& text) { editProperty(path, text); });
             setCellWidget(index, 1, choice);
         }
+        if (!row.readOnly && row.kind == PropertyKind::String && path == QLatin1String("DisplayFormat"))
+            addDisplayFormatChoice(index, row);
         if (!row.readOnly && row.kind == PropertyKind::Set) {
             // One checkable flag per element; each toggle is one edit.
             auto* flags = new QToolButton(this);
@@ -81,6 +86,25 @@ void PropertyPanel::refresh() {
         }
     }
     filling_ = false;
+}
+
+void PropertyPanel::addDisplayFormatChoice(int index, const PropertyRow& row) {
+    auto* component = dynamic_cast<TppComponent*>(object_);
+    if (!component)
+        return;
+    auto* choice = new QComboBox(this);
+    choice->setEditable(true);
+    choice->addItems(displayFormatChoices(*component, onGetDisplayFormats));
+    choice->setCurrentText(row.value.toString());
+    const QString path = row.path;
+    connect(choice, &QComboBox::textActivated, this,
+            [this, path](const QString& text) { editProperty(path, text); });
+    // A picture typed by hand counts once the box is left, as in the other cells.
+    connect(choice->lineEdit(), &QLineEdit::editingFinished, this, [this, path, choice] {
+        if (object_ && PropertyCommand::read(*object_, path).toString() != choice->currentText())
+            editProperty(path, choice->currentText());
+    });
+    setCellWidget(index, 1, choice);
 }
 
 int PropertyPanel::rowOf(const QString& path) const {

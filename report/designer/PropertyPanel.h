@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayFormatChoices.h"
 #include "PropertyRows.h"
 
 #include <QTableWidget>
@@ -25,7 +26,12 @@ public:
     void editProperty(const QString& path, const QString& text);
     void refresh();
 
+    // May change the display formats offered for a component's DisplayFormat.
+    DisplayFormatsHook onGetDisplayFormats;
+
 private:
+    // DisplayFormat is typed or picked from the formats that fit the component's data.
+    void addDisplayFormatChoice(int index, const PropertyRow& row);
     void cellEdited(int row, int column);
     void setFlag(const QString& path, unsigned bits);
 

@@ -3,6 +3,8 @@
 #include "DesignerController.h"
 #include "DesignerDialogs.h"
 #include "PagewrightErrors.h"
+#include "PropertyPanel.h"
+#include "TppComponent.h"
 #include "TppCustomReport.h"
 #include "TppDesignerWindow.h"
 #include "TppNotifyOperation.h"
@@ -126,6 +128,7 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
     window->setWindowTitle(Caption);
     window->setAllowSaveToFile(AllowSaveToFile);
     window->setHiddenClasses(HiddenClasses());
+    handDataEventsTo(*window);
     window->setGeometry(WindowLeft, WindowTop, WindowWidth, WindowHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window->geometry();
@@ -206,6 +209,27 @@ void TppDesigner::Show() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+void TppDesigner::handDataEventsTo(TppDesignerWindow& window) {
+    // Unset events leave the window's hooks empty, so that the report's own data serves.
+    if (OnGetDataNames)
+        window.wizardHooks.getDataNames = [this] { return OnGetDataNames(); };
+    if (OnGetFields)
+        window.wizardHooks.getFields = [this](const QString& dataName) { return OnGetFields(dataName); };
+    if (OnCreateReport)
+        window.wizardHooks.createReport = [this](const QString& dataName) {
+            return OnCreateReport(dataName);
+        };
+    window.controller().onAssignField = [this](TppComponent* component) {
+        if (OnAssignField)
+            OnAssignField(component, component->DataPipeline(), component->DataField());
+    };
+    window.propertyPanel().onGetDisplayFormats = [this](TppComponent* component, TppDataType dataType,
+                                                        QStringList& formats) {
+        if (OnGetDisplayFormats)
+            OnGetDisplayFormats(component, dataType, formats);
+    };
 }
 
 void TppDesigner::windowClosed() {

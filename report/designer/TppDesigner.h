@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DesignerSettings.h"
+#include "ReportWizardChoices.h"
 #include "TppCommunicator.h"
 
 #include <QPointer>
@@ -11,6 +12,7 @@
 class DesignerDialogs;
 class TppComponent;
 class TppCustomReport;
+class TppDataPipeline;
 class TppDesignerWindow;
 
 // The elements of ShowComponents; each stands for the class "Tpp" + its
@@ -93,6 +95,17 @@ public:
     // Replace Open and Save; they answer whether they went through.
     std::function<bool()> OnCustomOpenDoc;
     std::function<bool()> OnCustomSaveDoc;
+    // The data the report wizards offer, and the report they build into;
+    // each one set takes the place of the report's own pipelines and report.
+    std::function<QStringList()> OnGetDataNames;
+    std::function<QList<TppWizardField>(const QString& dataName)> OnGetFields;
+    std::function<TppCustomReport*(const QString& dataName)> OnCreateReport;
+    // A data-aware component was given a field or a pipeline.
+    std::function<void(TppComponent* component, TppDataPipeline* pipeline, const QString& fieldName)>
+        OnAssignField;
+    // May change the display formats offered for a component's values of that type.
+    std::function<void(TppComponent* component, TppDataType dataType, QStringList& formats)>
+        OnGetDisplayFormats;
 
     // Where the stores keep their files (the platform's settings folder);
     // the dialogs the window asks through (message boxes when none).
@@ -111,6 +124,7 @@ public:
 
 private:
     void windowClosed();
+    void handDataEventsTo(TppDesignerWindow& window);
 
     TppCustomReport* report_ = nullptr;
     QStringList showComponents_;

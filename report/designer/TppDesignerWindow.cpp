@@ -1,14 +1,19 @@
 #include "TppDesignerWindow.h"
 
+#include "BandToggleCommand.h"
 #include "ClassRegistry.h"
 #include "DesignWorkspace.h"
 #include "DesignerController.h"
 #include "DesignerDialogs.h"
 #include "LanguageStringNumbers.h"
 #include "NewReportCommands.h"
+#include "PageSetupDialog.h"
 #include "PagewrightErrors.h"
 #include "PreviewPanels.h"
+#include "PrintToFileSetupDialog.h"
 #include "PropertyPanel.h"
+#include "RecentTemplates.h"
+#include "ReportDataDialog.h"
 #include "TextMeasurer.h"
 #include "TppBand.h"
 #include "TppCalc.h"
@@ -173,9 +178,10 @@ void TppDesignerWindow::buildMenus() {
     addCommand(fileMenu_, QStringLiteral("actSaveToFile"), QStringLiteral("Sa&ve to File..."),
                [this] { saveReportToFile(); });
     fileMenu_->addSeparator();
-    addCommand(fileMenu_, QStringLiteral("actPageSetup"), QStringLiteral("Page Set&up..."), {});
+    addCommand(fileMenu_, QStringLiteral("actPageSetup"), QStringLiteral("Page Set&up..."),
+               [this] { PageSetupDialog::edit(*controller_, dialogs_, this); });
     addCommand(fileMenu_, QStringLiteral("actPrintToFileSetup"), QStringLiteral("Print to &File Setup..."),
-               {});
+               [this] { PrintToFileSetupDialog::edit(*controller_, dialogs_, this); });
     addCommand(
         fileMenu_, QStringLiteral("actPrint"), QStringLiteral("&Print"), [this] { showPreviewPage(); },
         QKeySequence::Print);
@@ -235,10 +241,12 @@ void TppDesignerWindow::buildMenus() {
     display->setCheckable(true);
 
     QMenu* reportMenu = menuBar()->addMenu(QStringLiteral("&Report"));
-    for (const char* caption : {"Page Style", "&Title", "&Summary", "Header", "Footer", "&Data..."})
-        addCommand(reportMenu,
-                   QStringLiteral("actBand") + QString::fromLatin1(caption).remove(QLatin1Char('&')),
-                   QString::fromLatin1(caption), {});
+    for (const ToggledBand& band : toggledBands())
+        addCommand(reportMenu, QString::fromLatin1(band.objectName), QString::fromLatin1(band.caption),
+                   [this, type = band.bandType] { toggleReportBand(*controller_, type); })
+            ->setCheckable(true);
+    addCommand(reportMenu, QStringLiteral("actData"), QStringLiteral("&Data..."),
+               [this] { ReportDataDialog::edit(*controller_, dialogs_, this); });
     addCommand(reportMenu, QStringLiteral("actGroups"), QStringLiteral("&Groups..."),
                [this] { editGroups(); });
     addCommand(reportMenu, QStringLiteral("actOutline"), QStringLiteral("&Outline..."),
@@ -400,7 +408,7 @@ void TppDesignerWindow::rebuildRecentMenu() {
         entry->setObjectName(QStringLiteral("actRecent%1").arg(index));
         const QStringList fields = recent_.entries().at(index);
         connect(entry, &QAction::triggered, this, [this, fields] {
-            guarded([&] { openReport(fields.value(1)); });
+            guarded([&] { openRecent(fields); });
             updateActions();
         });
         recentActions_ << entry;
@@ -413,11 +421,23 @@ QString TppDesignerWindow::templateDisplayName() const {
 }
 
 void TppDesignerWindow::touchRecent() {
-    const QString file = ReportTemplate(report_).FileName();
-    if (file.isEmpty())
+    const QStringList entry = recentEntryOf(ReportTemplate(report_));
+    if (entry.isEmpty())
         return;
-    recent_.touch({QFileInfo(file).completeBaseName(), file});
+    recent_.touch(entry);
     rebuildRecentMenu();
+}
+
+bool TppDesignerWindow::openRecent(const QStringList& entry) {
+    if (!isDatabaseEntry(entry))
+        return openReport(entry.value(1));
+    if (!askSaveChanges())
+        return false;
+    loadDatabaseEntry(ReportTemplate(report_), entry, controller_->scope());
+    controller_->layoutReplaced();
+    touchRecent();
+    refresh();
+    return true;
 }
 
 bool TppDesignerWindow::askSaveChanges() {
@@ -467,6 +487,7 @@ bool TppDesignerWindow::openFromDatabase() {
         throw;
     }
     controller_->layoutReplaced();
+    touchRecent();
     refresh();
     return true;
 }
@@ -505,7 +526,8 @@ bool TppDesignerWindow::newReport(bool chooseWizard) {
         return false;
     // The wizard replaces the layout in place: nothing of the old one may
     // stay selected or undoable.
-    const WizardRun run = runReportWizard(wizard, report_, this, [this] { controller_->layoutReplaced(); });
+    const WizardRun run = runReportWizard(
+        wizard, report_, this, [this] { controller_->layoutReplaced(); }, wizardHooks);
     refresh();
     if (!run.finished)
         return false;
@@ -527,6 +549,7 @@ bool TppDesignerWindow::saveReport() {
         if (!reportTemplate.IsDatabaseReady(true) || reportTemplate.DatabaseSettings().Name().isEmpty())
             return saveReportAs();
         reportTemplate.SaveToDatabase();
+        touchRecent();
         updateActions();
         return true;
     }
@@ -557,6 +580,7 @@ bool TppDesignerWindow::saveReportAs(const QString& fileName) {
             reportTemplate.DatabaseSettings().SetName(previous);
             throw;
         }
+        touchRecent();
         updateActions();
         return true;
     }
@@ -646,6 +670,8 @@ void TppDesignerWindow::updateActions() {
     action(QStringLiteral("actSaveAs"))->setEnabled(allowSaveToFile_);
     action(QStringLiteral("actSaveToFile"))->setEnabled(allowSaveToFile_);
     action(QStringLiteral("actUnits%1").arg(int(report_.Units())))->setChecked(true);
+    for (const ToggledBand& band : toggledBands())
+        action(QString::fromLatin1(band.objectName))->setChecked(report_.GetBand(band.bandType) != nullptr);
     if (QAction* cache = action(QStringLiteral("actCachePages")))
         cache->setChecked(report_.CachePages());
     if (QAction* state = action(QStringLiteral("actCachePagesState")))

@@ -2,6 +2,7 @@
 
 #include "DesignerSettings.h"
 #include "FieldDrag.h"
+#include "NewReportCommands.h"
 #include "RecentReports.h"
 
 #include <QMainWindow>
@@ -81,6 +82,8 @@ public:
     // Replace the file commands when set: they answer whether they went through.
     std::function<bool()> onCustomOpenDoc;
     std::function<bool()> onCustomSaveDoc;
+    // What New and New Report hand the wizards in place of the report's own data.
+    WizardDataHooks wizardHooks;
 
     // The file commands, as the menu runs them; each answers whether it
     // went through (false when cancelled or refused).
@@ -129,6 +132,8 @@ private:
     void fieldsDropped(QPoint point, const QList<DraggedField>& fields);
     bool openFile(const QString& fileName);
     bool openFromDatabase();
+    // A recent entry: a file, or a database record (see RecentTemplates.h).
+    bool openRecent(const QStringList& entry);
     bool saveFile(const QString& fileName);
 
     TppCustomReport& report_;

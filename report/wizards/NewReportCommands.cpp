@@ -43,12 +43,18 @@ QString chooseNewReportWizard(QWidget* parent) {
 }
 
 WizardRun runReportWizard(const QString& className, TppCustomReport& report, QWidget* parent,
-                          const std::function<void()>& replacing) {
+                          const std::function<void()>& replacing, const WizardDataHooks& hooks) {
     const auto wizard = TppWizardRegistry::instance().Create(className);
     if (!wizard)
         return {};
     wizard->SetDialogParent(parent);
     connectWizardToReport(*wizard, report);
+    if (hooks.getDataNames)
+        wizard->OnGetDataNames = hooks.getDataNames;
+    if (hooks.getFields)
+        wizard->OnGetFields = hooks.getFields;
+    if (hooks.createReport)
+        wizard->OnCreateReport = hooks.createReport;
     const auto create = wizard->OnCreateReport;
     wizard->OnCreateReport = [&](const QString& dataName) {
         if (replacing)

@@ -2,7 +2,9 @@
 
 #include "TppWizard.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -16,6 +18,14 @@ QString newReportCaption();
 // first; the class name of the one chosen, empty on Cancel.
 QString chooseNewReportWizard(QWidget* parent);
 
+// What the application hands a report wizard in place of the report's own
+// pipelines and report; each hook left unset keeps the report's.
+struct WizardDataHooks {
+    std::function<QStringList()> getDataNames;
+    std::function<QList<TppWizardField>(const QString& dataName)> getFields;
+    std::function<TppCustomReport*(const QString& dataName)> createReport;
+};
+
 struct WizardRun {
     bool finished = false;
     TppWizardAfterAction afterAction = waDesign;
@@ -25,4 +35,4 @@ struct WizardRun {
 // once the user went through with it; `replacing` is called just before
 // (whoever shows the old layout lets go of it).
 WizardRun runReportWizard(const QString& className, TppCustomReport& report, QWidget* parent,
-                          const std::function<void()>& replacing = {});
+                          const std::function<void()>& replacing = {}, const WizardDataHooks& hooks = {});

@@ -1,0 +1,54 @@
+#include "PageSetupCommand.h"
+
+#include "BandToggleCommand.h"
+#include "ComponentNames.h"
+#include "DesignerController.h"
+#include "TppBand.h"
+#include "TppCustomReport.h"
+
+PageSetupCommand::PageSetupCommand(DesignerController& designer, PageLayout before, PageLayout after,
+                                   QStringList created)
+    : QUndoCommand(QStringLiteral("Page Setup")), designer_(designer), before_(std::move(before)),
+      after_(std::move(after)), created_(std::move(created)) {}
+
+PageLayout PageSetupCommand::layoutOf(const DesignerController& designer) {
+    return {designer.report().PrinterSetup(), designer.report().Columns()};
+}
+
+QStringList PageSetupCommand::apply(DesignerController& designer, const PageLayout& layout,
+                                    const QStringList& names) {
+    TppCustomReport& report = designer.report();
+    const QList<TppBand*> had = report.Bands();
+    report.PrinterSetup().Assign(layout.setup);
+    report.SetColumns(layout.columns);
+    QStringList created;
+    for (TppBand* band : report.Bands()) {
+        if (had.contains(band))
+            continue;
+        const QString name = names.value(created.size());
+        band->SetName(name.isEmpty() ? UniqueComponentName(&designer.scope(), ClassNameWithoutT(*band), band)
+                                     : name);
+        band->SetUserName(band->Name().mid(2));
+        created << band->Name();
+    }
+    designer.markModified();
+    designer.notifyChanged();
+    return created;
+}
+
+void PageSetupCommand::undo() {
+    // Column bands the columns brought go with them: one column has none.
+    for (const QString& name : created_)
+        if (auto* band = dynamic_cast<TppBand*>(designer_.findByName(name));
+            band && band->Report() == &designer_.report())
+            freeBand(designer_, band);
+    apply(designer_, before_);
+}
+
+void PageSetupCommand::redo() {
+    if (skipRedo_) {
+        skipRedo_ = false;
+        return;
+    }
+    apply(designer_, after_, created_);
+}
