@@ -68,13 +68,13 @@ void DesignerController::designReport(TppCustomReport& report) {
     emit changed();
 }
 
-void DesignerController::designReport(const QString& name) {
-    if (name.isEmpty() || name.compare(main_.Name(), Qt::CaseInsensitive) == 0) {
-        designReport(main_);
-        return;
-    }
-    if (auto* report = dynamic_cast<TppCustomReport*>(scope().FindComponent(name)))
-        designReport(*report);
+bool DesignerController::designReport(const QString& name) {
+    TppCustomReport* named = &main_;
+    if (!name.isEmpty() && name.compare(main_.Name(), Qt::CaseInsensitive) != 0)
+        named = dynamic_cast<TppCustomReport*>(scope().FindComponent(name));
+    if (named)
+        designReport(*named);
+    return named && named == &report();
 }
 
 void DesignerController::layoutReplaced() {
@@ -543,6 +543,7 @@ void DesignerController::deleteSelection() {
     StoredComponents stored = store(doomed);
     announceDestroyed(doomed);
     undeleteBuffer_ = stored;
+    undeleteReport_ = report().Name();
     undoStack_.push(new ComponentsCommand(*this, QStringLiteral("Delete"), std::move(stored),
                                           ComponentsCommand::Remove, false));
 }
@@ -558,6 +559,9 @@ void DesignerController::undelete() {
         return;
     StoredComponents stored = *undeleteBuffer_;
     undeleteBuffer_.reset();
+    // Nowhere to go when the report went with its subreport.
+    if (!designReport(undeleteReport_))
+        return;
     undoStack_.push(
         new ComponentsCommand(*this, QStringLiteral("Undelete"), stored, ComponentsCommand::Insert, false));
     QList<TppComponent*> restored;

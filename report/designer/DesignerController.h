@@ -74,8 +74,9 @@ public:
     // selection is cleared and reportChanged() tells the window.
     void designReport(TppCustomReport& report);
     // The report of that name (the main report for an empty one), designed
-    // when it exists; what the undo commands call first.
-    void designReport(const QString& name);
+    // when it exists; what the undo commands call first. False when there
+    // is no such report (its subreport was deleted).
+    bool designReport(const QString& name);
     // The report's layout was replaced (a load, an undo of a load): nothing
     // of the old layout may stay selected or on the undo stack.
     void layoutReplaced();
@@ -209,6 +210,9 @@ private:
     int dividerGrab_ = 0;
 
     std::optional<StoredComponents> undeleteBuffer_;
+    // The report the deleted components came from: Undelete puts them back
+    // there whichever report is designed by then.
+    QString undeleteReport_;
     // Repeated pastes of what was copied cascade by 8 pixels.
     QByteArray copied_;
     int pasteOffset_ = 0;

@@ -197,6 +197,19 @@ TEST_F(ReportTabsTest, SaveSubReportWritesTheChildAloneAndLoadSubReportReadsItBa
     EXPECT_EQ(designer().undoStack().count(), steps + 1);
 }
 
+TEST_F(ReportTabsTest, UndeleteOnAnotherTabPutsTheComponentsBackWhereTheyCameFrom) {
+    chooseTab(1);
+    designer().selection().selectOnly(inner);
+    emit designer().selectionChanged();
+    window->action("actDelete")->trigger();
+    chooseTab(0);
+    window->action("actUndelete")->trigger();
+    EXPECT_EQ(&designer().report(), child);
+    auto* back = dynamic_cast<TppComponent*>(form.FindComponent("ppLabel10"));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Band(), childDetail) << "not the main report's detail band";
+}
+
 TEST_F(ReportTabsTest, ClosingTheDataTreeWithItsOwnButtonUnticksShowData) {
     ASSERT_TRUE(window->action("actShowData")->isChecked());
     window->dataTree().close();
