@@ -208,6 +208,10 @@ TEST_F(ReportTabsTest, UndeleteOnAnotherTabPutsTheComponentsBackWhereTheyCameFro
     auto* back = dynamic_cast<TppComponent*>(form.FindComponent("ppLabel10"));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->Band(), childDetail) << "not the main report's detail band";
+
+    designer().layoutReplaced();
+    EXPECT_EQ(&designer().report(), report) << "a load takes the child reports with the old layout";
+    EXPECT_EQ(tabs().currentIndex(), 0);
 }
 
 TEST_F(ReportTabsTest, ClosingTheDataTreeWithItsOwnButtonUnticksShowData) {
