@@ -116,6 +116,7 @@ void BandToggleCommand::remove() {
 }
 
 void BandToggleCommand::undo() {
+    madeIn_.enter(designer_);
     if (adding_)
         remove();
     else
@@ -127,6 +128,7 @@ void BandToggleCommand::redo() {
         skipRedo_ = false;
         return;
     }
+    madeIn_.enter(designer_);
     if (adding_)
         insert();
     else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignerCommands.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QUndoCommand>
@@ -39,6 +41,7 @@ private:
     void remove();
 
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     QString band_;
     QByteArray stream_;
     bool adding_;

@@ -6,18 +6,23 @@
 #include "PropertyInfo.h"
 #include "TppBand.h"
 #include "TppComponent.h"
+#include "TppCustomReport.h"
+
+MadeInReport::MadeInReport(const DesignerController& designer) : report_(designer.report().Name()) {}
 
 PlacementCommand::PlacementCommand(DesignerController& designer, const QString& text,
                                    QList<ComponentPlacement> before, QList<ComponentPlacement> after)
     : QUndoCommand(text), designer_(designer), before_(std::move(before)), after_(std::move(after)) {}
 
 void PlacementCommand::undo() {
+    madeIn_.enter(designer_);
     for (const ComponentPlacement& placement : before_)
         designer_.applyPlacement(placement);
     designer_.notifyChanged();
 }
 
 void PlacementCommand::redo() {
+    madeIn_.enter(designer_);
     for (const ComponentPlacement& placement : after_)
         designer_.applyPlacement(placement);
     designer_.notifyChanged();
@@ -40,6 +45,7 @@ BandHeightCommand::BandHeightCommand(DesignerController& designer, TppBand& band
       placementsBefore_(placementsOf(designer, band)) {}
 
 void BandHeightCommand::undo() {
+    madeIn_.enter(designer_);
     if (TppBand* band = designer_.findBand(band_, bandType_)) {
         band->SetmmHeight(before_);
         for (const ComponentPlacement& placement : placementsBefore_)
@@ -49,6 +55,7 @@ void BandHeightCommand::undo() {
 }
 
 void BandHeightCommand::redo() {
+    madeIn_.enter(designer_);
     if (TppBand* band = designer_.findBand(band_, bandType_)) {
         band->SetmmHeight(after_);
         if (!done_) {
@@ -68,6 +75,7 @@ ComponentsCommand::ComponentsCommand(DesignerController& designer, const QString
       skipRedo_(alreadyDone) {}
 
 void ComponentsCommand::undo() {
+    madeIn_.enter(designer_);
     if (direction_ == Insert)
         designer_.free(stored_);
     else
@@ -76,6 +84,7 @@ void ComponentsCommand::undo() {
 }
 
 void ComponentsCommand::redo() {
+    madeIn_.enter(designer_);
     if (skipRedo_) {
         skipRedo_ = false;
         return;
@@ -169,10 +178,12 @@ void PropertyCommand::set(const QVariant& value) {
 }
 
 void PropertyCommand::undo() {
+    madeIn_.enter(designer_);
     set(before_);
 }
 
 void PropertyCommand::redo() {
+    madeIn_.enter(designer_);
     if (skipRedo_) {
         skipRedo_ = false;
         designer_.notifyChanged();
@@ -199,6 +210,7 @@ ZOrderCommand::ZOrderCommand(DesignerController& designer, const QString& text,
 }
 
 void ZOrderCommand::redo() {
+    madeIn_.enter(designer_);
     for (const QString& name : names_)
         if (auto* component = dynamic_cast<TppComponent*>(designer_.findByName(name))) {
             if (toFront_)
@@ -210,6 +222,7 @@ void ZOrderCommand::redo() {
 }
 
 void ZOrderCommand::undo() {
+    madeIn_.enter(designer_);
     // Each holder's whole order as it was: placing its objects at 0, 1, …
     // in turn rebuilds it whatever the moves did.
     for (const QStringList& order : orders_)

@@ -9,6 +9,18 @@
 // rather than hold them: a delete and its undo free and read back the
 // components, so only the names stay the same.
 
+// The report a command was made in, the main one or a child report. Undo
+// and redo design it again first: the command's bands are looked up in it,
+// and the user sees the edit undone where it was made.
+class MadeInReport {
+public:
+    explicit MadeInReport(const DesignerController& designer);
+    void enter(DesignerController& designer) const { designer.designReport(report_); }
+
+private:
+    QString report_;
+};
+
 // Moves, resizes, nudges: each component back to or on to its placement.
 class PlacementCommand : public QUndoCommand {
 public:
@@ -19,6 +31,7 @@ public:
 
 private:
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     QList<ComponentPlacement> before_;
     QList<ComponentPlacement> after_;
 };
@@ -33,6 +46,7 @@ public:
 
 private:
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     QString band_;
     int bandType_;
     int before_;
@@ -54,6 +68,7 @@ public:
 
 private:
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     StoredComponents stored_;
     Direction direction_;
     bool skipRedo_;
@@ -78,6 +93,7 @@ private:
     void set(const QVariant& value);
 
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     QString object_;
     QString path_;
     QVariant before_;
@@ -95,6 +111,7 @@ public:
 
 private:
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     QStringList names_;
     QList<QStringList> orders_;
     bool toFront_;

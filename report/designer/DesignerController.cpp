@@ -6,11 +6,14 @@
 #include "ComponentWriter.h"
 #include "DesignerCommands.h"
 #include "PagewrightErrors.h"
+#include "SubReportTemplates.h"
 #include "TppBand.h"
+#include "TppChildReport.h"
 #include "TppComponent.h"
 #include "TppComponentHolder.h"
 #include "TppCustomReport.h"
 #include "TppPageDef.h"
+#include "TppSubReport.h"
 #include "Units.h"
 
 #include <algorithm>
@@ -37,14 +40,46 @@ bool touches(const QRect& a, const PixelBox& b) {
 } // namespace
 
 DesignerController::DesignerController(TppCustomReport& report, QObject* parent)
-    : QObject(parent), report_(report) {}
+    : QObject(parent), main_(report) {}
 
 DesignerController::~DesignerController() {
     // The commands name objects of the report; none may run once we are gone.
     undoStack_.clear();
 }
 
+TppCustomReport& DesignerController::report() const {
+    TppCustomReport* child = child_.get();
+    return child ? *child : main_;
+}
+
+void DesignerController::designReport(TppCustomReport& report) {
+    if (&report == &this->report())
+        return;
+    // Only the main report and the child reports inside it are designed here.
+    auto* child = dynamic_cast<TppChildReport*>(&report);
+    if (&report != &main_ && (!child || child->MainReport() != &main_))
+        return;
+    tool_ = Tool::Idle;
+    tracked_.clear();
+    start_.clear();
+    child_.reset(&report == &main_ ? nullptr : &report);
+    selectionDidChange(selection_.clear());
+    emit reportChanged();
+    emit changed();
+}
+
+bool DesignerController::designReport(const QString& name) {
+    TppCustomReport* named = &main_;
+    if (!name.isEmpty() && name.compare(main_.Name(), Qt::CaseInsensitive) != 0)
+        named = dynamic_cast<TppCustomReport*>(scope().FindComponent(name));
+    if (named)
+        designReport(*named);
+    return named && named == &report();
+}
+
 void DesignerController::layoutReplaced() {
+    // The child reports go with the old layout.
+    designReport(main_);
     tool_ = Tool::Idle;
     tracked_.clear();
     undoStack_.clear();
@@ -65,18 +100,18 @@ int DesignerController::toMM(int pixels, bool vertical) {
 
 WorkspaceLayout DesignerController::layout() const {
     QList<int> heights;
-    for (const TppBand* band : report_.Bands())
+    for (const TppBand* band : report().Bands())
         heights << toPixels(band->mmHeight(), true);
     return WorkspaceLayout(heights);
 }
 
 int DesignerController::workspaceWidth() const {
-    const TppPageDef& page = report_.PageDef();
+    const TppPageDef& page = report().PageDef();
     return toPixels(page.mmWidth - page.mmMarginLeft - page.mmMarginRight, false) + 1;
 }
 
 int DesignerController::bandIndex(const TppBand* band) const {
-    return int(report_.Bands().indexOf(const_cast<TppBand*>(band)));
+    return int(report().Bands().indexOf(const_cast<TppBand*>(band)));
 }
 
 PixelBox DesignerController::boxOf(const TppComponent& component) const {
@@ -89,13 +124,13 @@ PixelBox DesignerController::boxOf(const TppComponent& component) const {
 
 QList<TppComponent*> DesignerController::allComponents() const {
     QList<TppComponent*> all;
-    for (const TppBand* band : report_.Bands())
+    for (const TppBand* band : report().Bands())
         all << band->Objects();
     return all;
 }
 
 TppComponent* DesignerController::componentAt(QPoint point) const {
-    const QList<TppBand*>& bands = report_.Bands();
+    const QList<TppBand*>& bands = report().Bands();
     for (qsizetype band = bands.size() - 1; band >= 0; --band) {
         const QList<TppComponent*>& objects = bands.at(band)->Objects();
         for (qsizetype index = objects.size() - 1; index >= 0; --index)
@@ -119,7 +154,7 @@ TppComponent* DesignerController::regionAt(const TppBand& band, QPoint point,
 
 TppBand* DesignerController::bandAt(int y) const {
     const int band = layout().bandAt(y);
-    return band >= 0 ? report_.Band(band) : nullptr;
+    return band >= 0 ? report().Band(band) : nullptr;
 }
 
 void DesignerController::setPaletteClass(const QString& className) {
@@ -243,7 +278,7 @@ void DesignerController::mouseMove(QPoint point) {
         }
         case Tool::Divider: {
             const WorkspaceLayout bands = layout();
-            const TppBand* band = report_.Band(dividerBand_);
+            const TppBand* band = report().Band(dividerBand_);
             if (!band)
                 return;
             int lowest = bands.areaTop(dividerBand_);
@@ -254,7 +289,7 @@ void DesignerController::mouseMove(QPoint point) {
             emit statusTextChanged(QStringLiteral("%1: %2").arg(
                 band->Caption().isEmpty() ? band->className() : band->Caption(),
                 QString::number(UnitsFromMM(toMM(dividerTop_ - bands.areaTop(dividerBand_), true),
-                                            report_.Units(), Axis::Vertical))));
+                                            report().Units(), Axis::Vertical))));
             break;
         }
         default:
@@ -322,7 +357,7 @@ void DesignerController::finishDrag() {
         TppComponent& component = *selected.at(index);
         ComponentPlacement placement = placementOf(component);
         before << placement;
-        TppBand* target = report_.Band(band);
+        TppBand* target = report().Band(band);
         placement.band = target->Name();
         // A length that did not change in pixels keeps its exact stored value.
         if (to.left != from.left)
@@ -351,7 +386,7 @@ void DesignerController::finishResize() {
         return;
     ComponentPlacement before = placementOf(*component);
     ComponentPlacement after = before;
-    TppBand* target = report_.Band(band);
+    TppBand* target = report().Band(band);
     after.band = target->Name();
     if (to.left != from.left)
         after.left = toMM(to.left, false);
@@ -365,7 +400,7 @@ void DesignerController::finishResize() {
 }
 
 void DesignerController::finishDivider() {
-    TppBand* band = report_.Band(dividerBand_);
+    TppBand* band = report().Band(dividerBand_);
     if (!band)
         return;
     const int pixels = dividerTop_ - layout().areaTop(dividerBand_);
@@ -445,7 +480,7 @@ TppComponent* DesignerController::createComponent(const QString& className, QPoi
     // Below the last band there is nothing to put a component in.
     if (bandNumber < 0)
         return nullptr;
-    TppBand* band = report_.Band(bandNumber);
+    TppBand* band = report().Band(bandNumber);
     selectionDidChange(selection_.clear());
     std::unique_ptr<Persistent> made(info->create(&scope()));
     auto* component = dynamic_cast<TppComponent*>(made.get());
@@ -471,6 +506,8 @@ TppComponent* DesignerController::createComponent(const QString& className, QPoi
         component->SetDataPipeline(band->DataPipeline());
     if (TppComponent* region = regionAt(*band, point, component))
         component->SetRegion(region);
+    if (auto* subReport = dynamic_cast<TppSubReport*>(component))
+        createChildReport(*subReport);
     if (onCreateComponent)
         onCreateComponent(component);
     if (onValidateComponent && !onValidateComponent(component))
@@ -506,6 +543,7 @@ void DesignerController::deleteSelection() {
     StoredComponents stored = store(doomed);
     announceDestroyed(doomed);
     undeleteBuffer_ = stored;
+    undeleteReport_ = report().Name();
     undoStack_.push(new ComponentsCommand(*this, QStringLiteral("Delete"), std::move(stored),
                                           ComponentsCommand::Remove, false));
 }
@@ -521,6 +559,9 @@ void DesignerController::undelete() {
         return;
     StoredComponents stored = *undeleteBuffer_;
     undeleteBuffer_.reset();
+    // Nowhere to go when the report went with its subreport.
+    if (!designReport(undeleteReport_))
+        return;
     undoStack_.push(
         new ComponentsCommand(*this, QStringLiteral("Undelete"), stored, ComponentsCommand::Insert, false));
     QList<TppComponent*> restored;
@@ -555,7 +596,7 @@ void DesignerController::cutSelection() {
 }
 
 QList<TppComponent*> DesignerController::paste(const QByteArray& data) {
-    if (data.isEmpty() || report_.Bands().isEmpty())
+    if (data.isEmpty() || report().Bands().isEmpty())
         return {};
     ReadResult read;
     try {
@@ -577,9 +618,9 @@ QList<TppComponent*> DesignerController::paste(const QByteArray& data) {
     // 8 pixels on from the last one, so repeated pastes cascade.
     {
         TppComponent* first = pasted.first();
-        TppBand* band = report_.GetBand(first->BandType(), std::max(0, first->GroupNo()));
+        TppBand* band = report().GetBand(first->BandType(), std::max(0, first->GroupNo()));
         if (!band)
-            band = report_.Band(0);
+            band = report().Band(0);
         bool taken = false;
         for (const TppComponent* other : band->Objects())
             taken = taken || (!pasted.contains(const_cast<TppComponent*>(other)) &&
@@ -588,9 +629,9 @@ QList<TppComponent*> DesignerController::paste(const QByteArray& data) {
         pasteOffset_ = taken ? pasteOffset_ + 8 : 0;
     }
     for (TppComponent* component : pasted) {
-        TppBand* band = report_.GetBand(component->BandType(), std::max(0, component->GroupNo()));
+        TppBand* band = report().GetBand(component->BandType(), std::max(0, component->GroupNo()));
         if (!band)
-            band = report_.Band(0);
+            band = report().Band(0);
         const int bandNumber = bandIndex(band);
         const int width = std::max(1, toPixels(component->mmWidth(), false));
         const int height = std::max(1, toPixels(component->mmHeight(), true));
@@ -656,6 +697,11 @@ void DesignerController::selectAll() {
     emit changed();
 }
 
+void DesignerController::clearSelection() {
+    selectionDidChange(selection_.clear());
+    emit changed();
+}
+
 void DesignerController::setBandHeight(TppBand& band, int mmHeight) {
     if (mmHeight == band.mmHeight())
         return;
@@ -686,23 +732,26 @@ void DesignerController::announceAssigned(TppComponent* component) {
 }
 
 OwnedComponent& DesignerController::scope() const {
-    return report_.Owner() ? *report_.Owner() : static_cast<OwnedComponent&>(report_);
+    // Child reports and everything in them belong to the main report's owner.
+    return main_.Owner() ? *main_.Owner() : static_cast<OwnedComponent&>(main_);
 }
 
 OwnedComponent* DesignerController::findByName(const QString& name) const {
     if (name.isEmpty())
         return nullptr;
-    if (name.compare(report_.Name(), Qt::CaseInsensitive) == 0)
-        return &report_;
+    // A report without owner is not among the components it scopes.
+    for (TppCustomReport* candidate : {&report(), &main_})
+        if (name.compare(candidate->Name(), Qt::CaseInsensitive) == 0)
+            return candidate;
     return scope().FindComponent(name);
 }
 
 TppBand* DesignerController::findBand(const QString& name, int bandType) const {
-    if (auto* band = dynamic_cast<TppBand*>(findByName(name)); band && band->Report() == &report_)
+    if (auto* band = dynamic_cast<TppBand*>(findByName(name)); band && band->Report() == &report())
         return band;
-    if (TppBand* band = report_.GetBand(bandType))
+    if (TppBand* band = report().GetBand(bandType))
         return band;
-    return report_.Band(0);
+    return report().Band(0);
 }
 
 ComponentPlacement DesignerController::placementOf(const TppComponent& component) const {
@@ -805,11 +854,12 @@ void DesignerController::notifyChanged() {
 }
 
 void DesignerController::markModified() {
-    report_.SetModified(true);
+    // A child report is saved as part of the main report.
+    main_.SetModified(true);
 }
 
 QString DesignerController::boxText(const PixelBox& box) const {
-    const TppUnitType units = report_.Units();
+    const TppUnitType units = report().Units();
     auto value = [units](int pixels, bool vertical) {
         const float v =
             UnitsFromMM(toMM(pixels, vertical), units, vertical ? Axis::Vertical : Axis::Horizontal);

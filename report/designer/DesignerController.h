@@ -2,6 +2,7 @@
 
 #include "DesignerGeometry.h"
 #include "DesignerSelection.h"
+#include "WeakReference.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -53,6 +54,11 @@ struct StoredComponents {
 // report's bands and components in screen pixels, the selection, the mouse
 // and keyboard tools, and every edit as a command on one undo stack. The
 // workspace widget paints what this says and hands it its input.
+//
+// It designs one report at a time: the main report or the child report of
+// one of its subreports. All of them share the one undo stack; each command
+// remembers the report it was made in and designs that one again before it
+// undoes or redoes, so every edit stays undoable whichever report is shown.
 class DesignerController : public QObject {
     Q_OBJECT
 public:
@@ -61,7 +67,16 @@ public:
     explicit DesignerController(TppCustomReport& report, QObject* parent = nullptr);
     ~DesignerController() override;
 
-    TppCustomReport& report() const { return report_; }
+    // The report designed now, and the one the designer was opened on.
+    TppCustomReport& report() const;
+    TppCustomReport& mainReport() const { return main_; }
+    // Designs another report of the main one (a child report); the
+    // selection is cleared and reportChanged() tells the window.
+    void designReport(TppCustomReport& report);
+    // The report of that name (the main report for an empty one), designed
+    // when it exists; what the undo commands call first. False when there
+    // is no such report (its subreport was deleted).
+    bool designReport(const QString& name);
     // The report's layout was replaced (a load, an undo of a load): nothing
     // of the old layout may stay selected or on the undo stack.
     void layoutReplaced();
@@ -135,6 +150,7 @@ public:
     void bringToFront();
     void sendToBack();
     void selectAll();
+    void clearSelection();
     void nudge(int dx, int dy, int dw, int dh);
     // The band's new height in thousandths of a millimetre.
     void setBandHeight(TppBand& band, int mmHeight);
@@ -159,6 +175,8 @@ public:
 
 signals:
     void changed();
+    // Another report is designed now.
+    void reportChanged();
     void selectionChanged();
     void statusTextChanged(const QString& text);
 
@@ -177,7 +195,10 @@ private:
     static bool isDataAware(const TppComponent& component);
     void announceAssigned(TppComponent* component);
 
-    TppCustomReport& report_;
+    TppCustomReport& main_;
+    // The child report designed, none for the main report; read as none
+    // once that child is freed.
+    WeakReference<TppCustomReport> child_;
     QUndoStack undoStack_;
     DesignerSelection selection_;
     QString paletteClass_;
@@ -195,6 +216,9 @@ private:
     int dividerGrab_ = 0;
 
     std::optional<StoredComponents> undeleteBuffer_;
+    // The report the deleted components came from: Undelete puts them back
+    // there whichever report is designed by then.
+    QString undeleteReport_;
     // Repeated pastes of what was copied cascade by 8 pixels.
     QByteArray copied_;
     int pasteOffset_ = 0;

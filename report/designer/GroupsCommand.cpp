@@ -190,10 +190,12 @@ void GroupsCommand::restore(const QList<TppGroupOptions>& state, const QByteArra
 }
 
 void GroupsCommand::undo() {
+    madeIn_.enter(designer_);
     restore(before_, removed_);
 }
 
 void GroupsCommand::redo() {
+    madeIn_.enter(designer_);
     if (skipRedo_) {
         skipRedo_ = false;
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignerCommands.h"
 #include "TppGroupOptions.h"
 
 #include <QByteArray>
@@ -29,6 +30,7 @@ private:
     void restore(const QList<TppGroupOptions>& state, const QByteArray& missing);
 
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     QList<TppGroupOptions> before_;
     QByteArray removed_;
     QList<TppGroupOptions> after_;

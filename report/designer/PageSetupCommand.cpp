@@ -37,6 +37,7 @@ QStringList PageSetupCommand::apply(DesignerController& designer, const PageLayo
 }
 
 void PageSetupCommand::undo() {
+    madeIn_.enter(designer_);
     // Column bands the columns brought go with them: one column has none.
     for (const QString& name : created_)
         if (auto* band = dynamic_cast<TppBand*>(designer_.findByName(name));
@@ -50,5 +51,6 @@ void PageSetupCommand::redo() {
         skipRedo_ = false;
         return;
     }
+    madeIn_.enter(designer_);
     apply(designer_, after_, created_);
 }

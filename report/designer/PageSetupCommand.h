@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignerCommands.h"
+
 #include "TppPrinterSetup.h"
 
 #include <QStringList>
@@ -34,6 +36,7 @@ public:
 
 private:
     DesignerController& designer_;
+    MadeInReport madeIn_{designer_};
     PageLayout before_;
     PageLayout after_;
     QStringList created_;

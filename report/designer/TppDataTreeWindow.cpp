@@ -5,6 +5,7 @@
 #include "TppDataPipeline.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QFormLayout>
@@ -118,6 +119,12 @@ QWidget* TppDataTreeWindow::buildLayoutPage() {
     connect(labelFont_, &QPushButton::clicked, this, [this] { chooseFont(manager_.labelFont); });
     connect(fieldFont_, &QPushButton::clicked, this, [this] { chooseFont(manager_.fieldFont); });
     return page;
+}
+
+void TppDataTreeWindow::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }
 
 void TppDataTreeWindow::refresh() {

@@ -31,6 +31,13 @@ public:
     QPushButton& labelFontButton() const { return *labelFont_; }
     QPushButton& fieldFontButton() const { return *fieldFont_; }
 
+signals:
+    // The user closed the tree with its own close button.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QWidget* buildDataPage();
     QWidget* buildLayoutPage();

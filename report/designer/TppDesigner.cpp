@@ -110,6 +110,18 @@ std::unique_ptr<DesignerSettingsStore> TppDesigner::CreateSettingsStore() const 
     return createSettingsStore(IniStorageType, IniStorageName, folder);
 }
 
+namespace {
+
+void handReportTabs(TppDesigner& designer, TppDesignerWindow& window) {
+    window.setTabsVisible(designer.TabsVisible);
+    window.onReportSelected = [&designer](TppCustomReport* report) {
+        if (designer.OnReportSelected)
+            designer.OnReportSelected(report);
+    };
+}
+
+} // namespace
+
 TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
     if (window_)
         throw EDesignError(
@@ -179,6 +191,7 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
         if (OnTabChanged)
             OnTabChanged(page);
     };
+    handReportTabs(*this, *window);
     if (OnCustomOpenDoc)
         window->onCustomOpenDoc = [this] { return OnCustomOpenDoc(); };
     if (OnCustomSaveDoc)

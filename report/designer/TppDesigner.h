@@ -92,6 +92,8 @@ public:
     // Before and after the design (0) or preview (1) page is shown.
     std::function<void(int page)> OnTabChange;
     std::function<void(int page)> OnTabChanged;
+    // A report tab was chosen: the main report or a subreport's child report.
+    std::function<void(TppCustomReport* report)> OnReportSelected;
     // Replace Open and Save; they answer whether they went through.
     std::function<bool()> OnCustomOpenDoc;
     std::function<bool()> OnCustomSaveDoc;

@@ -14,6 +14,8 @@
 #include "PropertyPanel.h"
 #include "RecentTemplates.h"
 #include "ReportDataDialog.h"
+#include "ReportTabs.h"
+#include "SubReportTemplates.h"
 #include "TextMeasurer.h"
 #include "TppBand.h"
 #include "TppCalc.h"
@@ -76,6 +78,8 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
     palette_ = new QToolBar(QStringLiteral("Components"), design);
     palette_->setObjectName(QStringLiteral("ComponentPalette"));
     designLayout->addWidget(palette_);
+    reportTabs_ = new ReportTabs(*controller_, design);
+    designLayout->addWidget(reportTabs_);
     auto* splitter = new QSplitter(design);
     scroll_ = new QScrollArea(splitter);
     scroll_->setBackgroundRole(QPalette::Dark);
@@ -113,6 +117,9 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
         updateActions();
     });
     connect(pages_, &QTabWidget::currentChanged, this, &TppDesignerWindow::pageChanged);
+    connect(reportTabs_, &ReportTabs::reportSelected, this, &TppDesignerWindow::reportSelected);
+    // The tree's own close button is View > Show Data turned off.
+    connect(dataTree_, &TppDataTreeWindow::closed, this, [this] { setDataTreeVisible(false); });
     selectionChanged();
     updateActions();
 }
@@ -171,8 +178,10 @@ void TppDesignerWindow::buildMenus() {
     addCommand(fileMenu_, QStringLiteral("actSaveAs"), QStringLiteral("Save &As..."),
                [this] { saveReportAs(); });
     fileMenu_->addSeparator();
-    addCommand(fileMenu_, QStringLiteral("actLoadSubReport"), QStringLiteral("&Load SubReport..."), {});
-    addCommand(fileMenu_, QStringLiteral("actSaveSubReport"), QStringLiteral("S&ave SubReport..."), {});
+    addCommand(fileMenu_, QStringLiteral("actLoadSubReport"), QStringLiteral("&Load SubReport..."),
+               [this] { loadSubReport(*controller_, dialogs_); });
+    addCommand(fileMenu_, QStringLiteral("actSaveSubReport"), QStringLiteral("S&ave SubReport..."),
+               [this] { saveSubReport(*controller_, dialogs_); });
     addCommand(fileMenu_, QStringLiteral("actLoadFromFile"), QStringLiteral("Loa&d From File..."),
                [this] { openReportFromFile(); });
     addCommand(fileMenu_, QStringLiteral("actSaveToFile"), QStringLiteral("Sa&ve to File..."),
@@ -443,8 +452,11 @@ bool TppDesignerWindow::openRecent(const QStringList& entry) {
 bool TppDesignerWindow::askSaveChanges() {
     if (!report_.Modified())
         return true;
-    const auto answer = dialogs_.askYesNoCancel(
-        QStringLiteral("Save changes to %1 ?").arg(QFileInfo(templateDisplayName()).fileName()));
+    QString name = QFileInfo(templateDisplayName()).fileName();
+    // On a subreport's tab the prompt says which part is shown.
+    if (designedChildReport(*controller_))
+        name = reportTabs_->tabText(reportTabs_->currentIndex()) + QStringLiteral(": ") + name;
+    const auto answer = dialogs_.askYesNoCancel(QStringLiteral("Save changes to %1 ?").arg(name));
     if (answer == DesignerDialogs::Answer::Cancel)
         return false;
     if (answer == DesignerDialogs::Answer::Yes)
@@ -650,7 +662,7 @@ void TppDesignerWindow::selectionChanged() {
     if (QAction* tool = paletteAction(controller_->paletteClass()))
         tool->setChecked(true);
     TppComponent* primary = controller_->selection().primary();
-    properties_->setObject(primary ? static_cast<OwnedComponent*>(primary) : &report_);
+    properties_->setObject(primary ? static_cast<OwnedComponent*>(primary) : &controller_->report());
     if (onSelectionChanged)
         onSelectionChanged(primary);
     updateActions();
@@ -669,6 +681,9 @@ void TppDesignerWindow::updateActions() {
         action(QString::fromLatin1(name))->setEnabled(selected);
     action(QStringLiteral("actSaveAs"))->setEnabled(allowSaveToFile_);
     action(QStringLiteral("actSaveToFile"))->setEnabled(allowSaveToFile_);
+    const bool childTab = designedChildReport(*controller_) != nullptr;
+    action(QStringLiteral("actLoadSubReport"))->setEnabled(childTab);
+    action(QStringLiteral("actSaveSubReport"))->setEnabled(childTab && allowSaveToFile_);
     action(QStringLiteral("actUnits%1").arg(int(report_.Units())))->setChecked(true);
     for (const ToggledBand& band : toggledBands())
         action(QString::fromLatin1(band.objectName))->setChecked(report_.GetBand(band.bandType) != nullptr);
@@ -757,6 +772,17 @@ void TppDesignerWindow::refresh() {
     workspace_->layoutChanged();
     properties_->refresh();
     updateActions();
+}
+
+void TppDesignerWindow::setTabsVisible(bool visible) {
+    reportTabs_->setVisible(visible);
+}
+
+void TppDesignerWindow::reportSelected(TppCustomReport* report) {
+    selectionChanged();
+    refresh();
+    if (onReportSelected)
+        guarded([&] { onReportSelected(report); });
 }
 
 void TppDesignerWindow::showDesignPage() {

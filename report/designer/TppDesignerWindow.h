@@ -20,6 +20,7 @@ class QMenu;
 class QScrollArea;
 class QTabWidget;
 class QToolBar;
+class ReportTabs;
 class TextMeasurer;
 class TppComponent;
 class TppCustomPreview;
@@ -43,6 +44,9 @@ public:
     QTabWidget& pages() const { return *pages_; }
     QLabel& statusText() const { return *status_; }
     TppDataTreeWindow& dataTree() const { return *dataTree_; }
+    // The main report's tab and one for each child report, above the workspace.
+    ReportTabs& reportTabs() const { return *reportTabs_; }
+    void setTabsVisible(bool visible);
     // What sizes the labels and fields of a drop (the screen's fonts unless a test says otherwise).
     void setTextMeasurer(const TextMeasurer& measurer) { measurer_ = &measurer; }
     // The group dialog, modal; true when its OK went through.
@@ -75,6 +79,8 @@ public:
     // Before and after the design or preview page is shown; 0 design, 1 preview.
     std::function<void(int)> onTabChange;
     std::function<void(int)> onTabChanged;
+    // After a report tab was chosen and its report is designed.
+    std::function<void(TppCustomReport*)> onReportSelected;
     // "Help Topics" and F1: the help file and whether help is on, which the handler may change.
     std::function<void(QString&, bool&)> onHelp;
     QString helpFile;
@@ -121,6 +127,7 @@ private:
     void updateActions();
     void selectionChanged();
     void pageChanged(int index);
+    void reportSelected(TppCustomReport* report);
     void showPage(int index);
     bool guarded(const std::function<void()>& action);
     void clipboardCopy(bool cut);
@@ -142,6 +149,7 @@ private:
     QTabWidget* pages_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     DesignWorkspace* workspace_ = nullptr;
+    ReportTabs* reportTabs_ = nullptr;
     PropertyPanel* properties_ = nullptr;
     TppDataTreeWindow* dataTree_ = nullptr;
     const TextMeasurer* measurer_ = nullptr;
