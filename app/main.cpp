@@ -1,5 +1,6 @@
 #include "AutoSearchForms.h"
 #include "BarCodeClasses.h"
+#include "DesignerClasses.h"
 #include "EngineClasses.h"
 #include "ExportCommand.h"
 #include "HeadlessPlatform.h"
@@ -94,6 +95,7 @@ int runWindow(int argc, char** argv) {
     registerPrintDialogs(&prompter);
     registerAutoSearchDialog();
     registerReportWizards();
+    registerDesignerClasses();
     WindowReportActions reports(prompter, settings, clock);
     MainWindowServices services;
     services.prompter = &prompter;

@@ -1,13 +1,16 @@
 #include "TppDesigner.h"
 
+#include "ClassBuilder.h"
 #include "DesignerController.h"
 #include "DesignerDialogs.h"
+#include "EnumerationNames.h"
 #include "PagewrightErrors.h"
 #include "PropertyPanel.h"
 #include "TppComponent.h"
 #include "TppCustomReport.h"
 #include "TppDesignerWindow.h"
 #include "TppNotifyOperation.h"
+#include "WindowStates.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,6 +26,73 @@ const QStringList& showComponentNames() {
         QStringLiteral("scDBTeeChart"),     QStringLiteral("scRegion"),   QStringLiteral("scSubReport"),
         QStringLiteral("scSystemVariable"), QStringLiteral("scVariable")};
     return names;
+}
+
+namespace {
+
+// ShowComponents as a set: bit i stands for showComponentNames()[i].
+unsigned shownSet(const TppDesigner& designer) {
+    unsigned set = 0;
+    const QStringList& names = showComponentNames();
+    for (int index = 0; index < names.size(); ++index)
+        if (designer.ShowComponents().contains(names.at(index)))
+            set |= 1u << index;
+    return set;
+}
+
+void setShownSet(TppDesigner& designer, unsigned set) {
+    QStringList shown;
+    const QStringList& names = showComponentNames();
+    for (int index = 0; index < names.size(); ++index)
+        if (set & (1u << index))
+            shown << names.at(index);
+    designer.SetShowComponents(shown);
+}
+
+} // namespace
+
+const ClassInfo& TppDesigner::staticClassInfo() {
+    static const ClassInfo info =
+        describeClass<TppDesigner>("TppDesigner", &TppCommunicator::staticClassInfo(), [](auto& c) {
+            using D = TppDesigner;
+            c.property("AllowDataSettingsChange", &D::AllowDataSettingsChange, &D::SetAllowDataSettingsChange)
+                .withDefault(false);
+            c.property("AllowSaveToFile", &D::AllowSaveToFile, &D::SetAllowSaveToFile).withDefault(true);
+            c.property("Caption", &D::Caption, &D::SetCaption).startsAs(QStringLiteral("Pagewright"));
+            c.property("EnableHelp", &D::EnableHelp, &D::SetEnableHelp).withDefault(true);
+            c.property("HelpFile", &D::HelpFile, &D::SetHelpFile);
+            c.property("IniStorageName", &D::IniStorageName, &D::SetIniStorageName)
+                .startsAs(QStringLiteral("($WINSYS)\\Pwright.ini"));
+            c.property("IniStorageType", &D::IniStorageType, &D::SetIniStorageType)
+                .startsAs(QStringLiteral("IniFile"));
+            c.property("Position", &D::Position, &D::SetPosition)
+                .names({"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+                        "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"})
+                .withDefault(poScreenCenter);
+            c.property("RAPInterface", &D::RAPInterface, &D::SetRAPInterface)
+                .names({"riDialog", "riNotebookTab"})
+                .withDefault(riDialog | riNotebookTab);
+            c.property("RAPOptions", &D::RAPOptions, &D::SetRAPOptions)
+                .names({"roViewVariables", "roEditVariables", "roViewEvents", "roEditEvents", "roViewGlobals",
+                        "roEditGlobals"})
+                .withDefault(63u);
+            c.reference("Report", &D::Report, &D::SetReport);
+            c.property("ShowComponents", &shownSet, &setShownSet)
+                .names(showComponentNames())
+                .withDefault((1u << showComponentNames().size()) - 1);
+            c.property("ShowData", &D::ShowData, &D::SetShowData).withDefault(true);
+            c.property("TabsVisible", &D::TabsVisible, &D::SetTabsVisible).withDefault(true);
+            c.property("Visible", &D::Visible, &D::SetVisible).withDefault(true);
+            c.property("WindowHeight", &D::WindowHeight, &D::SetWindowHeight).withDefault(400);
+            c.property("WindowLeft", &D::WindowLeft, &D::SetWindowLeft).withDefault(100);
+            c.property("WindowState", &D::WindowState, &D::SetWindowState)
+                .names(enumerationNames("TppWindowState"))
+                .withDefault(wsNormal);
+            c.property("WindowTag", &D::WindowTag, &D::SetWindowTag).withDefault(0);
+            c.property("WindowTop", &D::WindowTop, &D::SetWindowTop).withDefault(50);
+            c.property("WindowWidth", &D::WindowWidth, &D::SetWindowWidth).withDefault(600);
+        });
+    return info;
 }
 
 TppDesigner::TppDesigner(OwnedComponent* owner)
@@ -43,6 +113,103 @@ void TppDesigner::SetReport(TppCustomReport* report) {
     report_ = report;
     if (report_)
         LinkTo(report_);
+}
+
+void TppDesigner::SetCaption(const QString& caption) {
+    caption_ = caption;
+    updateWindow();
+}
+
+void TppDesigner::SetAllowSaveToFile(bool allow) {
+    allowSaveToFile_ = allow;
+    updateWindow();
+}
+
+void TppDesigner::SetEnableHelp(bool enable) {
+    enableHelp_ = enable;
+    updateWindow();
+}
+
+void TppDesigner::SetHelpFile(const QString& file) {
+    helpFile_ = file;
+    updateWindow();
+}
+
+void TppDesigner::SetShowData(bool show) {
+    showData_ = show;
+    if (window_)
+        window_->setDataTreeVisible(show);
+}
+
+void TppDesigner::SetTabsVisible(bool visible) {
+    tabsVisible_ = visible;
+    updateWindow();
+}
+
+bool TppDesigner::Visible() const {
+    return window_ ? window_->isVisible() : visible_;
+}
+
+void TppDesigner::SetVisible(bool visible) {
+    visible_ = visible;
+    if (window_)
+        window_->setVisible(visible);
+}
+
+QRect TppDesigner::bounds() const {
+    return window_ ? window_->geometry() : bounds_;
+}
+
+void TppDesigner::setBounds(const QRect& bounds) {
+    bounds_ = bounds;
+    if (window_)
+        window_->setGeometry(bounds);
+}
+
+void TppDesigner::SetWindowLeft(int left) {
+    setBounds(bounds().translated(left - bounds().x(), 0));
+}
+
+void TppDesigner::SetWindowTop(int top) {
+    setBounds(bounds().translated(0, top - bounds().y()));
+}
+
+void TppDesigner::SetWindowWidth(int width) {
+    QRect changed = bounds();
+    changed.setWidth(width);
+    setBounds(changed);
+}
+
+void TppDesigner::SetWindowHeight(int height) {
+    QRect changed = bounds();
+    changed.setHeight(height);
+    setBounds(changed);
+}
+
+TppWindowState TppDesigner::WindowState() const {
+    return window_ ? windowStateOf(window_->windowState()) : windowState_;
+}
+
+void TppDesigner::SetWindowState(TppWindowState state) {
+    windowState_ = state;
+    if (window_)
+        window_->setWindowState(withWindowState(window_->windowState(), state));
+}
+
+void TppDesigner::SetWindowTag(int tag) {
+    windowTag_ = tag;
+    updateWindow();
+}
+
+void TppDesigner::updateWindow() const {
+    if (!window_)
+        return;
+    window_->setCaption(caption_);
+    window_->setAllowSaveToFile(allowSaveToFile_);
+    window_->setTabsVisible(tabsVisible_);
+    window_->helpFile = helpFile_;
+    window_->enableHelp = enableHelp_;
+    window_->setProperty("tag", windowTag_);
 }
 
 void TppDesigner::Notify(TppCommunicator* sender, int operation) {
@@ -107,13 +274,12 @@ std::unique_ptr<DesignerSettingsStore> TppDesigner::CreateSettingsStore() const 
     QString folder = settingsFolder_;
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return createSettingsStore(IniStorageType, IniStorageName, folder);
+    return createSettingsStore(iniStorageType_, iniStorageName_, folder);
 }
 
 namespace {
 
 void handReportTabs(TppDesigner& designer, TppDesignerWindow& window) {
-    window.setTabsVisible(designer.TabsVisible);
     window.onReportSelected = [&designer](TppCustomReport* report) {
         if (designer.OnReportSelected)
             designer.OnReportSelected(report);
@@ -137,16 +303,20 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
     if (standard)
         standard->setParentWidget(window);
     window_ = window;
-    window->setWindowTitle(Caption);
-    window->setAllowSaveToFile(AllowSaveToFile);
+    updateWindow();
     window->setHiddenClasses(HiddenClasses());
+    window->setDataTreeVisible(showData_);
     handDataEventsTo(*window);
-    window->setGeometry(WindowLeft, WindowTop, WindowWidth, WindowHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    window->setGeometry(bounds_);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && position_ >= poScreenCenter) {
+        // The window has no owner form of its own: every centred placement
+        // centres it on the screen.
         QRect frame = window->geometry();
         frame.moveCenter(screen->availableGeometry().center());
         window->setGeometry(frame);
     }
+    window->setWindowState(withWindowState(window->windowState(), windowState_));
     window->controller().onCreateComponent = [this](TppComponent* component) {
         if (OnCreateComponent)
             OnCreateComponent(component);
@@ -179,8 +349,6 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
             OnCloseQuery(canClose);
         return canClose;
     };
-    window->helpFile = HelpFile;
-    window->enableHelp = EnableHelp;
     if (OnHelp)
         window->onHelp = [this](QString& file, bool& enabled) { OnHelp(file, enabled); };
     window->onTabChange = [this](int page) {
@@ -205,7 +373,11 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
     window->settingsStore = [this] { return CreateSettingsStore(); };
     if (auto store = CreateSettingsStore()) {
         try {
-            window->applySettings(DesignerSettings::read(*store));
+            DesignerSettings settings = DesignerSettings::read(*store);
+            // The user's last choice, once there is one, wins over the component's.
+            if (!store->read(QStringLiteral("Designer Preferences"), QStringLiteral("ShowData")))
+                settings.showData = showData_;
+            window->applySettings(settings);
         } catch (const std::exception&) {
             // Settings that cannot be read leave the defaults.
         }
@@ -213,6 +385,10 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
     if (OnCreate)
         OnCreate();
     return window;
+}
+
+TppDesignerWindow* TppDesigner::Form() const {
+    return window_;
 }
 
 void TppDesigner::Show() {

@@ -3,8 +3,10 @@
 #include "DesignerSettings.h"
 #include "ReportWizardChoices.h"
 #include "TppCommunicator.h"
+#include "TppPreviewFormSettings.h"
 
 #include <QPointer>
+#include <QRect>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -20,6 +22,18 @@ class TppDesignerWindow;
 const QStringList& showComponentNames();
 
 enum TppRAPInterfaceOption : unsigned { riDialog = 1, riNotebookTab = 2 };
+// Where the window first appears.
+enum TPosition : int {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+
 enum TppRAPOption : unsigned {
     roViewVariables = 1,
     roEditVariables = 2,
@@ -35,28 +49,50 @@ enum TppRAPOption : unsigned {
 // opens and writes when it closes. Show creates the window once.
 class TppDesigner : public TppCommunicator {
 public:
+    PW_CLASS_INFO
     explicit TppDesigner(OwnedComponent* owner = nullptr);
     ~TppDesigner() override;
 
     TppCustomReport* Report() const { return report_; }
     void SetReport(TppCustomReport* report);
 
-    QString Caption = QStringLiteral("Pagewright");
-    bool AllowDataSettingsChange = false;
-    bool AllowSaveToFile = true;
-    bool EnableHelp = true;
-    QString HelpFile;
-    bool ShowData = true;
-    bool TabsVisible = true;
-    bool Visible = true;
-    int WindowLeft = 100;
-    int WindowTop = 50;
-    int WindowWidth = 600;
-    int WindowHeight = 400;
-    int WindowState = 0;
-    int WindowTag = 0;
-    QString IniStorageType = QStringLiteral("IniFile");
-    QString IniStorageName = QStringLiteral("($WINSYS)\\Pwright.ini");
+    // The published settings. Set while no window is open they are taken
+    // when it opens; set later they change the open window, whose bounds
+    // are then read back from it.
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    bool AllowDataSettingsChange() const { return allowDataSettingsChange_; }
+    void SetAllowDataSettingsChange(bool allow) { allowDataSettingsChange_ = allow; }
+    bool AllowSaveToFile() const { return allowSaveToFile_; }
+    void SetAllowSaveToFile(bool allow);
+    bool EnableHelp() const { return enableHelp_; }
+    void SetEnableHelp(bool enable);
+    const QString& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const QString& file);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+    bool ShowData() const { return showData_; }
+    void SetShowData(bool show);
+    bool TabsVisible() const { return tabsVisible_; }
+    void SetTabsVisible(bool visible);
+    bool Visible() const;
+    void SetVisible(bool visible);
+    int WindowLeft() const { return bounds().x(); }
+    void SetWindowLeft(int left);
+    int WindowTop() const { return bounds().y(); }
+    void SetWindowTop(int top);
+    int WindowWidth() const { return bounds().width(); }
+    void SetWindowWidth(int width);
+    int WindowHeight() const { return bounds().height(); }
+    void SetWindowHeight(int height);
+    TppWindowState WindowState() const;
+    void SetWindowState(TppWindowState state);
+    int WindowTag() const { return windowTag_; }
+    void SetWindowTag(int tag);
+    const QString& IniStorageType() const { return iniStorageType_; }
+    void SetIniStorageType(const QString& type) { iniStorageType_ = type; }
+    const QString& IniStorageName() const { return iniStorageName_; }
+    void SetIniStorageName(const QString& name) { iniStorageName_ = name; }
 
     // The elements shown ("scLabel", …); all of them by default.
     const QStringList& ShowComponents() const { return showComponents_; }
@@ -118,17 +154,35 @@ public:
     void Show();
     // Raises EDesignError when the window exists already.
     TppDesignerWindow* CreateDesignerWindow();
-    TppDesignerWindow* Form() const { return window_; }
+    TppDesignerWindow* Form() const;
     // The store the window's settings go through, none for an unknown kind.
     std::unique_ptr<DesignerSettingsStore> CreateSettingsStore() const;
 
     void Notify(TppCommunicator* sender, int operation) override;
 
 private:
+    QRect bounds() const;
+    void setBounds(const QRect& bounds);
+    // Puts the settings a window shows on the open one.
+    void updateWindow() const;
     void windowClosed();
     void handDataEventsTo(TppDesignerWindow& window);
 
     TppCustomReport* report_ = nullptr;
+    QString caption_ = QStringLiteral("Pagewright");
+    bool allowDataSettingsChange_ = false;
+    bool allowSaveToFile_ = true;
+    bool enableHelp_ = true;
+    QString helpFile_;
+    TPosition position_ = poScreenCenter;
+    bool showData_ = true;
+    bool tabsVisible_ = true;
+    bool visible_ = true;
+    QRect bounds_{100, 50, 600, 400};
+    TppWindowState windowState_ = wsNormal;
+    int windowTag_ = 0;
+    QString iniStorageType_ = QStringLiteral("IniFile");
+    QString iniStorageName_ = QStringLiteral("($WINSYS)\\Pwright.ini");
     QStringList showComponents_;
     unsigned rapInterface_ = riDialog | riNotebookTab;
     unsigned rapOptions_ = 63;

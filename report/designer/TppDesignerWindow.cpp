@@ -67,7 +67,7 @@ bool isComponentClass(const ClassInfo& info) {
 TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), report_(report), dialogs_(dialogs),
       controller_(std::make_unique<DesignerController>(report)) {
-    setWindowTitle(QStringLiteral("Pagewright"));
+    setWindowTitle(caption_);
     resize(790, 600);
     controller_->onError = [this](const QString& text) { dialogs_.showMessage(text); };
 
@@ -694,10 +694,15 @@ void TppDesignerWindow::updateActions() {
     (report_.PassSetting() == psTwoPass ? action(QStringLiteral("actTwoPass"))
                                         : action(QStringLiteral("actOnePass")))
         ->setChecked(true);
-    QString title = QStringLiteral("Pagewright - ") + QFileInfo(templateDisplayName()).fileName();
+    QString title = caption_ + QStringLiteral(" - ") + QFileInfo(templateDisplayName()).fileName();
     if (report_.Modified())
         title += QLatin1Char('*');
     setWindowTitle(title);
+}
+
+void TppDesignerWindow::setCaption(const QString& caption) {
+    caption_ = caption;
+    updateActions();
 }
 
 void TppDesignerWindow::setDataTreeVisible(bool visible) {

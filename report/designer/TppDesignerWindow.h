@@ -108,6 +108,8 @@ public:
     void showDesignPage();
     void showPreviewPage();
     void refresh();
+    // The caption the title starts with, before the template's file name.
+    void setCaption(const QString& caption);
     void setDataTreeVisible(bool visible);
 
     void showHelp();
@@ -164,6 +166,7 @@ private:
     QList<QAction*> recentActions_;
     QStringList hiddenClasses_;
     RecentReports recent_;
+    QString caption_ = QStringLiteral("Pagewright");
     DesignerSettings settings_;
     bool allowSaveToFile_ = true;
 };

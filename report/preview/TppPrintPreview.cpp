@@ -1,4 +1,5 @@
 #include "TppPrintPreview.h"
+#include "WindowStates.h"
 
 #include "PreviewPanels.h"
 #include "Prompter.h"
@@ -83,17 +84,7 @@ void TppPrintPreview::takeReport() {
 void TppPrintPreview::ApplyPreviewFormSettings(const TppPreviewFormSettings& settings) {
     takeReport();
     preview_->SetZoom(settings.ZoomSetting(), settings.ZoomPercentage());
-    switch (settings.WindowState()) {
-    case wsNormal:
-        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-        break;
-    case wsMinimized:
-        setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
-        break;
-    case wsMaximized:
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-        break;
-    }
+    setWindowState(withWindowState(windowState(), settings.WindowState()));
 }
 
 void TppPrintPreview::Show() {

@@ -2,13 +2,17 @@
 #include "ScheduleData.h"
 #include "ScriptedDialogs.h"
 
+#include "ComponentReader.h"
+#include "ComponentWriter.h"
 #include "DataSource.h"
 #include "DesignWorkspace.h"
+#include "DesignerClasses.h"
 #include "DesignerDialogs.h"
 #include "FormRegistry.h"
 #include "MemoryTable.h"
 #include "PagewrightErrors.h"
 #include "PropertyPanel.h"
+#include "ReportTabs.h"
 #include "TppCustomTemplateDialog.h"
 #include "TppDBPipeline.h"
 #include "TppDBText.h"
@@ -278,7 +282,7 @@ TEST_F(DesignerWindowTest, TheDesignerHandsTheWindowsEventsOn) {
     component.SetReport(report);
     component.SetDialogs(&dialogs);
     component.SetSettingsFolder(settings.path());
-    component.HelpFile = "designer.hlp";
+    component.SetHelpFile("designer.hlp");
     QStringList events;
     component.OnCreate = [&] { events << "create"; };
     component.OnShow = [&] { events << "show"; };
@@ -308,6 +312,57 @@ TEST_F(DesignerWindowTest, TheDesignerHandsTheWindowsEventsOn) {
     EXPECT_EQ(events, (QStringList{"create", "show", "destroy ppLabel1", "tab change 1", "tab changed 1",
                                    "tab change 0", "tab changed 0", "help designer.hlp", "close"}));
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("; ").toStdString();
+}
+
+// The designer's settings are published: a form stream keeps them, and set
+// on an open window they change it, whose bounds are read back from it.
+TEST_F(DesignerWindowTest, TheDesignersSettingsAreStoredWithTheFormAndChangeAnOpenWindow) {
+    window.reset();
+    registerDesignerClasses();
+    auto* component = new TppDesigner(&form);
+    component->SetName("Designer1");
+    component->SetReport(report);
+    component->SetCaption("Schedule designer");
+    component->SetShowComponents({"scLabel", "scDBText"});
+    component->SetPosition(poDesigned);
+    component->SetWindowTag(7);
+    const QByteArray stream = WriteComponents({component}, &form, StreamForm::Text);
+    OwnedComponent copyForm;
+    const ReadResult read = ReadComponents(stream, copyForm, &form);
+    ASSERT_EQ(read.components.size(), 1);
+    const auto* copy = dynamic_cast<const TppDesigner*>(read.components.first());
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->Caption(), "Schedule designer");
+    EXPECT_EQ(copy->ShowComponents(), (QStringList{"scDBText", "scLabel"}));
+    EXPECT_EQ(copy->Position(), poDesigned);
+    EXPECT_EQ(copy->WindowTag(), 7);
+    EXPECT_EQ(copy->Report(), report);
+    EXPECT_FALSE(stream.contains("ShowData")) << "defaults are not written";
+
+    QTemporaryDir settings;
+    component->SetDialogs(&dialogs);
+    component->SetSettingsFolder(settings.path());
+    component->SetShowData(false);
+    component->Show();
+    TppDesignerWindow* shown = component->Form();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->windowTitle().startsWith("Schedule designer - "))
+        << shown->windowTitle().toStdString();
+    EXPECT_FALSE(shown->action("actShowData")->isChecked()) << "ShowData is taken when the window opens";
+    component->SetCaption("Renamed");
+    component->SetTabsVisible(false);
+    component->SetShowData(true);
+    component->SetWindowWidth(640);
+    EXPECT_TRUE(shown->windowTitle().startsWith("Renamed - "));
+    EXPECT_TRUE(shown->reportTabs().isHidden());
+    EXPECT_TRUE(shown->action("actShowData")->isChecked());
+    EXPECT_EQ(shown->width(), 640);
+    shown->resize(700, 500);
+    EXPECT_EQ(component->WindowWidth(), 700);
+    EXPECT_EQ(component->WindowHeight(), 500);
+    dialogs.answer = DesignerDialogs::Answer::No;
+    shown->close();
+    delete component;
 }
 
 TEST(DesignerSettingsStoreTest, RapOptionsAreNormalisedByTheInterface) {

@@ -252,7 +252,7 @@ TEST_F(ReportTabsTest, TheDesignerHandsOnReportSelectedOnAndTabsVisibleHidesTheB
     component.SetReport(report);
     component.SetDialogs(&dialogs);
     component.SetSettingsFolder(settings.path());
-    component.TabsVisible = false;
+    component.SetTabsVisible(false);
     QList<TppCustomReport*> chosen;
     component.OnReportSelected = [&](TppCustomReport* shown) { chosen << shown; };
     component.Show();

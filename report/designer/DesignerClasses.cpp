@@ -1,0 +1,8 @@
+#include "DesignerClasses.h"
+
+#include "ClassRegistry.h"
+#include "TppDesigner.h"
+
+void registerDesignerClasses() {
+    ClassRegistry::instance().registerClass(TppDesigner::staticClassInfo());
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Enters the designer component in the class registry, so that forms and
+// scripts know its published settings.
+void registerDesignerClasses();
