@@ -540,12 +540,17 @@ void DesignerController::deleteSelection() {
     const QList<TppComponent*> doomed = topLevelSelection();
     if (doomed.isEmpty())
         return;
-    StoredComponents stored = store(doomed);
-    announceDestroyed(doomed);
-    undeleteBuffer_ = stored;
+    undeleteBuffer_ = store(doomed);
     undeleteReport_ = report().Name();
-    undoStack_.push(new ComponentsCommand(*this, QStringLiteral("Delete"), std::move(stored),
-                                          ComponentsCommand::Remove, false));
+    removeComponents(QStringLiteral("Delete"), doomed);
+}
+
+void DesignerController::removeComponents(const QString& text, const QList<TppComponent*>& components) {
+    if (components.isEmpty())
+        return;
+    StoredComponents stored = store(components);
+    announceDestroyed(components);
+    undoStack_.push(new ComponentsCommand(*this, text, std::move(stored), ComponentsCommand::Remove, false));
 }
 
 void DesignerController::announceDestroyed(const QList<TppComponent*>& components) {

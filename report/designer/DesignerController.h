@@ -137,6 +137,8 @@ public:
     // Edits, each one command on the undo stack.
     TppComponent* createComponent(const QString& className, QPoint point);
     void deleteSelection();
+    // Frees the components as one undoable step, leaving Undelete as it was.
+    void removeComponents(const QString& text, const QList<TppComponent*>& components);
     bool canUndelete() const { return undeleteBuffer_.has_value(); }
     void undelete();
     QByteArray copySelection();

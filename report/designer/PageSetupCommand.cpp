@@ -3,8 +3,31 @@
 #include "BandToggleCommand.h"
 #include "ComponentNames.h"
 #include "DesignerController.h"
+#include "LanguageStringNumbers.h"
 #include "TppBand.h"
+#include "TppComponent.h"
 #include "TppCustomReport.h"
+
+ControlsOutside controlsOutside(const TppCustomReport& report, const PageLayout& layout) {
+    const int pageWidth = layout.setup.PageDef().printableWidth();
+    ControlsOutside outside;
+    bool beyondColumn = false;
+    for (const TppBand* band : report.Bands()) {
+        const int type = band->BandTypeCode();
+        const bool inColumns =
+            layout.columns > 1 && (type == btDetail || type == btColumnHeader || type == btColumnFooter);
+        const int width = inColumns ? pageWidth / layout.columns : pageWidth;
+        for (TppComponent* component : band->Objects()) {
+            if (component->mmLeft() < width)
+                continue;
+            outside.components << component;
+            beyondColumn = beyondColumn || (inColumns && component->mmLeft() < pageWidth);
+        }
+    }
+    if (!outside.components.isEmpty())
+        outside.message = beyondColumn ? kMsgControlsBeyondColumnWidth : kMsgControlsBeyondPageWidth;
+    return outside;
+}
 
 PageSetupCommand::PageSetupCommand(DesignerController& designer, PageLayout before, PageLayout after,
                                    QStringList created)

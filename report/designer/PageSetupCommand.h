@@ -8,6 +8,8 @@
 #include <QUndoCommand>
 
 class DesignerController;
+class TppComponent;
+class TppCustomReport;
 
 // The report's paper, orientation, margins and columns, as they stood
 // before and after the page setup dialog's OK. The whole setup is restored
@@ -17,6 +19,15 @@ struct PageLayout {
     TppPrinterSetup setup;
     int columns = 1;
 };
+
+// The controls a new layout leaves wholly beyond the printable width (or,
+// with columns, beyond a column's width in the bands printed in columns),
+// and the language string of the question that asks to delete them.
+struct ControlsOutside {
+    QList<TppComponent*> components;
+    int message = 0;
+};
+ControlsOutside controlsOutside(const TppCustomReport& report, const PageLayout& layout);
 
 class PageSetupCommand : public QUndoCommand {
 public:

@@ -4,6 +4,7 @@
 #include "DesignerDialogs.h"
 #include "PageSetupCommand.h"
 #include "TppCustomReport.h"
+#include "TppResourceManager.h"
 #include "Units.h"
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <cmath>
 #include <optional>
@@ -228,11 +230,18 @@ void PageSetupDialog::accept() {
                       after.setup.Orientation() == before.setup.Orientation() &&
                       after.setup.PaperName() == before.setup.PaperName() && after.columns == before.columns;
     if (!same) {
+        const ControlsOutside outside = controlsOutside(designer_.report(), after);
+        if (!outside.components.isEmpty() &&
+            dialogs_.askYesNoCancel(LanguageString(outside.message)) != DesignerDialogs::Answer::Yes)
+            return; // nothing changed: the setup stays open to be put right
+        QUndoStack& undo = designer_.undoStack();
+        undo.beginMacro(QStringLiteral("Page Setup"));
+        designer_.removeComponents(QStringLiteral("Page Setup"), outside.components);
         QStringList created = PageSetupCommand::apply(designer_, after);
         // What the report made of it (a column count it clamps) is what redo puts back.
         after = PageSetupCommand::layoutOf(designer_);
-        designer_.undoStack().push(
-            new PageSetupCommand(designer_, std::move(before), std::move(after), std::move(created)));
+        undo.push(new PageSetupCommand(designer_, std::move(before), std::move(after), std::move(created)));
+        undo.endMacro();
     }
     QDialog::accept();
 }

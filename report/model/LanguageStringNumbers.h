@@ -78,6 +78,12 @@ inline constexpr int kMsgCannotGenerate = 1023;         // "Cannot generate repo
 inline constexpr int kMsgNoDataFound = 1034;            // "No Data Found"
 inline constexpr int kMsgBandDoesNotFit = 1150;         // "The band <name> does not fit on a page."
 
+// The designer's page setup, when a narrower page or column leaves controls outside.
+inline constexpr int kMsgControlsBeyondColumnWidth =
+    292; // "Controls beyond the new column width will be deleted."
+inline constexpr int kMsgControlsBeyondPageWidth =
+    328; // "Controls beyond the new page width will be deleted."
+
 // Scripts: the code module and the categories of the built-in routines.
 inline constexpr int kMsgCategoryConversion = 924; // "Conversion"
 inline constexpr int kMsgCouldNotCompile = 925;    // "Could not compile program: <name>"

@@ -5,7 +5,9 @@
 #include "BandToggleCommand.h"
 #include "DataSource.h"
 #include "FormRegistry.h"
+#include "LanguageStringNumbers.h"
 #include "MemoryTable.h"
+#include "PageSetupCommand.h"
 #include "PageSetupDialog.h"
 #include "PrintToFileSetupDialog.h"
 #include "RecentTemplates.h"
@@ -201,6 +203,51 @@ TEST_F(ReportMenuTest, PageSetupRefusesFiguresThatMeanNothingAndCancelChangesNot
     EXPECT_EQ(report->PrinterSetup().Orientation(), poPortrait);
     EXPECT_FALSE(undo().canUndo());
     EXPECT_FALSE(report->Modified());
+}
+
+// A narrower page deletes the controls left wholly outside it, once the
+// user says so, in the same undoable step; with columns, the controls
+// beyond a column's width in the bands printed in columns.
+TEST_F(ReportMenuTest, APageTooNarrowForSomeControlsAsksBeforeDeletingThem) {
+    const TppPageDef original = report->PageDef();
+    const int secondLeft = second->mmLeft();
+    const auto narrow = [this] {
+        auto dialog = std::make_unique<PageSetupDialog>(designer(), dialogs);
+        dialog->show();
+        dialog->widthEdit().setText("1.5");
+        dialog->marginEdit(PageSetupDialog::Left).setText("0.25");
+        dialog->marginEdit(PageSetupDialog::Right).setText("0.25");
+        dialog->accept();
+        return dialog;
+    };
+    const QStringList question{"Controls beyond the new page width will be deleted."};
+
+    dialogs.answer = DesignerDialogs::Answer::No;
+    EXPECT_TRUE(narrow()->isVisible()) << "No keeps the setup open and changes nothing";
+    EXPECT_EQ(dialogs.asked, question);
+    EXPECT_EQ(report->PageDef(), original);
+    EXPECT_TRUE(form.FindComponent("ppLabel2"));
+
+    dialogs.asked.clear();
+    dialogs.answer = DesignerDialogs::Answer::Yes;
+    EXPECT_FALSE(narrow()->isVisible());
+    EXPECT_EQ(dialogs.asked, question);
+    EXPECT_EQ(report->PageDef().printableWidth(), UnitsToMM(1.0f, utInches, Axis::Horizontal));
+    EXPECT_FALSE(form.FindComponent("ppLabel2")) << "the label an inch from the left is outside";
+    EXPECT_TRUE(form.FindComponent("ppLabel1"));
+    EXPECT_EQ(undo().count(), 1);
+    undo().undo();
+    EXPECT_EQ(report->PageDef(), original);
+    auto* back = dynamic_cast<TppComponent*>(form.FindComponent("ppLabel2"));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->mmLeft(), secondLeft);
+
+    TppLabel* farRight = addLabel("ppLabel9", detail, 480, 0, 20, 17);
+    const ControlsOutside inColumns = controlsOutside(*report, {report->PrinterSetup(), 2});
+    EXPECT_EQ(inColumns.components, (QList<TppComponent*>{farRight}))
+        << "five inches in is past the second half of the page, in the detail only";
+    EXPECT_EQ(inColumns.message, kMsgControlsBeyondColumnWidth);
+    EXPECT_TRUE(controlsOutside(*report, {report->PrinterSetup(), 1}).components.isEmpty());
 }
 
 TEST_F(ReportMenuTest, PrintToFileSetupSetsTheDeviceFileAndFormatInOneUndoableStep) {
