@@ -174,8 +174,7 @@ void describeSubReports() {
                                 [](TppSubReport& s) { return stringValue(s.CurrentExpansionKey()); }),
          readOnly<TppSubReport>("CurrentReportKey", daString,
                                 [](TppSubReport& s) { return stringValue(s.CurrentReportKey()); }),
-         readOnly<TppSubReport>("Expansions", daString,
-                                [](TppSubReport& s) { return linesValue(s.Expansions); }),
+         boundLines<TppSubReport>("Expansions", [](TppSubReport& s) { return s.Expansions; }),
          readOnly<TppSubReport>("ExpansionCount", daInteger,
                                 [](TppSubReport& s) { return integerValue(s.ExpansionCount()); }),
          readOnly<TppSubReport>(
