@@ -28,11 +28,11 @@ Sources& sources() {
 
 } // namespace
 
-void setSource(const QByteArray& member, Source source) {
+void setSource(const QByteArray& member, const Source& source) {
     Sources& all = sources();
     QMutexLocker lock(&all.mutex);
     if (source)
-        all.byMember.insert(member.toLower(), std::move(source));
+        all.byMember.insert(member.toLower(), source);
     else
         all.byMember.remove(member.toLower());
 }

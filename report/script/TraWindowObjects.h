@@ -25,6 +25,6 @@ namespace TraWindowObjects {
 // What stands for the window `member` names on `owner` now; nil when none is open.
 using Source = std::function<Persistent*(Persistent& owner)>;
 // Replaces the source of `member`; an empty one withdraws it.
-void setSource(const QByteArray& member, Source source);
+void setSource(const QByteArray& member, const Source& source);
 Persistent* find(const QByteArray& member, Persistent& owner);
 } // namespace TraWindowObjects

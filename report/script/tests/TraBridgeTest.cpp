@@ -1,5 +1,6 @@
 #include "ScriptedReport.h"
 #include "TemplateClasses.h"
+#include "TppAutoSearchField.h"
 #include "TraRTTI.h"
 
 #include <QFile>
