@@ -37,6 +37,8 @@ enum TppDBCalcType : int { dcCount, dcSum, dcMinimum, dcMaximum, dcAverage };
 // (key, serial, text) for the draw commands awaiting it.
 inline constexpr int ciVariableCalc = 33;
 inline constexpr int ciVariableReset = 34;
+// A variable's calculation for handlers of the older kind, which take no value.
+inline constexpr int ciVariableOldCalc = 55;
 inline constexpr int ciLookAheadValue = 67;
 
 // (sender, display format, data type, value, text): may replace the text.

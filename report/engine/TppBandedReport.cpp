@@ -47,6 +47,8 @@ QDateTime TppBandedReport::Now() const {
 }
 
 void TppBandedReport::ProcessMessages() {
+    if (!EnableProcessMessages)
+        return;
     const qint64 now = GenerationClock().elapsedMs();
     if (lastPump_ >= 0 && now - lastPump_ < MessageInterval)
         return;

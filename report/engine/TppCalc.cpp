@@ -179,7 +179,7 @@ QString TppCalc::RawText() const {
     if (isPageText(calcType_) || type > dtString) {
         text = type > dtString ? QString() : current.toString();
     } else {
-        const QString format = OnFormat ? QString() : DisplayFormat();
+        const QString format = OnFormat || FormatHeard() ? QString() : DisplayFormat();
         try {
             text = FormatValue(format, type, current, localeSettingsOf(*this));
         } catch (const EConvertError&) {
@@ -187,6 +187,7 @@ QString TppCalc::RawText() const {
         }
     }
     OnFormat(const_cast<TppCalc*>(this), DisplayFormat(), type, current, text);
+    BroadcastFormat(DisplayFormat(), type, current, text);
     return text;
 }
 

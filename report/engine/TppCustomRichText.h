@@ -28,6 +28,11 @@ public:
     // The first and last character placed on the current page; -1 before any.
     int StartCharPos = -1;
     int EndCharPos = -1;
+    // The characters scripts select to read or replace (SelText), from 0.
+    int SelStart = 0;
+    int SelLength = 0;
+    // Files and streams loaded into the document hold plain text, not rich text.
+    bool PlainText = false;
 
     bool CanGrow() const override { return true; }
     const ClassInfo* CommandClass() const override;

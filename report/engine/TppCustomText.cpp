@@ -68,6 +68,20 @@ QString TppCustomText::Text() const {
     return params.value(0).toString();
 }
 
+bool TppCustomText::FormatHeard() const {
+    return HasEventSubscriber(ciTextFormat);
+}
+
+void TppCustomText::BroadcastFormat(const QString& displayFormat, TppDataType type, const QVariant& value,
+                                    QString& text) const {
+    if (!FormatHeard())
+        return;
+    TppEventParams params{displayFormat, int(type), value, text};
+    auto* self = const_cast<TppCustomText*>(this);
+    self->BroadcastEvent(self, ciTextFormat, &params);
+    text = params.value(3).toString();
+}
+
 void TppCustomText::SetAutoSize(bool value) {
     if (value == autoSize_)
         return;

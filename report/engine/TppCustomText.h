@@ -62,6 +62,13 @@ public:
     void AdjustBounds();
 
 protected:
+    // The format event of the texts that format a value (data texts,
+    // variables, calculations): a script's handler hears the display format,
+    // the data type and the value, and may change the text. While one
+    // listens the text comes unformatted, as for an OnFormat callback.
+    bool FormatHeard() const;
+    void BroadcastFormat(const QString& displayFormat, TppDataType type, const QVariant& value,
+                         QString& text) const;
     // The text before OnGetText: a label's caption, a field's value.
     virtual QString RawText() const { return caption_; }
     // What a class starts with; only other values are stored.

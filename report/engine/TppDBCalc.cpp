@@ -253,6 +253,7 @@ QString TppDBCalc::RawText() const {
         }
     }
     OnFormat(const_cast<TppDBCalc*>(this), DisplayFormat(), type, result, text);
+    BroadcastFormat(DisplayFormat(), type, result, text);
     return text;
 }
 

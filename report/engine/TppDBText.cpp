@@ -111,13 +111,14 @@ QString TppDBText::RawText() const {
         // empty or a null value is an empty text that the format handler still sees and may fill.
         const bool blank = (blankWhenZero_ && isZeroable(type) && isZero(value)) || value.isNull() ||
                            (value.typeId() == QMetaType::QString && value.toString().isEmpty());
-        const QString format = OnFormat ? QString() : DisplayFormat();
+        const QString format = OnFormat || FormatHeard() ? QString() : DisplayFormat();
         if (!blank)
             text = FormatValue(format, type, value, localeSettingsOf(*this));
     } catch (const Exception&) {
         return QString();
     }
     OnFormat(const_cast<TppDBText*>(this), DisplayFormat(), type, value, text);
+    BroadcastFormat(DisplayFormat(), type, value, text);
     return text;
 }
 

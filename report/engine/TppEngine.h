@@ -78,6 +78,11 @@ public:
     bool SectionOnPage() const { return (Status & (esSectionGenerate | esSectionEnd)) != 0; }
 
     TppBandEngine* BandEngine(const TppBand* band) const;
+    // The band being generated (the last one generated while no request
+    // runs), and the one whose generation ends the report (the last
+    // summary, else the last footer, else the detail); none before a run.
+    const TppBand* CurrentBand() const { return currentBand_ ? &currentBand_->Band() : nullptr; }
+    const TppBand* LastBand() const { return lastBand_ ? &lastBand_->Band() : nullptr; }
 
     // What the band engines see (BandHost).
     TppPage& Page() override { return TppCustomEngine::Page(); }

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace {
 
@@ -60,6 +61,54 @@ QByteArray TppRichTextDocument::ToRtf() const {
 
 int TppRichTextDocument::Length() const {
     return std::max(0, document_.characterCount() - 1);
+}
+
+namespace {
+
+// A cursor over characters start .. end, kept inside the document.
+QTextCursor rangeCursor(QTextDocument& document, int start, int end, int length) {
+    QTextCursor cursor(&document);
+    cursor.setPosition(std::clamp(start, 0, length));
+    cursor.setPosition(std::clamp(end, cursor.position(), length), QTextCursor::KeepAnchor);
+    return cursor;
+}
+
+} // namespace
+
+int TppRichTextDocument::Find(const QString& text, int start, int length, bool wholeWord,
+                              bool matchCase) const {
+    QTextDocument::FindFlags flags;
+    if (wholeWord)
+        flags |= QTextDocument::FindWholeWords;
+    if (matchCase)
+        flags |= QTextDocument::FindCaseSensitively;
+    const QTextCursor found = document_.find(text, std::max(start, 0), flags);
+    if (found.isNull() || found.selectionEnd() > start + length)
+        return -1;
+    return found.selectionStart();
+}
+
+void TppRichTextDocument::ReplaceRange(int start, int end, const QString& text) {
+    rangeCursor(document_, start, end, Length()).insertText(text);
+}
+
+QTextCharFormat TppRichTextDocument::CharFormatAt(int position) const {
+    // A cursor's format is that of the character before it.
+    QTextCursor cursor(const_cast<QTextDocument*>(&document_));
+    cursor.setPosition(std::clamp(position + 1, 0, Length()));
+    return cursor.charFormat();
+}
+
+void TppRichTextDocument::MergeCharFormat(int start, int end, const QTextCharFormat& format) {
+    rangeCursor(document_, start, end, Length()).mergeCharFormat(format);
+}
+
+QTextBlockFormat TppRichTextDocument::BlockFormatAt(int position) const {
+    return document_.findBlock(std::clamp(position, 0, Length())).blockFormat();
+}
+
+void TppRichTextDocument::MergeBlockFormat(int start, int end, const QTextBlockFormat& format) {
+    rangeCursor(document_, start, end, Length()).mergeBlockFormat(format);
 }
 
 void TppRichTextDocument::MailMerge(

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QTextDocument>
+#include <QTextFormat>
 #include <functional>
 #include <optional>
 
@@ -28,6 +29,17 @@ public:
     QString PlainText() const { return document_.toPlainText(); }
     // Characters, not counting the closing paragraph mark.
     int Length() const;
+    // Where `text` first occurs within start .. start + length; -1 when it does not.
+    int Find(const QString& text, int start, int length, bool wholeWord, bool matchCase) const;
+    // Replaces characters start .. end by `text` in the format of the first one replaced.
+    void ReplaceRange(int start, int end, const QString& text);
+    // The character format of the character at `position`, and of the
+    // paragraph that holds it; merging sets what `format` sets on
+    // characters start .. end, or on every paragraph they touch.
+    QTextCharFormat CharFormatAt(int position) const;
+    void MergeCharFormat(int start, int end, const QTextCharFormat& format);
+    QTextBlockFormat BlockFormatAt(int position) const;
+    void MergeBlockFormat(int start, int end, const QTextBlockFormat& format);
     bool IsEmpty() const { return Length() == 0; }
 
     // Replaces every "<name>" for which `lookup` gives a value by that

@@ -90,10 +90,11 @@ QString TppSystemVariable::textOf(const QVariant& current) const {
     if (isPlainText(varType_)) {
         text = current.toString();
     } else {
-        const QString format = OnFormat ? QString() : DisplayFormat();
+        const QString format = OnFormat || FormatHeard() ? QString() : DisplayFormat();
         text = FormatValue(format, DataType(), current, localeSettingsOf(*this));
     }
     OnFormat(const_cast<TppSystemVariable*>(this), DisplayFormat(), DataType(), current, text);
+    BroadcastFormat(DisplayFormat(), DataType(), current, text);
     return text;
 }
 

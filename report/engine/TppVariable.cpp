@@ -373,8 +373,11 @@ void TppVariable::runHandlers(TppEvent<TppCommunicator*, QVariant&>& handler, bo
         handler(this, value);
         if (valueChanged(before, value))
             store(value);
-    } else if (legacy && OldOnCalc) {
-        OldOnCalc(this);
+    } else if (legacy) {
+        // The older handler sets the value through the accessors itself.
+        if (OldOnCalc)
+            OldOnCalc(this);
+        BroadcastEvent(this, ciVariableOldCalc);
     }
     value = Value();
     TppEventParams params{value};
@@ -461,7 +464,7 @@ QString TppVariable::RawText() const {
     if (isDesigning() && !reportPrinting(*this))
         return UserName();
     const QVariant value = slots_.ValueOf(dataType_);
-    const QString format = OnFormat ? QString() : DisplayFormat();
+    const QString format = OnFormat || FormatHeard() ? QString() : DisplayFormat();
     QString text;
     try {
         text = FormatValue(format, dataType_, value, localeSettingsOf(*this));
@@ -469,6 +472,7 @@ QString TppVariable::RawText() const {
         text = value.toString();
     }
     OnFormat(const_cast<TppVariable*>(this), DisplayFormat(), dataType_, value, text);
+    BroadcastFormat(DisplayFormat(), dataType_, value, text);
     return text;
 }
 

@@ -41,6 +41,7 @@ enum TppEventKind {
     ciCacheWriteFailed = 48,
     ciCacheOutOfSpace = 49,
     ciTextGetText = 53,
+    ciTextFormat = 54,
     ciGroupBreakReset = 68,
     ciReportAutoSearchFieldCreate = 66,
     ciDBImageGetPicture = 69,

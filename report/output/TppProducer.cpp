@@ -436,6 +436,7 @@ void TppProducer::endJob() {
         return;
     AfterPrint(this);
     OnPrintingComplete(this);
+    BroadcastEvent(this, ciProducerPrintingComplete);
     // A preview keeps its pipelines open for the pages it asks for next.
     if (TppCustomEngine* engine = Engine(); engine && !engine->Busy())
         engine->ClosePipelines();

@@ -28,6 +28,7 @@ enum TppProducerEventKind {
     ciProducerPrintDialogCreate = 7,
     ciProducerPrintDialogClose = 8,
     ciProducerSaveText = 9,
+    ciProducerPrintingComplete = 56,
     ciProducerJobCleanedUp = 89
 };
 
@@ -118,6 +119,9 @@ public:
     bool Producing() const { return producing_; }
     int CurrentPage = 1;
     int LanguageIndex = 0;
+    // Generation lets the window's messages through now and then (the cancel
+    // dialog, the preview's Cancel); a report may turn that off.
+    bool EnableProcessMessages = true;
     // The version of the layout as its template stored it ("1.0" before
     // any was read) and as a number ("7.0" gives 7000). Older layouts are
     // converted by it; templates are always written as version "7.0".

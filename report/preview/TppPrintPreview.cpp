@@ -54,6 +54,14 @@ TppPrintPreview::TppPrintPreview(QWidget* parent) : QDialog(parent) {
             deleteLater();
     };
 
+    scriptForm_.caption = [this] { return windowTitle(); };
+    scriptForm_.modalResult = [this] { return result(); };
+    TraWindowObjects::setSource("PreviewForm", [](Persistent& owner) -> Persistent* {
+        auto* producer = dynamic_cast<TppProducer*>(&owner);
+        auto* preview = producer ? dynamic_cast<TppPrintPreview*>(producer->PreviewForm()) : nullptr;
+        return preview ? &preview->ScriptForm() : nullptr;
+    });
+
     const int screen = logicalDpiX();
     resize(kDesignClientSize * screen / kDesignPixelsPerInch);
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TppCustomPreviewer.h"
+#include "TraWindowObjects.h"
 
 #include <QDialog>
 #include <memory>
@@ -24,6 +25,8 @@ public:
     TppViewer* Viewer() const;
     QStatusBar* StatusBar() const { return statusBar_; }
     void SetErrorPrompter(Prompter* prompter);
+    // What the report's scripts see of this window as its PreviewForm.
+    TraForm& ScriptForm() { return scriptForm_; }
 
     void Show() override;
     bool ShowModal() override;
@@ -50,4 +53,5 @@ private:
     int busyDepth_ = 0;
     bool freePending_ = false;
     bool activationFailed_ = false;
+    TraForm scriptForm_;
 };

@@ -79,7 +79,17 @@ std::vector<TraMember> autoSearchReportMembers() {
                 target->clear();
                 for (const QString& line : lines)
                     target->add(line);
+                target->push();
             }),
+        // The lines GetAutoSearchDescriptionLines gives, joined as one text
+        // with a line break between them (none after the last): what a
+        // report shows in one label.
+        method<TppReport>("GetAutoSearchDescriptionAsString", {}, daString,
+                          [](TppReport& r, TraCallFrame& f) {
+                              QStringList lines;
+                              r.GetAutoSearchDescriptionLines(lines);
+                              f.result = stringValue(lines.join(QStringLiteral("\r\n")));
+                          }),
         event("BeforeAutoSearchDialogCreate", ciReportBeforeAutoSearchDialogCreate),
         event("AfterAutoSearchDialogCreate", ciReportAfterAutoSearchDialogCreate),
         event("OnAutoSearchDialogClose", ciReportAutoSearchDialogClose),

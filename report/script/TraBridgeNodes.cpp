@@ -138,15 +138,35 @@ Persistent* TraMemberNode::object(TraValue& holder) {
     return holder.type() == daObject || holder.type() == daClass ? holder.object() : nullptr;
 }
 
+Persistent* TraMemberNode::target(TraValue& holder) {
+    Persistent* found = object(holder);
+    if (!found && !rec_.isConstructor)
+        raiseNoObject(rec_.name);
+    refuseFreed(found, rec_, environment_);
+    refuseFileAccess(rec_, environment_);
+    return found;
+}
+
+void TraMemberNode::evaluateArguments(TraCallFrame& frame, size_t formals) {
+    frame.environment = &environment_;
+    frame.args.reserve(formals);
+    for (size_t i = 0; i < formals; ++i) {
+        TraValue argument;
+        arguments_[i]->evaluate(argument);
+        TraValue formal = initialOf(rec_.params[i]);
+        if (formal.type() == daClass || formal.type() == daObject)
+            formal.setObject(formal.type(), argument.object());
+        else
+            assignConverted(formal, argument, environment_);
+        frame.args.push_back(std::move(formal));
+    }
+}
+
 void TraMemberNode::evaluate(TraValue& out) {
     TraValue holder;
-    Persistent* target = object(holder);
-    if (!target && !rec_.isConstructor)
-        raiseNoObject(rec_.name);
-    refuseFreed(target, rec_, environment_);
-    refuseFileAccess(rec_, environment_);
+    Persistent* target = this->target(holder);
     if (rec_.dataType != daMethod) {
-        if (!TraClassManager::getPropValue(*target, rec_.name, out))
+        if (!TraClassManager::getPropValue(*target, rec_.name, out, environment_.objects))
             out.clear();
         if (out.type() == daClass && rec_.classType && out.object())
             out.setClassRef(&out.object()->classInfo());
@@ -159,22 +179,11 @@ void TraMemberNode::evaluate(TraValue& out) {
         return;
     }
     TraCallFrame frame;
-    frame.environment = &environment_;
     if (rec_.isConstructor)
         frame.createClass = &compiledClass_;
     const bool function = hasResult(rec_.params);
     const size_t formals = rec_.params.size() - (function ? 1 : 0);
-    frame.args.reserve(formals);
-    for (size_t i = 0; i < formals; ++i) {
-        TraValue argument;
-        arguments_[i]->evaluate(argument);
-        TraValue formal = initialOf(rec_.params[i]);
-        if (formal.type() == daClass || formal.type() == daObject)
-            formal.setObject(formal.type(), argument.object());
-        else
-            assignConverted(formal, argument, environment_);
-        frame.args.push_back(std::move(formal));
-    }
+    evaluateArguments(frame, formals);
     if (function)
         frame.result = initialOf(rec_.params.back());
     running_ = true;
@@ -198,6 +207,28 @@ void TraMemberNode::evaluate(TraValue& out) {
     out = std::move(frame.result);
     if (out.type() == daClass && out.object())
         out.setClassRef(&out.object()->classInfo());
+}
+
+void TraMemberNode::store(const TraValue& value) {
+    TraValue holder;
+    Persistent* target = this->target(holder);
+    TraCallFrame frame;
+    evaluateArguments(frame, rec_.params.size() - 1);
+    frame.result = initialOf(rec_.params.back());
+    if (frame.result.type() == daClass || frame.result.type() == daObject)
+        frame.result.setObject(frame.result.type(), value.object());
+    else if (!assignConverted(frame.result, value, environment_))
+        return;
+    TraClassManager::storeIndexed(*target, rec_.name, frame);
+}
+
+TraIndexedAssignment::TraIndexedAssignment(std::unique_ptr<TraMemberNode> member, TraExpressionPtr value)
+    : member_(std::move(member)), value_(std::move(value)) {}
+
+void TraIndexedAssignment::execute() {
+    TraValue value;
+    value_->evaluate(value);
+    member_->store(value);
 }
 
 TraMemberAssignment::TraMemberAssignment(TraExpressionPtr object, TraPropRec rec, TraExpressionPtr value,

@@ -91,9 +91,15 @@ public:
     bool isProperty() const { return rec_.dataType != daMethod; }
     // For "obj.Prop := value": the object part, leaving this node empty.
     TraExpressionPtr takeObject() { return std::move(object_); }
+    // "obj.Strings[i] := value": writes the indexed property this node reads.
+    void store(const TraValue& value);
 
 private:
     Persistent* object(TraValue& holder);
+    // The object to work on, refused when it is gone or not allowed.
+    Persistent* target(TraValue& holder);
+    // The arguments, evaluated and converted to the parameters' types.
+    void evaluateArguments(TraCallFrame& frame, size_t formals);
 
     TraExpressionPtr object_;
     const ClassInfo& compiledClass_;
@@ -115,6 +121,18 @@ private:
     TraPropRec rec_;
     TraExpressionPtr value_;
     const TraEnvironment& environment_;
+};
+
+// "obj.Strings[i] := value", "List[i] := value": bounds-checked by the
+// member, which raises the same error as for a read out of range.
+class TraIndexedAssignment final : public TraStatementNode {
+public:
+    TraIndexedAssignment(std::unique_ptr<TraMemberNode> member, TraExpressionPtr value);
+    void execute() override;
+
+private:
+    std::unique_ptr<TraMemberNode> member_;
+    TraExpressionPtr value_;
 };
 
 // Raised when a script reaches a member of no object.

@@ -421,7 +421,10 @@ TraStatementPtr TraCompiler::compileExpressionStatement(TraTokenSet ends) {
         return std::make_unique<TraExpressionStatement>(compileExpression(daUnknown, ends));
     }
     if (TraVariable* target = findVariable(first->text)) {
-        if (const TraToken* after = peek(); after && after->type == ttPeriod)
+        if (const TraToken* after = peek();
+            after &&
+            (after->type == ttPeriod || (after->type == ttLBracket && (target->value.type() == daClass ||
+                                                                       target->value.type() == daObject))))
             return finishObjectStatement(compileMemberTail(std::make_unique<TraVariableNode>(target)), ends);
         const TraToken* token = next();
         expect(token, TraTokenSet{ttColonEqual} | ends);

@@ -265,16 +265,23 @@ TraExpressionPtr TraCompiler::compileMemberTail(TraExpressionPtr node) {
     Nesting chain(*this);
     for (;;) {
         const TraToken* token = peek();
-        if (!token || token->type != ttPeriod)
+        if (!token || (token->type != ttPeriod && token->type != ttLBracket))
             return node;
-        next();
-        chain.open(token);
-        const TraToken* name = next();
-        expect(name, {ttIdentifier, ttType});
         const ClassInfo* cls = node->staticClass();
         TraPropRec rec;
-        if (!cls || !TraClassManager::getPropRec(*cls, name->text, rec) || rec.isEvent())
-            fail(name, 11);
+        if (token->type == ttLBracket) {
+            // "List[i]" is "List.Strings[i]": the "[" opens the default member's index.
+            if (!cls || !TraClassManager::getDefaultRec(*cls, rec))
+                return node;
+            chain.open(token);
+        } else {
+            next();
+            chain.open(token);
+            const TraToken* name = next();
+            expect(name, {ttIdentifier, ttType});
+            if (!cls || !TraClassManager::getPropRec(*cls, name->text, rec) || rec.isEvent())
+                fail(name, 11);
+        }
         std::vector<TraExpressionPtr> arguments;
         if (rec.dataType == daMethod) {
             const size_t formals = rec.params.size() - (hasResult(rec.params) ? 1 : 0);
@@ -309,6 +316,14 @@ TraStatementPtr TraCompiler::finishObjectStatement(TraExpressionPtr node, TraTok
         return std::make_unique<TraExpressionStatement>(std::move(node));
     }
     auto* member = dynamic_cast<TraMemberNode*>(node.get());
+    if (member && member->rec().isIndexed && !member->rec().isReadOnly) {
+        const TraToken* start = peek();
+        TraExpressionPtr value = compileExpression(daUnknown, ends);
+        if (!typesCompatible(value->dataType(), member->rec().params.back().dataType))
+            fail(start, 1);
+        std::unique_ptr<TraMemberNode> indexed(static_cast<TraMemberNode*>(node.release()));
+        return std::make_unique<TraIndexedAssignment>(std::move(indexed), std::move(value));
+    }
     if (!member || !member->isProperty())
         fail(token, 1);
     TraPropRec rec = member->rec();

@@ -6,8 +6,11 @@
 // script casts wrongly; it then answers false and the access does nothing.
 
 #include "Persistent.h"
+#include "TppCommunicator.h"
 #include "TraRTTI.h"
 #include "TraRunError.h"
+#include "TraStream.h"
+#include "TraStringList.h"
 #include "Units.h"
 
 #include <QString>
@@ -113,6 +116,19 @@ TraMember indexed(const char* name, const char* typeName, Count count, At at) {
     return member;
 }
 
+// Lets an indexed property be written: `store` finds the index in the
+// frame's arguments and the value in its result, and checks the index itself.
+template <class T, class Store> TraMember writable(TraMember member, Store store) {
+    member.store = [store](Persistent* object, TraCallFrame& frame) {
+        auto* typed = dynamic_cast<T*>(object);
+        if (!typed)
+            return false;
+        store(*typed, frame);
+        return true;
+    };
+    return member;
+}
+
 // An indexed value of another type ("Strings[i]", "Values['name']"); `at`
 // fills the frame's result and checks its own index.
 template <class T, class At>
@@ -156,6 +172,59 @@ inline TraMember publishedBelow(const char* name, TraDataType type, const char* 
     return {name, Kind::Property, type, typeName};
 }
 
+// A report object's lines as a TStrings the module keeps for it: what the
+// script does to the list reaches the object's own lines at once, and
+// "Memo1.Lines := List" copies the lines of another list in. Without
+// `write` the lines are read-only to scripts.
+template <class T, class Read>
+TraMember boundLines(const char* name, Read read, std::function<void(T&, const QStringList&)> write = {}) {
+    TraMember member{name, Kind::Property, daClass, "TStrings"};
+    member.held = [read, write](TppCommunicator& owner) -> std::unique_ptr<Persistent> {
+        if (!dynamic_cast<T*>(&owner))
+            return nullptr;
+        TraBoundStrings::Write store;
+        if (write)
+            store = [write](TppCommunicator& o, const QStringList& lines) {
+                write(dynamic_cast<T&>(o), lines);
+            };
+        return std::make_unique<TraBoundStrings>(
+            owner, [read](TppCommunicator& o) { return QStringList(read(dynamic_cast<T&>(o))); }, store);
+    };
+    if (write)
+        member.set = [write](Persistent& object, const TraValue& value) {
+            auto* typed = dynamic_cast<T*>(&object);
+            auto* source = dynamic_cast<TraStrings*>(value.object());
+            if (!typed || !source)
+                return false;
+            source->pull();
+            write(*typed, source->lines());
+            return true;
+        };
+    return member;
+}
+
+// A member whose value is a stream the module keeps for the report object,
+// refilled from `content` each time a script reads it.
+template <class T, class Content> TraMember contentStream(const char* name, Content content) {
+    TraMember member{name, Kind::Property, daClass, "TStream"};
+    member.held = [](TppCommunicator& owner) -> std::unique_ptr<Persistent> {
+        if (!dynamic_cast<T*>(&owner))
+            return nullptr;
+        return std::make_unique<TraMemoryStream>();
+    };
+    member.refresh = [content](Persistent& held, TppCommunicator& owner) {
+        dynamic_cast<TraStream&>(held).refill(content(dynamic_cast<T&>(owner)));
+    };
+    return member;
+}
+
+[[noreturn]] inline void cannotOpenFile(const QString& fileName) {
+    throw TraRunError(QStringLiteral("Cannot open file \"%1\"").arg(fileName));
+}
+
+// The stream a method is given; a script error when it is none.
+TraStream& streamArgument(const TraValue& value, const char* member);
+
 inline TraMember event(const char* name, int kind, TraParamList params = {}) {
     TraMember member{name, Kind::Event};
     member.eventID = kind;
@@ -188,4 +257,37 @@ std::vector<TraMember> describedReportRunState();
 void describeAutoSearchField();
 // The report's members for its search criteria.
 std::vector<TraMember> autoSearchReportMembers();
+// The state the engine keeps for bands, groups and components while printing.
+std::vector<TraMember> bandRunMembers();
+std::vector<TraMember> detailBandRunMembers();
+std::vector<TraMember> groupBandRunMembers();
+std::vector<TraMember> groupHeaderBandRunMembers();
+std::vector<TraMember> groupRunMembers();
+std::vector<TraMember> dbTextRunMembers();
+std::vector<TraMember> printableRunMembers();
+std::vector<TraMember> componentRunMembers();
+std::vector<TraMember> cacheableRunMembers();
+// The members a pipeline describes beyond its records' fields.
+std::vector<TraMember> pipelineMembers();
+TraMember fieldPictureMember();
+// Windows and dialogs the program's window layers hand on.
+std::vector<TraMember> reportWindowMembers();
+std::vector<TraMember> producerWindowMembers();
+// The producer's own members beyond its events and devices.
+std::vector<TraMember> producerMembers();
+std::vector<TraMember> printableDesignMembers();
+std::vector<TraMember> customReportDesignMembers();
+// Streams, and the members that hand them out.
+void describeStreams();
+std::vector<TraMember> memoStreamMembers();
+std::vector<TraMember> cacheStreamMembers();
+std::vector<TraMember> richTextMembers();
+void describeRichTextAttributes();
+
+// `members` followed by `more`.
+inline std::vector<TraMember> joined(std::vector<TraMember> members, std::vector<TraMember> more) {
+    for (TraMember& member : more)
+        members.push_back(std::move(member));
+    return members;
+}
 } // namespace TraDescribe

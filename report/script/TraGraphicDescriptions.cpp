@@ -4,6 +4,7 @@
 #include "TppFont.h"
 #include "TppPicture.h"
 #include "TraDescribe.h"
+#include "TraWindowObjects.h"
 
 #include <QImage>
 #include <QPicture>
@@ -80,8 +81,12 @@ void describeGraphics() {
     describe("TBitmap", nullptr, graphic,
              {TraMember{"TransparentColor", Kind::Property, daInteger},
               TraMember{"TransparentMode", Kind::Property, daInteger}});
-    describe("TCustomForm", nullptr, described("TComponent"),
-             {TraMember{"ModalResult", Kind::Property, daInteger}});
+    describe("TCustomForm", &TraForm::staticClassInfo(), described("TComponent"),
+             {readOnly<TraForm>("ModalResult", daInteger,
+                                [](TraForm& f) { return integerValue(f.modalResult ? f.modalResult() : 0); }),
+              readOnly<TraForm>("Caption", daString, [](TraForm& f) {
+                  return stringValue(f.caption ? f.caption() : QString());
+              })});
 }
 
 } // namespace TraDescribe

@@ -5,9 +5,11 @@
 #include "OwnedComponent.h"
 #include "Persistent.h"
 #include "PropertyInfo.h"
+#include "TppCommunicator.h"
 #include "TraConversions.h"
 #include "TraEnumerations.h"
 #include "TraEnvironment.h"
+#include "TraScriptObjects.h"
 
 #include <cmath>
 
@@ -119,8 +121,9 @@ void fillFromMember(const TraMember& member, TraPropRec& rec) {
     case TraMember::Kind::Indexed:
     case TraMember::Kind::Constructor:
         rec.dataType = daMethod;
-        rec.isReadOnly = true;
         rec.isIndexed = member.kind == TraMember::Kind::Indexed;
+        rec.isReadOnly = !(rec.isIndexed && member.store);
+        rec.isDefault = member.isDefault;
         rec.isConstructor = member.kind == TraMember::Kind::Constructor;
         rec.params = member.params;
         if (member.dataType != daUnknown) {
@@ -219,6 +222,16 @@ bool TraRTTI::getPropRec(const QByteArray& name, TraPropRec& rec) const {
     return false;
 }
 
+bool TraRTTI::getDefaultRec(TraPropRec& rec) const {
+    for (const TraRTTI* rtti = this; rtti; rtti = rtti->parent_)
+        for (const TraMember& member : rtti->members_)
+            if (member.isDefault) {
+                fillFromMember(member, rec);
+                return true;
+            }
+    return false;
+}
+
 bool TraRTTI::callMethod(Persistent* object, const QByteArray& name, TraCallFrame& frame) const {
     for (const TraRTTI* rtti = this; rtti; rtti = rtti->parent_)
         if (const TraMember* member = rtti->findOwn(name))
@@ -226,10 +239,43 @@ bool TraRTTI::callMethod(Persistent* object, const QByteArray& name, TraCallFram
     return false;
 }
 
-bool TraRTTI::getPropValue(Persistent& object, const QByteArray& name, TraValue& out) const {
+bool TraRTTI::storeIndexed(Persistent* object, const QByteArray& name, TraCallFrame& frame) const {
     for (const TraRTTI* rtti = this; rtti; rtti = rtti->parent_)
         if (const TraMember* member = rtti->findOwn(name))
+            return member->store && member->store(object, frame);
+    return false;
+}
+
+namespace {
+
+// The object a report object hands out as a member of its own: one per
+// owner and member, kept by the module, so "Memo1.Lines.Add" twice adds to
+// the same list; nil where no module keeps objects.
+bool heldValue(const TraMember& member, Persistent& object, TraScriptObjects* objects, TraValue& out) {
+    auto* owner = member.heldBy ? member.heldBy(object) : dynamic_cast<TppCommunicator*>(&object);
+    if (!owner)
+        return false;
+    Persistent* held = nullptr;
+    if (objects)
+        held = objects->held(*owner, member.name, [&] { return member.held(*owner); });
+    if (held && member.refresh)
+        member.refresh(*held, *owner);
+    out.setObject(daClass, held);
+    if (held)
+        out.setClassRef(&held->classInfo());
+    return true;
+}
+
+} // namespace
+
+bool TraRTTI::getPropValue(Persistent& object, const QByteArray& name, TraValue& out,
+                           TraScriptObjects* objects) const {
+    for (const TraRTTI* rtti = this; rtti; rtti = rtti->parent_)
+        if (const TraMember* member = rtti->findOwn(name)) {
+            if (member->held)
+                return heldValue(*member, object, objects, out);
             return member->get && member->get(object, out);
+        }
     return false;
 }
 
@@ -434,13 +480,18 @@ bool hasEvent(const ClassInfo& cls, const QByteArray& name) {
     return getPropRec(cls, name, rec) && rec.isEvent();
 }
 
-bool getPropValue(Persistent& object, const QByteArray& name, TraValue& out) {
+bool getDefaultRec(const ClassInfo& cls, TraPropRec& rec) {
+    const TraRTTI* rtti = TraRTTIClassRegistry::instance().findRTTIClass(cls);
+    return rtti && rtti->getDefaultRec(rec);
+}
+
+bool getPropValue(Persistent& object, const QByteArray& name, TraValue& out, TraScriptObjects* objects) {
     const ClassInfo& cls = object.classInfo();
     TraPropRec rec;
     if (TraRTTI::getPublishedRec(cls, name, rec) && rec.dataType != daUnknown)
         return TraRTTI::getPublishedValue(object, *cls.property(QString::fromLatin1(name)), out);
     const TraRTTI* rtti = TraRTTIClassRegistry::instance().findRTTIClass(cls);
-    return rtti && rtti->getPropValue(object, name, out);
+    return rtti && rtti->getPropValue(object, name, out, objects);
 }
 
 bool setPropValue(Persistent& object, const QByteArray& name, const TraValue& value,
@@ -471,6 +522,11 @@ bool setPropValue(Persistent& object, const QByteArray& name, const TraValue& va
 bool callMethod(const ClassInfo& cls, Persistent* object, const QByteArray& name, TraCallFrame& frame) {
     const TraRTTI* rtti = TraRTTIClassRegistry::instance().findRTTIClass(object ? object->classInfo() : cls);
     return rtti && rtti->callMethod(object, name, frame);
+}
+
+bool storeIndexed(Persistent& object, const QByteArray& name, TraCallFrame& frame) {
+    const TraRTTI* rtti = TraRTTIClassRegistry::instance().findRTTIClass(object.classInfo());
+    return rtti && rtti->storeIndexed(&object, name, frame);
 }
 
 } // namespace TraClassManager

@@ -13,6 +13,8 @@
 class ClassInfo;
 class Persistent;
 class PropertyInfo;
+class TppCommunicator;
+class TraScriptObjects;
 struct TraEnvironment;
 
 // One parameter of a method, indexed property, constructor or event. The
@@ -44,6 +46,7 @@ struct TraPropRec {
     bool isReadOnly = false;
     bool isConstructor = false;
     bool isIndexed = false;
+    bool isDefault = false;  // an indexed property that "List[i]" stands for
     bool readsFiles = false; // touches the file system (SaveToFile, LoadFromFile ...)
     int eventID = -1;
     TraParamList params;
@@ -78,11 +81,24 @@ struct TraMember {
     TraParamList params;              // without "Result": that follows from dataType
     int eventID = -1;
     bool readsFiles = false;
+    // The indexed property that "List[i]" stands for: "List.Strings[i]".
+    bool isDefault = false;
 
     std::function<bool(Persistent& object, TraValue& out)> get;
     std::function<bool(Persistent& object, const TraValue& value)> set;
     // Methods, indexed properties and constructors: `object` is none for a constructor.
     std::function<bool(Persistent* object, TraCallFrame& frame)> call;
+    // Writes an indexed property, "Strings[2] := 'x'": the frame's arguments
+    // hold the index, its result the value; none for a read-only one.
+    std::function<bool(Persistent* object, TraCallFrame& frame)> store;
+    // A property whose value is an object the scripts' module makes for the
+    // report object once and keeps (a memo's Lines as a TStrings); `refresh`,
+    // when set, brings it up to date on every read.
+    std::function<std::unique_ptr<Persistent>(TppCommunicator& owner)> held;
+    std::function<void(Persistent& held, TppCommunicator& owner)> refresh;
+    // For a member of a value object (a printer setup), the report object it
+    // belongs to, which keeps what it hands out; none: the object itself.
+    std::function<TppCommunicator*(Persistent& object)> heldBy;
 };
 
 // The description of one class for scripts: its hand-described members, and,
@@ -107,8 +123,14 @@ public:
     void getEventList(const ClassInfo& cls, QList<QByteArray>& list) const;
 
     bool getPropRec(const QByteArray& name, TraPropRec& rec) const;
+    // The indexed property marked as the default, in this class or an ancestor.
+    bool getDefaultRec(TraPropRec& rec) const;
     bool callMethod(Persistent* object, const QByteArray& name, TraCallFrame& frame) const;
-    bool getPropValue(Persistent& object, const QByteArray& name, TraValue& out) const;
+    bool storeIndexed(Persistent* object, const QByteArray& name, TraCallFrame& frame) const;
+    // `objects` keeps what members hand out as objects of their own (Lines);
+    // without it such a member answers nil.
+    bool getPropValue(Persistent& object, const QByteArray& name, TraValue& out,
+                      TraScriptObjects* objects = nullptr) const;
     bool setPropValue(Persistent& object, const QByteArray& name, const TraValue& value) const;
 
     // The published part, shared by every description.
@@ -153,11 +175,16 @@ namespace TraClassManager {
 // derived description of the class.
 bool getPropRec(const ClassInfo& cls, const QByteArray& name, TraPropRec& rec);
 bool hasEvent(const ClassInfo& cls, const QByteArray& name);
+// "List[i]": the class's default indexed property.
+bool getDefaultRec(const ClassInfo& cls, TraPropRec& rec);
 // False when nothing handles the name for the object's actual class.
-bool getPropValue(Persistent& object, const QByteArray& name, TraValue& out);
+bool getPropValue(Persistent& object, const QByteArray& name, TraValue& out,
+                  TraScriptObjects* objects = nullptr);
 bool setPropValue(Persistent& object, const QByteArray& name, const TraValue& value,
                   const TraEnvironment& environment);
 bool callMethod(const ClassInfo& cls, Persistent* object, const QByteArray& name, TraCallFrame& frame);
+// Writes frame.result into an indexed property of the object.
+bool storeIndexed(Persistent& object, const QByteArray& name, TraCallFrame& frame);
 // "TppLabel" inherits "TppCustomText": is `object` an instance of `cls`? The
 // root class (TObject) takes every object.
 bool isInstance(const Persistent* object, const ClassInfo* cls);

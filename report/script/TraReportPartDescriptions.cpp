@@ -2,6 +2,7 @@
 // stretching components, memos, images, graphics, variables, rich text,
 // barcodes, templates, pages and their draw commands.
 
+#include "CalculationSupport.h"
 #include "DateTimeDays.h"
 #include "TppColumnFooterBand.h"
 #include "TppCustomGraphic.h"
@@ -25,6 +26,7 @@
 #include "TppPage.h"
 #include "TppPageBand.h"
 #include "TppPrinterSetup.h"
+#include "TppProducer.h"
 #include "TppReportBand.h"
 #include "TppReportTemplate.h"
 #include "TppShape.h"
@@ -37,15 +39,9 @@
 #include "TraEnumerations.h"
 #include "TraEventValues.h"
 
-#include <QFile>
-
 namespace TraDescribe {
 
 namespace {
-
-// The kinds variables and calculations raise.
-constexpr int kVariableCalc = 33;
-constexpr int kVariableReset = 34;
 
 TraValue enumValue(const char* type, int ordinal) {
     TraValue value;
@@ -83,10 +79,29 @@ void refuseReplacingARunningReport(TppTemplate& t) {
             QStringLiteral("A report's template cannot be loaded while the report prints or by its scripts"));
 }
 
+// The page the setup's paper and margins make, as a copy read afresh each
+// time: the setup derives it from its own settings, which scripts change.
+TraMember pageDefMember() {
+    TraMember member{"PageDef", Kind::Property, daClass, "TppPageDef"};
+    member.heldBy = [](Persistent& object) -> TppCommunicator* {
+        auto* setup = dynamic_cast<TppPrinterSetup*>(&object);
+        auto* producer = setup ? dynamic_cast<TppProducer*>(setup->Owner()) : nullptr;
+        return producer && &producer->PrinterSetup() == setup ? producer : nullptr;
+    };
+    member.held = [](TppCommunicator&) -> std::unique_ptr<Persistent> {
+        return std::make_unique<TppPageDef>();
+    };
+    member.refresh = [](Persistent& held, TppCommunicator& owner) {
+        dynamic_cast<TppPageDef&>(held) = dynamic_cast<TppProducer&>(owner).PrinterSetup().PageDef();
+    };
+    return member;
+}
+
 void describePrinterSetup() {
     describe(
         "TppPrinterSetup", &TppPrinterSetup::staticClassInfo(), described("TPersistent"),
-        {readWrite<TppPrinterSetup>(
+        {pageDefMember(),
+         readWrite<TppPrinterSetup>(
              "Active", daBoolean, [](TppPrinterSetup& s) { return booleanValue(s.Active()); },
              [](TppPrinterSetup& s, const TraValue& v) { s.SetActive(v.boolean()); }),
          readOnly<TppPrinterSetup>("BinNames", daString,
@@ -136,30 +151,34 @@ void describeComponents() {
              [](TppStretchable& s, const TraValue& v) { s.SetmmStopPosition(v.integer()); })});
     const TraRTTI* memo = describe(
         "TppCustomMemo", &TppCustomMemo::staticClassInfo(), described("TppStretchable"),
-        {readOnly<TppCustomMemo>("Text", daString,
-                                 [](TppCustomMemo& m) { return stringValue(m.MemoText()); }),
-         readWrite<TppCustomMemo>(
-             "Lines", daString, [](TppCustomMemo& m) { return linesValue(m.Lines()); },
-             [](TppCustomMemo& m, const TraValue& v) { m.SetLines(splitLines(textOf(v))); }),
-         readOnly<TppCustomMemo>("PrintLines", daString,
-                                 [](TppCustomMemo& m) { return linesValue(m.PrintLines); }),
-         readWrite<TppCustomMemo>(
-             "TabStopPositions", daString, [](TppCustomMemo& m) { return linesValue(m.TabStopPositions()); },
-             [](TppCustomMemo& m, const TraValue& v) { m.SetTabStopPositions(splitLines(textOf(v))); }),
-         readOnly<TppCustomMemo>("spLeading", daInteger, [](TppCustomMemo& m) {
-             return screenPixels(m.mmLeading(), Axis::Vertical);
-         })});
+        joined({readOnly<TppCustomMemo>("Text", daString,
+                                        [](TppCustomMemo& m) { return stringValue(m.MemoText()); }),
+                boundLines<TppCustomMemo>(
+                    "Lines", [](TppCustomMemo& m) { return m.Lines(); },
+                    [](TppCustomMemo& m, const QStringList& lines) { m.SetLines(lines); }),
+                boundLines<TppCustomMemo>("PrintLines", [](TppCustomMemo& m) { return m.PrintLines; }),
+                boundLines<TppCustomMemo>(
+                    "TabStopPositions", [](TppCustomMemo& m) { return m.TabStopPositions(); },
+                    [](TppCustomMemo& m, const QStringList& stops) { m.SetTabStopPositions(stops); }),
+                readOnly<TppCustomMemo>(
+                    "spLeading", daInteger,
+                    [](TppCustomMemo& m) { return screenPixels(m.mmLeading(), Axis::Vertical); })},
+               memoStreamMembers()));
     describe("TppDBMemo", &TppDBMemo::staticClassInfo(), memo,
              {event("OnGetMemo", ciDBMemoGetMemo, {{"Lines", daString, nullptr, -1, false, true}})});
 
     const TraRTTI* customText = described("TppCustomText");
     describe("TppDBText", &TppDBText::staticClassInfo(), customText,
-             {readOnly<TppDBText>("FieldValue", daVariant, [](TppDBText& t) {
-                 TppDataPipeline* pipeline = t.DataPipeline();
-                 return variantToScriptValue(pipeline ? pipeline->GetFieldValue(t.DataField()) : QVariant());
-             })});
+             joined({readOnly<TppDBText>("FieldValue", daVariant,
+                                         [](TppDBText& t) {
+                                             TppDataPipeline* pipeline = t.DataPipeline();
+                                             return variantToScriptValue(
+                                                 pipeline ? pipeline->GetFieldValue(t.DataField())
+                                                          : QVariant());
+                                         })},
+                    dbTextRunMembers()));
     describe("TppDBCalc", &TppDBCalc::staticClassInfo(), described("TppDBText"),
-             {event("OnCalc", kVariableCalc),
+             {event("OnCalc", ciVariableCalc),
               readOnly<TppDBCalc>("Value", daDouble, [](TppDBCalc& c) { return doubleValue(c.Value()); }),
               readOnly<TppDBCalc>("Divisor", daDouble, [](TppDBCalc& c) { return doubleValue(c.Divisor()); }),
               method<TppDBCalc>("Clear", {}, daUnknown, [](TppDBCalc& c, TraCallFrame&) { c.Clear(); }),
@@ -172,7 +191,8 @@ void describeComponents() {
                                 })});
     describe(
         "TppVariable", &TppVariable::staticClassInfo(), customText,
-        {event("OnCalc", kVariableCalc, {kVarValue}), event("OnReset", kVariableReset, {kVarValue}),
+        {event("OnCalc", ciVariableCalc, {kVarValue}), event("OnReset", ciVariableReset, {kVarValue}),
+         event("OldOnCalc", ciVariableOldCalc),
          readWrite<TppVariable>(
              "Value", daVariant, [](TppVariable& v) { return variantToScriptValue(v.Value()); },
              [](TppVariable& v, const TraValue& value) {
@@ -262,29 +282,8 @@ void describeComponents() {
     describe("TppShape", &TppShape::staticClassInfo(), graphic,
              {readOnlyEnum<TppShape>("Shape", "TShapeType", [](TppShape& s) { return s.Shape(); })});
 
-    const TraRTTI* richText = describe(
-        "TppCustomRichText", &TppCustomRichText::staticClassInfo(), described("TppStretchable"),
-        {readWrite<TppCustomRichText>(
-             "RichText", daString,
-             [](TppCustomRichText& r) { return stringValue(QString::fromLatin1(r.RichText())); },
-             [](TppCustomRichText& r, const TraValue& v) { r.SetRichText(v.text()); }),
-         readOnly<TppCustomRichText>("StartCharPos", daInteger,
-                                     [](TppCustomRichText& r) { return integerValue(r.StartCharPos); }),
-         readOnly<TppCustomRichText>("EndCharPos", daInteger,
-                                     [](TppCustomRichText& r) { return integerValue(r.EndCharPos); }),
-         fileMethod<TppCustomRichText>(
-             "LoadFromFile",
-             [](TppCustomRichText& r, TraCallFrame& f) {
-                 QFile file(textOf(f.args[0]));
-                 if (!file.open(QIODevice::ReadOnly))
-                     throw TraRunError(QStringLiteral("Cannot open file \"%1\"").arg(file.fileName()));
-                 r.SetRichText(file.readAll());
-             }),
-         fileMethod<TppCustomRichText>("SaveToFile", [](TppCustomRichText& r, TraCallFrame& f) {
-             QFile file(textOf(f.args[0]));
-             if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(r.RichText()) < 0)
-                 throw TraRunError(QStringLiteral("Cannot open file \"%1\"").arg(file.fileName()));
-         })});
+    const TraRTTI* richText = describe("TppCustomRichText", &TppCustomRichText::staticClassInfo(),
+                                       described("TppStretchable"), richTextMembers());
     describe("TppDBRichText", &TppDBRichText::staticClassInfo(), richText, {});
 
     // Barcodes live above the scripts; their members are all published.

@@ -3,9 +3,13 @@
 
 #include "DateTimeDays.h"
 #include "TppBand.h"
+#include "TppBandedReport.h"
 #include "TppChildReport.h"
+#include "TppComponent.h"
 #include "TppCustomEngine.h"
 #include "TppCustomReport.h"
+#include "TppEngine.h"
+#include "TppProducer.h"
 #include "TppRegion.h"
 #include "TppSubReport.h"
 #include "TraDescribe.h"
@@ -23,6 +27,22 @@ template <class Read> TraMember engineState(const char* name, TraDataType type, 
     });
 }
 
+const TppEngine* generatingEngine(TppCustomReport& report) {
+    const auto* engine = dynamic_cast<const TppEngine*>(report.Engine());
+    return engine && engine->Generating() ? engine : nullptr;
+}
+
+// The report whose pages are being made: a subreport's child while the
+// subreport prints its part, the report itself otherwise.
+TppCustomReport& activeReport(TppCustomReport& report) {
+    for (const TppBand* band : report.Bands())
+        for (TppComponent* component : band->Objects())
+            if (auto* subReport = dynamic_cast<TppSubReport*>(component))
+                if (TppChildReport* child = subReport->ChildReportIfAny(); child && generatingEngine(*child))
+                    return activeReport(*child);
+    return report;
+}
+
 TraValue dateTimeValue(const QDateTime& value) {
     TraValue result;
     result.setDateValue(daDateTime, value.isValid() ? daysFromDateTime(value) : 0);
@@ -30,6 +50,31 @@ TraValue dateTimeValue(const QDateTime& value) {
 }
 
 } // namespace
+
+std::vector<TraMember> producerMembers() {
+    // A layout read from a template older than this system's own "7.0"; the
+    // "1.0" of a report never read is no conversion.
+    const auto converted = [](const TppProducer& p, int below) {
+        return p.Version() != QLatin1String("1.0") && p.VersionNo() < below;
+    };
+    return joined(
+        {readOnly<TppProducer>("Converted", daBoolean,
+                               [converted](TppProducer& p) { return booleanValue(converted(p, 7000)); }),
+         readOnly<TppProducer>("ConvertedFromPre40", daBoolean,
+                               [converted](TppProducer& p) { return booleanValue(converted(p, 4000)); }),
+         readWrite<TppProducer>(
+             "EnableProcessMessages", daBoolean,
+             [](TppProducer& p) { return booleanValue(p.EnableProcessMessages); },
+             [](TppProducer& p, const TraValue& v) { p.EnableProcessMessages = v.boolean(); }),
+         readOnly<TppProducer>(
+             "Publisher", daClass, [](TppProducer& p) { return objectValue(&p.Publisher()); },
+             "TppCommunicator"),
+         // The name the print job and the preview's title show.
+         readWrite<TppProducer>(
+             "Text", daString, [](TppProducer& p) { return stringValue(p.PrinterSetup().DocumentName()); },
+             [](TppProducer& p, const TraValue& v) { p.PrinterSetup().SetDocumentName(textOf(v)); })},
+        producerWindowMembers());
+}
 
 std::vector<TraMember> describedReportRunState() {
     return {
@@ -66,6 +111,49 @@ std::vector<TraMember> describedReportRunState() {
         readOnly<TppCustomReport>(
             "PrintingAsSubReport", daBoolean,
             [](TppCustomReport& r) { return booleanValue(dynamic_cast<TppChildReport*>(&r) != nullptr); }),
+        // Asked of any report of a job, the one printing now: the main
+        // report, or the child of the subreport that prints its part.
+        readOnly<TppCustomReport>(
+            "ActiveReport", daClass,
+            [](TppCustomReport& r) {
+                auto* main = dynamic_cast<TppCustomReport*>(r.MainReport());
+                return objectValue(&activeReport(main ? *main : r));
+            },
+            "TppCustomReport"),
+        readOnly<TppCustomReport>(
+            "CacheManager", daClass,
+            [](TppCustomReport& r) {
+                auto* banded = dynamic_cast<TppBandedReport*>(&r);
+                return objectValue(banded ? &banded->PageCache() : nullptr);
+            },
+            "TppCommunicator"),
+        // The report's PageLimit stops this run at the end of the current page.
+        readOnly<TppCustomReport>("PageLimitReached", daBoolean,
+                                  [](TppCustomReport& r) {
+                                      const TppCustomEngine* e = r.Engine();
+                                      return booleanValue(e && r.PageLimit() > 0 &&
+                                                          e->AbsolutePageNo >= r.PageLimit());
+                                  }),
+        // The page numbers count the whole report: no group starts them anew.
+        readOnly<TppCustomReport>("AbsolutePage", daBoolean,
+                                  [](TppCustomReport& r) {
+                                      const TppEngine* e = generatingEngine(r);
+                                      return booleanValue(!e || !e->ControlGroup());
+                                  }),
+        // The band being generated, as GetBand takes it: its type and its
+        // group's index (-1 for bands of no group); -1 while nothing generates.
+        readOnly<TppCustomReport>("BandType", daInteger,
+                                  [](TppCustomReport& r) {
+                                      const TppEngine* e = generatingEngine(r);
+                                      const TppBand* band = e ? e->CurrentBand() : nullptr;
+                                      return integerValue(band ? band->BandTypeCode() : -1);
+                                  }),
+        readOnly<TppCustomReport>("GroupIndex", daInteger,
+                                  [](TppCustomReport& r) {
+                                      const TppEngine* e = generatingEngine(r);
+                                      const TppBand* band = e ? e->CurrentBand() : nullptr;
+                                      return integerValue(band ? band->GroupIndex() : -1);
+                                  }),
     };
 }
 
@@ -86,8 +174,7 @@ void describeSubReports() {
                                 [](TppSubReport& s) { return stringValue(s.CurrentExpansionKey()); }),
          readOnly<TppSubReport>("CurrentReportKey", daString,
                                 [](TppSubReport& s) { return stringValue(s.CurrentReportKey()); }),
-         readOnly<TppSubReport>("Expansions", daString,
-                                [](TppSubReport& s) { return linesValue(s.Expansions); }),
+         boundLines<TppSubReport>("Expansions", [](TppSubReport& s) { return s.Expansions; }),
          readOnly<TppSubReport>("ExpansionCount", daInteger,
                                 [](TppSubReport& s) { return integerValue(s.ExpansionCount()); }),
          readOnly<TppSubReport>(

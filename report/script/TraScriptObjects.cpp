@@ -1,6 +1,9 @@
 #include "TraScriptObjects.h"
 
 #include "Persistent.h"
+#include "TppCommunicator.h"
+
+#include <cstring>
 
 TraScriptObjects::TraScriptObjects() = default;
 
@@ -19,4 +22,21 @@ bool TraScriptObjects::release(Persistent* object) {
         return false;
     freed_.insert(object);
     return true;
+}
+
+Persistent* TraScriptObjects::held(TppCommunicator& owner, const char* member,
+                                   const std::function<std::unique_ptr<Persistent>()>& make) {
+    // An entry whose owner is gone never matches again: its address may come back as another object.
+    std::erase_if(held_, [](const Held& entry) { return !entry.owner.get(); });
+    for (const Held& entry : held_)
+        if (entry.owner.get() == &owner && std::strcmp(entry.member, member) == 0)
+            return entry.object;
+    std::unique_ptr<Persistent> made = make();
+    if (!made)
+        return nullptr;
+    Held entry{{}, member, made.get()};
+    entry.owner.reset(&owner);
+    held_.push_back(entry);
+    objects_.push_back(std::move(made));
+    return entry.object;
 }

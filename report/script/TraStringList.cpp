@@ -1,5 +1,6 @@
 #include "TraStringList.h"
 
+#include "TppCommunicator.h"
 #include "TraDescribe.h"
 #include "TraRunError.h"
 
@@ -35,6 +36,30 @@ void TraStrings::insert(int index, const QString& text, Persistent* object) {
     TraDescribe::checkIndex("Insert", index, count() + 1);
     strings_.insert(index, text);
     objects_.insert(index, object);
+}
+
+void TraStrings::put(int index, const QString& text) {
+    TraDescribe::checkIndex("Strings", index, count());
+    strings_[index] = text;
+}
+
+void TraStrings::setObjectAt(int index, Persistent* object) {
+    TraDescribe::checkIndex("Objects", index, count());
+    objects_[index] = object;
+}
+
+void TraStrings::setValue(const QString& name, const QString& value) {
+    const int index = indexOfName(name);
+    if (value.isEmpty()) {
+        if (index >= 0)
+            remove(index);
+        return;
+    }
+    const QString line = name + u'=' + value;
+    if (index >= 0)
+        put(index, line);
+    else
+        add(line);
 }
 
 void TraStrings::remove(int index) {
@@ -175,4 +200,39 @@ void TraStringList::insert(int index, const QString& text, Persistent* object) {
     if (sorted_)
         throw TraRunError(QStringLiteral("Operation not allowed on sorted string list"));
     TraStrings::insert(index, text, object);
+}
+
+void TraStringList::put(int index, const QString& text) {
+    if (sorted_)
+        throw TraRunError(QStringLiteral("Operation not allowed on sorted string list"));
+    TraStrings::put(index, text);
+}
+
+// ---- lines of a report object ------------------------------------------------
+
+TraBoundStrings::TraBoundStrings(TppCommunicator& owner, Read read, Write write)
+    : read_(std::move(read)), write_(std::move(write)) {
+    owner_.reset(&owner);
+}
+
+TppCommunicator& TraBoundStrings::owner() const {
+    TppCommunicator* owner = owner_.get();
+    if (!owner)
+        throw TraRunError(QStringLiteral("Cannot use the lines: their report object is gone"));
+    return *owner;
+}
+
+void TraBoundStrings::pull() {
+    strings_ = read_(owner());
+    // An object beside a line stays while the lines keep their number.
+    if (objects_.size() != strings_.size())
+        objects_ = QList<Persistent*>(strings_.size(), nullptr);
+    pulled_ = strings_;
+}
+
+void TraBoundStrings::push() {
+    if (!write_ || strings_ == pulled_)
+        return;
+    write_(owner(), strings_);
+    pulled_ = strings_;
 }

@@ -12,6 +12,8 @@
 #include "TppPrintPreview.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
+#include "TraRTTI.h"
+#include "TraWindowObjects.h"
 #include "Units.h"
 
 #include <QCoreApplication>
@@ -345,6 +347,19 @@ TEST_F(PreviewWindowTest, AnErrorDuringAJobIsReportedNotThrown) {
     TppPreview& p = panel(form);
     EXPECT_NO_THROW(QTest::mouseClick(p.NextButton(), Qt::LeftButton));
     EXPECT_EQ(prompter.messages, QStringList({"generation failed"}));
+}
+
+// The report's scripts reach the open preview as its PreviewForm.
+TEST_F(PreviewWindowTest, ScriptsSeeTheOpenWindowAsTheReportsPreviewForm) {
+    registerScriptBridge();
+    TppPrintPreview* form = open();
+    ASSERT_NE(form, nullptr);
+    TraValue value;
+    ASSERT_TRUE(TraClassManager::getPropValue(*report, "PreviewForm", value));
+    EXPECT_EQ(value.object(), &form->ScriptForm());
+    TraValue caption;
+    ASSERT_TRUE(TraClassManager::getPropValue(form->ScriptForm(), "Caption", caption));
+    EXPECT_EQ(QString::fromLatin1(caption.text()), form->windowTitle());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ScriptedReport.h"
 #include "TemplateClasses.h"
+#include "TppAutoSearchField.h"
 #include "TraRTTI.h"
 
 #include <QFile>
@@ -72,6 +73,17 @@ TEST_F(TraBridgeTest, ScriptsCreateAndReadSearchCriteria) {
     const std::string error = fixture.run(
         "procedure Main;\nbegin\n  Label1.Caption := Report.AutoSearchFields[0].Values[2];\nend;");
     EXPECT_NE(error.find("Values[2] is out of bounds: the list holds 2 items"), std::string::npos) << error;
+    // The same lines as one text, a line break between each two.
+    fixture.report->CreateAutoSearchCriteria(QStringLiteral("Orders"), QStringLiteral("Name"), soEqual,
+                                             QStringLiteral("Smith"), false);
+    EXPECT_EQ(
+        fixture.run(
+            "procedure Main;\nbegin\n  Label1.Caption := Report.GetAutoSearchDescriptionAsString;\nend;"),
+        "");
+    QStringList lines;
+    fixture.report->GetAutoSearchDescriptionLines(lines);
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(fixture.label->Caption(), lines.join(QStringLiteral("\r\n")));
 }
 
 TEST_F(TraBridgeTest, IsAndAsFollowTheClassTree) {
