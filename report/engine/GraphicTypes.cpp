@@ -1,12 +1,14 @@
 #include "GraphicTypes.h"
 
+#include "ImageDecoding.h"
+
 #include <QImageReader>
 
 namespace {
 
 GraphicTypes::Decoder imageDecoder(const char* format) {
     return [format](const QByteArray& bytes) -> TppDrawImage::Graphic {
-        const QImage image = QImage::fromData(bytes, format);
+        const QImage image = decodeImage(bytes, format);
         if (image.isNull())
             return std::monostate{};
         return image;
