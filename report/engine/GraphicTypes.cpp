@@ -54,7 +54,7 @@ bool GraphicTypes::Contains(const QString& name) const {
 
 void GraphicTypes::Register(const QString& name, Decoder decoder) {
     QMutexLocker locker(&lock_);
-    decoders_.insert(name, std::move(decoder));
+    decoders_[name] = std::move(decoder);
 }
 
 TppDrawImage::Graphic GraphicTypes::Decode(const QString& name, const QByteArray& bytes) const {

@@ -69,7 +69,7 @@ constexpr int kMaxTwips = 22 * 1440;
 constexpr int kMaxHalfPoints = 2 * 1638;
 // Qt's text layout hangs on a document taller than its fixed-point
 // numbers count: 2^23 units of its paint device on one page (at 1440 per
-// inch some 480 pages of letter paper), 2^25 on pages. A document is read
+// inch some 530 pages of letter paper), 2^25 on pages. A document is read
 // until it is 2^22 units tall, paragraph by paragraph, which no report
 // needs; the text beyond is left out.
 constexpr qreal kMaxDocumentHeight = 1 << 22;
