@@ -1,12 +1,14 @@
 #include "GraphicTypes.h"
 
+#include "ImageDecoding.h"
+
 #include <QImageReader>
 
 namespace {
 
 GraphicTypes::Decoder imageDecoder(const char* format) {
     return [format](const QByteArray& bytes) -> TppDrawImage::Graphic {
-        const QImage image = QImage::fromData(bytes, format);
+        const QImage image = decodeImage(bytes, format);
         if (image.isNull())
             return std::monostate{};
         return image;
@@ -52,7 +54,7 @@ bool GraphicTypes::Contains(const QString& name) const {
 
 void GraphicTypes::Register(const QString& name, Decoder decoder) {
     QMutexLocker locker(&lock_);
-    decoders_.insert(name, std::move(decoder));
+    decoders_[name] = std::move(decoder);
 }
 
 TppDrawImage::Graphic GraphicTypes::Decode(const QString& name, const QByteArray& bytes) const {

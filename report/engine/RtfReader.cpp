@@ -1,11 +1,15 @@
 #include "RtfReader.h"
 
+#include "RtfLengths.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVector>
+#include <algorithm>
 
 namespace {
 
@@ -58,6 +62,25 @@ bool isSkippedDestination(const QByteArray& word) {
     return false;
 }
 
+// Lengths beyond the longest side of the largest paper a report prints on
+// (C size, 22 inches) mean nothing on a page: they are cut to it.
+constexpr int kMaxTwips = 22 * 1440;
+// Word processors offer no larger type than 1638 points.
+constexpr int kMaxHalfPoints = 2 * 1638;
+// Qt's text layout hangs on a document taller than its fixed-point
+// numbers count: 2^23 units of its paint device on one page (at 1440 per
+// inch some 530 pages of letter paper), 2^25 on pages. A document is read
+// until it is 2^22 units tall, paragraph by paragraph, which no report
+// needs; the text beyond is left out.
+constexpr qreal kMaxDocumentHeight = 1 << 22;
+
+int twips(int parameter) {
+    return std::clamp(parameter, -kMaxTwips, kMaxTwips);
+}
+int spacing(int parameter) {
+    return std::clamp(parameter, 0, kMaxTwips);
+}
+
 enum class Destination { Text, FontTable, ColorTable, Skip };
 
 struct CharState {
@@ -90,7 +113,7 @@ struct GroupState {
 class RtfParser {
 public:
     RtfParser(const QByteArray& rtf, QTextDocument& document)
-        : rtf_(rtf), document_(document), cursor_(&document) {}
+        : rtf_(rtf), document_(document), cursor_(&document), lengthScale_(formatLengthsPerTwip(document)) {}
 
     void parse() {
         document_.clear();
@@ -278,7 +301,7 @@ private:
             if (word == "f")
                 next.font = parameter;
             else if (word == "fs")
-                next.size = hasParameter && parameter > 0 ? parameter / 2.0 : 12;
+                next.size = hasParameter && parameter > 0 ? std::min(parameter, kMaxHalfPoints) / 2.0 : 12;
             else if (word == "b")
                 next.bold = on;
             else if (word == "i")
@@ -300,17 +323,17 @@ private:
             else if (word == "qj")
                 para.alignment = Qt::AlignJustify;
             else if (word == "li")
-                para.leftIndent = parameter;
+                para.leftIndent = twips(parameter);
             else if (word == "ri")
-                para.rightIndent = parameter;
+                para.rightIndent = twips(parameter);
             else if (word == "fi")
-                para.firstIndent = parameter;
+                para.firstIndent = twips(parameter);
             else if (word == "sb")
-                para.spaceBefore = parameter;
+                para.spaceBefore = spacing(parameter);
             else if (word == "sa")
-                para.spaceAfter = parameter;
+                para.spaceAfter = spacing(parameter);
             else if (word == "tx")
-                para.tabs << parameter;
+                para.tabs << spacing(parameter);
             setChars(next);
         }
     }
@@ -381,19 +404,18 @@ private:
         return format;
     }
 
-    // Lengths stay in twips: documents are laid out at 1440 pixels per inch.
     QTextBlockFormat blockFormat() const {
         const ParagraphState& para = state_.paragraph;
         QTextBlockFormat format;
         format.setAlignment(para.alignment);
-        format.setLeftMargin(para.leftIndent);
-        format.setRightMargin(para.rightIndent);
-        format.setTextIndent(para.firstIndent);
-        format.setTopMargin(para.spaceBefore);
-        format.setBottomMargin(para.spaceAfter);
+        format.setLeftMargin(para.leftIndent * lengthScale_);
+        format.setRightMargin(para.rightIndent * lengthScale_);
+        format.setTextIndent(para.firstIndent * lengthScale_);
+        format.setTopMargin(para.spaceBefore * lengthScale_);
+        format.setBottomMargin(para.spaceAfter * lengthScale_);
         QList<QTextOption::Tab> tabs;
         for (int tab : para.tabs)
-            tabs << QTextOption::Tab(tab, QTextOption::LeftTab);
+            tabs << QTextOption::Tab(tab * lengthScale_, QTextOption::LeftTab);
         format.setTabPositions(tabs);
         return format;
     }
@@ -402,8 +424,11 @@ private:
     void flush() {
         if (pending_.isEmpty())
             return;
-        cursor_.setBlockFormat(blockFormat());
-        cursor_.insertText(pending_, charFormat());
+        if (!full_) {
+            cursor_.setBlockFormat(blockFormat());
+            cursor_.insertText(pending_, charFormat());
+            checkHeight();
+        }
         pending_.clear();
     }
 
@@ -411,14 +436,22 @@ private:
         if (state_.destination != Destination::Text)
             return;
         flush();
+        if (full_)
+            return;
         cursor_.setBlockFormat(blockFormat());
         // The paragraph mark carries the format the next paragraph starts with.
         cursor_.insertBlock(blockFormat(), charFormat());
+        checkHeight();
     }
+
+    // The document is laid out as it is read, so its height is known.
+    void checkHeight() { full_ = document_.documentLayout()->documentSize().height() > kMaxDocumentHeight; }
 
     const QByteArray& rtf_;
     QTextDocument& document_;
     QTextCursor cursor_;
+    const qreal lengthScale_;
+    bool full_ = false; // as tall as a document may grow
     qsizetype i_ = 0;
     GroupState state_;
     QVector<GroupState> stack_;

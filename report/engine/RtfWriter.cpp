@@ -1,5 +1,7 @@
 #include "RtfWriter.h"
 
+#include "RtfLengths.h"
+
 #include <QColor>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -8,7 +10,8 @@ namespace {
 
 class RtfComposer {
 public:
-    explicit RtfComposer(const QTextDocument& document) : document_(document) {}
+    explicit RtfComposer(const QTextDocument& document)
+        : document_(document), lengthScale_(formatLengthsPerTwip(document)) {}
 
     QByteArray compose() {
         QByteArray body;
@@ -34,10 +37,9 @@ public:
     }
 
 private:
-    static QByteArray number(qreal twips) { return QByteArray::number(qRound(twips)); }
+    QByteArray twips(qreal length) const { return QByteArray::number(qRound(length / lengthScale_)); }
 
-    // Lengths are twips: documents are laid out at 1440 pixels per inch.
-    static QByteArray paragraph(const QTextBlockFormat& format) {
+    QByteArray paragraph(const QTextBlockFormat& format) const {
         QByteArray out = "\\pard";
         const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
         if (alignment & Qt::AlignRight)
@@ -48,9 +50,9 @@ private:
             out += "\\qj";
         else
             out += "\\ql";
-        const auto length = [&out](const char* word, qreal value) {
-            if (qRound(value) != 0)
-                out += QByteArray("\\") + word + number(value);
+        const auto length = [this, &out](const char* word, qreal value) {
+            if (const QByteArray number = twips(value); number != "0")
+                out += QByteArray("\\") + word + number;
         };
         length("li", format.leftMargin());
         length("ri", format.rightMargin());
@@ -58,7 +60,7 @@ private:
         length("sb", format.topMargin());
         length("sa", format.bottomMargin());
         for (const QTextOption::Tab& tab : format.tabPositions())
-            out += "\\tx" + number(tab.position);
+            out += "\\tx" + twips(tab.position);
         return out;
     }
 
@@ -115,6 +117,7 @@ private:
     }
 
     const QTextDocument& document_;
+    const qreal lengthScale_;
     QStringList fonts_;
     QList<QColor> colors_;
 };

@@ -1,6 +1,7 @@
 #include "TppPicture.h"
 
 #include "ClassBuilder.h"
+#include "ImageDecoding.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -108,7 +109,7 @@ void TppPicture::SetData(const QByteArray& data) {
             SetPicture(picture);
         return;
     }
-    const QImage image = QImage::fromData(payload);
+    const QImage image = decodeImage(payload);
     if (image.isNull())
         Clear();
     else

@@ -18,6 +18,12 @@ int dotsPerMeter(int pixelsPerInch) {
     return qRound(pixelsPerInch / 0.0254);
 }
 
+// Without a page height Qt lays a document out as one page of 2^23 pixels
+// and hangs on a line that crosses its end. Pages of half that, far beyond
+// any box a report fits text into, keep its pagination working; only a
+// document of thousands of inches sees a line moved past a page end.
+constexpr qreal kLayoutPageHeight = 1 << 22;
+
 class LayoutResolution final : public DeviceResolution {
 public:
     int pixelsPerInch(Axis) const override { return TppRichTextDocument::kLayoutPixelsPerInch; }
@@ -41,6 +47,7 @@ TppRichTextDocument::TppRichTextDocument() : layoutDevice_(1, 1, QImage::Format_
     document_.documentLayout()->setPaintDevice(&layoutDevice_);
     document_.setDocumentMargin(0);
     document_.setUndoRedoEnabled(false);
+    document_.setPageSize(QSizeF(-1, kLayoutPageHeight));
 }
 
 TppRichTextDocument::TppRichTextDocument(const QByteArray& rtf) : TppRichTextDocument() {
@@ -129,7 +136,7 @@ void TppRichTextDocument::MailMerge(
 
 void TppRichTextDocument::layOut(int width) {
     if (document_.textWidth() != width)
-        document_.setTextWidth(width);
+        document_.setPageSize(QSizeF(width, kLayoutPageHeight));
     // Laying out is lazy; asking for the size completes it.
     document_.documentLayout()->documentSize();
 }

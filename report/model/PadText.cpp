@@ -1,7 +1,11 @@
 #include "PadText.h"
 
+#include <algorithm>
+
 QString PadText(const QString& text, int width, TppTextAlignment alignment) {
     width = std::max(width, 0);
+    if (width > kMaxPadWidth)
+        width = std::max(kMaxPadWidth, int(std::min(text.size(), qsizetype(width))));
     if (text.size() >= width)
         return text.left(width);
     const int pad = width - int(text.size());

@@ -38,6 +38,11 @@ int zeroHeightMM(const TextMeasurer& measurer, const TppFont& font) {
                      Axis::Vertical);
 }
 
+// A thousand columns and lines are beyond the character image of any
+// paper; a setting or a paper size past them would make each page billions
+// of blanks to write and trim.
+constexpr int kMaxGridCells = 1000;
+
 // Division by a grid length that may come out 0 (an empty font, a
 // setting of 0) is division by 1, so a page still lands on some grid.
 int cellIndex(int position, int cell) {
@@ -133,9 +138,11 @@ void TppReportTextFileDevice::measureGrid(const TppPage& page, const TppFont& fi
         const TppFont font = gridFont(size);
         cellWidth_ = UnitsToMM(float(zeroWidth(measurer(), font)), utScreenPixels, Axis::Horizontal);
         cellHeight_ = zeroHeightMM(measurer(), font);
-        CharactersPerLine = cellIndex(paper.mmWidth, cellWidth_);
-        LinesPerPage = cellIndex(paper.mmHeight, cellHeight_);
+        CharactersPerLine = std::min(cellIndex(paper.mmWidth, cellWidth_), kMaxGridCells);
+        LinesPerPage = std::min(cellIndex(paper.mmHeight, cellHeight_), kMaxGridCells);
     } else {
+        CharactersPerLine = std::min(CharactersPerLine, kMaxGridCells);
+        LinesPerPage = std::min(LinesPerPage, kMaxGridCells);
         cellWidth_ = paper.mmWidth / std::max(CharactersPerLine, 1);
         cellHeight_ = paper.mmHeight / std::max(LinesPerPage, 1);
     }

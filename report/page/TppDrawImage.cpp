@@ -1,6 +1,7 @@
 #include "TppDrawImage.h"
 
 #include "ClassBuilder.h"
+#include "ImageDecoding.h"
 
 #include <QBuffer>
 
@@ -27,8 +28,7 @@ void decode(TppDrawImage& command, const QByteArray& bytes) {
             command.SetPicture(picture);
         return;
     }
-    QImage image;
-    if (image.loadFromData(bytes))
+    if (const QImage image = decodeImage(bytes); !image.isNull())
         command.SetPicture(image);
 }
 } // namespace

@@ -1,5 +1,6 @@
 // Fonts, pictures and the platform's graphic classes as scripts see them.
 
+#include "ImageDecoding.h"
 #include "ImageFile.h"
 #include "TppFont.h"
 #include "TppPicture.h"
@@ -25,8 +26,8 @@ TraMember styleBit(const char* name, unsigned bit) {
 }
 
 void loadPicture(TppPicture& picture, const QString& fileName) {
-    QImage image;
-    if (!image.loadFromData(readImageFile(fileName)))
+    const QImage image = decodeImage(readImageFile(fileName));
+    if (image.isNull())
         pictureFileFailed("read", fileName);
     picture.SetImage(image);
 }

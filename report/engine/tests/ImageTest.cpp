@@ -1,6 +1,7 @@
 #include "DataSource.h"
 #include "GenerationFixture.h"
 #include "GraphicTypes.h"
+#include "ImageDecoding.h"
 #include "ImageFile.h"
 #include "MemoryTable.h"
 #include "PagewrightErrors.h"
@@ -10,6 +11,8 @@
 #include "Units.h"
 
 #include <QBuffer>
+#include <QDataStream>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -63,6 +66,34 @@ TEST(ImageTest, StoredPictureDataReadsBackAndDamagedDataGivesNoPicture) {
     EXPECT_TRUE(copy.IsEmpty());
     copy.SetData(QByteArray("\x30TB", 3));
     EXPECT_TRUE(copy.IsEmpty()) << "a class name longer than the data";
+}
+
+// A bitmap file header and an info header, with no pixels behind them.
+QByteArray bitmapHeader(qint32 width, qint32 height) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 pixelBytes = quint32(width) * 3 * quint32(height);
+    out.writeRawData("BM", 2);
+    out << quint32(54 + pixelBytes) << quint32(0) << quint32(54);
+    out << quint32(40) << width << height << quint16(1) << quint16(24) << quint32(0) << pixelBytes
+        << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    return bytes;
+}
+
+TEST(ImageTest, ImagesClaimingMorePixelsThanAPageHoldsAreRefusedUndecoded) {
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray huge = bitmapHeader(3, 16'711'683);
+    EXPECT_TRUE(decodeImage(huge).isNull());
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(GraphicTypes::instance().Decode("Bitmap", huge)));
+    TppPicture picture;
+    picture.SetData("\x07TBitmap" + huge);
+    EXPECT_TRUE(picture.IsEmpty()) << "a stored picture is refused the same way";
+    EXPECT_LT(timer.elapsed(), 1000) << "the size is read from the header, no pixel is decoded";
+
+    const QImage small = decodeImage(encoded(testImage(40, 20), "BMP"));
+    EXPECT_EQ(small.size(), QSize(40, 20)) << "a picture of a sensible size still reads";
 }
 
 TEST(ImageTest, ImageFilesAreReadOnlyWhenRegularAndNotTooLarge) {

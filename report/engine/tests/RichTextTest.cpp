@@ -6,6 +6,7 @@
 #include "TppDrawRichText.h"
 #include "TppRichTextDocument.h"
 
+#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -137,6 +138,52 @@ TEST(RichTextDocument, FitsARangeLineByLine) {
     const auto none = document.FitRange(three.firstUnfit, length, 10000, lineHeight / 2);
     EXPECT_EQ(none.firstUnfit, three.firstUnfit) << "a box lower than a line holds nothing";
     EXPECT_EQ(none.heightUsed, 0);
+}
+
+TEST(RichTextDocument, IndentsAndSpacingAreTwipsOfTheLayout) {
+    TppRichTextDocument plain(paragraphs(2));
+    const int twoLines = plain.FitRange(0, plain.Length(), 10000, 100000).heightUsed;
+    TppRichTextDocument spaced("{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Sans;}}\\f0\\fs24 Line 0\\par "
+                               "\\sb1440\\li720\\tx2160 Line 1}");
+    EXPECT_NEAR(spaced.FitRange(0, spaced.Length(), 10000, 100000).heightUsed, twoLines + 1440, 3)
+        << "an inch of space before is 1440 layout pixels";
+    EXPECT_TRUE(spaced.ToRtf().contains("\\li720\\sb1440\\tx2160")) << spaced.ToRtf().constData();
+}
+
+TEST(RichTextDocument, LengthsAndHeightsBeyondAnyPageEndTheLayoutQuickly) {
+    struct Case {
+        const char* name;
+        QByteArray rtf;
+        int length;   // of the whole text
+        bool allText; // false: the text past the height a document may have is left out
+    };
+    QByteArray tallLines = "{\\rtf1\\fs99999 ";
+    QByteArray spacedLines = "{\\rtf1\\sb31680\\sa31680 ";
+    for (int i = 0; i < 1000; ++i) {
+        tallLines += "ab\\par ";
+        spacedLines += "ab\\par ";
+    }
+    const Case cases[] = {
+        {"spacing of a million twips is cut to a page",
+         "{\\rtf1 \\sb1202020 a\\par b\\par \\sa1202020 c\\par d}", 7, true},
+        {"indents of a million twips",
+         "{\\rtf1 \\li1202020\\ri1202020\\fi-1202020\\tx1202020 a\\tab b\\par c}", 5, true},
+        {"paragraphs of the largest type", tallLines + "}", 3000, false},
+        {"paragraphs of the most spacing", spacedLines + "}", 3000, false},
+    };
+    for (const Case& c : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        TppRichTextDocument document(c.rtf);
+        const auto fit = document.FitRange(0, document.Length(), 2880, 100000);
+        (void)document.ToRtf();
+        EXPECT_LT(timer.elapsed(), 5000) << c.name;
+        EXPECT_GE(fit.heightUsed, 0) << c.name;
+        EXPECT_EQ(document.Length() == c.length, c.allText) << c.name << ": " << document.Length();
+        EXPECT_GT(document.Length(), 0) << c.name;
+    }
+    TppRichTextDocument clamped("{\\rtf1 \\sb1202020 a\\par b}");
+    EXPECT_TRUE(clamped.ToRtf().contains("\\sb31680")) << "22 inches, the longest paper";
 }
 
 TEST(RichTextDocument, MailMergeKeepsTheFormatting) {

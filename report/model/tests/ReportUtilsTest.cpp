@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -65,6 +66,16 @@ TEST(PadTextTest, FixedWidths) {
     EXPECT_EQ(PadText("abcdef", 4, taRightJustified), "abcd") << "longer texts are cut, never shifted";
     EXPECT_EQ(PadText("abc", 3, taCentered), "abc");
     EXPECT_EQ(PadText("abc", 5, taFullJustified), "abc  ") << "the text is kept, not dropped";
+}
+
+TEST(PadTextTest, WidthsBeyondAnyLinePadOnlyToTheLimit) {
+    EXPECT_EQ(PadText("abc", 1'073'741'825, taRightJustified).size(), kMaxPadWidth);
+    EXPECT_EQ(PadText("abc", std::numeric_limits<int>::max(), taCentered).size(), kMaxPadWidth);
+    const QString longText(kMaxPadWidth + 10, u'x');
+    EXPECT_EQ(PadText(longText, kMaxPadWidth + 100, taLeftJustified), longText)
+        << "a text longer than the limit is not cut by it";
+    EXPECT_EQ(PadText(longText, kMaxPadWidth + 5, taLeftJustified).size(), kMaxPadWidth + 5)
+        << "the width asked for still cuts";
 }
 
 TEST(VersionNumberTest, TextsToComparableNumbers) {

@@ -135,4 +135,20 @@ TEST_F(EightyBySixty, AGridOfNoCellsDividesByNothing) {
     EXPECT_NO_THROW(written(fromFont, pages)) << "a font that measures nothing";
 }
 
+TEST_F(EightyBySixty, AGridBeyondAnyPaperKeepsToAThousandColumnsAndLines) {
+    device.CharactersPerLine = 65535;
+    device.LinesPerPage = 65535;
+    std::vector<std::unique_ptr<TppPage>> pages;
+    pages.push_back(page(1, true, {{"text", 0, 0, 3000}}));
+    EXPECT_EQ(written(device, pages).split('\n').size(), 1000);
+    EXPECT_EQ(device.CharactersPerLine, 1000);
+
+    TppReportTextFileDevice fromFont;
+    fromFont.SetTextMeasurer(cells(1, 1));
+    pages.clear();
+    pages.push_back(makePage(1, true, 2'000'000'000, 2'000'000'000, {{"text", 0, 0, 3000}}));
+    EXPECT_EQ(written(fromFont, pages).split('\n').size(), 1000) << "a paper of two kilometres";
+    EXPECT_EQ(fromFont.CharactersPerLine, 1000);
+}
+
 } // namespace
