@@ -70,6 +70,15 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
     setWindowTitle(caption_);
     resize(790, 600);
     controller_->onError = [this](const QString& text) { dialogs_.showMessage(text); };
+    scriptForm_.caption = [this] { return windowTitle(); };
+    scriptForm_.modalResult = [] { return 0; };
+    TraWindowObjects::setSource("ReportDesigner", [](Persistent& owner) -> Persistent* {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<TppDesignerWindow*>(widget);
+                window && &window->report() == &owner)
+                return &window->ScriptForm();
+        return nullptr;
+    });
 
     pages_ = new QTabWidget(this);
     auto* design = new QWidget(pages_);

@@ -4,6 +4,7 @@
 #include "FieldDrag.h"
 #include "NewReportCommands.h"
 #include "RecentReports.h"
+#include "TraWindowObjects.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -38,6 +39,8 @@ public:
     ~TppDesignerWindow() override;
 
     TppCustomReport& report() const { return report_; }
+    // What scripts see as the report's ReportDesigner while this window is open.
+    TraForm& ScriptForm() { return scriptForm_; }
     DesignerController& controller() const { return *controller_; }
     DesignWorkspace& workspace() const { return *workspace_; }
     PropertyPanel& propertyPanel() const { return *properties_; }
@@ -147,6 +150,7 @@ private:
 
     TppCustomReport& report_;
     DesignerDialogs& dialogs_;
+    TraForm scriptForm_;
     std::unique_ptr<DesignerController> controller_;
     QTabWidget* pages_ = nullptr;
     QScrollArea* scroll_ = nullptr;

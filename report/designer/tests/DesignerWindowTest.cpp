@@ -365,6 +365,14 @@ TEST_F(DesignerWindowTest, TheDesignersSettingsAreStoredWithTheFormAndChangeAnOp
     delete component;
 }
 
+TEST_F(DesignerWindowTest, ScriptsSeeTheOpenDesignerAsTheReportsReportDesigner) {
+    auto* shown = dynamic_cast<TraForm*>(TraWindowObjects::find("ReportDesigner", *report));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->caption(), window->windowTitle());
+    window.reset();
+    EXPECT_FALSE(TraWindowObjects::find("ReportDesigner", *report)) << "nil once the window is gone";
+}
+
 TEST(DesignerSettingsStoreTest, RapOptionsAreNormalisedByTheInterface) {
     TppDesigner designer;
     designer.SetRAPOptions(roEditEvents | roEditGlobals);
