@@ -73,9 +73,11 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
     scriptForm_.caption = [this] { return windowTitle(); };
     scriptForm_.modalResult = [] { return 0; };
     TraWindowObjects::setSource("ReportDesigner", [](Persistent& owner) -> Persistent* {
+        // A closed window may wait to be deleted after its report is gone:
+        // only open ones count.
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* window = qobject_cast<TppDesignerWindow*>(widget);
-                window && &window->report() == &owner)
+                window && window->isVisible() && &window->report() == &owner)
                 return &window->ScriptForm();
         return nullptr;
     });
