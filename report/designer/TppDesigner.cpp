@@ -102,6 +102,7 @@ TppDesigner::~TppDesigner() {
     markDestroying();
     QObject::disconnect(windowDestroyed_);
     delete window_.data();
+    delete closing_.data();
     SetReport(nullptr);
 }
 
@@ -214,8 +215,10 @@ void TppDesigner::updateWindow() const {
 
 void TppDesigner::Notify(TppCommunicator* sender, int operation) {
     if (operation == ppopRemove && sender == report_) {
-        // The window edits the report; it cannot outlive it.
+        // The window edits the report; it cannot outlive it, not even
+        // while a close waits to free it.
         delete window_.data();
+        delete closing_.data();
         report_ = nullptr;
     }
     // A template replaces the layout in place (the application's "Show
@@ -437,6 +440,7 @@ void TppDesigner::windowClosed() {
         OnClose();
     if (settings.freeOnClose) {
         window_ = nullptr;
+        closing_ = window;
         window->deleteLater();
     }
 }

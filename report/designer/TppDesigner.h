@@ -190,6 +190,8 @@ private:
     DesignerDialogs* dialogs_ = nullptr;
     std::unique_ptr<DesignerDialogs> ownDialogs_;
     QPointer<TppDesignerWindow> window_;
+    // A closed window its close frees later.
+    QPointer<TppDesignerWindow> closing_;
     // OnDestroy's link to a window that may be deleted after us (a closed
     // window goes later): cut when we go.
     QMetaObject::Connection windowDestroyed_;

@@ -137,8 +137,10 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
 
 TppDesignerWindow::~TppDesignerWindow() {
     // The controller clears its undo stack as it goes, which would call back
-    // into this half-destroyed window and read a report that may be gone.
-    controller_->undoStack().disconnect(this);
+    // into this half-destroyed window and its report tabs and read a report
+    // that may be gone: nothing listens to the controller any more.
+    controller_->undoStack().disconnect();
+    controller_->disconnect();
     if (preview_)
         preview_->SetReport(nullptr);
     preview_.reset();
