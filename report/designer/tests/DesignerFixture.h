@@ -1,14 +1,18 @@
 #pragma once
 
+#include "DataSource.h"
 #include "DesignerController.h"
 #include "EngineClasses.h"
+#include "MemoryTable.h"
 #include "OwnedComponent.h"
 #include "TemplateClasses.h"
+#include "TppDBPipeline.h"
 #include "TppDetailBand.h"
 #include "TppFooterBand.h"
 #include "TppHeaderBand.h"
 #include "TppLabel.h"
 #include "TppReport.h"
+#include "TppReportTemplate.h"
 
 #include <memory>
 
@@ -51,6 +55,21 @@ struct DesignerFixture {
         label->SetBand(band);
         label->SetBounds(mm(left), mm(top, true), mm(width), mm(height, true));
         return label;
+    }
+
+    // The report's template lives in `table` (a name and a body field),
+    // read and written through the pipeline "plTemplates".
+    void storeTemplatesIn(MemoryTable& table) {
+        table.setFieldDefs({{"name", FieldType::String, 40, 0}, {"body", FieldType::Memo, 0, 0}});
+        table.open();
+        auto* templates = new TppDBPipeline(&form);
+        templates->SetName("plTemplates");
+        templates->SetDataSource(new DataSource(&form, &table));
+        TppReportTemplate& stored = ReportTemplate(*report);
+        stored.DatabaseSettings().SetDataPipeline(templates);
+        stored.DatabaseSettings().SetNameField("name");
+        stored.DatabaseSettings().SetTemplateField("body");
+        stored.SetSaveTo(stDatabase);
     }
 
     // Where a component's box is on the workspace, in pixels.

@@ -187,16 +187,8 @@ public:
 
 TEST_F(DesignerWindowTest, SaveAsAndOpenGoThroughTheDatabaseWhenTheTemplateLivesThere) {
     MemoryTable table;
-    table.setFieldDefs({{"name", FieldType::String, 40, 0}, {"body", FieldType::Memo, 0, 0}});
-    table.open();
-    auto* templates = new TppDBPipeline(&form);
-    templates->SetName("plTemplates");
-    templates->SetDataSource(new DataSource(&form, &table));
+    storeTemplatesIn(table);
     TppReportTemplate& stored = ReportTemplate(*report);
-    stored.DatabaseSettings().SetDataPipeline(templates);
-    stored.DatabaseSettings().SetNameField("name");
-    stored.DatabaseSettings().SetTemplateField("body");
-    stored.SetSaveTo(stDatabase);
     FormRegistry::instance().RegisterForm(TppCustomTemplateDialog::abstractName(),
                                           [] { return static_cast<TppForm*>(new NamingTemplateDialog); });
     NamingTemplateDialog::answer = "Schedule";

@@ -341,16 +341,8 @@ public:
 
 TEST_F(ReportMenuTest, ADatabaseTemplateIsARecentEntryThatOpensFromTheDatabaseAgain) {
     MemoryTable table;
-    table.setFieldDefs({{"name", FieldType::String, 40, 0}, {"body", FieldType::Memo, 0, 0}});
-    table.open();
-    auto* templates = new TppDBPipeline(&form);
-    templates->SetName("plTemplates");
-    templates->SetDataSource(new DataSource(&form, &table));
+    storeTemplatesIn(table);
     TppReportTemplate& stored = ReportTemplate(*report);
-    stored.DatabaseSettings().SetDataPipeline(templates);
-    stored.DatabaseSettings().SetNameField("name");
-    stored.DatabaseSettings().SetTemplateField("body");
-    stored.SetSaveTo(stDatabase);
     FormRegistry::instance().RegisterForm(TppCustomTemplateDialog::abstractName(),
                                           [] { return static_cast<TppForm*>(new NamingTemplateDialog); });
     ASSERT_TRUE(window->saveReportAs());
@@ -390,7 +382,7 @@ TEST_F(ReportMenuTest, ADatabaseTemplateIsARecentEntryThatOpensFromTheDatabaseAg
     window->action("actRecent0")->trigger();
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(stored.SaveTo(), stFile);
-    EXPECT_EQ(stored.DatabaseSettings().DataPipeline(), templates);
+    EXPECT_EQ(stored.DatabaseSettings().DataPipeline(), form.FindComponent("plTemplates"));
     EXPECT_EQ(stored.DatabaseSettings().Name(), "Schedule, monthly");
     EXPECT_TRUE(form.FindComponent("ppLabel1"));
 }
