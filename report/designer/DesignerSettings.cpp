@@ -209,18 +209,26 @@ QString boolText(bool value) {
 } // namespace
 
 DesignerSettings DesignerSettings::read(const DesignerSettingsStore& store) {
-    DesignerSettings settings;
-    settings.freeOnClose = readBool(store, kPreferences, QStringLiteral("FreeOnClose"), true);
-    settings.showData = readBool(store, kPreferences, QStringLiteral("ShowData"), true);
-    settings.windowState = readInt(store, kPosition, QStringLiteral("WindowState")).value_or(0);
+    return read(store, DesignerSettings());
+}
+
+DesignerSettings DesignerSettings::read(const DesignerSettingsStore& store,
+                                        const DesignerSettings& defaults) {
+    DesignerSettings settings = defaults;
+    settings.recent.clear();
+    settings.freeOnClose = readBool(store, kPreferences, QStringLiteral("FreeOnClose"), settings.freeOnClose);
+    settings.showData = readBool(store, kPreferences, QStringLiteral("ShowData"), settings.showData);
+    settings.windowState =
+        readInt(store, kPosition, QStringLiteral("WindowState")).value_or(settings.windowState);
     const auto left = readInt(store, kPosition, QStringLiteral("Left"));
     const auto top = readInt(store, kPosition, QStringLiteral("Top"));
     const auto width = readInt(store, kPosition, QStringLiteral("Width"));
     const auto height = readInt(store, kPosition, QStringLiteral("Height"));
     if (left && top && width && height && *width > 0 && *height > 0)
         settings.bounds = QRect(*left, *top, *width, *height);
-    settings.grid.snapToGrid = readBool(store, kGrid, QStringLiteral("SnapToGrid"), false);
-    settings.grid.displayGrid = readBool(store, kGrid, QStringLiteral("DisplayGrid"), false);
+    settings.grid.snapToGrid = readBool(store, kGrid, QStringLiteral("SnapToGrid"), settings.grid.snapToGrid);
+    settings.grid.displayGrid =
+        readBool(store, kGrid, QStringLiteral("DisplayGrid"), settings.grid.displayGrid);
     // 0 has always meant the default; anything below it is no grid either.
     const int x = readInt(store, kGrid, QStringLiteral("XGridSpace")).value_or(8);
     const int y = readInt(store, kGrid, QStringLiteral("YGridSpace")).value_or(8);
@@ -230,7 +238,8 @@ DesignerSettings DesignerSettings::read(const DesignerSettingsStore& store) {
         settings.defaultFontName = *name;
     if (const auto size = readInt(store, kFormat, QStringLiteral("DefaultFontSize")); size && *size > 0)
         settings.defaultFontSize = *size;
-    settings.recentMax = std::max(0, readInt(store, kRecent, QStringLiteral("Max")).value_or(5));
+    settings.recentMax =
+        std::max(0, readInt(store, kRecent, QStringLiteral("Max")).value_or(settings.recentMax));
     for (int index = 0; index < settings.recentMax; ++index)
         if (const auto line = store.read(kRecent, QStringLiteral("R%1").arg(index)); line && !line->isEmpty())
             settings.recent << *line;

@@ -72,7 +72,9 @@ struct DesignerSettings {
     int recentMax = 5;
     QStringList recent; // the stored lines, newest first
 
-    // Missing or unreadable values keep their defaults; a grid of 0 reads as 8.
+    // Missing or unreadable values keep those of `defaults` (the recent list
+    // is only what is stored); a grid of 0 reads as 8.
+    static DesignerSettings read(const DesignerSettingsStore& store, const DesignerSettings& defaults);
     static DesignerSettings read(const DesignerSettingsStore& store);
     void write(DesignerSettingsStore& store) const;
 };

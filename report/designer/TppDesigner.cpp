@@ -280,17 +280,6 @@ std::unique_ptr<DesignerSettingsStore> TppDesigner::CreateSettingsStore() const 
     return createSettingsStore(iniStorageType_, iniStorageName_, folder);
 }
 
-namespace {
-
-void handReportTabs(TppDesigner& designer, TppDesignerWindow& window) {
-    window.onReportSelected = [&designer](TppCustomReport* report) {
-        if (designer.OnReportSelected)
-            designer.OnReportSelected(report);
-    };
-}
-
-} // namespace
-
 TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
     if (window_)
         throw EDesignError(
@@ -362,7 +351,10 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
         if (OnTabChanged)
             OnTabChanged(page);
     };
-    handReportTabs(*this, *window);
+    window->onReportSelected = [this](TppCustomReport* report) {
+        if (OnReportSelected)
+            OnReportSelected(report);
+    };
     if (OnCustomOpenDoc)
         window->onCustomOpenDoc = [this] { return OnCustomOpenDoc(); };
     if (OnCustomSaveDoc)
@@ -376,11 +368,10 @@ TppDesignerWindow* TppDesigner::CreateDesignerWindow() {
     window->settingsStore = [this] { return CreateSettingsStore(); };
     if (auto store = CreateSettingsStore()) {
         try {
-            DesignerSettings settings = DesignerSettings::read(*store);
             // The user's last choice, once there is one, wins over the component's.
-            if (!store->read(QStringLiteral("Designer Preferences"), QStringLiteral("ShowData")))
-                settings.showData = showData_;
-            window->applySettings(settings);
+            DesignerSettings defaults;
+            defaults.showData = showData_;
+            window->applySettings(DesignerSettings::read(*store, defaults));
         } catch (const std::exception&) {
             // Settings that cannot be read leave the defaults.
         }
