@@ -699,7 +699,8 @@ void TppDesignerWindow::updateActions() {
     action(QStringLiteral("actSaveSubReport"))->setEnabled(childTab && allowSaveToFile_);
     action(QStringLiteral("actUnits%1").arg(int(report_.Units())))->setChecked(true);
     for (const ToggledBand& band : toggledBands())
-        action(QString::fromLatin1(band.objectName))->setChecked(report_.GetBand(band.bandType) != nullptr);
+        action(QString::fromLatin1(band.objectName))
+            ->setChecked(controller_->report().GetBand(band.bandType) != nullptr);
     if (QAction* cache = action(QStringLiteral("actCachePages")))
         cache->setChecked(report_.CachePages());
     if (QAction* state = action(QStringLiteral("actCachePagesState")))

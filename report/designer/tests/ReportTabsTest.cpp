@@ -165,6 +165,7 @@ TEST_F(ReportTabsTest, ABandSwitchedOffOnAChildTabComesBackThereOnUndo) {
     const int mainBands = report->BandCount();
     chooseTab(1);
     ASSERT_TRUE(child->GetBand(btTitle));
+    EXPECT_TRUE(window->action("actTitle")->isChecked()) << "the switch shows the child's title";
     window->action("actTitle")->trigger();
     EXPECT_FALSE(child->GetBand(btTitle));
     EXPECT_EQ(report->BandCount(), mainBands);
