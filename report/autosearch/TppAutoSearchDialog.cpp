@@ -25,6 +25,7 @@ constexpr int kMinimumClientWidth = 438;
 
 TppAutoSearchDialog::TppAutoSearchDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    scriptForm_.follow(*this);
 }
 
 QWidget* TppAutoSearchDialog::scrollingArea(QWidget* parent, const QList<TppAutoSearchField*>& fields) {

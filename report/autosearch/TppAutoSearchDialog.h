@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TppCustomAutoSearchDialog.h"
+#include "TraWindowObjects.h"
 
 #include <QDialog>
 #include <functional>
@@ -34,6 +35,8 @@ public:
     QLabel* MandatoryLegend() const { return legend_; }
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
+    // What the report's scripts see of this dialog as its AutoSearchDialog.
+    TraForm& ScriptForm() { return scriptForm_; }
 
     // Checks and stores every panel; closes with OK when all pass.
     void ConfirmValues();
@@ -47,4 +50,5 @@ private:
     QLabel* legend_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    TraForm scriptForm_;
 };

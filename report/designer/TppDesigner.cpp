@@ -61,6 +61,7 @@ const ClassInfo& TppDesigner::staticClassInfo() {
             c.property("Caption", &D::Caption, &D::SetCaption).startsAs(QStringLiteral("Pagewright"));
             c.property("EnableHelp", &D::EnableHelp, &D::SetEnableHelp).withDefault(true);
             c.property("HelpFile", &D::HelpFile, &D::SetHelpFile);
+            c.object("Icon", [](D& d) -> Persistent* { return &d.icon_; });
             c.property("IniStorageName", &D::IniStorageName, &D::SetIniStorageName)
                 .startsAs(QStringLiteral("($WINSYS)\\Pwright.ini"));
             c.property("IniStorageType", &D::IniStorageType, &D::SetIniStorageType)
@@ -118,6 +119,11 @@ void TppDesigner::SetReport(TppCustomReport* report) {
 
 void TppDesigner::SetCaption(const QString& caption) {
     caption_ = caption;
+    updateWindow();
+}
+
+void TppDesigner::SetIcon(const TppIcon& icon) {
+    icon_.Assign(icon);
     updateWindow();
 }
 
@@ -206,6 +212,7 @@ void TppDesigner::updateWindow() const {
     if (!window_)
         return;
     window_->setCaption(caption_);
+    applyWindowIcon(*window_, icon_.Image());
     window_->setAllowSaveToFile(allowSaveToFile_);
     window_->setTabsVisible(tabsVisible_);
     window_->helpFile = helpFile_;

@@ -3,6 +3,7 @@
 #include "DesignerSettings.h"
 #include "ReportWizardChoices.h"
 #include "TppCommunicator.h"
+#include "TppIcon.h"
 #include "TppPreviewFormSettings.h"
 
 #include <QPointer>
@@ -68,6 +69,9 @@ public:
     bool EnableHelp() const { return enableHelp_; }
     void SetEnableHelp(bool enable);
     const QString& HelpFile() const { return helpFile_; }
+    // The window's icon; an empty one leaves the program's own.
+    const TppIcon& Icon() const { return icon_; }
+    void SetIcon(const TppIcon& icon);
     void SetHelpFile(const QString& file);
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
@@ -174,6 +178,7 @@ private:
     bool allowSaveToFile_ = true;
     bool enableHelp_ = true;
     QString helpFile_;
+    TppIcon icon_;
     TPosition position_ = poScreenCenter;
     bool showData_ = true;
     bool tabsVisible_ = true;

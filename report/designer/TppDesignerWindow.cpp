@@ -34,10 +34,10 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -70,17 +70,7 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
     setWindowTitle(caption_);
     resize(790, 600);
     controller_->onError = [this](const QString& text) { dialogs_.showMessage(text); };
-    scriptForm_.caption = [this] { return windowTitle(); };
-    scriptForm_.modalResult = [] { return 0; };
-    TraWindowObjects::setSource("ReportDesigner", [](Persistent& owner) -> Persistent* {
-        // A closed window may wait to be deleted after its report is gone:
-        // only open ones count.
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* window = qobject_cast<TppDesignerWindow*>(widget);
-                window && window->isVisible() && &window->report() == &owner)
-                return &window->ScriptForm();
-        return nullptr;
-    });
+    scriptForm_.follow(*this);
 
     pages_ = new QTabWidget(this);
     auto* design = new QWidget(pages_);
@@ -96,6 +86,7 @@ TppDesignerWindow::TppDesignerWindow(TppCustomReport& report, DesignerDialogs& d
     scroll_->setBackgroundRole(QPalette::Dark);
     workspace_ = new DesignWorkspace(*controller_);
     scroll_->setWidget(workspace_);
+    scriptObjects_ = std::make_unique<DesignerScriptObjects>(*controller_, *workspace_);
     properties_ = new PropertyPanel(*controller_, splitter);
     splitter->addWidget(scroll_);
     splitter->addWidget(properties_);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "DesignerScriptObjects.h"
 #include "DesignerSettings.h"
 #include "FieldDrag.h"
 #include "NewReportCommands.h"
 #include "RecentReports.h"
-#include "TraWindowObjects.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -41,6 +41,8 @@ public:
     TppCustomReport& report() const { return report_; }
     // What scripts see as the report's ReportDesigner while this window is open.
     TraForm& ScriptForm() { return scriptForm_; }
+    // ... and as its components' DesignControl and SelectionObject.
+    DesignerScriptObjects& scriptObjects() { return *scriptObjects_; }
     DesignerController& controller() const { return *controller_; }
     DesignWorkspace& workspace() const { return *workspace_; }
     PropertyPanel& propertyPanel() const { return *properties_; }
@@ -152,6 +154,7 @@ private:
     DesignerDialogs& dialogs_;
     TraForm scriptForm_;
     std::unique_ptr<DesignerController> controller_;
+    std::unique_ptr<DesignerScriptObjects> scriptObjects_;
     QTabWidget* pages_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     DesignWorkspace* workspace_ = nullptr;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TppIcon.h"
+
+#include <QImage>
 #include <QString>
 #include <functional>
 
@@ -19,10 +22,15 @@ public:
 
     TppCommunicator* Report = nullptr;
     int LanguageIndex = 0;
+    // The report's icon for the window; null leaves the program's own.
+    QImage Icon;
     std::function<void()> OnActivate;
     std::function<void()> OnClose;
     std::function<void()> OnCancel;
     std::function<void(TppForm*)> OnDestroy;
+
+    // Gives the window that shows the form the report's icon, when it has one.
+    template <class Window> void ApplyIcon(Window& window) const { applyWindowIcon(window, Icon); }
 
     virtual void Show() = 0;
     // True when the form was closed with OK.

@@ -4,6 +4,12 @@
 #include "PaperTable.h"
 #include "TppPrinterList.h"
 
+// Scripts reach the printer object; nothing stores it.
+const ClassInfo& TppPrinter::staticClassInfo() {
+    static const ClassInfo info(QStringLiteral("TppPrinter"), &Persistent::staticClassInfo());
+    return info;
+}
+
 TppPrinter::TppPrinter() {
     SetPrinterName(QStringLiteral("Default"));
     rebuildSettings();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Persistent.h"
 #include "PrinterCatalog.h"
 #include "PrinterJobSettings.h"
 #include "TppPrinterSetup.h"
@@ -15,8 +16,10 @@
 // properties dialog changed flows into the report.
 //
 // The "Screen" pseudo-printer has the screen's resolution and cannot print.
-class TppPrinter : public DeviceResolution {
+class TppPrinter : public Persistent, public DeviceResolution {
 public:
+    PW_CLASS_INFO
+
     TppPrinter();
     ~TppPrinter() override;
     TppPrinter(const TppPrinter&) = delete;

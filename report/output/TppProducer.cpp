@@ -24,6 +24,7 @@ const ClassInfo& TppProducer::staticClassInfo() {
             c.property("ArchiveFileName", &P::ArchiveFileName, &P::SetArchiveFileName);
             c.property("CachePages", &P::CachePages, &P::SetCachePages).withDefault(false);
             c.property("DeviceType", &P::DeviceType, &P::SetDeviceType);
+            c.object("Icon", [](P& p) -> Persistent* { return &p.icon_; });
             c.property("Language", &P::Language, &P::SetLanguage)
                 .names(enumerationNames("TppLanguageType"))
                 .withDefault(lgDefault);
@@ -132,6 +133,7 @@ void TppProducer::TakeOverSettings(const TppProducer& other) {
     language_ = other.language_;
     printerSetup_.Assign(other.printerSetup_);
     previewFormSettings_.Assign(other.previewFormSettings_);
+    icon_.Assign(other.icon_);
     const std::pair<TppNotifyEvent*, const TppNotifyEvent*> events[] = {
         {&BeforePrint, &other.BeforePrint},
         {&AfterPrint, &other.AfterPrint},
@@ -157,6 +159,15 @@ TppCustomEngine* TppProducer::Engine() {
 
 void TppProducer::notify(int kind) {
     BroadcastEvent(this, kind);
+}
+
+TppPrinter* TppProducer::Printer() {
+    if (TppPrinter* printing = printerDevice_ ? printerDevice_->Printer() : nullptr)
+        return printing;
+    if (!printer_)
+        printer_ = std::make_unique<TppPrinter>();
+    printer_->ApplySetup(printerSetup_);
+    return printer_.get();
 }
 
 void TppProducer::PrepareFileDevice(TppDevice& device, const QString& fileName) {
@@ -216,6 +227,7 @@ void TppProducer::previewPath() {
     form->Report = this;
     form->ApplyPreviewFormSettings(previewFormSettings_);
     form->LanguageIndex = LanguageIndex;
+    form->Icon = icon_.Image();
     form->OnDestroy = [this](TppForm*) { previewForm_ = nullptr; };
     form->OnClose = [this] {
         producing_ = false;
@@ -276,6 +288,7 @@ void TppProducer::devicePath() {
             printDialog_->DeviceType = deviceType_;
             printDialog_->Printer = printerDevice_ ? printerDevice_->Printer() : nullptr;
             printDialog_->LanguageIndex = LanguageIndex;
+            printDialog_->Icon = icon_.Image();
             printDialog_->AllowPrintToArchive = allowPrintToArchive_;
             printDialog_->AllowPrintToFile = allowPrintToFile_;
             printDialog_->ArchiveFileName = archiveFileName_;
@@ -352,6 +365,7 @@ void TppProducer::devicePath() {
         }
         cancelDialog_->Report = this;
         cancelDialog_->LanguageIndex = LanguageIndex;
+        cancelDialog_->Icon = icon_.Image();
         cancelDialog_->OnDestroy = [this](TppForm*) {
             cancelDialog_ = nullptr;
             for (TppDevice* device : {printerDevice_, fileDevice_})

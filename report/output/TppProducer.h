@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TppEvent.h"
+#include "TppIcon.h"
 #include "TppPreviewFormSettings.h"
 #include "TppPrinterSetup.h"
 #include "TppPublisher.h"
@@ -83,6 +84,12 @@ public:
         previewFormSettings_.Assign(settings);
     }
 
+    // Given to the preview, print and cancel dialogs when not empty.
+    const TppIcon& Icon() const { return icon_; }
+    void SetIcon(const TppIcon& icon) {
+        if (!Printing())
+            icon_.Assign(icon);
+    }
     TppPrinterSetup& PrinterSetup() { return printerSetup_; }
     const TppPrinterSetup& PrinterSetup() const { return printerSetup_; }
     void SetPrinterSetup(const TppPrinterSetup& setup) { printerSetup_.Assign(setup); }
@@ -107,6 +114,9 @@ public:
 
     TppPublisher& Publisher() { return publisher_; }
     TppDevice* PrinterDevice() const { return printerDevice_; }
+    // The printer object for the current setup: the job's own while one
+    // prints, else one this report keeps, set up as PrinterSetup says.
+    TppPrinter* Printer();
     TppDevice* FileDevice() const { return fileDevice_; }
     // Gives a file device its file name and, a text file, the report's
     // TextFileType and save-text step: what it writes for a value is the
@@ -192,6 +202,8 @@ private:
 
     TppPrinterSetup printerSetup_{this};
     TppPreviewFormSettings previewFormSettings_;
+    TppIcon icon_;
+    std::unique_ptr<TppPrinter> printer_;
     TppPublisher publisher_;
     TppCustomEngine* engine_ = nullptr;
     TppDevice* printerDevice_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "FormRegistry.h"
 #include "TppPrintPreview.h"
+#include "TppProducer.h"
 #include "TppScreenDevice.h"
 #include "TppViewer.h"
 
@@ -15,8 +16,10 @@ void registerPreviewForms(const PreviewEnvironment& environment) {
             form->Viewer()->ScreenDevice().SetScreenResolution(*environment.screen);
         return form;
     });
+    TraWindowObjects::shareForm<TppPrintPreview>("PreviewForm", &TppProducer::PreviewForm);
 }
 
 void unregisterPreviewForms() {
     FormRegistry::instance().UnregisterForm(TppCustomPreviewer::abstractName());
+    TraWindowObjects::setSource("PreviewForm", {});
 }

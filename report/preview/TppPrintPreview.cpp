@@ -54,13 +54,7 @@ TppPrintPreview::TppPrintPreview(QWidget* parent) : QDialog(parent) {
             deleteLater();
     };
 
-    scriptForm_.caption = [this] { return windowTitle(); };
-    scriptForm_.modalResult = [this] { return result(); };
-    TraWindowObjects::setSource("PreviewForm", [](Persistent& owner) -> Persistent* {
-        auto* producer = dynamic_cast<TppProducer*>(&owner);
-        auto* preview = producer ? dynamic_cast<TppPrintPreview*>(producer->PreviewForm()) : nullptr;
-        return preview ? &preview->ScriptForm() : nullptr;
-    });
+    scriptForm_.follow(*this);
 
     const int screen = logicalDpiX();
     resize(kDesignClientSize * screen / kDesignPixelsPerInch);
@@ -84,6 +78,7 @@ void TppPrintPreview::SetErrorPrompter(Prompter* prompter) {
 }
 
 void TppPrintPreview::takeReport() {
+    ApplyIcon(*this);
     auto* report = dynamic_cast<TppProducer*>(Report);
     preview_->SetLanguageIndex(LanguageIndex);
     preview_->SetReport(report);

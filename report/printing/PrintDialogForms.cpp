@@ -5,6 +5,7 @@
 #include "TppCancelDialog.h"
 #include "TppNoDataDialog.h"
 #include "TppPrintDialog.h"
+#include "TppProducer.h"
 
 void registerPrintDialogs(Prompter* prompter) {
     FormRegistry& forms = FormRegistry::instance();
@@ -18,6 +19,8 @@ void registerPrintDialogs(Prompter* prompter) {
                        []() -> TppForm* { return new TppCancelDialog(); });
     forms.RegisterForm(TppCustomNoDataDialog::abstractName(),
                        []() -> TppForm* { return new TppNoDataDialog(); });
+    TraWindowObjects::shareForm<TppPrintDialog>("PrintDialog", &TppProducer::PrintDialog);
+    TraWindowObjects::shareForm<TppCancelDialog>("CancelDialog", &TppProducer::CancelDialog);
 }
 
 void unregisterPrintDialogs() {
@@ -25,4 +28,6 @@ void unregisterPrintDialogs() {
     forms.UnregisterForm(TppCustomPrintDialog::abstractName());
     forms.UnregisterForm(TppCustomCancelDialog::abstractName());
     forms.UnregisterForm(TppCustomNoDataDialog::abstractName());
+    TraWindowObjects::setSource("PrintDialog", {});
+    TraWindowObjects::setSource("CancelDialog", {});
 }

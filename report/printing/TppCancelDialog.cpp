@@ -12,6 +12,7 @@
 
 TppCancelDialog::TppCancelDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(LanguageString(kMsgPrinting));
+    scriptForm_.follow(*this);
     auto* layout = new QVBoxLayout(this);
     message_ = new QLabel(this);
     message_->setAlignment(Qt::AlignCenter);
@@ -75,6 +76,7 @@ void TppCancelDialog::done(int result) {
 }
 
 void TppCancelDialog::showEvent(QShowEvent* event) {
+    ApplyIcon(*this);
     QDialog::showEvent(event);
     cancel_->setEnabled(true);
     if (modal_)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TppCustomCancelDialog.h"
+#include "TraWindowObjects.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -27,6 +28,8 @@ public:
     QLabel* MessageArea() const { return message_; }
     QPushButton* CancelButton() const { return cancel_; }
     QTimer* StartTimer() const { return startTimer_; }
+    // What the report's scripts see of this dialog as its CancelDialog.
+    TraForm& ScriptForm() { return scriptForm_; }
 
     void done(int result) override;
 
@@ -46,4 +49,5 @@ private:
     // The window that was active when a modeless dialog appeared.
     QPointer<QWidget> previousActive_;
     bool wasActive_ = false;
+    TraForm scriptForm_;
 };

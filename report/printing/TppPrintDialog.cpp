@@ -61,6 +61,7 @@ QPixmap collationPicture(bool collated) {
 
 TppPrintDialog::TppPrintDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(LanguageString(kMsgPrint));
+    scriptForm_.follow(*this);
     auto* layout = new QVBoxLayout(this);
 
     auto* printerGroup = new QGroupBox(LanguageString(kMsgPrinter), this);
@@ -221,6 +222,7 @@ void TppPrintDialog::Close() {
 
 void TppPrintDialog::fill() {
     filling_ = true;
+    ApplyIcon(*this);
     PageRequest.PageRequested = CurrentPage;
     fillPrinters();
 

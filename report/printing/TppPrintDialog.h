@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TppCustomPrintDialog.h"
+#include "TraWindowObjects.h"
 
 #include <QDialog>
 #include <functional>
@@ -59,6 +60,8 @@ public:
     QLineEdit* FileNameEdit() const { return fileName_; }
     QPushButton* BrowseButton() const { return browse_; }
     QPushButton* OkButton() const { return ok_; }
+    // What the report's scripts see of this dialog as its PrintDialog.
+    TraForm& ScriptForm() { return scriptForm_; }
 
     void accept() override;
 
@@ -98,4 +101,5 @@ private:
     QPushButton* ok_;
     bool filling_ = false;
     bool hasPrinters_ = false;
+    TraForm scriptForm_;
 };

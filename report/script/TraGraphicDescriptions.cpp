@@ -3,10 +3,12 @@
 #include "ImageDecoding.h"
 #include "ImageFile.h"
 #include "TppFont.h"
+#include "TppIcon.h"
 #include "TppPicture.h"
 #include "TraDescribe.h"
 #include "TraWindowObjects.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPicture>
 
@@ -39,6 +41,21 @@ void savePicture(const TppPicture& picture, const QString& fileName) {
     else if (const auto* drawing = std::get_if<QPicture>(&picture.graphic()))
         saved = QPicture(*drawing).save(fileName); // save() is not const
     if (!saved)
+        pictureFileFailed("write", fileName);
+}
+
+// An icon keeps the file's bytes as they are; only a file that holds a
+// picture is taken.
+void loadIcon(TppIcon& icon, const QString& fileName) {
+    const QByteArray bytes = readImageFile(fileName);
+    if (decodeImage(bytes).isNull())
+        pictureFileFailed("read", fileName);
+    icon.SetData(bytes);
+}
+
+void saveIcon(const TppIcon& icon, const QString& fileName) {
+    QFile file(fileName);
+    if (icon.IsEmpty() || !file.open(QIODevice::WriteOnly) || file.write(icon.Data()) != icon.Data().size())
         pictureFileFailed("write", fileName);
 }
 
@@ -79,6 +96,12 @@ void describeGraphics() {
              return m;
          }(),
          TraMember{"Empty", Kind::Property, daBoolean}, TraMember{"Transparent", Kind::Property, daBoolean}});
+    describe("TIcon", &TppIcon::staticClassInfo(), graphic,
+             {fileMethod<TppIcon>("LoadFromFile",
+                                  [](TppIcon& i, TraCallFrame& f) { loadIcon(i, textOf(f.args[0])); }),
+              fileMethod<TppIcon>("SaveToFile",
+                                  [](TppIcon& i, TraCallFrame& f) { saveIcon(i, textOf(f.args[0])); }),
+              readOnly<TppIcon>("Empty", daBoolean, [](TppIcon& i) { return booleanValue(i.IsEmpty()); })});
     describe("TBitmap", nullptr, graphic,
              {TraMember{"TransparentColor", Kind::Property, daInteger},
               TraMember{"TransparentMode", Kind::Property, daInteger}});
@@ -88,6 +111,14 @@ void describeGraphics() {
               readOnly<TraForm>("Caption", daString, [](TraForm& f) {
                   return stringValue(f.caption ? f.caption() : QString());
               })});
+    const auto edge = [](const char* name, int (QRect::*side)() const) {
+        return readOnly<TraControl>(name, daInteger, [side](TraControl& c) {
+            return integerValue(c.bounds ? (c.bounds().*side)() : 0);
+        });
+    };
+    describe("TControl", &TraControl::staticClassInfo(), described("TComponent"),
+             {edge("Left", &QRect::left), edge("Top", &QRect::top), edge("Width", &QRect::width),
+              edge("Height", &QRect::height)});
 }
 
 } // namespace TraDescribe

@@ -85,6 +85,7 @@ const ClassInfo* heldClass(const QByteArray& property) {
         {"ResetGroup", "TppGroup"},
         {"ShiftRelativeTo", "TppComponent"},
         {"Picture", "TPicture"},
+        {"Icon", "TIcon"},
         {"Template", "TppTemplate"},
     };
     for (const auto& [name, cls] : known)

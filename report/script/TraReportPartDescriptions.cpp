@@ -25,6 +25,7 @@
 #include "TppOutlineNode.h"
 #include "TppPage.h"
 #include "TppPageBand.h"
+#include "TppPrinter.h"
 #include "TppPrinterSetup.h"
 #include "TppProducer.h"
 #include "TppReportBand.h"
@@ -98,6 +99,9 @@ TraMember pageDefMember() {
 }
 
 void describePrinterSetup() {
+    describe("TppPrinter", &TppPrinter::staticClassInfo(), described("TObject"),
+             {readOnly<TppPrinter>("PrinterName", daString,
+                                   [](TppPrinter& p) { return stringValue(p.PrinterName()); })});
     describe(
         "TppPrinterSetup", &TppPrinterSetup::staticClassInfo(), described("TPersistent"),
         {pageDefMember(),

@@ -9,6 +9,7 @@
 #include "TppCustomEngine.h"
 #include "TppCustomReport.h"
 #include "TppEngine.h"
+#include "TppPrinter.h"
 #include "TppProducer.h"
 #include "TppRegion.h"
 #include "TppSubReport.h"
@@ -69,6 +70,8 @@ std::vector<TraMember> producerMembers() {
          readOnly<TppProducer>(
              "Publisher", daClass, [](TppProducer& p) { return objectValue(&p.Publisher()); },
              "TppCommunicator"),
+         readOnly<TppProducer>(
+             "Printer", daClass, [](TppProducer& p) { return objectValue(p.Printer()); }, "TppPrinter"),
          // The name the print job and the preview's title show.
          readWrite<TppProducer>(
              "Text", daString, [](TppProducer& p) { return stringValue(p.PrinterSetup().DocumentName()); },

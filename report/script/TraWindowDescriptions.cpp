@@ -1,7 +1,6 @@
-// The members that reach the program's windows, dialogs, printer and
-// designer. They are objects the window layers hand on (TraWindowObjects);
-// run headless they are nil. A component's default property, which the
-// designer's edit box works on, is known here from what the class publishes.
+// The members that reach the program's windows, dialogs and designer. They are objects the window layers hand
+// on (TraWindowObjects); run headless they are nil. A component's default property, which the designer's edit
+// box works on, is known here from what the class publishes.
 
 #include "ClassInfo.h"
 #include "PropertyInfo.h"
@@ -49,9 +48,7 @@ std::vector<TraMember> reportWindowMembers() {
 
 std::vector<TraMember> producerWindowMembers() {
     return {window("PreviewForm", "TCustomForm"), window("CancelDialog", "TCustomForm"),
-            window("PrintDialog", "TCustomForm"), window("Printer", "TObject"),
-            // The icon of the windows the report opens.
-            window("Icon", "TPicture")};
+            window("PrintDialog", "TCustomForm")};
 }
 
 std::vector<TraMember> customReportDesignMembers() {
@@ -61,8 +58,8 @@ std::vector<TraMember> customReportDesignMembers() {
 std::vector<TraMember> printableDesignMembers() {
     return {
         // The control that draws the component in the designer, and its selection handles.
-        window("DesignControl", "TObject"),
-        window("SelectionObject", "TObject"),
+        window("DesignControl", "TControl"),
+        window("SelectionObject", "TControl"),
         readOnly<TppPrintable>("DefaultPropName", daString, defaultPropertyName),
         // What the edit box says it is for: the property's name.
         readOnly<TppPrintable>("DefaultPropHint", daString, defaultPropertyName),

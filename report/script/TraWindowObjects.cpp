@@ -6,9 +6,15 @@
 #include <QMutex>
 
 // A window has an owner in its own layer, not among report components: it
-// answers the members of a component that does nothing (Owner is nil).
+// answers the members of a component that does nothing (Owner is nil). So
+// do the controls on it.
 const ClassInfo& TraForm::staticClassInfo() {
     static const ClassInfo info(QStringLiteral("TCustomForm"), &OwnedComponent::staticClassInfo());
+    return info;
+}
+
+const ClassInfo& TraControl::staticClassInfo() {
+    static const ClassInfo info(QStringLiteral("TControl"), &OwnedComponent::staticClassInfo());
     return info;
 }
 

@@ -3,6 +3,7 @@
 #include "Persistent.h"
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -13,8 +14,27 @@ class TraForm final : public Persistent {
 public:
     PW_CLASS_INFO
 
+    // Answers for `window` (any dialog or main window): its title and result.
+    template <class Window> void follow(const Window& window) {
+        caption = [&window] { return window.windowTitle(); };
+        if constexpr (requires { window.result(); })
+            modalResult = [&window] { return window.result(); };
+        else
+            modalResult = [] { return 0; };
+    }
+
     std::function<QString()> caption;
     std::function<int()> modalResult;
+};
+
+// What a script sees of a control on one of the program's windows (the one
+// that draws a component in the designer, a selection's handles): where it
+// is on its window, in screen pixels; an empty rectangle once it is gone.
+class TraControl final : public Persistent {
+public:
+    PW_CLASS_INFO
+
+    std::function<QRect()> bounds;
 };
 
 // The windows, dialogs and designer objects scripts may name (a report's
@@ -27,4 +47,15 @@ using Source = std::function<Persistent*(Persistent& owner)>;
 // Replaces the source of `member`; an empty one withdraws it.
 void setSource(const QByteArray& member, const Source& source);
 Persistent* find(const QByteArray& member, Persistent& owner);
+
+// Makes `member` answer the form `openForm` gives on an `Owner`, when that
+// form is a `Window`: the TraForm it shows scripts as ScriptForm().
+template <class Window, class Owner, class Form>
+void shareForm(const QByteArray& member, Form* (Owner::*openForm)() const) {
+    setSource(member, [openForm](Persistent& owner) -> Persistent* {
+        auto* holder = dynamic_cast<Owner*>(&owner);
+        auto* window = holder ? dynamic_cast<Window*>((holder->*openForm)()) : nullptr;
+        return window ? &window->ScriptForm() : nullptr;
+    });
+}
 } // namespace TraWindowObjects

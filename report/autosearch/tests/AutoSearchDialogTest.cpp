@@ -194,7 +194,9 @@ TEST_F(AutoSearchDialogTest, ThePreviewAsksBeforePrintingAndItsSearchButtonAsksA
     int pages = 0;
     report->OnStartPage.handler = [&](TppCommunicator*) { ++pages; };
 
-    whenModal([](TppAutoSearchDialog& d) {
+    bool scriptsSawTheDialog = false;
+    whenModal([&](TppAutoSearchDialog& d) {
+        scriptsSawTheDialog = TraWindowObjects::find("AutoSearchDialog", *report) == &d.ScriptForm();
         auto& p = dynamic_cast<TppSimpleSearchPanel&>(*d.Panels().at(0));
         p.Edit()->setText("UK");
         QTest::mouseClick(d.OkButton(), Qt::LeftButton);
@@ -204,6 +206,8 @@ TEST_F(AutoSearchDialogTest, ThePreviewAsksBeforePrintingAndItsSearchButtonAsksA
     ASSERT_NE(preview, nullptr) << "printing went on after OK";
     EXPECT_EQ(values, QStringList({"UK"}));
     EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(scriptsSawTheDialog) << "the report's scripts reach the open dialog";
+    EXPECT_FALSE(TraWindowObjects::find("AutoSearchDialog", *report)) << "nil once it is gone";
     auto& toolbar = dynamic_cast<TppPreview&>(preview->Preview());
     ASSERT_TRUE(toolbar.AutoSearchButton()->isVisibleTo(preview));
 

@@ -1,4 +1,5 @@
 #include "DesignerFixture.h"
+#include "IconFile.h"
 #include "ScheduleData.h"
 #include "ScriptedDialogs.h"
 
@@ -318,6 +319,9 @@ TEST_F(DesignerWindowTest, TheDesignersSettingsAreStoredWithTheFormAndChangeAnOp
     component->SetShowComponents({"scLabel", "scDBText"});
     component->SetPosition(poDesigned);
     component->SetWindowTag(7);
+    TppIcon icon;
+    icon.SetData(iconFileBytes(Qt::green));
+    component->SetIcon(icon);
     const QByteArray stream = WriteComponents({component}, &form, StreamForm::Text);
     OwnedComponent copyForm;
     const ReadResult read = ReadComponents(stream, copyForm, &form);
@@ -328,6 +332,7 @@ TEST_F(DesignerWindowTest, TheDesignersSettingsAreStoredWithTheFormAndChangeAnOp
     EXPECT_EQ(copy->ShowComponents(), (QStringList{"scDBText", "scLabel"}));
     EXPECT_EQ(copy->Position(), poDesigned);
     EXPECT_EQ(copy->WindowTag(), 7);
+    EXPECT_EQ(copy->Icon().Data(), icon.Data());
     EXPECT_EQ(copy->Report(), report);
     EXPECT_FALSE(stream.contains("ShowData")) << "defaults are not written";
 
@@ -341,6 +346,7 @@ TEST_F(DesignerWindowTest, TheDesignersSettingsAreStoredWithTheFormAndChangeAnOp
     EXPECT_TRUE(shown->windowTitle().startsWith("Schedule designer - "))
         << shown->windowTitle().toStdString();
     EXPECT_FALSE(shown->action("actShowData")->isChecked()) << "ShowData is taken when the window opens";
+    EXPECT_EQ(shown->windowIcon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::green));
     component->SetCaption("Renamed");
     component->SetTabsVisible(false);
     component->SetShowData(true);
@@ -357,12 +363,31 @@ TEST_F(DesignerWindowTest, TheDesignersSettingsAreStoredWithTheFormAndChangeAnOp
     delete component;
 }
 
-TEST_F(DesignerWindowTest, ScriptsSeeTheOpenDesignerAsTheReportsReportDesigner) {
+// Scripts reach the open window as the report's ReportDesigner, and the
+// controls on it as a component's DesignControl and, while it is selected,
+// its SelectionObject, each where the component is drawn.
+TEST_F(DesignerWindowTest, ScriptsSeeTheOpenDesignerAndWhereItDrawsAComponent) {
+    registerDesignerClasses();
     auto* shown = dynamic_cast<TraForm*>(TraWindowObjects::find("ReportDesigner", *report));
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->caption(), window->windowTitle());
+
+    auto* control = dynamic_cast<TraControl*>(TraWindowObjects::find("DesignControl", *first));
+    ASSERT_TRUE(control);
+    const QRect drawn(at(QPoint(10, 10)), QSize(60, 17));
+    EXPECT_EQ(control->bounds(), drawn);
+    EXPECT_FALSE(TraWindowObjects::find("SelectionObject", *first)) << "not selected";
+    designer().selection().selectOnly(first);
+    auto* selection = dynamic_cast<TraControl*>(TraWindowObjects::find("SelectionObject", *first));
+    ASSERT_TRUE(selection);
+    EXPECT_EQ(selection->bounds(), drawn);
+    EXPECT_EQ(TraWindowObjects::find("DesignControl", *first), control) << "one stand-in per component";
+    designer().deleteSelection();
+    EXPECT_EQ(control->bounds(), QRect()) << "a deleted component is drawn nowhere";
+
     window.reset();
     EXPECT_FALSE(TraWindowObjects::find("ReportDesigner", *report)) << "nil once the window is gone";
+    EXPECT_FALSE(TraWindowObjects::find("DesignControl", *second));
 }
 
 TEST(DesignerSettingsStoreTest, RapOptionsAreNormalisedByTheInterface) {

@@ -1,5 +1,6 @@
 #include "FakeEngine.h"
 #include "FormRegistry.h"
+#include "IconFile.h"
 #include "OutputClasses.h"
 #include "PreviewForms.h"
 #include "RecordingPrompter.h"
@@ -347,6 +348,19 @@ TEST_F(PreviewWindowTest, AnErrorDuringAJobIsReportedNotThrown) {
     TppPreview& p = panel(form);
     EXPECT_NO_THROW(QTest::mouseClick(p.NextButton(), Qt::LeftButton));
     EXPECT_EQ(prompter.messages, QStringList({"generation failed"}));
+}
+
+TEST_F(PreviewWindowTest, TheWindowShowsTheReportsIconWhenItHasOne) {
+    TppPrintPreview* plain = open();
+    const qint64 ownIcon = plain->windowIcon().cacheKey();
+    plain->Close();
+    flushDeletes();
+    TppIcon icon;
+    icon.SetData(iconFileBytes(Qt::blue));
+    report->SetIcon(icon);
+    const QIcon shown = open()->windowIcon();
+    EXPECT_NE(shown.cacheKey(), ownIcon);
+    EXPECT_EQ(shown.pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::blue));
 }
 
 // The report's scripts reach the open preview as its PreviewForm.

@@ -1,12 +1,18 @@
 #include "DeviceClasses.h"
+#include "FakeEngine.h"
 #include "FakePrinterCatalog.h"
+#include "IconFile.h"
 #include "OutputClasses.h"
+#include "PrintDialogForms.h"
+#include "RecordingDevice.h"
 #include "RecordingPrompter.h"
+#include "RegistryScope.h"
 #include "TppCancelDialog.h"
 #include "TppNoDataDialog.h"
 #include "TppPrintDialog.h"
 #include "TppPrinter.h"
 #include "TppPrinterList.h"
+#include "TraWindowObjects.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -234,6 +240,49 @@ TEST_F(PrintDialogTest, TheFilePanelIsHiddenUnlessTheReportAllowsFiles) {
     });
     EXPECT_TRUE(shown);
     EXPECT_EQ(kinds, DeviceClasses::instance().FileDeviceNames()) << "no archive device is registered here";
+}
+
+// A report's print job opens the registered dialogs: each shows the
+// report's icon, and while it is up the report's scripts reach it.
+TEST_F(PrintDialogTest, TheJobsDialogsShowTheReportsIconAndAnswerItsScripts) {
+    RegistryScope registries;
+    for (const QString& form : {TppCustomPrintDialog::abstractName(), TppCustomCancelDialog::abstractName(),
+                                TppCustomNoDataDialog::abstractName()})
+        registries.keepForm(form);
+    registries.registerDevice("Printer", RecordingDevice::staticClassInfo());
+    registerPrintDialogs(&prompter);
+    OwnedComponent owner;
+    auto* report = new FakeEngineReport(&owner);
+    report->SetDeviceType("Printer");
+    TppIcon icon;
+    icon.SetData(iconFileBytes());
+    report->SetIcon(icon);
+    QStringList seen;
+    const auto look = [&](const char* member, const QWidget* window) {
+        const auto* form = dynamic_cast<TraForm*>(TraWindowObjects::find(member, *report));
+        seen << QStringLiteral("%1 %2 %3")
+                    .arg(member, form ? form->caption() : QStringLiteral("nil"),
+                         window && !window->windowIcon().isNull() ? "with icon" : "without");
+    };
+    report->OnPrintDialogCreate.handler = [&](TppCommunicator*) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<TppPrintDialog*>(report->PrintDialog());
+            look("PrintDialog", dialog);
+            dialog->OkButton()->click();
+        });
+    };
+    report->engine().BetweenPages = [&] {
+        look("CancelDialog", dynamic_cast<TppCancelDialog*>(report->CancelDialog()));
+        report->engine().BetweenPages = nullptr;
+    };
+    report->Print();
+    look("PrintDialog", nullptr);
+    EXPECT_EQ(seen, QStringList({"PrintDialog Print with icon", "CancelDialog Printing with icon",
+                                 "PrintDialog nil without"}));
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    unregisterPrintDialogs();
+    EXPECT_FALSE(TraWindowObjects::find("CancelDialog", *report));
+    delete report;
 }
 
 TEST(CancelDialog, StartsTheJobFromItsModalLoopShowsTheStatusAndCancels) {

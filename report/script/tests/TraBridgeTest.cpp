@@ -1,3 +1,4 @@
+#include "IconFile.h"
 #include "ScriptedReport.h"
 #include "TemplateClasses.h"
 #include "TppAutoSearchField.h"
@@ -162,6 +163,36 @@ TEST_F(TraBridgeTest, FileMembersRunOnlyWhenTheRunAllowsThem) {
                        folder.filePath(QStringLiteral("none.txt")).toStdString() + "');\nend;")
                   .find("Cannot open file"),
               std::string::npos);
+}
+
+// An icon keeps the file's own bytes; a file that holds no picture is refused.
+TEST_F(TraBridgeTest, ScriptsLoadAndSaveTheReportsIcon) {
+    const QTemporaryDir folder;
+    const QString icon = folder.filePath(QStringLiteral("report.ico"));
+    const QString copy = folder.filePath(QStringLiteral("copy.ico"));
+    const QString text = folder.filePath(QStringLiteral("notes.txt"));
+    const QByteArray bytes = iconFileBytes();
+    QFile file(icon);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QFile notes(text);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("no picture");
+    notes.close();
+    fixture.module->environment().allowFileAccess = true;
+    EXPECT_EQ(fixture.run("procedure Main;\nbegin\n  Report.Icon.LoadFromFile('" + icon.toStdString() +
+                          "');\n  Report.Icon.SaveToFile('" + copy.toStdString() + "');\nend;"),
+              "");
+    EXPECT_EQ(fixture.report->Icon().Data(), bytes);
+    QFile saved(copy);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), bytes);
+    EXPECT_NE(
+        fixture.run("procedure Main;\nbegin\n  Report.Icon.LoadFromFile('" + text.toStdString() + "');\nend;")
+            .find("Cannot read the picture file"),
+        std::string::npos);
+    EXPECT_EQ(fixture.report->Icon().Data(), bytes) << "a refused file changes nothing";
 }
 
 // Loading would free the report's objects, the module running the script among them.

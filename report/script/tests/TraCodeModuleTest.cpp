@@ -1,3 +1,5 @@
+#include "RecordingDevice.h"
+#include "RegistryScope.h"
 #include "ScriptedReport.h"
 #include "TppOutline.h"
 #include "TppOutlineNode.h"
@@ -99,6 +101,27 @@ TEST_F(TraCodeModuleTest, AnOnGetTextHandlerChangesTheTextAndSeesTheGlobals) {
     EXPECT_EQ(fixture.label->Text(), "Hello 12");
     fixture.report->BroadcastEvent(fixture.report, ciReportGenerationEnd);
     EXPECT_FALSE(module().isRunning());
+}
+
+// The job's own events come after the run has ended: their handlers still
+// run, once each, and see what the run left.
+TEST_F(TraCodeModuleTest, HandlersOfThePrintJobRunWhenTheJobIsComplete) {
+    RegistryScope registries;
+    registries.registerDevice("Printer", RecordingDevice::staticClassInfo());
+    fixture.report->SetDeviceType("Printer");
+    fixture.report->SetShowPrintDialog(false);
+    fixture.report->SetShowCancelDialog(false);
+    module().globalVariables().setSource(
+        "procedure GlobalVarSection;\r\nvar\r\n  Pages: Integer;\r\nbegin\r\nend;");
+    module().addEventHandler("Report", "OnStartPage").replaceBody("  Pages := Pages + 1;");
+    module()
+        .addEventHandler("Report", "OnPrintingComplete")
+        .replaceBody("  Label1.Caption := Label1.Caption + ' ' + IntToStr(Pages) + ' printed';");
+    RecordingDevice::journal.clear();
+    fixture.report->Print();
+    EXPECT_EQ(RecordingDevice::journal, QStringList({"begin", "page 1", "finish"}));
+    EXPECT_EQ(fixture.label->Caption(), "Hello 1 printed");
+    EXPECT_TRUE(module().warnings().isEmpty()) << module().warnings().join("; ").toStdString();
 }
 
 TEST_F(TraCodeModuleTest, AnOutlineHandlerRenamesEntriesAndRefusesPages) {

@@ -139,7 +139,14 @@ TEST_F(TraMemberAccessTest, RunStateAndWindowsAnswerWhenNothingPrints) {
         {"IntToStr(Detail.BandsPerRecordCount) + ' ' + IntToStr(Detail.Rank)", nullptr, "0 1"},
         {nullptr, "Detail.DrawPage or Detail.LastBand", "False"},
         {"Report.ActiveReport.UserName", nullptr, "Report"},
-        {nullptr, "(Report.PreviewForm = nil) and (Label1.DesignControl = nil)", "True"},
+        {nullptr,
+         "(Report.PreviewForm = nil) and (Report.PrintDialog = nil) and (Label1.DesignControl = nil) and "
+         "(Label1.SelectionObject = nil)",
+         "True"},
+        // Outside a job the printer object follows the report's setup.
+        {"Report.Printer.ClassName", nullptr, "TppPrinter"},
+        {nullptr, "Report.Printer.PrinterName = Report.Printer.PrinterName", "True"},
+        {nullptr, "Report.Icon.Empty and (Report.Icon is TIcon)", "True"},
         {"Label1.DefaultPropName + IntToStr(Label1.DefaultPropEditType)", nullptr, "Caption1"},
         {"'[' + Report.GetAutoSearchDescriptionAsString + ']'", nullptr, "[]"},
         {"Label1.NextSibling.UserName", nullptr, "Memo1"},

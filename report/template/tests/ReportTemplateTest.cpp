@@ -95,6 +95,10 @@ TEST(ReportTemplateTest, SavedInEitherFormTheLayoutLoadsBackEqual) {
     for (TppFormatType format : {ftBinary, ftASCII}) {
         ReportForm source;
         source.report->OnEndPage.methodName = "Report1EndPage";
+        // The window icon's bytes are kept as they are, picture or not.
+        TppIcon icon;
+        icon.SetData(QByteArray::fromHex("000001000100101000000100200068040000"));
+        source.report->SetIcon(icon);
         const QString saved = folder.filePath("saved.rtm");
         source.reportTemplate().SetFileName(saved);
         source.reportTemplate().SetFormat(format);
@@ -126,6 +130,7 @@ TEST(ReportTemplateTest, SavedInEitherFormTheLayoutLoadsBackEqual) {
         EXPECT_TRUE(loading.RenamedNames().isEmpty());
         EXPECT_FALSE(target.report->Modified());
         EXPECT_EQ(target.report->OnEndPage.methodName, "Report1EndPage");
+        EXPECT_EQ(target.report->Icon().Data(), icon.Data());
         target.report->OnEndPage(target.report);
         EXPECT_TRUE(handled);
     }
