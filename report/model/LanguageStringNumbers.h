@@ -91,6 +91,7 @@ inline constexpr int kMsgCouldNotRun = 926;        // "Could not run program: <n
 inline constexpr int kMsgCategoryDateTime = 928;   // "DateTime"
 inline constexpr int kMsgCategoryFormat = 939;     // "Format"
 inline constexpr int kMsgCategoryMath = 950;       // "Math"
+inline constexpr int kMsgReportCodeFile = 969;     // "Report Code file"
 inline constexpr int kMsgCategoryString = 975;     // "String"
 
 // The report outline: its entries, the preview's tree and the settings dialog.

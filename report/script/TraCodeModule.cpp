@@ -6,6 +6,7 @@
 #include "TppCustomReport.h"
 #include "TppDataPipeline.h"
 #include "TppResourceManager.h"
+#include "TraCodeModuleTemplate.h"
 #include "TraConversions.h"
 #include "TraEventValues.h"
 #include "TraProgramStream.h"
@@ -76,6 +77,7 @@ TraCodeModule::TraCodeModule(OwnedComponent* owner)
     AddEventKind(ciReportGenerationEnd);
     environment_.interrupt = [this] { loopTurn(); };
     environment_.objects = &objects_;
+    template_ = std::make_unique<TraCodeModuleTemplate>(*this);
 }
 
 void TraCodeModule::setEnvironment(TraEnvironment environment) {

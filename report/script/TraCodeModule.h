@@ -14,6 +14,7 @@
 #include <vector>
 
 class TppCustomReport;
+class TraCodeModuleTemplate;
 
 // Holds the programs of one report's scripts and what they share: the global
 // constants program, the global variables program, the start and end
@@ -31,6 +32,9 @@ public:
     ~TraCodeModule() override;
     TraCodeModule(const TraCodeModule&) = delete;
     TraCodeModule& operator=(const TraCodeModule&) = delete;
+
+    // Saves the module alone and loads it from elsewhere ("ctm" files).
+    TraCodeModuleTemplate& Template() { return *template_; }
 
     TraEnvironment& environment() { return environment_; }
     const TraEnvironment& environment() const { return environment_; }
@@ -132,6 +136,7 @@ private:
     unsigned turns_ = 0;
     qint64 runTurns_ = 0; // of the outermost run in progress
     QElapsedTimer runClock_;
+    std::unique_ptr<TraCodeModuleTemplate> template_;
 };
 
 // Installs the code module's class for templates and the script bridge's

@@ -115,12 +115,14 @@ protected:
     virtual void Saved() {}
     virtual void Warn(const QString& text) const = 0;
     void FireOnNew();
+    // Puts a problem of the load to the read-error hook, or else to the
+    // user through the error dialog; true to go on without what it names.
+    bool ignoreReadError(const QString& message);
 
 private:
     // The stored bytes without the Offset bytes before them; empty when
     // there is nothing to store.
     QByteArray writeTemplateBytes();
-    bool ignoreReadError(const QString& message);
     bool locateRecord();
     TppDBPipeline& databasePipeline(bool saving) const;
     QStringList storedNames() const;

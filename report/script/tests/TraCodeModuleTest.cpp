@@ -3,8 +3,10 @@
 #include "ScriptedReport.h"
 #include "TppOutline.h"
 #include "TppOutlineNode.h"
+#include "TraCodeModuleTemplate.h"
 #include "TraProgramStream.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,6 +124,62 @@ TEST_F(TraCodeModuleTest, HandlersOfThePrintJobRunWhenTheJobIsComplete) {
     EXPECT_EQ(RecordingDevice::journal, QStringList({"begin", "page 1", "finish"}));
     EXPECT_EQ(fixture.label->Caption(), "Hello 1 printed");
     EXPECT_TRUE(module().warnings().isEmpty()) << module().warnings().join("; ").toStdString();
+}
+
+// A module saved alone carries its programs to another report, whose
+// objects its handlers bind to. A handler for an object that report lacks is
+// put to the read-error hook, which leaves it out or refuses the import.
+TEST_F(TraCodeModuleTest, ACodeFileCarriesTheProgramsToAnotherReport) {
+    const QTemporaryDir folder;
+    module().SetName("raCodeModule1");
+    module().globalVariables().setSource(
+        "procedure GlobalVarSection;\r\nvar\r\n  Count: Integer;\r\nbegin\r\nend;");
+    module()
+        .addEventHandler("Label1", "OnGetText")
+        .replaceBody("  Count := Count + 1;\r\n  Text := 'imported ' + IntToStr(Count);");
+    auto* only = new TppLabel(&fixture.form);
+    only->SetBand(fixture.header);
+    only->SetUserName(QStringLiteral("OnlyHere"));
+    module().addEventHandler("OnlyHere", "OnPrint").replaceBody("  Count := 0;");
+    TraCodeModuleTemplate& saved = module().Template();
+    EXPECT_EQ(saved.FileFilter(), "Report Code file (*.ctm)|*.ctm");
+    saved.SetFileName(folder.filePath("code.ctm"));
+    saved.SetFormat(ftASCII);
+    saved.SaveToFile();
+
+    ScriptedReport other;
+    TraCodeModuleTemplate& loading = other.module->Template();
+    loading.SetFileName(saved.FileName());
+    QStringList asked;
+    loading.OnReadError = [&](const QString& message) {
+        asked << message;
+        return false;
+    };
+    EXPECT_THROW(
+        {
+            try {
+                loading.LoadFromFile();
+            } catch (const ETemplateLoadError& error) {
+                EXPECT_EQ(error.message(), "Unable to import code module.");
+                throw;
+            }
+        },
+        ETemplateLoadError);
+    EXPECT_TRUE(other.module->eventHandlers().empty()) << "a refused import changes nothing";
+
+    loading.OnReadError = [&](const QString& message) {
+        asked << message;
+        return true;
+    };
+    loading.LoadFromFile();
+    EXPECT_EQ(asked,
+              QStringList(2, "Unable to import OnPrint code for OnlyHere, no object with this name found."));
+    ASSERT_EQ(other.module->eventHandlers().size(), 1U);
+    EXPECT_TRUE(other.module->globalVariables().isCompiled());
+    other.report->BroadcastEvent(other.report, ciReportGenerationStart);
+    EXPECT_EQ(other.label->Text(), "imported 1");
+    other.report->BroadcastEvent(other.report, ciReportGenerationEnd);
+    EXPECT_TRUE(other.report->Modified());
 }
 
 TEST_F(TraCodeModuleTest, AnOutlineHandlerRenamesEntriesAndRefusesPages) {
