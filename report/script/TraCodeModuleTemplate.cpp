@@ -1,7 +1,6 @@
 #include "TraCodeModuleTemplate.h"
 
 #include "ClassBuilder.h"
-#include "ClassRegistry.h"
 #include "LanguageStringNumbers.h"
 #include "PagewrightErrors.h"
 #include "TppCustomReport.h"
@@ -35,15 +34,7 @@ void TraCodeModuleTemplate::BeginLoad() {
 }
 
 void TraCodeModuleTemplate::CheckStreamObjects(const std::vector<StreamObject>& objects) {
-    if (objects.size() != 1)
-        throw ETemplateLoadError(
-            QStringLiteral("A code template holds one code module; this one holds %1 objects.")
-                .arg(objects.size()));
-    const QString className = QString::fromLatin1(objects.front().className);
-    const ClassInfo* info = ClassRegistry::instance().find(className);
-    if (info && !info->inheritsFrom(TraCodeModule::staticClassInfo()))
-        throw ETemplateLoadError(
-            QStringLiteral("The template holds a %1, not a code module.").arg(className));
+    RequireOneObject(objects, TraCodeModule::staticClassInfo(), QStringLiteral("code module"));
 }
 
 void TraCodeModuleTemplate::ComponentsRead(const ReadResult& result) {

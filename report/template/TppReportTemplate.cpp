@@ -1,7 +1,6 @@
 #include "TppReportTemplate.h"
 
 #include "ClassBuilder.h"
-#include "ClassRegistry.h"
 #include "PagewrightErrors.h"
 #include "TppCustomReport.h"
 #include "TppNotifyOperation.h"
@@ -21,10 +20,8 @@ std::unique_ptr<TppCustomReport> TppReportTemplate::emptyReport() const {
     // the base holds every setting a layout has.
     std::unique_ptr<Persistent> created(
         report_.classInfo().isCreatable() ? report_.classInfo().create(nullptr) : nullptr);
-    if (auto* report = dynamic_cast<TppCustomReport*>(created.get())) {
-        created.release();
-        return std::unique_ptr<TppCustomReport>(report);
-    }
+    if (dynamic_cast<TppCustomReport*>(created.get()))
+        return std::unique_ptr<TppCustomReport>(dynamic_cast<TppCustomReport*>(created.release()));
     return std::make_unique<TppCustomReport>();
 }
 
@@ -45,15 +42,7 @@ void TppReportTemplate::BeginLoad() {
 }
 
 void TppReportTemplate::CheckStreamObjects(const std::vector<StreamObject>& objects) {
-    if (objects.size() != 1)
-        throw ETemplateLoadError(
-            QStringLiteral("A report template holds one report; this one holds %1 objects.")
-                .arg(objects.size()));
-    const QString className = QString::fromLatin1(objects.front().className);
-    // A class nobody registered is the reader's error, which names it.
-    const ClassInfo* info = ClassRegistry::instance().find(className);
-    if (info && !info->inheritsFrom(TppCustomReport::staticClassInfo()))
-        throw ETemplateLoadError(QStringLiteral("The template holds a %1, not a report.").arg(className));
+    RequireOneObject(objects, TppCustomReport::staticClassInfo(), QStringLiteral("report"));
 }
 
 void TppReportTemplate::ComponentsRead(const ReadResult& result) {

@@ -3,6 +3,7 @@
 #include "BinaryStreamReader.h"
 #include "BusyCursor.h"
 #include "ClassBuilder.h"
+#include "ClassRegistry.h"
 #include "ComponentWriter.h"
 #include "FormRegistry.h"
 #include "MainThread.h"
@@ -141,6 +142,18 @@ void TppTemplate::LoadFromDatabase() {
         throw ETemplateLoadError(QStringLiteral("Error reading template from database."));
     }
     LoadFromBytes(std::move(bytes));
+}
+
+void TppTemplate::RequireOneObject(const std::vector<StreamObject>& objects, const ClassInfo& expected,
+                                   const QString& kind) {
+    if (objects.size() != 1)
+        throw ETemplateLoadError(QStringLiteral("A %1 template holds one %1; this one holds %2 objects.")
+                                     .arg(kind)
+                                     .arg(objects.size()));
+    const QString className = QString::fromLatin1(objects.front().className);
+    const ClassInfo* info = ClassRegistry::instance().find(className);
+    if (info && !info->inheritsFrom(expected))
+        throw ETemplateLoadError(QStringLiteral("The template holds a %1, not a %2.").arg(className, kind));
 }
 
 void TppTemplate::LoadFromStream(QIODevice& stream) {

@@ -115,6 +115,11 @@ protected:
     virtual void Saved() {}
     virtual void Warn(const QString& text) const = 0;
     void FireOnNew();
+    // Refuses objects other than one of `expected` (a class nobody registered
+    // is the reader's error, which names it); `kind` names it in the
+    // messages ("report", "code module").
+    static void RequireOneObject(const std::vector<StreamObject>& objects, const ClassInfo& expected,
+                                 const QString& kind);
     // Puts a problem of the load to the read-error hook, or else to the
     // user through the error dialog; true to go on without what it names.
     bool ignoreReadError(const QString& message);
