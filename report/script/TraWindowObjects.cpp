@@ -2,8 +2,10 @@
 
 #include "OwnedComponent.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
+#include <QThread>
 
 // A window has an owner in its own layer, not among report components: it
 // answers the members of a component that does nothing (Owner is nil). So
@@ -44,6 +46,11 @@ void setSource(const QByteArray& member, const Source& source) {
 }
 
 Persistent* find(const QByteArray& member, Persistent& owner) {
+    // Windows live on the program's main thread: a script run on a worker
+    // (a preview generating in the background) sees none of them.
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (!application || QThread::currentThread() != application->thread())
+        return nullptr;
     Source source;
     {
         Sources& all = sources();

@@ -42,7 +42,8 @@ public:
 // headless layers: the layer that shows one hands on, per member name, the
 // object that stands for it now; with no such layer the member is nil.
 namespace TraWindowObjects {
-// What stands for the window `member` names on `owner` now; nil when none is open.
+// What stands for the window `member` names on `owner` now; nil when none is
+// open, and on any thread but the main one.
 using Source = std::function<Persistent*(Persistent& owner)>;
 // Replaces the source of `member`; an empty one withdraws it.
 void setSource(const QByteArray& member, const Source& source);

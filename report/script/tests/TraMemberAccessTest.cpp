@@ -6,6 +6,7 @@
 #include "TraWindowObjects.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -172,6 +173,9 @@ TEST_F(TraMemberAccessTest, AWindowLayerHandsOnTheObjectThatStandsForItsWindow) 
     EXPECT_EQ(run("  Label1.Caption := Report.PreviewForm.Caption + ' ' + Report.PreviewForm.ClassName;"),
               "");
     EXPECT_EQ(fixture.label->Caption(), "Print Preview TCustomForm");
+    Persistent* onWorker = &form;
+    std::thread([&] { onWorker = TraWindowObjects::find("PreviewForm", *report); }).join();
+    EXPECT_EQ(onWorker, nullptr) << "windows are not reached from a worker thread";
     TraWindowObjects::setSource("PreviewForm", {});
     const std::string error = run("  Label1.Caption := Report.PreviewForm.Caption;");
     EXPECT_NE(error.find("the object is nil"), std::string::npos) << error;
