@@ -157,6 +157,18 @@ TppCustomReport* TraCodeModule::report() const {
     return Report();
 }
 
+TppCommunicator* TraCodeModule::findHandlerObject(const QByteArray& name, QByteArray* boundName) const {
+    if (TppCommunicator* object = findReportObject(name))
+        return object;
+    if (name.size() < 2)
+        return nullptr;
+    const QByteArray shorter = name.left(name.size() - 1);
+    TppCommunicator* object = findReportObject(shorter);
+    if (object && boundName)
+        *boundName = shorter;
+    return object;
+}
+
 TppCommunicator* TraCodeModule::findReportObject(const QByteArray& name) const {
     TppCustomReport* owner = report();
     if (!owner || name.isEmpty())
@@ -332,13 +344,7 @@ void TraCodeModule::bindAll() {
     for (TraEventHandler* handler : handlers) {
         const QByteArray name = handler->componentName();
         const QByteArray eventName = handler->eventName();
-        TppCommunicator* object = findReportObject(name);
-        if (!object && name.size() > 1) {
-            // Older tools stored "Label1" for a label named "Label".
-            const QByteArray shorter = name.left(name.size() - 1);
-            if ((object = findReportObject(shorter)))
-                handler->componentName_ = shorter;
-        }
+        TppCommunicator* object = findHandlerObject(name, &handler->componentName_);
         if (!object) {
             dropHandler(handler,
                         QStringLiteral("Unable to load %1 code for %2, no object with this name found.")

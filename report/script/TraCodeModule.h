@@ -78,6 +78,10 @@ public:
     TppCustomReport* report() const;
     // The report's object of that user name, or a data pipeline of that name.
     TppCommunicator* findReportObject(const QByteArray& name) const override;
+    // The object a handler stored for `name` binds to: that name, or, as
+    // older tools numbered them ("Label1" for a label named "Label"), the
+    // name minus its last character, which `boundName` then holds.
+    TppCommunicator* findHandlerObject(const QByteArray& name, QByteArray* boundName = nullptr) const;
 
     // The stored form: every program's class name and published properties.
     QByteArray programStream() const;

@@ -48,9 +48,7 @@ void TraCodeModuleTemplate::ComponentsRead(const ReadResult& result) {
     if (module_.report()) {
         std::erase_if(programs, [this](const TraStoredProgram& program) {
             const QByteArray& name = program.componentName;
-            // Handlers are found by their object's name as binding finds them.
-            if (program.className != "TraEventHandler" || module_.findReportObject(name) ||
-                (name.size() > 1 && module_.findReportObject(name.left(name.size() - 1))))
+            if (program.className != "TraEventHandler" || module_.findHandlerObject(name))
                 return false;
             if (!ignoreReadError(
                     QStringLiteral("Unable to import %1 code for %2, no object with this name found.")
